@@ -1,0 +1,53 @@
+# Helpers that give tests, benchmarks and fuzz targets one shape across the project.
+#
+#   velmoro_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABELS unit|integration|e2e
+#                    [ENVIRONMENT <VAR=value...>] [TIMEOUT <seconds>])
+#       One GoogleTest executable, registered with CTest under its label.
+#   velmoro_add_benchmark(NAME <name> SOURCES <files...> LIBS <targets...>)
+#       One Google Benchmark executable (run them with scripts/bench).
+#   velmoro_add_fuzzer(NAME <name> SOURCES <files...> LIBS <targets...> [CORPUS <dir>])
+#       With VELMORO_FUZZ a libFuzzer binary; otherwise a replay driver that feeds every file of
+#       CORPUS to the target once, registered as a unit test so the seeds stay crash-free.
+
+function(velmoro_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
+  if(NOT VELMORO_TESTS)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_LABELS)
+    set(T_LABELS unit)
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "VELMORO_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELMORO_BINARY_DIR=${PROJECT_BINARY_DIR};${T_ENVIRONMENT}")
+endfunction()
+
+function(velmoro_add_benchmark)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT VELMORO_BENCH)
+    return()
+  endif()
+  add_executable(${B_NAME} ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+function(velmoro_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(VELMORO_FUZZ)
+    add_executable(${F_NAME} ${F_SOURCES})
+    target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+    target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  elseif(VELMORO_TESTS)
+    add_executable(${F_NAME} ${F_SOURCES} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
+    target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+    if(F_CORPUS)
+      add_test(NAME ${F_NAME}_corpus COMMAND ${F_NAME} ${F_CORPUS})
+      set_tests_properties(${F_NAME}_corpus PROPERTIES LABELS unit TIMEOUT 300)
+    endif()
+  endif()
+endfunction()
