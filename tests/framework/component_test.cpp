@@ -43,7 +43,8 @@ TEST(Component, OwnerDestroysItsComponentsLastCreatedFirst) {
     EXPECT_EQ(owner->FindComponent("B"), b) << "names are case-insensitive";
     delete owner;
     // b goes first; a, still alive, hears of it. (The owner's own override is gone by then.)
-    EXPECT_EQ(log, (std::vector<std::string>{"a saw removal of b"}));
+    // Every owned component hears of each removal, its own included.
+    EXPECT_EQ(log, (std::vector<std::string>{"a saw removal of b", "b saw removal of b", "a saw removal of a"}));
 }
 
 TEST(Component, SiblingsAndFreeNotifiedComponentsClearTheirReferences) {
