@@ -17,7 +17,6 @@ bool Surface::resize(int32_t width, int32_t height) {
         pixels_.clear();
         return false;
     }
-    if (width == 0 || height == 0) width = height = 0;
     width_ = width;
     height_ = height;
     pixels_.assign(size_t(width) * size_t(height), 0);
