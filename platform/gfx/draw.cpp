@@ -31,7 +31,8 @@ struct Point64 {
 Point64 ToSurface(const DcObject& dc, int64_t x, int64_t y) { return {dc.toSurfaceX(x), dc.toSurfaceY(y)}; }
 
 // The pixels of a line from a to b, end point excluded: along the longer axis one pixel per step,
-// the other coordinate rounded (halves up) from the exact line. A pen wider than one pixel stamps a
+// the other coordinate rounded from the exact line, halves towards the smaller coordinate (so
+// (0, 0) to (4, 2) gives (0, 0), (1, 0), (2, 1), (3, 1)). A pen wider than one pixel stamps a
 // square of its width centred on each of them.
 void DrawLine(PixelWriter& w, Point64 a, Point64 b, int32_t width, uint32_t pixel) {
     const int64_t dx = b.x - a.x, dy = b.y - a.y;
@@ -53,7 +54,7 @@ void DrawLine(PixelWriter& w, Point64 a, Point64 b, int32_t width, uint32_t pixe
     t1 = std::min<int64_t>(t1, n);
     for (int64_t t = t0; t < t1; ++t) {
         const int64_t major = major0 + step * t;
-        const int64_t minor = minor0 + FloorDiv(2 * t * minorDelta + n, 2 * n);
+        const int64_t minor = minor0 + FloorDiv(2 * t * minorDelta + n - 1, 2 * n);
         const int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
         if (width == 1) {
             w.setPixel(x, y, pixel);

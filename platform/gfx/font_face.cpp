@@ -33,7 +33,8 @@ PangoContext* MakeContext(PangoDirection direction) {
     cairo_font_options_t* options = cairo_font_options_create();
     // Grey-scale edges suit captions drawn onto skin pictures of any colour; slight hinting keeps
     // stems crisp without distorting shapes; whole-pixel metrics make every advance an integer, so
-    // measured and drawn text line up exactly.
+    // measured and drawn text line up exactly. Faces that carry hand-made bitmaps for small sizes
+    // (Tahoma at 11 pixels) draw those: crisper than any outline there.
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
