@@ -108,10 +108,10 @@ void DrawEllipse(PixelWriter& w, const EllipseRows& e, const gdi::PenInfo& pen, 
     const Rect& box = w.clip().bounds();
     const int64_t y0 = std::max<int64_t>(e.top, box.Top), y1 = std::min<int64_t>(e.bottom, box.Bottom);
     for (int64_t y = y0; y < y1; ++y) {
-        int64_t f, l;
+        int64_t f = 0, l = -1;
         e.row(y, &f, &l);
         // Interior: inside this row less its ends, and inside the rows above and below.
-        int64_t inF = f + 1, inL = l - 1, of, ol;
+        int64_t inF = f + 1, inL = l - 1, of = 0, ol = 0;
         for (int64_t ny : {y - 1, y + 1}) {
             if (e.row(ny, &of, &ol)) {
                 inF = std::max(inF, of);

@@ -176,13 +176,26 @@ HRGN ExtCreateRegion(const XFORM* transform, uint32_t byteCount, const void* dat
     // 64-bit arithmetic: nCount * 16 cannot wrap around and pass the size check.
     if (uint64_t(header.nCount) * sizeof(Rect) > uint64_t(byteCount) - sizeof(RGNDATAHEADER)) return nullptr;
 
+    // The rectangles are checked in place; pixman then skips the empty ones, sorts and merges them
+    // in one call. Our rectangle has pixman's box layout, so aligned data is handed over as it is.
+    static_assert(sizeof(Rect) == sizeof(pixman_box32_t));
     const auto* bytes = static_cast<const unsigned char*>(data) + sizeof(RGNDATAHEADER);
-    std::vector<Rect> rects(header.nCount);
-    if (header.nCount > 0) std::memcpy(rects.data(), bytes, rects.size() * sizeof(Rect));
-    for (const Rect& r : rects) {
+    for (uint32_t i = 0; i < header.nCount; ++i) {
+        Rect r;
+        std::memcpy(&r, bytes + size_t(i) * sizeof(Rect), sizeof r);
         if (!RectAllowed(r)) return nullptr;
     }
-    return CreateRegionHandle(Region::FromRects(rects));
+    std::vector<pixman_box32_t> copy;
+    const auto* boxes = reinterpret_cast<const pixman_box32_t*>(bytes);
+    if (reinterpret_cast<uintptr_t>(bytes) % alignof(pixman_box32_t) != 0) {
+        copy.resize(header.nCount);
+        std::memcpy(copy.data(), bytes, copy.size() * sizeof(pixman_box32_t));
+        boxes = copy.data();
+    }
+    Region region;
+    pixman_region32_fini(region.pixman());
+    pixman_region32_init_rects(region.pixman(), boxes, int(header.nCount));
+    return static_cast<HRGN>(gdi::Insert(gdi::Kind::Region, std::make_unique<RegionObject>(std::move(region))));
 }
 
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
