@@ -70,8 +70,10 @@ struct KeyedCopy {
 template <typename Op>
 void ScaledCopy(Surface& dest, const ClipSpans& clip, const Surface& src, const Axis& ax, const Axis& ay, Op op) {
     const Rect& box = clip.bounds();
-    const auto [x0, x1] = ax.visible(box.Left, box.Right, src.width());
-    const auto [y0, y1] = ay.visible(box.Top, box.Bottom, src.height());
+    const std::pair<int64_t, int64_t> columnRange = ax.visible(box.Left, box.Right, src.width());
+    const std::pair<int64_t, int64_t> rowRange = ay.visible(box.Top, box.Bottom, src.height());
+    const int64_t x0 = columnRange.first, x1 = columnRange.second;
+    const int64_t y0 = rowRange.first, y1 = rowRange.second;
     if (x0 >= x1 || y0 >= y1) return;
     std::vector<int32_t> columns(size_t(x1 - x0));
     for (int64_t x = x0; x < x1; ++x) columns[size_t(x - x0)] = int32_t(ax.sourceOf(x));
