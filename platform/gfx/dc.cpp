@@ -164,6 +164,21 @@ Surface* SurfaceOfDC(HDC hdc, Point* deviceOrigin) {
     return s;
 }
 
+int GetDeviceCaps(HDC hdc, int index) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc) return 0;
+    const Surface* s = dc->target();
+    switch (index) {
+        case HORZRES: return s ? s->width() : 0;
+        case VERTRES: return s ? s->height() : 0;
+        case BITSPIXEL: return 32;
+        case PLANES: return 1;
+        case LOGPIXELSX:
+        case LOGPIXELSY: return 96;
+        default: return 0;
+    }
+}
+
 // --- Objects -----------------------------------------------------------------------------------
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {

@@ -67,6 +67,18 @@ void DetachSurfaceDCs(const Surface* target);
 // a detached DC, a bad handle). For UpdateLayeredWindow and the like.
 Surface* SurfaceOfDC(HDC dc, Point* deviceOrigin);
 
+// What GetDeviceCaps reports: every surface is 32 bits per pixel in one plane at 96 dots per inch.
+enum : int {
+    HORZRES = 8,  // width of the DC's surface in pixels
+    VERTRES = 10,
+    BITSPIXEL = 12,
+    PLANES = 14,
+    LOGPIXELSX = 88,
+    LOGPIXELSY = 90,
+};
+// 0 for a bad handle or an index not listed above.
+int GetDeviceCaps(HDC dc, int index);
+
 // --- Objects ---------------------------------------------------------------------------------
 
 // Selects a bitmap (memory DCs only; a bitmap is selected into one DC at a time), font, pen or

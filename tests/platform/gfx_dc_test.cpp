@@ -283,6 +283,9 @@ TEST(GfxObjectTest, SelectionRulesAndBadHandles) {
         EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN)));
         EXPECT_EQ(GetObjectType(GetStockObject(BLACK_PEN)), uint32_t(OBJ_PEN));
         EXPECT_EQ(GetObjectType(a.dc()), uint32_t(OBJ_MEMDC));
+        EXPECT_EQ(GetDeviceCaps(a.dc(), BITSPIXEL), 32);
+        EXPECT_EQ(GetDeviceCaps(a.dc(), HORZRES), 4);
+        EXPECT_EQ(GetDeviceCaps(a.dc(), LOGPIXELSY), 96);
         BITMAP info;
         EXPECT_TRUE(GetObject(a.bitmap(), &info));
         EXPECT_EQ(info.bmWidth, 4);
