@@ -1,5 +1,6 @@
 #include "platform/gfx/region.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -180,11 +181,14 @@ HRGN ExtCreateRegion(const XFORM* transform, uint32_t byteCount, const void* dat
     // in one call. Our rectangle has pixman's box layout, so aligned data is handed over as it is.
     static_assert(sizeof(Rect) == sizeof(pixman_box32_t));
     const auto* bytes = static_cast<const unsigned char*>(data) + sizeof(RGNDATAHEADER);
-    for (uint32_t i = 0; i < header.nCount; ++i) {
-        Rect r;
-        std::memcpy(&r, bytes + size_t(i) * sizeof(Rect), sizeof r);
-        if (!RectAllowed(r)) return nullptr;
+    int32_t low = 0, high = 0;
+    for (size_t i = 0; i < size_t(header.nCount) * 4; ++i) {
+        int32_t v;
+        std::memcpy(&v, bytes + i * sizeof v, sizeof v);
+        low = std::min(low, v);
+        high = std::max(high, v);
     }
+    if (!CoordinateAllowed(low) || !CoordinateAllowed(high)) return nullptr;
     std::vector<pixman_box32_t> copy;
     const auto* boxes = reinterpret_cast<const pixman_box32_t*>(bytes);
     if (reinterpret_cast<uintptr_t>(bytes) % alignof(pixman_box32_t) != 0) {
