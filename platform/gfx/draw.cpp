@@ -174,30 +174,32 @@ bool WithWriter(HDC hdc, F&& draw) {
     return true;
 }
 
+// The surface and pixel a logical point reaches in a DC, when it is inside the clip.
+Surface* ClippedPixel(HDC hdc, int32_t x, int32_t y, Point* pixel) {
+    DcObject* dc = gdi::FindDc(hdc);
+    if (!dc) return nullptr;
+    const Point64 p = ToSurface(*dc, x, y);
+    Surface* target = dc->target();
+    if (!target || !Allowed({p.x, p.y})) return nullptr;
+    *pixel = {int32_t(p.x), int32_t(p.y)};
+    return dc->effectiveClip().contains(*pixel) ? target : nullptr;
+}
+
 }  // namespace
 
 COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
-    DcObject* dc = gdi::FindDc(hdc);
-    if (!dc) return CLR_INVALID;
-    const Point64 p = ToSurface(*dc, x, y);
-    Surface* target = dc->target();
-    if (!target || !Allowed({p.x, p.y}) || !dc->effectiveClip().contains({int32_t(p.x), int32_t(p.y)})) {
-        return CLR_INVALID;
-    }
+    Point p;
+    Surface* target = ClippedPixel(hdc, x, y, &p);
+    if (!target) return CLR_INVALID;
     const COLORREF c = ColorToRGB(color);
-    target->setPixel(int32_t(p.x), int32_t(p.y), PixelFromColor(c));
+    target->setPixel(p.X, p.Y, PixelFromColor(c));
     return c;
 }
 
 COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
-    DcObject* dc = gdi::FindDc(hdc);
-    if (!dc) return CLR_INVALID;
-    const Point64 p = ToSurface(*dc, x, y);
-    Surface* target = dc->target();
-    if (!target || !Allowed({p.x, p.y}) || !dc->effectiveClip().contains({int32_t(p.x), int32_t(p.y)})) {
-        return CLR_INVALID;
-    }
-    return ColorFromPixel(target->pixel(int32_t(p.x), int32_t(p.y)));
+    Point p;
+    const Surface* target = ClippedPixel(hdc, x, y, &p);
+    return target ? ColorFromPixel(target->pixel(p.X, p.Y)) : CLR_INVALID;
 }
 
 bool MoveToEx(HDC hdc, int32_t x, int32_t y, Point* old) {
