@@ -24,6 +24,25 @@ void BroadcastActivateApp(bool active) {
     for (HWND top : tops) SendMessage(top, WM_ACTIVATEAPP, active ? 1 : 0, 0);
 }
 
+bool OwnedBy(HWND hwnd, HWND owner) {
+    for (WindowRecord* w = Find(hwnd); w && w->owner; w = Find(w->owner)) {
+        if (w->owner == owner) return true;
+    }
+    return false;
+}
+
+// Nothing but topmost windows (for a window that is not one) and its own owned windows above it.
+bool OnTopOfItsBand(HWND hwnd) {
+    bool topmost = (Get(hwnd).exStyle & WS_EX_TOPMOST) != 0;
+    for (HWND above : System().topLevels) {
+        if (above == hwnd) return true;
+        bool aboveTopmost = (Get(above).exStyle & WS_EX_TOPMOST) != 0;
+        if ((aboveTopmost && !topmost) || OwnedBy(above, hwnd)) continue;
+        return false;
+    }
+    return true;
+}
+
 void TellDisplayImeFocus() {
     WindowSystem& s = System();
     if (!s.display) return;
@@ -39,7 +58,7 @@ void ActivateWindow(HWND hwnd, WORD how) {
     WindowSystem& s = System();
     HWND old = s.active;
     if (old == hwnd && (s.appActive || !hwnd)) return;
-    if (hwnd) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (hwnd && !OnTopOfItsBand(hwnd)) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (old && old != hwnd && Find(old)) {
         SendMessage(old, WM_NCACTIVATE, 0, reinterpret_cast<LPARAM>(hwnd));
         SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old)), reinterpret_cast<LPARAM>(hwnd));

@@ -365,7 +365,7 @@ bool ShowWindow(HWND hwnd, int command) {
         flags &= ~(SWP_NOSIZE | SWP_NOMOVE);
         flags |= SWP_FRAMECHANGED | SWP_STATECHANGED;
     }
-    if (w->isChild()) flags |= SWP_NOACTIVATE;
+    if (w->isChild()) flags |= SWP_NOACTIVATE | SWP_NOZORDER;  // showing a child neither activates nor raises it
 
     bool show = command != SW_HIDE;
     if (show != wasVisible) {
