@@ -121,6 +121,7 @@ void SetApplicationActive(bool active) {
 
 HWND SetFocus(HWND hwnd) {
     WindowSystem& s = System();
+    HWND previous = s.focus;
     if (hwnd) {
         // A disabled or minimised window (or one inside such a window) cannot take the focus.
         for (WindowRecord* w = Find(hwnd); w; w = w->isChild() ? Find(w->parent) : nullptr) {
@@ -134,12 +135,14 @@ HWND SetFocus(HWND hwnd) {
         }
     }
     HWND old = s.focus;
-    if (old == hwnd) return old;
-    s.focus = hwnd;
-    if (old && Find(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
-    if (s.focus == hwnd && hwnd && Find(hwnd)) SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
-    if (s.focus == hwnd) TellDisplayImeFocus();
-    return Find(old) ? old : nullptr;
+    if (old != hwnd) {
+        s.focus = hwnd;
+        if (old && Find(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+        if (s.focus == hwnd && hwnd && Find(hwnd)) SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+        if (s.focus == hwnd) TellDisplayImeFocus();
+    }
+    // The focus before the call, even when activating the window already moved it.
+    return Find(previous) ? previous : nullptr;
 }
 
 HWND GetFocus() { return System().focus; }
