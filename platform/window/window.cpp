@@ -264,6 +264,7 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     } else {
         record->owner = TopLevelOf(parent);
         record->top = std::make_unique<TopLevelPart>();
+        if (exStyle & WS_EX_LAYERED) record->top->layer.mode = LayerAttributes::Mode::Unset;
     }
     s.windows[reinterpret_cast<uintptr_t>(hwnd)] = std::move(record);
     if (!child) RestackTopLevel(hwnd, (exStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_TOP);
