@@ -51,20 +51,19 @@ int32_t ClampCoordinate(int32_t v) { return std::clamp(v, -kMaxWindowCoordinate,
 int32_t ClampSize(int32_t v) { return std::clamp(v, 0, kMaxSurfaceDimension); }
 
 // Where a top-level window given CW_USEDEFAULT goes: a cascade inside the primary work area.
-Rect DefaultPlacement(int32_t x, int32_t y, int32_t width, int32_t height) {
+void ApplyDefaultPlacement(int32_t* x, int32_t* y, int32_t* width, int32_t* height) {
     static int cascade = 0;
     Rect work;
     SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-    if (x == CW_USEDEFAULT) {
+    if (*x == CW_USEDEFAULT) {
         int step = (cascade++ % 8) * 24;
-        x = work.Left + 32 + step;
-        y = work.Top + 32 + step;
+        *x = work.Left + 32 + step;
+        *y = work.Top + 32 + step;
     }
-    if (width == CW_USEDEFAULT) {
-        width = work.width() * 3 / 4;
-        height = work.height() * 3 / 4;
+    if (*width == CW_USEDEFAULT) {
+        *width = work.width() * 3 / 4;
+        *height = work.height() * 3 / 4;
     }
-    return rectOfSize(x, y, width, height);
 }
 
 void MarkDestroying(HWND hwnd) {
@@ -236,8 +235,7 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     if (child ? !Find(parent) : (parent && !Find(parent))) return nullptr;
 
     if (!child) {
-        Rect placed = DefaultPlacement(x, y, width, height);
-        x = placed.Left, y = placed.Top, width = placed.width(), height = placed.height();
+        ApplyDefaultPlacement(&x, &y, &width, &height);
         // Top-level windows always clip their siblings; overlapped ones always have a caption.
         style |= WS_CLIPSIBLINGS;
         if (!(style & WS_POPUP)) style |= WS_CAPTION;

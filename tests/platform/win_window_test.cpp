@@ -75,6 +75,11 @@ TEST_F(WinWindowTest, NegativeAndHugeSizesAreKeptWithinBounds) {
     ASSERT_TRUE(GetWindowRect(huge, &r));
     EXPECT_LE(r.width(), kMaxSurfaceDimension);
     settle();  // painting a window whose surface was refused must be harmless
+    // Regression: a position and a size whose sum leaves 32 bits.
+    HWND far = CreateWindowEx(0, kClass, "", WS_OVERLAPPEDWINDOW, 1481677660, 5, 1091895320, 5);
+    ASSERT_NE(far, nullptr);
+    ASSERT_TRUE(GetWindowRect(far, &r));
+    EXPECT_LE(r.width(), kMaxSurfaceDimension);
     EXPECT_TRUE(SetWindowPos(huge, nullptr, 2000000000, -2000000000, -5, 1 << 30, SWP_NOZORDER));
     settle();
 }
