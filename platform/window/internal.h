@@ -22,6 +22,8 @@ MINMAXINFO QueryMinMaxInfo(HWND hwnd);
 void RestackTopLevel(HWND hwnd, HWND insertAfter);
 
 // --- painting.cpp ---
+// Sends WM_PAINT; a window whose procedure did not call BeginPaint counts as painted afterwards.
+LRESULT SendPaint(HWND hwnd);
 // Adds to (or removes from) the update region; `area` in window coordinates.
 void InvalidateWindowArea(HWND hwnd, const Region& area, UINT flags);
 // The area a DC of the window may draw in, in its top-level window's coordinates.

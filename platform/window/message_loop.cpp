@@ -33,6 +33,16 @@ bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
 
 DWORD Now() { return GetTickCount(); }
 
+// Calls a procedure one level deeper; the depth comes back even when the procedure throws.
+LRESULT CallDeeper(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    } depth(System().sendDepth);
+    return proc(hwnd, message, wParam, lParam);
+}
+
 bool TakePosted(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
     auto& posted = System().posted;
     for (auto it = posted.begin(); it != posted.end(); ++it) {
@@ -93,11 +103,7 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     WindowRecord* w = Find(hwnd);
     if (!w || s.sendDepth >= kMaxSendDepth) return 0;
-    WNDPROC proc = w->proc;
-    ++s.sendDepth;
-    LRESULT result = proc(hwnd, message, wParam, lParam);
-    --s.sendDepth;
-    return result;
+    return CallDeeper(w->proc, hwnd, message, wParam, lParam);
 }
 
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,10 +120,7 @@ bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowSystem& s = System();
     if (!proc || !Find(hwnd) || s.sendDepth >= kMaxSendDepth) return 0;
-    ++s.sendDepth;
-    LRESULT result = proc(hwnd, message, wParam, lParam);
-    --s.sendDepth;
-    return result;
+    return CallDeeper(proc, hwnd, message, wParam, lParam);
 }
 
 bool PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove) {
@@ -186,11 +189,8 @@ LRESULT DispatchMessage(const MSG& msg) {
         return 0;
     }
     if (!Find(msg.hwnd)) return 0;
-    LRESULT result = SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
-    // A procedure that answers WM_PAINT without BeginPaint would be handed WM_PAINT forever; the
-    // window counts as painted instead.
-    if (msg.message == WM_PAINT && Find(msg.hwnd)) ValidateRgn(msg.hwnd, nullptr);
-    return result;
+    if (msg.message == WM_PAINT) return SendPaint(msg.hwnd);
+    return SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
 void PostQuitMessage(int exitCode) {

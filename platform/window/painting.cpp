@@ -103,10 +103,7 @@ void UpdateNow(HWND hwnd, bool paint, bool children) {
     }
     if (paint) {
         w = Find(hwnd);
-        if (w && NeedsPaint(*w)) {
-            SendMessage(hwnd, WM_PAINT, 0, 0);
-            if (Find(hwnd)) ValidateRgn(hwnd, nullptr);
-        }
+        if (w && NeedsPaint(*w)) SendPaint(hwnd);
     }
     if (!children || !(w = Find(hwnd))) return;
     std::vector<HWND> list = w->children;
@@ -116,6 +113,15 @@ void UpdateNow(HWND hwnd, bool paint, bool children) {
 }  // namespace
 
 namespace win {
+
+LRESULT SendPaint(HWND hwnd) {
+    uint64_t before = Get(hwnd).beginPaints;
+    LRESULT result = SendMessage(hwnd, WM_PAINT, 0, 0);
+    // A procedure that answers WM_PAINT without BeginPaint would be handed WM_PAINT forever; the
+    // window counts as painted instead.
+    if (WindowRecord* w = Find(hwnd); w && w->beginPaints == before) ValidateRgn(hwnd, nullptr);
+    return result;
+}
 
 void InvalidateWindowArea(HWND hwnd, const Region& area, UINT flags) {
     WindowRecord* w = Find(hwnd);
@@ -276,6 +282,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     if (!w || !paint) return nullptr;
     PaintFrameNow(hwnd);
     if (!(w = Find(hwnd))) return nullptr;
+    ++w->beginPaints;
     Region area = ClientPart(*w);
     bool erase = w->eraseNeeded;
     bool refused = w->eraseRefused;

@@ -66,6 +66,7 @@ struct WindowRecord {
     bool eraseNeeded = false;
     bool eraseRefused = false;  // WM_ERASEBKGND answered 0: BeginPaint reports fErase
     bool internalPaint = false;
+    uint64_t beginPaints = 0;  // BeginPaint calls so far: tells whether WM_PAINT was answered properly
 
     // Minimised and maximised windows remember where they return to.
     Rect normalRect;

@@ -106,6 +106,23 @@ TEST_F(PaintTest, PaintWithoutBeginPaintDoesNotSpin) {
     EXPECT_LT(ProcessPendingMessages(), 10);
 }
 
+// Regression: what is invalidated while a window paints is kept for the next WM_PAINT.
+TEST_F(PaintTest, InvalidatingWhilePaintingIsKept) {
+    HWND w = createPopup({0, 0, 100, 100});
+    settle();
+    int paints = 0;
+    on(w, WM_PAINT, [&](HWND self, WPARAM, LPARAM) {
+        PAINTSTRUCT ps;
+        BeginPaint(self, &ps);
+        if (++paints == 1) InvalidateRect(self, nullptr, false);
+        EndPaint(self, &ps);
+        return std::optional<LRESULT>(0);
+    });
+    InvalidateRect(w, nullptr, false);
+    settle();
+    EXPECT_EQ(paints, 2);
+}
+
 TEST_F(PaintTest, ValidatingRemovesWhatWasToBePainted) {
     HWND w = createPopup({0, 0, 100, 100});
     settle();
