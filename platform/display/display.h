@@ -35,6 +35,9 @@ struct MonitorConfig {
     bool primary = false;
 };
 
+// The rectangle around every monitor (the virtual screen); `monitors` must not be empty.
+Rect BoundsOfMonitors(std::span<const MonitorConfig> monitors);
+
 // How a top-level window is composed with what lies below it.
 struct LayerAttributes {
     enum class Mode : uint8_t {

@@ -12,15 +12,6 @@ namespace platform {
 
 namespace {
 
-Rect UnionOf(const std::vector<MonitorConfig>& monitors) {
-    Rect r = monitors.front().bounds;
-    for (const MonitorConfig& m : monitors) {
-        r = {std::min(r.Left, m.bounds.Left), std::min(r.Top, m.bounds.Top), std::max(r.Right, m.bounds.Right),
-             std::max(r.Bottom, m.bounds.Bottom)};
-    }
-    return r;
-}
-
 // What a US keyboard types for a key, without and with shift.
 struct KeyChars {
     int vk;
@@ -61,10 +52,10 @@ void HeadlessDisplay::setMonitors(std::vector<MonitorConfig> monitors) {
     queue(ScreenChanged{});
 }
 
-Point HeadlessDisplay::screenOrigin() const { return UnionOf(monitors_).topLeft(); }
+Point HeadlessDisplay::screenOrigin() const { return BoundsOfMonitors(monitors_).topLeft(); }
 
 Surface HeadlessDisplay::screenshot() const {
-    Rect all = UnionOf(monitors_);
+    Rect all = BoundsOfMonitors(monitors_);
     Surface screen(all.width(), all.height());
     Point origin = all.topLeft();
     // Between monitors there is no screen: black. On them, the desktop.

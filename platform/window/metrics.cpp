@@ -59,15 +59,6 @@ const MonitorConfig& PrimaryOf(const std::vector<MonitorConfig>& monitors) {
     return it == monitors.end() ? monitors.front() : *it;
 }
 
-Rect VirtualScreen(const std::vector<MonitorConfig>& monitors) {
-    Rect r = monitors.front().bounds;
-    for (const MonitorConfig& m : monitors) {
-        r = {std::min(r.Left, m.bounds.Left), std::min(r.Top, m.bounds.Top), std::max(r.Right, m.bounds.Right),
-             std::max(r.Bottom, m.bounds.Bottom)};
-    }
-    return r;
-}
-
 // Monitor handles are 1-based positions in the display's list.
 HMONITOR HandleOf(size_t index) { return reinterpret_cast<HMONITOR>(uintptr_t(index + 1)); }
 
@@ -101,7 +92,7 @@ int GetSystemMetrics(int index) {
 
     std::vector<MonitorConfig> monitors = Monitors();
     const MonitorConfig& primary = PrimaryOf(monitors);
-    Rect virtualScreen = VirtualScreen(monitors);
+    Rect virtualScreen = BoundsOfMonitors(monitors);
     switch (index) {
         case SM_CXSCREEN: return primary.bounds.width();
         case SM_CYSCREEN: return primary.bounds.height();

@@ -15,7 +15,6 @@ using ::testing::ElementsAre;
 
 class InputTest : public WindowTest {
 protected:
-    static std::optional<LRESULT> Answer(LRESULT value) { return value; }
     HWND pressedOn(Point screen) {
         log().clear();
         display.click(screen);
@@ -384,6 +383,17 @@ TEST_F(InputTest, MouseLeaveIsPostedOnceWhenThePointerLeavesTheTrackedPart) {
     TrackMouseEvent(&away);
     settle();
     EXPECT_EQ(countOf(child, WM_MOUSELEAVE), 2);
+
+    // The frame is watched on its own: from the caption into the client area is leaving it.
+    display.moveMouse({100, 10});
+    settle();
+    TRACKMOUSEEVENT frame{TME_LEAVE | TME_NONCLIENT, top, 0};
+    ASSERT_TRUE(TrackMouseEvent(&frame));
+    display.moveMouse({120, 10});
+    display.moveMouse({120, 150});
+    settle();
+    EXPECT_EQ(countOf(top, WM_NCMOUSELEAVE), 1);
+    EXPECT_EQ(countOf(top, WM_MOUSELEAVE), 0);
 }
 
 TEST_F(InputTest, ChildPressesNotifyTheParentsAndWheelsClimbToThem) {

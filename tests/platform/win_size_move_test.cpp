@@ -14,8 +14,6 @@ using ::testing::ElementsAre;
 
 class WinSizeMoveTest : public WindowTest {
 protected:
-    static std::optional<LRESULT> Answer(LRESULT value) { return value; }
-
     // A popup whose procedure answers hit tests itself, as the skinned frame does: a caption bar
     // (30..230 x 5..20) and HTOBJECT for the rest of its frame (the top 23 rows).
     HWND skinnedLike(const Rect& r) {

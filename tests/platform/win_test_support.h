@@ -80,7 +80,9 @@ protected:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
 
-    // A null window: every window of the class (for messages that come before the handle is known).
+    // What a handler returns to answer a message itself.
+    static std::optional<LRESULT> Answer(LRESULT value) { return value; }
+
     // A null window: every window of the class (for messages that come before the handle is known).
     static void on(HWND hwnd, UINT message, Handler handler) { handlers()[{hwnd, message}] = std::move(handler); }
 
