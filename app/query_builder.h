@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,36 +12,6 @@
 #include "app/search_lists.h"
 
 namespace app {
-
-// The ticked service check boxes.
-class ServiceSet {
-  public:
-    ServiceSet() = default;
-    ServiceSet(std::initializer_list<Service> services) {
-        for (Service s : services) {
-            Add(s);
-        }
-    }
-    bool Has(Service s) const { return (bits_ & Bit(s)) != 0; }
-    ServiceSet& Add(Service s) {
-        bits_ |= Bit(s);
-        return *this;
-    }
-    ServiceSet& Remove(Service s) {
-        bits_ &= uint8_t(~Bit(s));
-        return *this;
-    }
-    bool Empty() const { return bits_ == 0; }
-    friend bool operator==(ServiceSet, ServiceSet) = default;
-
-  private:
-    static uint8_t Bit(Service s) { return uint8_t(1u << unsigned(s)); }
-    uint8_t bits_ = 0;
-};
-
-// The range of the two price spin edits.
-inline constexpr int32_t PriceFieldMin = 0;
-inline constexpr int32_t PriceFieldMax = 99999999;
 
 // The filter panel as the user left it. The defaults are the panel as it starts.
 struct PanelState {

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 namespace app {
@@ -136,6 +138,36 @@ inline constexpr std::array<ServiceEntry, 7> ServiceFilters{{
     {Service::Repair30Days, "or", "m_or", "30天维修"},
     {Service::ConsumerProtection, "gu", "m_gu", "消保商品"},
 }};
+
+// The ticked service check boxes.
+class ServiceSet {
+  public:
+    ServiceSet() = default;
+    ServiceSet(std::initializer_list<Service> services) {
+        for (Service s : services) {
+            Add(s);
+        }
+    }
+    bool Has(Service s) const { return (bits_ & Bit(s)) != 0; }
+    ServiceSet& Add(Service s) {
+        bits_ |= Bit(s);
+        return *this;
+    }
+    ServiceSet& Remove(Service s) {
+        bits_ &= uint8_t(~Bit(s));
+        return *this;
+    }
+    bool Empty() const { return bits_ == 0; }
+    friend bool operator==(ServiceSet, ServiceSet) = default;
+
+  private:
+    static uint8_t Bit(Service s) { return uint8_t(1u << unsigned(s)); }
+    uint8_t bits_ = 0;
+};
+
+// The range of the two price spin edits.
+inline constexpr int32_t PriceFieldMin = 0;
+inline constexpr int32_t PriceFieldMax = 99999999;
 
 constexpr const ServiceEntry& ServiceFilter(Service service) {
     return ServiceFilters[size_t(service)];
