@@ -436,8 +436,9 @@ std::string UpperDetails(const Shape& s, const Ink& ink) {
     }
     if (d.buttons || d.doubleButtons) {
         for (double y = top + 14; y < std::min(s.hemY - 14, 330.0); y += 30) {
-            for (double x : d.doubleButtons ? std::initializer_list<double>{140, 160}
-                                            : std::initializer_list<double>{155}) {
+            const std::vector<double> columns =
+                d.doubleButtons ? std::vector<double>{140, 160} : std::vector<double>{155};
+            for (double x : columns) {
                 out += "<circle cx='" + Num(x) + "' cy='" + Num(y) + "' r='3.2' fill='" + ink.accent + "'/>";
             }
         }

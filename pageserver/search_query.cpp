@@ -162,6 +162,30 @@ std::optional<std::string> PercentDecode(std::string_view text) {
     return out;
 }
 
+std::optional<std::vector<int64_t>> ReadWearList(std::string_view text) {
+    std::vector<int64_t> ids;
+    if (text.empty()) {
+        return ids;
+    }
+    if (!text.starts_with("wear=") || text.ends_with(',')) {
+        return std::nullopt;
+    }
+    std::string_view list = text.substr(5);
+    while (!list.empty()) {
+        const size_t comma = list.find(',');
+        const std::string_view piece = list.substr(0, comma);
+        int64_t id = 0;
+        const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), id, 10);
+        if (piece.empty() || error != std::errc{} || end != piece.data() + piece.size() ||
+            ids.size() == MaxWornItems) {
+            return std::nullopt;
+        }
+        ids.push_back(id);
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    return ids;
+}
+
 QueryReading ReadSearchQuery(std::string_view raw) {
     try {
         if (raw.size() > MaxQueryBytes) {

@@ -42,6 +42,11 @@ inline constexpr size_t MaxQueryBytes = 32 * 1024;
 
 QueryReading ReadSearchQuery(std::string_view raw);
 
+// The fitting room's "wear=<id>,<id>,...": item ids in the order they are put on, at most
+// MaxWornItems; an empty text is an empty list. Nothing when the text is not such a list.
+inline constexpr size_t MaxWornItems = 8;
+std::optional<std::vector<int64_t>> ReadWearList(std::string_view text);
+
 // Percent-decoding as the query uses it; nothing when an escape is broken.
 std::optional<std::string> PercentDecode(std::string_view text);
 

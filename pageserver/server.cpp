@@ -15,8 +15,6 @@ namespace {
 
 constexpr std::string_view Root = "/qrwk/";
 constexpr std::string_view SearchPath = "/qrwk/api/search";
-// Enough for any outfit; more ids than this in one picture is not a fitting.
-constexpr size_t MaxWornItems = 8;
 
 void SendJson(httplib::Response& response, int status, const nlohmann::json& body) {
     response.status = status;
@@ -49,26 +47,19 @@ std::optional<int64_t> ParseId(std::string_view text) {
     return id;
 }
 
-// "wear=3,17": the items to put on, in order. Unknown ids are left out; a broken list is refused.
-std::optional<std::vector<const Item*>> ParseWear(const Catalogue& catalogue, std::string_view query) {
-    std::vector<const Item*> items;
-    if (query.empty()) {
-        return items;
-    }
-    if (!query.starts_with("wear=")) {
+// The items of a wear list that are in the catalogue; unknown ids are left out.
+std::optional<std::vector<const Item*>> WornItems(const Catalogue& catalogue, std::string_view query) {
+    // Clients may send the commas encoded.
+    const std::optional<std::string> decoded = PercentDecode(query);
+    const auto ids = decoded ? ReadWearList(*decoded) : std::nullopt;
+    if (!ids) {
         return std::nullopt;
     }
-    std::string_view list = query.substr(5);
-    while (!list.empty()) {
-        const size_t comma = list.find(',');
-        const std::optional<int64_t> id = ParseId(list.substr(0, comma));
-        if (!id || items.size() == MaxWornItems) {
-            return std::nullopt;
-        }
-        if (const Item* item = catalogue.Find(*id)) {
+    std::vector<const Item*> items;
+    for (int64_t id : *ids) {
+        if (const Item* item = catalogue.Find(id)) {
             items.push_back(item);
         }
-        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
     }
     return items;
 }
@@ -171,7 +162,7 @@ void PageServer::Answer(const httplib::Request& request, httplib::Response& resp
         return;
     }
     if (rest == "api/outfit") {
-        const auto worn = ParseWear(catalogue_, RawQueryOf(request));
+        const auto worn = WornItems(catalogue_, RawQueryOf(request));
         nlohmann::json items = nlohmann::json::array();
         for (const Item* item : worn ? Outfit(*worn) : std::vector<const Item*>{}) {
             items.push_back(ItemJson(*item));
@@ -180,7 +171,7 @@ void PageServer::Answer(const httplib::Request& request, httplib::Response& resp
         return;
     }
     if (rest == "fit.svg") {
-        const auto worn = ParseWear(catalogue_, RawQueryOf(request));
+        const auto worn = WornItems(catalogue_, RawQueryOf(request));
         if (!worn) {
             response.status = 400;
             response.set_content("wear=<id>,<id>,... (at most 8)", "text/plain; charset=utf-8");

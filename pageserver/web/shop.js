@@ -87,7 +87,7 @@
       chips.appendChild(c);
     };
     if (s) {
-      if (s.bestSellers) chip('', '🔥 热卖宝贝', true);
+      if (s.bestSellers) chip('', '热卖宝贝', true);
       else if (s.keyword) chip('关键字', s.keyword, true);
       chip('类目', s.category);
       chip('价格', s.price);
