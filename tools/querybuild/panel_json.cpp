@@ -1,10 +1,9 @@
 #include "tools/querybuild/panel_json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <nlohmann/json.hpp>
 
 namespace querybuild {
 
@@ -22,13 +21,20 @@ struct InputError {
 
 std::string Describe(const json& value) {
     switch (value.type()) {
-        case json::value_t::null: return "null";
-        case json::value_t::boolean: return "a boolean";
-        case json::value_t::string: return "a string";
-        case json::value_t::array: return "a list";
-        case json::value_t::object: return "an object";
-        case json::value_t::number_float: return "the number " + value.dump();
-        default: return "the number " + value.dump();
+        case json::value_t::null:
+            return "null";
+        case json::value_t::boolean:
+            return "a boolean";
+        case json::value_t::string:
+            return "a string";
+        case json::value_t::array:
+            return "a list";
+        case json::value_t::object:
+            return "an object";
+        case json::value_t::number_float:
+            return "the number " + value.dump();
+        default:
+            return "the number " + value.dump();
     }
 }
 
@@ -38,8 +44,9 @@ int ReadPosition(const json& value, std::string_view field, size_t count) {
     if (!value.is_number_integer()) {
         throw InputError{expected + ", not " + Describe(value)};
     }
-    const bool inRange = value.is_number_unsigned() ? value.get<uint64_t>() < count
-                                                    : value.get<int64_t>() >= 0 && value.get<int64_t>() < int64_t(count);
+    const bool inRange = value.is_number_unsigned()
+                             ? value.get<uint64_t>() < count
+                             : value.get<int64_t>() >= 0 && value.get<int64_t>() < int64_t(count);
     if (!inRange) {
         throw InputError{expected + ", not " + value.dump()};
     }
@@ -87,13 +94,24 @@ const std::array<FieldReader, 9>& FieldReaders() {
     using app::PanelState;
     static const std::array<FieldReader, 9> readers{{
         {"keyword", [](const json& v, PanelState& p) { p.keyword = ReadText(v, "keyword"); }},
-        {"category", [](const json& v, PanelState& p) { p.category = ReadPosition(v, "category", app::Categories.size()); }},
+        {"category", [](const json& v,
+                        PanelState& p) { p.category = ReadPosition(v, "category", app::Categories.size()); }},
         {"priceLow", [](const json& v, PanelState& p) { p.priceLow = ReadText(v, "priceLow"); }},
         {"priceHigh", [](const json& v, PanelState& p) { p.priceHigh = ReadText(v, "priceHigh"); }},
-        {"location", [](const json& v, PanelState& p) { p.location = ReadPosition(v, "location", app::LocationCaptions.size()); }},
-        {"sort", [](const json& v, PanelState& p) { p.sort = ReadPosition(v, "sort", app::SortOrders.size()); }},
-        {"creditLow", [](const json& v, PanelState& p) { p.creditLow = ReadPosition(v, "creditLow", app::CreditLevels.size()); }},
-        {"creditHigh", [](const json& v, PanelState& p) { p.creditHigh = ReadPosition(v, "creditHigh", app::CreditLevels.size()); }},
+        {"location",
+         [](const json& v, PanelState& p) {
+             p.location = ReadPosition(v, "location", app::LocationCaptions.size());
+         }},
+        {"sort",
+         [](const json& v, PanelState& p) { p.sort = ReadPosition(v, "sort", app::SortOrders.size()); }},
+        {"creditLow",
+         [](const json& v, PanelState& p) {
+             p.creditLow = ReadPosition(v, "creditLow", app::CreditLevels.size());
+         }},
+        {"creditHigh",
+         [](const json& v, PanelState& p) {
+             p.creditHigh = ReadPosition(v, "creditHigh", app::CreditLevels.size());
+         }},
         {"services", [](const json& v, PanelState& p) { p.services = ReadServices(v); }},
     }};
     return readers;
@@ -155,8 +173,8 @@ std::string WriteBuiltQueryJson(const app::BuiltQuery& built) {
     }
     nlohmann::ordered_json out;
     out["query"] = built.query;
-    out["panel"] = {{"keyword", p.keyword},     {"category", p.category},   {"priceLow", p.priceLow},
-                    {"priceHigh", p.priceHigh}, {"location", p.location},   {"sort", p.sort},
+    out["panel"] = {{"keyword", p.keyword},     {"category", p.category},     {"priceLow", p.priceLow},
+                    {"priceHigh", p.priceHigh}, {"location", p.location},     {"sort", p.sort},
                     {"creditLow", p.creditLow}, {"creditHigh", p.creditHigh}, {"services", services}};
     // Text that came in as C++ strings may hold ill-formed UTF-8; JSON output must not.
     return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
