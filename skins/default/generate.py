@@ -9,67 +9,29 @@ The look: warm ivory and blush faces, a deep rose caption bar that carries white
 grey (inactive) caption text with a black shadow, a thin champagne trim around the client area, and
 crisp one-pixel borders. Python 3 standard library only; the output is the same on every run.
 
-How to read this file: colours and drawing helpers first, then one function per picture, each with
-the layout of its picture drawn above it. Every rectangle the INI text names comes from those layout
-tables, so a face and the key that points at it can never drift apart. The INI text follows: one
-key table per record class, then the records of this skin.
+How to read this file: the palette and the shared looks first, then one function per picture,
+each with the layout of its picture drawn above it. Every rectangle the INI text names comes from
+those layout tables, so a face and the key that points at it can never drift apart. The records of
+the INI text follow, then the contact sheet, the preview and the checks. The generic parts live
+beside it: raster.py (canvas, BMP, PNG), skinkeys.py (the keys of every record class) and
+ninepart.py (the nine-part cut, for the preview and the checks).
 """
 
 import argparse
 import math
 import os
-import struct
 import sys
-import zlib
 from collections import namedtuple
+
+from ninepart import (draw_frame, horizontal_bar, nine_part_image,
+                      nine_part_repeats, paste, tile, uniform)
+from raster import (BLACK, NO_RECT, Canvas, Point, Rect, bmp_bytes, draw_art_centred,
+                    draw_text, mix, png_bytes, ramp, rect_at, rounded_box, text_width)
+from skinkeys import (CONTROL_TYPES, CUSTOM_KEYS, OBJECT_TYPES, Section, list_section,
+                      parse_keys)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CONTACT_SHEET = os.path.normpath(os.path.join(HERE, "..", "..", "docs", "skin-contact-sheet.png"))
-
-
-# ------------------------------------------------------------------------------------------------
-# Geometry. Rectangles are left, top, right, bottom with right and bottom exclusive, as in the INI.
-# ------------------------------------------------------------------------------------------------
-
-class Rect(namedtuple("Rect", "left top right bottom")):
-    @property
-    def w(self):
-        return self.right - self.left
-
-    @property
-    def h(self):
-        return self.bottom - self.top
-
-    def moved(self, dx, dy):
-        return Rect(self.left + dx, self.top + dy, self.right + dx, self.bottom + dy)
-
-    def inset(self, dx, dy=None):
-        dy = dx if dy is None else dy
-        return Rect(self.left + dx, self.top + dy, self.right - dx, self.bottom - dy)
-
-    def within(self, outer):
-        """This rectangle relative to the top-left corner of `outer`."""
-        return self.moved(-outer.left, -outer.top)
-
-    def overlaps(self, other):
-        return (self.left < other.right and other.left < self.right
-                and self.top < other.bottom and other.top < self.bottom)
-
-    def ini(self):
-        return "%d,%d,%d,%d" % self
-
-
-class Point(namedtuple("Point", "x y")):
-    def ini(self):
-        return "%d,%d" % self
-
-
-NO_RECT = Rect(0, 0, 0, 0)
-NO_POINT = Point(0, 0)
-
-
-def rect_at(x, y, w, h):
-    return Rect(x, y, x + w, y + h)
 
 
 # ------------------------------------------------------------------------------------------------
@@ -88,34 +50,15 @@ ROSE_200 = (240, 212, 220)
 ROSE_100 = (248, 232, 236)
 IVORY = (253, 248, 246)
 WHITE = (255, 255, 255)
-BLACK = (0, 0, 0)
 CLIENT = (251, 245, 243)      # window body, behind the filter panel and the tab row
 PAGE = WHITE                  # result pages
 INK = (70, 40, 52)            # text on light faces
 INK_SOFT = (120, 92, 102)
 CHAMPAGNE = (214, 180, 136)
-CHAMPAGNE_LIGHT = (236, 218, 190)
 MUTED = (128, 128, 128)       # disabled text
 MUTED_LINE = (206, 196, 199)
 MUTED_FILL = (242, 238, 239)
 MAGENTA = (255, 0, 255)       # transparent key of the small marks drawn over other faces
-
-
-def mix(a, b, t):
-    """The colour t of the way from a to b."""
-    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
-
-
-def ramp(a, b, steps):
-    """`steps` colours from a to b inclusive."""
-    if steps == 1:
-        return [a]
-    return [mix(a, b, i / (steps - 1)) for i in range(steps)]
-
-
-def ini_colour(c):
-    return c[0] + c[1] * 256 + c[2] * 65536
-
 
 # The caption bar, row by row (rows 0 to 22 of the frame picture). A glossy split at row 12 keeps
 # it lively; white and light grey text with a black shadow both read well on every row.
@@ -127,71 +70,6 @@ assert len(CAPTION_ROWS) == 23
 
 # The main-menu bar, row by row; the bar items in menuitems.bmp repeat rows 2 to 19 of it.
 MENUBAR_ROWS = ramp((254, 250, 250), (244, 228, 233), 21) + [ROSE_300]
-
-
-# ------------------------------------------------------------------------------------------------
-# Canvas: an RGB raster with the few drawing operations the pictures need.
-# ------------------------------------------------------------------------------------------------
-
-class Canvas:
-    def __init__(self, width, height, colour=BLACK):
-        self.width, self.height = width, height
-        self.pixels = [colour] * (width * height)
-
-    def get(self, x, y):
-        return self.pixels[y * self.width + x]
-
-    def put(self, x, y, c):
-        assert 0 <= x < self.width and 0 <= y < self.height, (x, y)
-        self.pixels[y * self.width + x] = c
-
-    def fill(self, r, c):
-        for y in range(r.top, r.bottom):
-            for x in range(r.left, r.right):
-                self.put(x, y, c)
-
-    def fill_rows(self, r, colours):
-        """Each row of r in its own colour (a vertical gradient given row by row)."""
-        for y in range(r.top, r.bottom):
-            self.fill(Rect(r.left, y, r.right, y + 1), colours[y - r.top])
-
-    def fill_columns(self, r, colours):
-        for x in range(r.left, r.right):
-            self.fill(Rect(x, r.top, x + 1, r.bottom), colours[x - r.left])
-
-    def vgradient(self, r, top, bottom):
-        self.fill_rows(r, ramp(top, bottom, r.h))
-
-    def hgradient(self, r, left, right):
-        self.fill_columns(r, ramp(left, right, r.w))
-
-    def hline(self, x0, x1, y, c):
-        self.fill(Rect(x0, y, x1, y + 1), c)
-
-    def vline(self, x, y0, y1, c):
-        self.fill(Rect(x, y0, x + 1, y1), c)
-
-    def frame(self, r, c):
-        self.hline(r.left, r.right, r.top, c)
-        self.hline(r.left, r.right, r.bottom - 1, c)
-        self.vline(r.left, r.top, r.bottom, c)
-        self.vline(r.right - 1, r.top, r.bottom, c)
-
-    def tint(self, x, y, c, t):
-        self.put(x, y, mix(self.get(x, y), c, t))
-
-    def copy(self, src, src_rect, dx, dy):
-        for y in range(src_rect.h):
-            for x in range(src_rect.w):
-                self.put(dx + x, dy + y, src.get(src_rect.left + x, src_rect.top + y))
-
-    def crop(self, r):
-        out = Canvas(r.w, r.h)
-        out.copy(self, r, 0, 0)
-        return out
-
-    def colours(self):
-        return set(self.pixels)
 
 
 # ------------------------------------------------------------------------------------------------
@@ -268,16 +146,7 @@ GLYPHS = {
               "##.##..",
               ".###...",
               "..#...."],
-    "dot": [".###.",
-            "#####",
-            "#####",
-            "#####",
-            ".###."],
-    "dash": ["#######",
-             "#######"],
     "ellipsis": ["#.#.#"],
-    "grip_v": ["#.", "..", "#.", "..", "#.", "..", "#.", "..", "#."],
-    "grip_h": ["#.#.#.#.#"],
 }
 
 # DrawSmallArrow's shape: 4 deep, 7 wide at its base.
@@ -289,49 +158,10 @@ ARROWS = {
 }
 
 
-def glyph_size(art):
-    return len(art[0]), len(art)
-
-
-def draw_art(cv, x, y, art, colour):
-    for row, line in enumerate(art):
-        for col, ch in enumerate(line):
-            if ch == "#":
-                cv.put(x + col, y + row, colour)
-            elif ch == "+":
-                cv.tint(x + col, y + row, colour, 0.5)
-
-
-def draw_art_centred(cv, r, art, colour, dx=0, dy=0):
-    w, h = glyph_size(art)
-    draw_art(cv, r.left + (r.w - w) // 2 + dx, r.top + (r.h - h) // 2 + dy, art, colour)
-
-
 # ------------------------------------------------------------------------------------------------
 # Shared looks. Every control face is one of a handful of shapes in one of a handful of states, so
 # a button, a combo box button and a scroll arrow look like members of one family.
 # ------------------------------------------------------------------------------------------------
-
-def rounded_box(cv, r, border, fill, radius=2):
-    """A box with a one-pixel border around `fill` (one colour, or a list of colours row by row).
-    Its corners are cut by `radius` (0, 1 or 2) and softened towards whatever the canvas showed
-    there before, so paint the background first."""
-    corners = [(r.left, r.top, 1, 1), (r.right - 1, r.top, -1, 1),
-               (r.left, r.bottom - 1, 1, -1), (r.right - 1, r.bottom - 1, -1, -1)]
-    behind = [cv.get(x, y) for x, y, _, _ in corners]
-    inner = r.inset(1)
-    if inner.w > 0 and inner.h > 0:
-        cv.fill_rows(inner, fill if isinstance(fill, list) else [fill] * inner.h)
-    cv.frame(r, border)
-    for (x, y, sx, sy), bg in zip(corners, behind):
-        if radius == 1:
-            cv.put(x, y, mix(border, bg, 0.5))
-        elif radius == 2:
-            cv.put(x, y, bg)
-            cv.put(x + sx, y, mix(border, bg, 0.5))
-            cv.put(x, y + sy, mix(border, bg, 0.5))
-            cv.put(x + sx, y + sy, border)
-
 
 Look = namedtuple("Look", "border top bottom ink")
 
@@ -355,13 +185,6 @@ FIELD = {
 def paint_raised(cv, r, state, radius=2):
     look = RAISED[state]
     rounded_box(cv, r, look.border, ramp(look.top, look.bottom, max(1, r.h - 2)), radius)
-
-
-def paint_tool(cv, r, state, bg):
-    """A tool button: flat on its bar until the pointer finds it."""
-    cv.fill(r, bg)
-    if state in ("hot", "down", "focused"):
-        paint_raised(cv, r, "hot" if state == "focused" else state)
 
 
 def paint_field(cv, r, state):
@@ -1036,23 +859,30 @@ def paint_gauges(cv):
     # Progress pieces repeat along the bar; a light last column splits them into segments.
     for group in ("gauge", "statusgauge"):
         piece = C[group + ".progress"]
-        cv.fill_rows(piece, [mix(c, WHITE, 0.0) for c in
-                             [ROSE_300] + ramp(ROSE_400, ROSE_600, piece.h - 1)])
+        cv.fill_rows(piece, [ROSE_300] + ramp(ROSE_400, ROSE_600, piece.h - 1))
         cv.vline(piece.right - 1, piece.top, piece.bottom, mix(ROSE_400, WHITE, 0.5))
     piece = C["vgauge.progress"]
     cv.fill_columns(piece, [ROSE_300] + ramp(ROSE_400, ROSE_600, piece.w - 1))
     cv.hline(piece.left, piece.right, piece.bottom - 1, mix(ROSE_400, WHITE, 0.5))
 
 
+def paint_grip(cv, r, background, vertical):
+    """A row of dots along the middle of r, one pixel apart, on `background` (one colour or a
+    list of colours row by row)."""
+    cv.fill_rows(r, background if isinstance(background, list) else [background] * r.h)
+    if vertical:
+        for y in range(r.top + 1, r.bottom - 1, 2):
+            cv.put(r.left + r.w // 2, y, ROSE_400)
+    else:
+        for x in range(r.left + 1, r.right - 1, 2):
+            cv.put(x, r.top + r.h // 2, ROSE_400)
+
+
 def paint_bars(cv):
     """Splitters, track bars and slider rulers."""
-    for group in ("vsplitter", "hsplitter"):
-        face = C[group + ".face"]
-        cv.fill(face, CLIENT)
-        grip = C[group + ".gripper"]
-        cv.fill(grip, CLIENT)
-        art = GLYPHS["grip_v"] if group == "vsplitter" else GLYPHS["grip_h"]
-        draw_art_centred(cv, grip, art, ROSE_400)
+    for group, vertical in (("vsplitter", True), ("hsplitter", False)):
+        cv.fill(C[group + ".face"], CLIENT)
+        paint_grip(cv, C[group + ".gripper"], CLIENT, vertical)
     for group, vertical in (("trackbar", True), ("htrackbar", False)):
         for state, r in faces(group).items():
             cv.fill(r, CLIENT)
@@ -1100,8 +930,7 @@ def paint_panels(cv):
     for name, rows in (("toolpanel.face", TOOLBAR_ROWS), ("bigtoolpanel.face", BIGTOOLBAR_ROWS)):
         cv.fill_rows(C[name], rows)
     grip = C["toolpanel.gripper"]
-    cv.fill_rows(grip, TOOLBAR_ROWS[4:4 + grip.h])
-    draw_art_centred(cv, grip, GLYPHS["grip_v"] + ["..", "#."], ROSE_400)
+    paint_grip(cv, grip, TOOLBAR_ROWS[4:4 + grip.h], vertical=True)
     status = C["statusbar.face"]
     cv.fill_rows(status, [ROSE_300, WHITE] + ramp(ROSE_100, (243, 226, 231), status.h - 2))
     cv.fill_rows(C["mainmenubar.face"], MENUBAR_ROWS)
@@ -1110,11 +939,8 @@ def paint_panels(cv):
     item = C["controlbar.item"]
     cv.fill(item, TOOLBAR_ROWS[10])
     rounded_box(cv, item, ROSE_200, TOOLBAR_ROWS[TOOL_MARGIN - 1:TOOL_MARGIN - 1 + item.h - 2])
-    for name, art in (("controlbar.hgrip", GLYPHS["grip_v"] * 2), ("controlbar.vgrip",
-                                                                   [GLYPHS["grip_h"][0] * 2])):
-        r = C[name]
-        cv.fill(r, TOOLBAR_ROWS[10])
-        draw_art_centred(cv, r, [line[:r.w] for line in art[:r.h]], ROSE_400)
+    paint_grip(cv, C["controlbar.hgrip"], TOOLBAR_ROWS[10], vertical=True)
+    paint_grip(cv, C["controlbar.vgrip"], TOOLBAR_ROWS[10], vertical=False)
     label = C["label.face"]
     cv.fill(label, CLIENT)
     status_panel = C["statuspanel.face"]
@@ -1188,8 +1014,8 @@ def paint_lists(cv):
     cells = faces("gridcell")
     fixed = cells["fixed"]
     cv.fill_rows(fixed, ramp(WHITE, ROSE_100, fixed.h))
-    for state, colour in (("selected", ROSE_200), ("focused", ROSE_200)):
-        cv.fill(cells[state], colour)
+    for state in ("selected", "focused"):
+        cv.fill(cells[state], ROSE_200)
     for r in cells.values():
         cv.hline(r.left, r.right, r.bottom - 1, ROSE_300)
         cv.vline(r.right - 1, r.top, r.bottom, ROSE_300)
@@ -1239,6 +1065,15 @@ TAB_FONT_COLOURS = {"fontcolor": BLACK, "activefontcolor": BLACK, "focusfontcolo
                     "mouseinfontcolor": WHITE}
 
 
+# The buttons of the up-down scrollers: "up" steps up ("upbuttonrect"), "down" steps down
+# ("downbuttonrect"); each with its place in the scroller's face and its arrow. The tab strip's
+# horizontal scroller steps down on the left.
+UPDOWN_BUTTONS = {
+    "hupdown": {"down": (Rect(0, 0, 18, 18), "left"), "up": (Rect(18, 0, 36, 18), "right")},
+    "vupdown": {"up": (Rect(0, 0, 18, 18), "up"), "down": (Rect(0, 18, 18, 36), "down")},
+}
+
+
 def tab_shape(cv, r, border, rows, closed):
     """A tab: rounded top corners, sides down to the bottom, a bottom line only when `closed`."""
     behind = [cv.get(r.left, r.top), cv.get(r.right - 1, r.top)]
@@ -1279,29 +1114,15 @@ def paint_tab_strip(cv):
     cv.fill(Rect(inner.left - 1, inner.top, inner.right + 1, inner.bottom), WHITE)
     cv.fill(inner, PAGE)
     # Up-down scrollers: both buttons in the normal face, each hot and pressed face apart.
-    for group, arrows in (("hupdown", ("left", "right")), ("vupdown", ("up", "down"))):
+    for group, buttons in UPDOWN_BUTTONS.items():
         normal = C[group + ".normal"]
         cv.fill(normal, CLIENT)
-        first, second = UPDOWN_PLACES[group]
-        paint_arrow_button(cv, first.moved(normal.left, normal.top), "normal", arrows[0])
-        paint_arrow_button(cv, second.moved(normal.left, normal.top), "normal", arrows[1])
-        # "down" is the decreasing button (left or lower), "up" the increasing one.
-        decreasing, increasing = (arrows[0], arrows[1])
-        if group == "vupdown":
-            decreasing, increasing = arrows[1], arrows[0]
-        for name, state, arrow in (("uphot", "hot", increasing), ("updown", "down", increasing),
-                                   ("downhot", "hot", decreasing), ("downdown", "down", decreasing)):
-            r = C[group + "." + name]
-            cv.fill(r, CLIENT)
-            paint_arrow_button(cv, r, state, arrow)
-
-
-# Button places within an up-down face: (first, second) from the left or the top. In "hupdown"
-# the left one decreases ("downbuttonrect"), in "vupdown" the upper one increases ("upbuttonrect").
-UPDOWN_PLACES = {
-    "hupdown": (Rect(0, 0, 18, 18), Rect(18, 0, 36, 18)),
-    "vupdown": (Rect(0, 0, 18, 18), Rect(0, 18, 18, 36)),
-}
+        for button, (place, arrow) in buttons.items():
+            paint_arrow_button(cv, place.moved(normal.left, normal.top), "normal", arrow)
+            for state in ("hot", "down"):
+                r = C[group + "." + button + state]
+                cv.fill(r, CLIENT)
+                paint_arrow_button(cv, r, state, arrow)
 
 
 def draw_controls():
@@ -1332,240 +1153,6 @@ PICTURES = [
     ("hw.bmp", 8, 9, draw_hw),
     ("mdibg.bmp", 8, 256, draw_mdibg),
 ]
-
-
-# ================================================================================================
-# The INI text.
-#
-# Key tables: every record class reads its keys in a fixed order. Each class is written once below
-# as "key type" pairs; a bracketed value is a default other than the usual one. Types: r rect,
-# p point, i integer, c colour, b boolean, s string, f font style, m morph kind, a alignment,
-# t stretch type, e inactive effect, k command. Usual defaults: 0,0,0,0 / 0,0 / 0 / false / empty
-# / no style / "mkdefault" / "tacenter" / "stfull" / "cmdefault"; -1 for picture indexes, "Arial"
-# for font names and 14 for font heights.
-# ================================================================================================
-
-def parse_keys(spec):
-    keys = []
-    for item in spec.split(","):
-        words = item.split()
-        if not words:
-            continue
-        name, kind = words[0], words[1]
-        default = " ".join(words[2:]).strip("()") if len(words) > 2 else None
-        keys.append((name, kind, default))
-    return keys
-
-
-OBJECT_BASE_KEYS = """hint s, activepictureindex i, activemaskpictureindex i, skinrectinapicture b,
-    skinrect r, activeskinrect r, inactiveskinrect r, morphing b, morphkind m,
-    glowlayerpictureindex i, glowlayermaskpictureindex i, glowlayeroffsetx i, glowlayeroffsety i,
-    glowlayeralphablendvalue i (255)"""
-BUTTON_OBJECT_KEYS = """downrect r, disableskinrsect r, alphamaskpictureindex i,
-    alphamaskactivepictureindex i, alphamaskinactivepictureindex i"""
-STDBUTTON_OBJECT_KEYS = """command k, restorerect r, restoreactiverect r, restoredownrect r,
-    restoreinactiverect r, restorehint s"""
-MENUITEM_KEYS = """itemleftoffset i, itemrightoffset i, dividerrect r, dividerleftoffset i,
-    dividerrightoffset i, textrect r, imagerect r, fontname s, fontheight i, fontstyle f,
-    fontcolor c, activefontcolor c, unenabledfontcolor c, stretcheffect b,
-    inactivestretcheffect b, dividerstretcheffect b, animateskinrect r, framecount i,
-    animateinterval i (25), inactiveanimation b, useimagecolor b, imagecolor c,
-    activeimagecolor c, inactivetransparent b, checkimagerect r, activecheckimagerect r,
-    radioimagerect r, activeradioimagerect r, arrowimagerect r, activearrowimagerect r"""
-MAINMENUITEM_KEYS = """itemleftoffset i, itemrightoffset i, downrect r, textrect r, fontname s,
-    fontheight i, fontstyle f, fontcolor c, activefontcolor c, downfontcolor c,
-    unenabledfontColor c, stretcheffect b, animateskinrect r, framecount i,
-    animateinterval i (25), inactiveanimation b"""
-CAPTION_KEYS = """textrect r, fontname s, fontheight i, fontstyle f, fontcolor c,
-    activefontcolor c, alignment a, light b, lightcolor c, activelightcolor c, shadow b,
-    shadowcolor c, activeshadowcolor c, framerect r, activeframerect r, frametextrect r,
-    frameleftoffset i, framerightoffset i, stretcheffect b, animateskinrect r, framecount i,
-    animateinterval i (25), inactiveanimation b, fullframe b, vistagloweffect b,
-    vistaglowinactiveeffect b, gloweffect b, glowinactiveeffect b, glowsize i (3), glowcolor c,
-    glowactivecolor c, glowoffset i, reflectioneffect b, reflactioncolor c,
-    reflactionactivecolor c, reflectionoffset i, dividerrect r, dividertransparent b,
-    dividertransparentcolor c"""
-
-OBJECT_TYPES = {
-    "stdbutton": OBJECT_BASE_KEYS + "," + BUTTON_OBJECT_KEYS + "," + STDBUTTON_OBJECT_KEYS,
-    "mainmenubarbutton": OBJECT_BASE_KEYS + "," + BUTTON_OBJECT_KEYS + "," + STDBUTTON_OBJECT_KEYS,
-    "menuitem": OBJECT_BASE_KEYS + "," + MENUITEM_KEYS,
-    "mainmenubaritem": OBJECT_BASE_KEYS + "," + MAINMENUITEM_KEYS,
-    "caption": OBJECT_BASE_KEYS + "," + CAPTION_KEYS,
-}
-
-CONTROL_BASE_KEYS = "pictureindex i, maskpictureindex i, skinrect r"
-NINE_PART_KEYS = """lefttoppoint p, righttoppoint p, leftbottompoint p, rightbottompoint p,
-    clientrect r, leftstretch b, topstretch b, rightstretch b, bottomstretch b, stretcheffect b,
-    stretchtype t"""
-CUSTOM_KEYS = CONTROL_BASE_KEYS + "," + NINE_PART_KEYS
-BUTTON_KEYS = CUSTOM_KEYS + """, fontname s, fontheight i, fontstyle f, fontcolor c,
-    activefontcolor c, downfontcolor c, disabledfontcolor c, activeskinrect r, downskinrect r,
-    focusedskinrect r, disabledskinrect r, morphing b, morphkind m, animateskinrect r,
-    framecount i, animateinterval i (25), showfocus b, menumarkerflatrect r, menumarkerrect r,
-    menumarkeractiverect r, menumarkerdownrect r, menumarkertransparentcolor c,
-    glowlayerpictureindex i, glowlayermaskpictureindex i, glowlayeroffsetleft i,
-    glowlayeroffsettop i, glowlayeroffsetright i, glowlayeroffsetbottom i,
-    glowlayershowoffsetx i, glowlayershowoffsety i, glowlayeralphablendvalue i (255)"""
-EDIT_KEYS = CUSTOM_KEYS + """, activeskinrect r, fontname s, fontheight i, fontstyle f,
-    fontcolor c, disabledfontcolor c, activefontcolor c, buttonrect r, activebuttonrect r,
-    downbuttonrect r, unenabledbuttonrect r"""
-LISTBOX_KEYS = CUSTOM_KEYS + """, itemrect r, activeitemrect r, focusitemrect r,
-    itemleftoffset i, itemrightoffset i, itemtextrect r, fontname s, fontheight i, fontstyle f,
-    fontcolor c, activefontcolor c, focusfontcolor c, captionrect r, captionfontname s,
-    captionfontheight i, captionfontstyle f, captionfontcolor c, upbuttonrect r,
-    activeupbuttonrect r, downupbuttonrect r, downbuttonrect r, activedownbuttonrect r,
-    downdownbuttonrect r, checkbuttonrect r, activecheckbuttonrect r, downcheckbuttonrect r,
-    vscrollbarname s (vscrollbar), hscrollbarname s (hscrollbar),
-    bothhscrollbarname s (bothhscrollbar), showfocus b, disabledbuttonsrect r, buttonsarea r"""
-PLAIN_TEXT_KEYS = CONTROL_BASE_KEYS + ", fontname s, fontheight i, fontstyle f, fontcolor c, bgcolor c"
-
-CONTROL_TYPES = {
-    "button": BUTTON_KEYS,
-    "menubutton": BUTTON_KEYS + ", trackbuttonrect r",
-    "panel": CUSTOM_KEYS + """, bgpictureindex i, captionrect r, alignment a, fontname s,
-        fontheight i, fontstyle f, fontcolor c, checkimagerect r, uncheckimagerect r,
-        markframerect r, framerect r, frametextrect r, frameleftoffset i, framerightoffset i,
-        gripperrect r, grippertransparent b, grippertransparentcolor c, buttonrect r,
-        buttonactiverect r, buttondownrect r, buttontransparent b, buttontransparentcolor c""",
-    "expanel": CUSTOM_KEYS + """, rollhskinrect r, rollvskinrect r, rollleftoffset i,
-        rollrightoffset i, rolltopoffset i, rollbottomoffset i, rollvcaptionrect r,
-        rollhcaptionrect r, closebuttonrect r, closebuttonactiverect r, closebuttondownrect r,
-        hrollbuttonrect r, hrollbuttonactiverect r, hrollbuttondownrect r, hrestorebuttonrect r,
-        hrestorebuttonactiverect r, hrestorebuttondownrect r, vrollbuttonrect r,
-        vrollbuttonactiverect r, vrollbuttondownrect r, vrestorebuttonrect r,
-        vrestorebuttonactiverect r, vrestorebuttondownrect r, captionrect r, fontname s,
-        fontheight i, fontstyle f, fontcolor c, buttonstransparent b, buttonstransparentcolor c""",
-    "checkradio": CUSTOM_KEYS + """, fontname s, fontheight i, fontstyle f, fontcolor c,
-        activefontcolor c, unenabledfontcolor c, framefontcolor c, activeskinrect r,
-        checkimagearea r, textarea r, checkimagerect r, uncheckimagerect r,
-        activecheckimagerect r, activeuncheckimagerect r, unenabledcheckimagerect r,
-        unenableduncheckimagerect r, grayedcheckimagerect r, activegrayedcheckimagerect r,
-        morphing b, morphkind m""",
-    "gauge": CUSTOM_KEYS + """, progressarea r, progressrect r, beginoffset i, endoffset i,
-        vertical b, fontname s, fontheight i, fontstyle f, fontcolor c, progresstransparent b,
-        progresstransparentcolor c, progressstretch b, animationskinrect r,
-        animationcountframes i, animationtimerinterval i, progressanimationskinrect r,
-        progressanimationcountframes i, progressanimationtimerinterval i,
-        animationbeginoffset i, animationendoffset i""",
-    "splitter": CUSTOM_KEYS + ", gripperrect r, grippertransparent b, grippertransparentcolor c",
-    "trackbar": CUSTOM_KEYS + """, activeskinrect r, trackarea r, buttonrect r,
-        activebuttonrect r, vertical b, buttontransparent b, buttontransparentcolor c""",
-    "label": CUSTOM_KEYS + ", fontname s, fontheight i, fontstyle f, fontcolor c",
-    "stdlabel": CONTROL_BASE_KEYS + """, fontname s, fontheight i, fontstyle f, fontcolor c,
-        activefontcolor c (16711680)""",
-    "updown": CUSTOM_KEYS + """, upbuttonrect r, activeupbuttonrect r, downupbuttonrect r,
-        downbuttonrect r, activedownbuttonrect r, downdownbuttonrect r""",
-    "grid": CONTROL_BASE_KEYS + """, fixedcellrect r, selectcellrect r, focuscellrect r,
-        fixedcellleftoffset i, fixedcellrightoffset i, fixedcelltextrect r, cellleftoffset i,
-        cellrightoffset i, celltextrect r, bgpictureindex i, linescolor c, bgcolor c,
-        fontname s, fontheight i, fontstyle f, fontcolor c, selectfontcolor c,
-        focusfontcolor c, fixedfontname s, fixedfontheight i, fixedfontstyle f,
-        fixedfontcolor c, cellstretcheffect b, fixedcellstretcheffect b, showfocus b""",
-    "tab": CONTROL_BASE_KEYS + """, tabrect r, activetabrect r, focustabrect r,
-        mouseintabrect r, clientrect r, bgpictureindex i, lefttoppoint p, righttoppoint p,
-        leftbottompoint p, rightbottompoint p, tableftoffset i, tabrightoffset i, tabsbgrect r,
-        tabstretcheffect b, leftstretch b, topstretch b, rightstretch b, bottomstretch b,
-        stretcheffect b, stretchtype t, fontname s, fontheight i, fontstyle f, fontcolor c,
-        activefontcolor c, focusfontcolor c, mouseinfontcolor c, updown s, showfocus b,
-        focusoffsetx i, focusoffsety i, closebuttonrect r, closebuttonactiverect r,
-        closebuttondownrect r, buttontransparent b, buttontransparentcolor c, dividerrect r,
-        dividertransparent b, dividertransparentcolor c, mdicloserect r,
-        mdicloseactiverect r, mdiclosedownrect r, mdirestorerect r, mdirestoreactiverect r,
-        mdirestoredownrect r, mdiminrect r, mdiminactiverect r, mdimindownrect r,
-        mdibuttonstransparent b, mdibuttonstransparentcolor c""",
-    "mainmenubar": CONTROL_BASE_KEYS + """, itemsrect r, menubaritem s, closebutton s,
-        minbutton s, maxbutton s, sysmenubutton s, trackmarkcolor c, trackmarkactivecolor c,
-        stretcheffect b, itemtransparent b""",
-    "controlbar": CUSTOM_KEYS + """, itemrect r, bgpictureindex i, hgriprect r, vgriprect r,
-        gripoffset1 i, gripoffset2 i, itemstretcheffect b, itemoffset1 i (3), itemoffset2 i (3),
-        itemtransparent b, itemtransparentcolor c, griptransparent b, griptransparentcolor c""",
-    "edit": EDIT_KEYS,
-    "memo": EDIT_KEYS + ", bgcolor c, activebgcolor c",
-    "listbox": LISTBOX_KEYS,
-    "checklistbox": LISTBOX_KEYS + ", itemcheckrect r, checkimagerect r, uncheckimagerect r",
-    "combobox": CUSTOM_KEYS + """, activeskinrect r, itemrect r, activeitemrect r,
-        focusitemrect r, itemleftoffset i, itemrightoffset i, itemtextrect r, fontname s,
-        fontheight i, fontstyle f, fontcolor c, focusfontcolor c, activefontcolor c,
-        listboxname s, buttonrect r, activebuttonrect r, downbuttonrect r,
-        unenabledbuttonrect r, itemstretcheffect b, focusitemstretcheffect b, showfocus b""",
-    "scrollbar": CUSTOM_KEYS + """, trackarea r, upbuttonrect r, activeupbuttonrect r,
-        downupbuttonrect r, downbuttonrect r, activedownbuttonrect r, downdownbuttonrect r,
-        thumbrect r, activethumbrect r, downthumbrect r, thumboffset1 i, thumboffset2 i,
-        thumbtransparent b, thumbtransparentcolor c, thumbstretcheffect b, thumbminsize i,
-        thumbminpagesize i, glyphrect r, activeglyphrect r, downglyphrect r,
-        glyphtransparent b, glyphtransparentcolor c""",
-    "spinedit": CUSTOM_KEYS + """, activeskinrect r, fontname s, fontheight i, fontstyle f,
-        fontcolor c, activefontcolor c, disabledfontcolor c, upbuttonrect r,
-        activeupbuttonrect r, downupbuttonrect r, downbuttonrect r, activedownbuttonrect r,
-        downdownbuttonrect r""",
-    "scrollbox": CUSTOM_KEYS + ", bgpictureindex i",
-    "treeview": PLAIN_TEXT_KEYS,
-    "listview": PLAIN_TEXT_KEYS,
-    "richedit": PLAIN_TEXT_KEYS,
-    "bevel": CONTROL_BASE_KEYS + ", lightcolor c, darkcolor c",
-    "slider": CONTROL_BASE_KEYS + """, bgcolor c, hrulerrect r, hthumbrect r, vrulerrect r,
-        vthumbrect r, edgesize i, pointscolor c""",
-}
-
-FONT_STYLES = ["fsbold", "fsitalic", "fsunderline", "fsstrikeout"]
-
-
-def usual_default(name, kind):
-    if name.endswith("pictureindex"):
-        return -1
-    if kind == "s" and name.endswith("fontname"):
-        return "Arial"
-    if kind == "i" and name.endswith("fontheight"):
-        return 14
-    return {"r": NO_RECT, "p": NO_POINT, "i": 0, "c": 0, "b": False, "s": "", "f": (),
-            "m": "mkdefault", "a": "tacenter", "t": "stfull", "e": "iebrightness",
-            "k": "cmdefault"}[kind]
-
-
-def encode(kind, value):
-    """A value as the INI text writes it."""
-    if kind in "rp":
-        return value.ini()
-    if kind == "b":
-        return "1" if value else "0"
-    if kind == "c":
-        return str(ini_colour(value) if isinstance(value, tuple) else value)
-    if kind == "f":
-        return ",".join(style for style in FONT_STYLES if style in value)
-    return str(value)
-
-
-def typed_default(name, kind, given):
-    if given is None:
-        return usual_default(name, kind)
-    return int(given) if kind in "ic" else given
-
-
-class Section:
-    """One INI section: its keys in reading order with this skin's values. Keys in `absent`
-    are left out on purpose (their readers then take the default). With `core` given, only
-    those keys are always written; any other key appears only when this skin sets it to
-    something other than its default."""
-
-    def __init__(self, name, keys, values, absent=(), comment=None, core=None):
-        self.name, self.comment = name, comment
-        known = {k for k, _, _ in keys}
-        unknown = (set(values) | set(absent)) - known
-        assert not unknown, "%s: unknown keys %s" % (name, sorted(unknown))
-        self.lines = []
-        for key, kind, default in keys:
-            fallback = encode(kind, typed_default(key, kind, default))
-            text = encode(kind, values[key]) if key in values else fallback
-            if key in absent or (core is not None and key not in core and text == fallback):
-                continue
-            self.lines.append("%s=%s" % (key, text))
-
-    def text(self, comment_below=False):
-        comment = ["; " + line for line in self.comment.split("\n")] if self.comment else []
-        header = ["[%s]" % self.name]
-        body = header + comment if comment_below else comment + header
-        return body + self.lines + [""]
 
 
 def nine_part(size, corner, stretch=True, client=None):
@@ -1941,11 +1528,10 @@ def updown_values(group):
     """The scroller faces: the whole control in its normal state, then each button's place in
     it and its hot and pressed faces. Corner points and client rectangle stay 0: an up-down face
     keeps its size."""
-    first, second = UPDOWN_PLACES[group]
-    up, down = (second, first) if group == "hupdown" else (first, second)
-    return {"skinrect": C[group + ".normal"], "upbuttonrect": up,
+    buttons = UPDOWN_BUTTONS[group]
+    return {"skinrect": C[group + ".normal"], "upbuttonrect": buttons["up"][0],
             "activeupbuttonrect": C[group + ".uphot"], "downupbuttonrect": C[group + ".updown"],
-            "downbuttonrect": down, "activedownbuttonrect": C[group + ".downhot"],
+            "downbuttonrect": buttons["down"][0], "activedownbuttonrect": C[group + ".downhot"],
             "downdownbuttonrect": C[group + ".downdown"]}
 
 
@@ -2126,13 +1712,6 @@ def skin_controls():
     ]
 
 
-def list_section(name, entries, comment):
-    keys = parse_keys("count i, " + ", ".join("%d s" % i for i in range(len(entries))))
-    values = dict({"count": len(entries)},
-                  **{str(i): "%s:%s" % (n, kind) for i, (n, kind, _) in enumerate(entries)})
-    return Section(name, keys, values, comment=comment)
-
-
 def ini_lines():
     objects, controls = skin_objects(), skin_controls()
     sections = file_sections()
@@ -2146,125 +1725,6 @@ def ini_lines():
     for s in sections[1:]:
         lines += s.text()
     return lines
-
-
-# ------------------------------------------------------------------------------------------------
-# BMP files. 8-bit pictures carry exactly the palette size given in PICTURES (biClrUsed), padded
-# with black after the colours in use, so each file has the byte size the package layout expects.
-# Rows are stored bottom-up and padded to four bytes.
-# ------------------------------------------------------------------------------------------------
-
-BMP_FILE_HEADER = struct.Struct("<2sIHHI")
-BMP_INFO_HEADER = struct.Struct("<IiiHHIIiiII")
-PIXELS_PER_METRE = 2835            # 72 dots per inch
-
-
-def bmp_bytes(cv, bits, palette_size):
-    stride = (cv.width * bits // 8 + 3) & ~3
-    pad = bytes(stride - cv.width * bits // 8)
-    rows = []
-    palette = b""
-    if bits == 8:
-        colours = sorted(cv.colours())
-        assert len(colours) <= palette_size, "%d colours, palette holds %d" % (len(colours),
-                                                                              palette_size)
-        colours += [BLACK] * (palette_size - len(colours))
-        index = {}
-        for i, c in enumerate(colours):
-            index.setdefault(c, i)
-        palette = b"".join(bytes((c[2], c[1], c[0], 0)) for c in colours)
-        for y in reversed(range(cv.height)):
-            rows.append(bytes(index[cv.get(x, y)] for x in range(cv.width)) + pad)
-    else:
-        for y in reversed(range(cv.height)):
-            line = bytearray()
-            for x in range(cv.width):
-                r, g, b = cv.get(x, y)
-                line += bytes((b, g, r))
-            rows.append(bytes(line) + pad)
-    data = b"".join(rows)
-    offset = BMP_FILE_HEADER.size + BMP_INFO_HEADER.size + len(palette)
-    file_header = BMP_FILE_HEADER.pack(b"BM", offset + len(data), 0, 0, offset)
-    info = BMP_INFO_HEADER.pack(BMP_INFO_HEADER.size, cv.width, cv.height, 1, bits, 0, len(data),
-                                PIXELS_PER_METRE, PIXELS_PER_METRE, palette_size, 0)
-    return file_header + info + palette + data
-
-
-def png_bytes(cv):
-    raw = bytearray()
-    for y in range(cv.height):
-        raw.append(0)
-        for c in cv.pixels[y * cv.width:(y + 1) * cv.width]:
-            raw += bytes(c)
-
-    def chunk(kind, body):
-        return (struct.pack(">I", len(body)) + kind + body
-                + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
-
-    header = struct.pack(">IIBBBBB", cv.width, cv.height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
-
-
-# ------------------------------------------------------------------------------------------------
-# A 5 x 7 pixel font, enough for labels on the contact sheet and the preview.
-# ------------------------------------------------------------------------------------------------
-
-FONT_5X7 = {
-    "A": ".###. #...# #...# ##### #...# #...# #...#", "B": "####. #...# #...# ####. #...# #...# ####.",
-    "C": ".###. #...# #.... #.... #.... #...# .###.", "D": "####. #...# #...# #...# #...# #...# ####.",
-    "E": "##### #.... #.... ####. #.... #.... #####", "F": "##### #.... #.... ####. #.... #.... #....",
-    "G": ".###. #...# #.... #.### #...# #...# .####", "H": "#...# #...# #...# ##### #...# #...# #...#",
-    "I": ".###. ..#.. ..#.. ..#.. ..#.. ..#.. .###.", "J": "..### ...#. ...#. ...#. ...#. #..#. .##..",
-    "K": "#...# #..#. #.#.. ##... #.#.. #..#. #...#", "L": "#.... #.... #.... #.... #.... #.... #####",
-    "M": "#...# ##.## #.#.# #.#.# #...# #...# #...#", "N": "#...# #...# ##..# #.#.# #..## #...# #...#",
-    "O": ".###. #...# #...# #...# #...# #...# .###.", "P": "####. #...# #...# ####. #.... #.... #....",
-    "Q": ".###. #...# #...# #...# #.#.# #..#. .##.#", "R": "####. #...# #...# ####. #.#.. #..#. #...#",
-    "S": ".#### #.... #.... .###. ....# ....# ####.", "T": "##### ..#.. ..#.. ..#.. ..#.. ..#.. ..#..",
-    "U": "#...# #...# #...# #...# #...# #...# .###.", "V": "#...# #...# #...# #...# #...# .#.#. ..#..",
-    "W": "#...# #...# #...# #.#.# #.#.# #.#.# .#.#.", "X": "#...# #...# .#.#. ..#.. .#.#. #...# #...#",
-    "Y": "#...# #...# .#.#. ..#.. ..#.. ..#.. ..#..", "Z": "##### ....# ...#. ..#.. .#... #.... #####",
-    "a": "..... ..... .###. ....# .#### #...# .####", "b": "#.... #.... #.##. ##..# #...# #...# ####.",
-    "c": "..... ..... .###. #.... #.... #...# .###.", "d": "....# ....# .##.# #..## #...# #...# .####",
-    "e": "..... ..... .###. #...# ##### #.... .###.", "f": "..##. .#..# .#... ###.. .#... .#... .#...",
-    "g": "..... .#### #...# #...# .#### ....# .###.", "h": "#.... #.... #.##. ##..# #...# #...# #...#",
-    "i": "..#.. ..... .##.. ..#.. ..#.. ..#.. .###.", "j": "...#. ..... ..##. ...#. ...#. #..#. .##..",
-    "k": "#.... #.... #..#. #.#.. ##... #.#.. #..#.", "l": ".##.. ..#.. ..#.. ..#.. ..#.. ..#.. .###.",
-    "m": "..... ..... ##.#. #.#.# #.#.# #...# #...#", "n": "..... ..... #.##. ##..# #...# #...# #...#",
-    "o": "..... ..... .###. #...# #...# #...# .###.", "p": "..... ..... ####. #...# ####. #.... #....",
-    "q": "..... ..... .##.# #..## .#### ....# ....#", "r": "..... ..... #.##. ##..# #.... #.... #....",
-    "s": "..... ..... .###. #.... .###. ....# ####.", "t": ".#... .#... ###.. .#... .#... .#..# ..##.",
-    "u": "..... ..... #...# #...# #...# #..## .##.#", "v": "..... ..... #...# #...# #...# .#.#. ..#..",
-    "w": "..... ..... #...# #...# #.#.# #.#.# .#.#.", "x": "..... ..... #...# .#.#. ..#.. .#.#. #...#",
-    "y": "..... ..... #...# #...# .#### ....# .###.", "z": "..... ..... ##### ...#. ..#.. .#... #####",
-    "0": ".###. #...# #..## #.#.# ##..# #...# .###.", "1": "..#.. .##.. ..#.. ..#.. ..#.. ..#.. .###.",
-    "2": ".###. #...# ....# ...#. ..#.. .#... #####", "3": "##### ...#. ..#.. ...#. ....# #...# .###.",
-    "4": "...#. ..##. .#.#. #..#. ##### ...#. ...#.", "5": "##### #.... ####. ....# ....# #...# .###.",
-    "6": "..##. .#... #.... ####. #...# #...# .###.", "7": "##### ....# ...#. ..#.. .#... .#... .#...",
-    "8": ".###. #...# #...# .###. #...# #...# .###.", "9": ".###. #...# #...# .#### ....# ...#. .##..",
-    " ": "..... ..... ..... ..... ..... ..... .....", ".": "..... ..... ..... ..... ..... .##.. .##..",
-    ",": "..... ..... ..... ..... .##.. ..#.. .#...", "-": "..... ..... ..... .###. ..... ..... .....",
-    "+": "..... ..#.. ..#.. ##### ..#.. ..#.. .....", "'": "..#.. ..#.. ..... ..... ..... ..... .....",
-    ":": "..... .##.. .##.. ..... .##.. .##.. .....", "(": "...#. ..#.. .#... .#... .#... ..#.. ...#.",
-    ")": ".#... ..#.. ...#. ...#. ...#. ..#.. .#...", "/": "..... ....# ...#. ..#.. .#... #.... .....",
-    "_": "..... ..... ..... ..... ..... ..... #####", "=": "..... ..... ##### ..... ##### ..... .....",
-}
-
-
-def draw_text(cv, x, y, text, colour, scale=1):
-    """Pixel text, 6 x 8 cells times `scale`; returns the x after the last character."""
-    for ch in text:
-        rows = FONT_5X7.get(ch, FONT_5X7[" "]).split()
-        for row, line in enumerate(rows):
-            for col, bit in enumerate(line):
-                if bit == "#":
-                    cv.fill(rect_at(x + col * scale, y + row * scale, scale, scale), colour)
-        x += 6 * scale
-    return x
-
-
-def text_width(text, scale=1):
-    return len(text) * 6 * scale
 
 
 # ------------------------------------------------------------------------------------------------
@@ -2337,99 +1797,6 @@ def contact_sheet(pictures):
 # plain re-implementation of the nine-part cut (edges repeat, corners keep their size). Rough on
 # purpose: pixel-font text, a mock filter panel and result page. Only for looking at the skin.
 # ------------------------------------------------------------------------------------------------
-
-def tile(dst, src, piece, area, origin):
-    """Fill `area` of dst with `piece` of src repeated from `origin` (a point of dst)."""
-    for y in range(max(area.top, 0), min(area.bottom, dst.height)):
-        sy = piece.top + (y - origin[1]) % piece.h
-        for x in range(max(area.left, 0), min(area.right, dst.width)):
-            dst.put(x, y, src.get(piece.left + (x - origin[0]) % piece.w, sy))
-
-
-def paste(dst, src, piece, x, y):
-    tile(dst, src, piece, rect_at(x, y, piece.w, piece.h), (x, y))
-
-
-def scale(dst, src, piece, area):
-    for y in range(area.top, area.bottom):
-        sy = piece.top + (y - area.top) * piece.h // area.h
-        for x in range(area.left, area.right):
-            dst.put(x, y, src.get(piece.left + (x - area.left) * piece.w // area.w, sy))
-
-
-def frame_layout(keys):
-    return (keys["lefttoppoint"], keys["righttoppoint"], keys["leftbottompoint"],
-            keys["rightbottompoint"])
-
-
-def draw_frame(dst, src, keys, client, x0, y0, width, height):
-    """The window frame: four bands whose edges repeat from the band's own first column or row,
-    corners at their own size, the client area left alone."""
-    lt, rt, lb, rb = frame_layout(keys)
-    w, h = src.width, src.height
-    dw, dh = width - w, height - h
-    top, bottom = client.top, h - client.bottom
-    left, right = client.left, w - client.right
-    # Top and bottom bands across the whole width.
-    tile(dst, src, Rect(lt.x, 0, rt.x, top), rect_at(x0, y0, width, top), (x0, y0))
-    paste(dst, src, Rect(0, 0, lt.x, top), x0, y0)
-    paste(dst, src, Rect(rt.x, 0, w, top), x0 + rt.x + dw, y0)
-    by = y0 + height - bottom
-    tile(dst, src, Rect(lb.x, client.bottom, rb.x, h), rect_at(x0, by, width, bottom), (x0, by))
-    paste(dst, src, Rect(0, client.bottom, lb.x, h), x0, by)
-    paste(dst, src, Rect(rb.x, client.bottom, w, h), x0 + rb.x + dw, by)
-    # Side bands between them.
-    side = height - top - bottom
-    sy = y0 + top
-    for x, cols, p_top, p_bottom in ((x0, Rect(0, 0, left, 0), lt.y, lb.y),
-                                     (x0 + width - right, Rect(client.right, 0, w, 0), rt.y, rb.y)):
-        tile(dst, src, Rect(cols.left, p_top, cols.right, p_bottom), rect_at(x, sy, cols.w, side),
-             (x, sy))
-        paste(dst, src, Rect(cols.left, client.top, cols.right, p_top), x, sy)
-        end = client.bottom - p_bottom
-        paste(dst, src, Rect(cols.left, p_bottom, cols.right, client.bottom), x, sy + side - end)
-    del dh
-
-
-def nine_part_image(src, face, keys, width, height, draw_client=True):
-    """A face resized the nine-part way, edges repeating from the new corner points."""
-    out = Canvas(width, height)
-    lt, rt, lb, rb = frame_layout(keys)
-    cl = keys.get("clientrect") or keys.get("itemsrect")
-    dw, dh = width - face.w, height - face.h
-    ox, oy = face.left, face.top
-    piece = lambda l, t, r, b: Rect(ox + l, oy + t, ox + r, oy + b)
-    tile(out, src, piece(lt.x, 0, rt.x, cl.top), Rect(lt.x, 0, rt.x + dw, cl.top), (lt.x, 0))
-    tile(out, src, piece(lb.x, cl.bottom, rb.x, face.h), Rect(lb.x, cl.bottom + dh, rb.x + dw, height),
-         (lb.x, cl.bottom + dh))
-    tile(out, src, piece(0, lt.y, cl.left, lb.y), Rect(0, lt.y, cl.left, lb.y + dh), (0, lt.y))
-    tile(out, src, piece(cl.right, rt.y, face.w, rb.y), Rect(cl.right + dw, rt.y, width, rb.y + dh),
-         (cl.right + dw, rt.y))
-    corners = [((0, 0, lt.x, cl.top), (0, 0)), ((0, cl.top, cl.left, lt.y), (0, cl.top)),
-               ((rt.x, 0, face.w, cl.top), (rt.x + dw, 0)),
-               ((cl.right, cl.top, face.w, rt.y), (cl.right + dw, cl.top)),
-               ((0, lb.y, cl.left, face.h), (0, lb.y + dh)),
-               ((cl.left, cl.bottom, lb.x, face.h), (cl.left, cl.bottom + dh)),
-               ((rb.x, cl.bottom, face.w, face.h), (rb.x + dw, cl.bottom + dh)),
-               ((cl.right, rb.y, face.w, cl.bottom), (cl.right + dw, rb.y + dh))]
-    for (l, t, r, b), (x, y) in corners:
-        if r > l and b > t:
-            tile(out, src, piece(l, t, r, b), rect_at(x, y, r - l, b - t), (x, y))
-    if draw_client:
-        tile(out, src, piece(*cl), Rect(cl.left, cl.top, cl.right + dw, cl.bottom + dh),
-             (cl.left, cl.top))
-    return out
-
-
-def horizontal_bar(src, face, left, right, width):
-    """A face made `width` wide: fixed ends, the middle repeated."""
-    out = Canvas(width, face.h)
-    middle = Rect(face.left + left, face.top, face.right - right, face.bottom)
-    tile(out, src, middle, Rect(left, 0, width - right, face.h), (left, 0))
-    paste(out, src, Rect(face.left, face.top, face.left + left, face.bottom), 0, 0)
-    paste(out, src, Rect(face.right - right, face.top, face.right, face.bottom), width - right, 0)
-    return out
-
 
 def shadowed_text(cv, x, y, text, colour, scale=1):
     draw_text(cv, x + 1, y + 1, text, BLACK, scale)
@@ -2590,29 +1957,6 @@ def preview_hint(cv, pictures, text, x, y):
 # or the joins would show (the frame's edges even start repeating at a different phase than
 # the picture suggests). Corners are free to carry detail.
 # ------------------------------------------------------------------------------------------------
-
-def uniform(cv, area, along_x):
-    """True when every row (along_x) or column of `area` is one colour."""
-    for a in range(area.top, area.bottom) if along_x else range(area.left, area.right):
-        if along_x:
-            line = {cv.get(x, a) for x in range(area.left, area.right)}
-        else:
-            line = {cv.get(a, y) for y in range(area.top, area.bottom)}
-        if len(line) > 1:
-            return False
-    return True
-
-
-def nine_part_repeats(face, keys, client=None):
-    """The four edge pieces of a nine-part layout (picture coordinates) with their direction."""
-    lt, rt, lb, rb = frame_layout(keys)
-    cl = (client or keys.get("clientrect") or keys.get("itemsrect")).moved(face.left, face.top)
-    x0, y0 = face.left, face.top
-    return [(Rect(x0 + lt.x, face.top, x0 + rt.x, cl.top), True),
-            (Rect(x0 + lb.x, cl.bottom, x0 + rb.x, face.bottom), True),
-            (Rect(face.left, y0 + lt.y, cl.left, y0 + lb.y), False),
-            (Rect(cl.right, y0 + rt.y, face.right, y0 + rb.y), False)]
-
 
 def repeating_parts():
     """(picture, area, along_x) for every part of the skin that repeats."""
