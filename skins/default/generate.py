@@ -498,18 +498,19 @@ def draw_mdibg():
 # controls.bmp, 539 x 362, 24 bits: the faces of every skinned control, of the result tab strip
 # and of the caption buttons that are not in active.bmp. The table below is the whole layout:
 # each line is a strip of same-sized faces running right (or down) from its origin, one pixel
-# apart. `python3 generate.py --map` prints the resulting rectangles and a map of the picture.
+# apart. `python3 generate.py --map` prints a map of the picture and every rectangle by name.
 #
-#   x 0                    142          356        427        480   539
-#   y 0  +---- buttons, tool buttons, fields, small parts ---+ page  | caption  |
-#        |                                                   | frame | extras   |
-#     72 +-tabs-+ field buttons, spin edit, checks, gauges   +-------+----------+
-#        |      |                    ... up-down (h)         | scroll bars,     |
-#    109 +------+                                            | track bars,      |
-#        | big buttons, panels,      +-----------------------+ sliders  +-------+
-#        | expanel                   | lists, grid, memo,    |          |up-   |
-#        |                           | bars, labels          |          |down  |
-#    362 +---------------------------+-----------------------+----------+------+
+#   region (x, y)              holds
+#   0-355,     0-70            buttons, tool buttons, chips, resize and track buttons, grips, fields
+#   356-425,   11-67           the result tabs' page frame; 357-395, 69-86 their row background
+#   427-537,   0-59            system-menu and tray caption buttons, main-menu bar buttons
+#   3-86,      72-107          the result tabs: selected, normal, selected with focus
+#   88-355,    72-170          field buttons, spin edit, gauges, check and radio marks,
+#                              the horizontal up-down (142-219, 131-189)
+#   0-140,     109-337         big tool buttons, expanding panel, panels, group box, bars
+#   142-355,   191-357         lists, grid, memo, scroll box, control bar, labels, list items
+#   356-478,   88-269          scroll bars, track bars, splitters, slider rulers
+#   480-517,   117-192         the vertical up-down
 #
 # The result tab strip's faces sit where the form data of the main window expects them:
 # tabs at 3,72 (selected), 45,72 (normal) and 45,90 (selected with focus); the page frame at
@@ -2010,7 +2011,24 @@ def build():
     return files, pictures
 
 
-def print_map():
+def print_map(cell=4):
+    """The faces of controls.bmp: a character map (one character per `cell` x `cell` pixels,
+    one letter per face group, '.' for free room) and the rectangles by name."""
+    groups = []
+    for name in C.faces:
+        group = name.split(".")[0]
+        if group not in groups:
+            groups.append(group)
+    letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@$%^&*=+<>?"
+    width, height = CONTROLS_SIZE
+    rows = [["."] * ((width + cell - 1) // cell) for _ in range((height + cell - 1) // cell)]
+    for name, r in C.faces.items():
+        letter = letters[groups.index(name.split(".")[0]) % len(letters)]
+        for y in range(r.top, r.bottom):
+            for x in range(r.left, r.right):
+                rows[y // cell][x // cell] = letter
+    print("\n".join("".join(row) for row in rows))
+    print("  ".join("%s %s" % (letters[i % len(letters)], g) for i, g in enumerate(groups)))
     for name in sorted(C.faces, key=lambda n: (C.faces[n].top, C.faces[n].left)):
         print("%-28s %s" % (name, C.faces[name].ini()))
 
