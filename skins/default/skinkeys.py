@@ -9,8 +9,6 @@ def ini_colour(c):
 
 
 # ================================================================================================
-# The INI text.
-#
 # Key tables: every record class reads its keys in a fixed order. Each class is written once below
 # as "key type" pairs; a bracketed value is a default other than the usual one. Types: r rect,
 # p point, i integer, c colour, b boolean, s string, f font style, m morph kind, a alignment,
@@ -20,6 +18,8 @@ def ini_colour(c):
 # ================================================================================================
 
 def parse_keys(spec):
+    """"key type" pairs, optionally "key type (default)", separated by commas, as
+    (key, type, default or None) in order."""
     keys = []
     for item in spec.split(","):
         words = item.split()
