@@ -1144,8 +1144,11 @@ def draw_controls():
     return cv
 
 
+# The pictures in package order: the frame picture, then the active pictures 0 to 5. An 8-bit
+# picture always carries the palette size given here, however few colours it uses, so that every
+# file has the byte size (and every picture the place in the package) the main window expects.
 PICTURES = [
-    # file, bits per pixel, palette entries (8-bit pictures), painter
+    # file, bits per pixel, palette entries, painter
     ("main.bmp", 8, 255, draw_main),
     ("active.bmp", 8, 210, draw_active),
     ("pw.bmp", 24, 0, draw_pw),
@@ -1155,6 +1158,11 @@ PICTURES = [
     ("mdibg.bmp", 8, 256, draw_mdibg),
 ]
 
+
+# ================================================================================================
+# The INI text: this skin's records. The keys each record class reads, and the writer, are in
+# skinkeys.py; here are the values, taken from the layout tables above.
+# ================================================================================================
 
 def nine_part(size, corner, stretch=True, client=None):
     """Corner points and client rectangle of a face whose corners are `corner` pixels; edges
