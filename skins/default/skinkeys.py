@@ -17,11 +17,11 @@ def ini_colour(c):
 # for font names and 14 for font heights.
 # ================================================================================================
 
-def parse_keys(spec):
+def parse_keys(text):
     """"key type" pairs, optionally "key type (default)", separated by commas, as
     (key, type, default or None) in order."""
     keys = []
-    for item in spec.split(","):
+    for item in text.split(","):
         words = item.split()
         if not words:
             continue
