@@ -65,13 +65,16 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam);
 bool TrackCaptionButton(HWND hwnd, int button);
 
 // --- message_loop.cpp ---
+// A message filter of GetMessage and PeekMessage: `filter` itself or one of its children (null:
+// any window).
+bool MatchesWindowFilter(HWND target, HWND filter);
 // The next message for a loop of the platform's own (move, size, caption button), waiting for the
 // user; false when no message can ever come.
 bool WaitForLoopMessage(MSG* msg);
 
 // --- timers.cpp ---
-// The tick count when the next timer is due, if any.
-std::optional<uint32_t> NextTimerDue();
+// The tick count when the next timer of `filter` (or its children; null: any) is due, if any.
+std::optional<uint32_t> NextTimerDue(HWND filter = nullptr);
 // A WM_TIMER for a due timer (restarting it when `remove`).
 bool TakeTimerMessage(MSG* msg, HWND filter, bool remove);
 

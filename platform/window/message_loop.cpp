@@ -22,13 +22,8 @@ bool InRange(UINT message, UINT first, UINT last) {
     return (first == 0 && last == 0) || (message >= first && message <= last);
 }
 
-// A message for `hwnd` or one of its children (or for anything when `filter` is null).
-bool ForWindow(HWND target, HWND filter) {
-    return !filter || target == filter || IsChild(filter, target);
-}
-
 bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
-    return ForWindow(m.hwnd, filter) && InRange(m.message, first, last);
+    return MatchesWindowFilter(m.hwnd, filter) && InRange(m.message, first, last);
 }
 
 DWORD Now() { return GetTickCount(); }
@@ -138,7 +133,7 @@ static bool WaitForMessage(HWND hwnd, UINT first, UINT last) {
     for (;;) {
         if (PeekMessage(&probe, hwnd, first, last, PM_NOREMOVE)) return true;
         if (!s.display || (hwnd && !Find(hwnd))) return false;
-        PumpResult r = s.display->pumpEvents(InputSinkOf(), WaitFor::EventOrDeadline, NextTimerDue());
+        PumpResult r = s.display->pumpEvents(InputSinkOf(), WaitFor::EventOrDeadline, NextTimerDue(hwnd));
         if (r == PumpResult::NeverMore) return false;
     }
 }
@@ -146,6 +141,8 @@ static bool WaitForMessage(HWND hwnd, UINT first, UINT last) {
 bool WaitMessage() { return WaitForMessage(nullptr, 0, 0); }
 
 namespace win {
+
+bool MatchesWindowFilter(HWND target, HWND filter) { return !filter || target == filter || IsChild(filter, target); }
 
 bool WaitForLoopMessage(MSG* msg) {
     WindowSystem& s = System();

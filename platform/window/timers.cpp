@@ -54,14 +54,13 @@ DWORD GetTickCount() {
 
 namespace win {
 
-std::optional<uint32_t> NextTimerDue() {
-    auto& timers = System().timers;
-    if (timers.empty()) return std::nullopt;
+std::optional<uint32_t> NextTimerDue(HWND filter) {
+    std::optional<uint32_t> best;
     uint32_t now = GetTickCount();
-    uint32_t best = timers.front().due;
-    for (const Timer& t : timers) {
+    for (const Timer& t : System().timers) {
+        if (!MatchesWindowFilter(t.hwnd, filter)) continue;
         // Compared as distances from now, so that the wrap of the tick count does not matter.
-        if (int32_t(t.due - now) < int32_t(best - now)) best = t.due;
+        if (!best || int32_t(t.due - now) < int32_t(*best - now)) best = t.due;
     }
     return best;
 }
@@ -72,7 +71,7 @@ bool TakeTimerMessage(MSG* msg, HWND filter, bool remove) {
     Timer* next = nullptr;
     for (Timer& t : s.timers) {
         if (!Due(t, now)) continue;
-        if (filter && t.hwnd != filter && !IsChild(filter, t.hwnd)) continue;
+        if (!MatchesWindowFilter(t.hwnd, filter)) continue;
         if (!next || int32_t(t.due - next->due) < 0 || (t.due == next->due && t.order < next->order)) next = &t;
     }
     if (!next) return false;

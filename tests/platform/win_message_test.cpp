@@ -49,6 +49,15 @@ TEST_F(WinMessageTest, GetMessageWaitsInVirtualTimeAndGivesUpWhenNothingCanCome)
     EXPECT_EQ(msg.wParam, 4u);
     EXPECT_EQ(display.now() - start, 250u);
     EXPECT_EQ(GetMessage(&msg, reinterpret_cast<HWND>(uintptr_t(0xBAD0))), -1);
+
+    // Regression: waiting for one window is not held up by the due timers of another.
+    HWND other = createPopup({20, 0, 30, 10});
+    SetTimer(other, 1, 10);
+    SetTimer(w, 4, 300);
+    start = display.now();
+    ASSERT_EQ(GetMessage(&msg, w), 1);
+    EXPECT_EQ(msg.hwnd, w);
+    EXPECT_EQ(display.now() - start, 300u);
 }
 
 TEST_F(WinMessageTest, PeekMessageLooksWithoutTakingAndFilters) {
