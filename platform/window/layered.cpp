@@ -88,9 +88,9 @@ bool UpdateLayeredWindow(HWND hwnd, HDC, const Point* position, const Size* size
         *w->top->layeredImage = CopyImage(*pixels, from, {w->rect.width(), w->rect.height()}, !perPixel);
     }
     AnnounceTopLevel(hwnd);
-    if (Display* display = CurrentDisplay()) {
+    if (KnownTopLevel(hwnd)) {
         const Surface& image = *w->top->layeredImage;
-        display->surfaceUpdated(hwnd, image, image.bounds());
+        CurrentDisplay()->surfaceUpdated(hwnd, image, image.bounds());
     }
     return true;
 }

@@ -188,12 +188,10 @@ HWND NextWindowToPaint(HWND filter) {
 }
 
 void ReportSurfaceChange(HWND topLevel, const Rect& area) {
-    WindowRecord* w = Find(topLevel);
-    Display* display = CurrentDisplay();
-    if (!w || !w->top || !display || w->destroying) return;
-    if (w->top->layer.mode == LayerAttributes::Mode::PerPixel) return;  // its layered image is shown instead
+    WindowRecord* w = KnownTopLevel(topLevel);
+    if (!w || w->top->layer.mode == LayerAttributes::Mode::PerPixel) return;  // its layered image is shown instead
     Rect dirty = intersect(area, w->top->surface->bounds());
-    if (!dirty.isEmpty()) display->surfaceUpdated(topLevel, *w->top->surface, dirty);
+    if (!dirty.isEmpty()) CurrentDisplay()->surfaceUpdated(topLevel, *w->top->surface, dirty);
 }
 
 void ResizeSurface(HWND topLevel) {

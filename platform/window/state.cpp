@@ -75,26 +75,48 @@ static TopLevelState StateOf(const WindowRecord& w) {
     return s;
 }
 
-void AnnounceTopLevel(HWND hwnd) {
+WindowRecord* KnownTopLevel(HWND hwnd) {
+    WindowRecord* w = Find(hwnd);
+    return w && w->top && w->top->known && !w->destroying && CurrentDisplay() ? w : nullptr;
+}
+
+void IntroduceTopLevel(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
     Display* display = CurrentDisplay();
-    if (!w || !w->top || !display || w->destroying) return;
+    if (!w || !w->top || !display || w->top->known) return;
+    w->top->known = true;
+    display->topLevelCreated(hwnd);
+    AnnounceTopLevel(hwnd);
+    if (w->region) AnnounceShape(hwnd);
+    AnnounceStacking();
+    const Surface& shown = w->top->layer.mode == LayerAttributes::Mode::PerPixel ? *w->top->layeredImage
+                                                                                   : *w->top->surface;
+    if (!shown.isEmpty()) display->surfaceUpdated(hwnd, shown, shown.bounds());
+}
+
+void AnnounceTopLevel(HWND hwnd) {
+    WindowRecord* w = KnownTopLevel(hwnd);
+    if (!w) return;
     TopLevelState state = StateOf(*w);
-    if (w->top->announced && state == w->top->lastSent) return;
+    if (w->top->lastSent == state) return;
     w->top->lastSent = state;
-    w->top->announced = true;
-    display->topLevelChanged(hwnd, state);
+    CurrentDisplay()->topLevelChanged(hwnd, state);
 }
 
 void AnnounceStacking() {
-    if (Display* display = CurrentDisplay()) display->stackingChanged(System().topLevels);
+    Display* display = CurrentDisplay();
+    if (!display) return;
+    std::vector<HWND> known;
+    for (HWND top : System().topLevels) {
+        if (KnownTopLevel(top)) known.push_back(top);
+    }
+    display->stackingChanged(known);
 }
 
 void AnnounceShape(HWND hwnd) {
-    WindowRecord* w = Find(hwnd);
-    Display* display = CurrentDisplay();
-    if (!w || !w->top || !display) return;
-    display->topLevelShaped(hwnd, w->region ? &*w->region : nullptr);
+    if (WindowRecord* w = KnownTopLevel(hwnd)) {
+        CurrentDisplay()->topLevelShaped(hwnd, w->region ? &*w->region : nullptr);
+    }
 }
 
 void PlaceNativeWidgets() {

@@ -41,8 +41,9 @@ struct TopLevelPart {
     LayerAttributes layer;
     // The image UpdateLayeredWindow gave (premultiplied); shown instead of the surface then.
     std::unique_ptr<Surface> layeredImage = std::make_unique<Surface>();
-    TopLevelState lastSent;  // what the display was told last
-    bool announced = false;
+    // The display hears of the window once its creation succeeded; what it was told last.
+    bool known = false;
+    std::optional<TopLevelState> lastSent;
 };
 
 struct WindowRecord {
@@ -168,6 +169,10 @@ Point ClientOriginOnScreen(const WindowRecord& w);
 // The window and every ancestor have WS_VISIBLE; a minimised top-level window counts as visible.
 bool IsShownWithAncestors(HWND hwnd);
 
+// A top-level window the display knows (created, not being destroyed), or null.
+WindowRecord* KnownTopLevel(HWND hwnd);
+// Tells the display of a new top-level window and everything about it.
+void IntroduceTopLevel(HWND hwnd);
 // Tells the display what it shows of a top-level window, when that changed.
 void AnnounceTopLevel(HWND hwnd);
 void AnnounceStacking();

@@ -110,10 +110,10 @@ void FreeWindow(HWND hwnd) {
         CurrentDisplay()->placeNativeWidget(w->nativeWidget, TopLevelOf(hwnd), {}, false);
     }
     Unlink(*w);
-    bool topLevel = w->top != nullptr;
-    if (topLevel) DetachSurfaceDCs(w->top->surface.get());
+    bool known = w->top && w->top->known;
+    if (w->top) DetachSurfaceDCs(w->top->surface.get());
     System().windows.erase(reinterpret_cast<uintptr_t>(hwnd));
-    if (Display* display = CurrentDisplay(); display && topLevel) {
+    if (Display* display = CurrentDisplay(); display && known) {
         display->topLevelDestroyed(hwnd);
         AnnounceStacking();
     }
@@ -316,10 +316,8 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
 
     if (r->isChild()) {
         SendParentNotify(hwnd, WM_CREATE, reinterpret_cast<LPARAM>(hwnd));
-    } else if (Display* display = CurrentDisplay()) {
-        display->topLevelCreated(hwnd);
-        AnnounceTopLevel(hwnd);
-        AnnounceStacking();
+    } else {
+        IntroduceTopLevel(hwnd);
     }
     if (!Find(hwnd)) return nullptr;
     if (visible) {

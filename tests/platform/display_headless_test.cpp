@@ -64,6 +64,22 @@ TEST_F(DisplayTest, WindowsAreComposedInZOrderWithTheirShapes) {
     EXPECT_EQ(at(10, 10), GetSysColor(COLOR_BACKGROUND));
 }
 
+// Regression: what a window does to itself while it is being created reaches the display.
+TEST_F(DisplayTest, ChangesMadeDuringCreationReachTheDisplay) {
+    on(nullptr, WM_CREATE, [](HWND self, WPARAM, LPARAM) {
+        SetWindowPos(self, nullptr, 300, 200, 50, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowRgn(self, CreateRectRgn(0, 0, 10, 10), false);
+        return Answer(0);
+    });
+    HWND w = createPopup({0, 0, 100, 100});
+    handlers().clear();
+    settle();
+    ASSERT_NE(display.stateOf(w), nullptr);
+    EXPECT_EQ(display.stateOf(w)->bounds, rectOfSize(300, 200, 50, 40));
+    EXPECT_EQ(at(305, 205), RGB(255, 255, 255));  // the class background, inside the shape
+    EXPECT_EQ(at(320, 220), GetSysColor(COLOR_BACKGROUND));
+}
+
 TEST_F(DisplayTest, ConstantAlphaAndColourKey) {
     solid({0, 0, 100, 100}, RGB(0, 0, 0));
     HWND layered = solid({0, 0, 100, 100}, RGB(200, 100, 0), WS_EX_LAYERED);
