@@ -36,7 +36,7 @@ struct WindowClass {
 // What a top-level window has beyond a child: the pixels it shows and how it is composed.
 struct TopLevelPart {
     // The whole window's pixels; children draw into it at their offset. Held by pointer so that
-    // device contexts keep a stable target while the record moves in the table.
+    // device contexts keep a stable target for as long as the window lives.
     std::unique_ptr<Surface> surface = std::make_unique<Surface>();
     LayerAttributes layer;
     // The image UpdateLayeredWindow gave (premultiplied); shown instead of the surface then.
@@ -74,8 +74,8 @@ struct WindowRecord {
     bool maximizedBeforeMinimize = false;
 
     bool destroying = false;
-    bool imeEnabled = false;
-    bool frameActive = false;  // the state the last WM_NCACTIVATE gave the platform frame  // wants the input method while it has the focus
+    bool imeEnabled = false;   // wants the input method while it has the focus
+    bool frameActive = false;  // the state the last WM_NCACTIVATE gave the platform frame
     NativeWidget* nativeWidget = nullptr;
 
     std::unique_ptr<TopLevelPart> top;  // top-level windows only
