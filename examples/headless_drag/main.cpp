@@ -22,7 +22,8 @@ LRESULT ExampleProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     HDC dc = BeginPaint(hwnd, &ps);
     Rect client;
     GetClientRect(hwnd, &client);
-    HFONT font = CreateFont(-13, 0, 0, 0, FW_NORMAL, false, false, false, GB2312_CHARSET, 0, 0, 0, 0, "Tahoma");
+    HFONT font =
+        CreateFont(-13, 0, 0, 0, FW_NORMAL, false, false, false, GB2312_CHARSET, 0, 0, 0, 0, "Tahoma");
     HGDIOBJ old = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(40, 40, 40));
@@ -46,10 +47,10 @@ int main(int argc, char** argv) {
     windowClass.lpszClassName = "VelmoroExample";
     RegisterClass(windowClass);
 
-    HWND main = CreateWindowEx(0, "VelmoroExample", "淘宝试衣间 — Velmoro", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 80,
-                               420, 260);
-    HWND tool = CreateWindowEx(WS_EX_TOOLWINDOW, "VelmoroExample", "工具", WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 600,
-                               120, 220, 160, main);
+    HWND main = CreateWindowEx(0, "VelmoroExample", "淘宝试衣间 — Velmoro", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               60, 80, 420, 260);
+    HWND tool = CreateWindowEx(WS_EX_TOOLWINDOW, "VelmoroExample", "工具",
+                               WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 600, 120, 220, 160, main);
     if (!main || !tool) {
         std::fprintf(stderr, "could not create the windows\n");
         return 1;

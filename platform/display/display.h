@@ -55,10 +55,10 @@ struct LayerAttributes {
 
 // Everything about a top-level window the display shows, sent whole on every change.
 struct TopLevelState {
-    Rect bounds;              // screen coordinates
-    bool shown = false;       // visible and not minimised: on the screen
-    bool minimized = false;   // hidden into its taskbar entry
-    bool inTaskbar = false;   // has a taskbar entry (unowned and not a tool window, or an app window)
+    Rect bounds;             // screen coordinates
+    bool shown = false;      // visible and not minimised: on the screen
+    bool minimized = false;  // hidden into its taskbar entry
+    bool inTaskbar = false;  // has a taskbar entry (unowned and not a tool window, or an app window)
     bool topmost = false;
     bool activatable = true;  // a click may activate it (no WS_EX_NOACTIVATE)
     std::string title;        // UTF-8
@@ -67,7 +67,19 @@ struct TopLevelState {
     friend bool operator==(const TopLevelState&, const TopLevelState&) = default;
 };
 
-enum class CursorShape : uint8_t { Arrow, IBeam, Wait, Cross, SizeNWSE, SizeNESW, SizeWE, SizeNS, SizeAll, No, Hand };
+enum class CursorShape : uint8_t {
+    Arrow,
+    IBeam,
+    Wait,
+    Cross,
+    SizeNWSE,
+    SizeNESW,
+    SizeWE,
+    SizeNS,
+    SizeAll,
+    No,
+    Hand
+};
 
 // A native widget of the desktop placed over a window (the embedded browser). Defined by the
 // display that makes it; the window system only passes it along.

@@ -19,10 +19,10 @@ struct KeyChars {
     char shifted;
 };
 constexpr KeyChars kPunctuation[] = {
-    {VK_SPACE, ' ', ' '},      {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'}, {VK_OEM_COMMA, ',', '<'},
-    {VK_OEM_MINUS, '-', '_'},  {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},    {VK_OEM_3, '`', '~'},
-    {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},     {VK_OEM_6, ']', '}'},    {VK_OEM_7, '\'', '"'},
-    {VK_RETURN, '\r', '\r'},   {VK_BACK, '\b', '\b'},     {VK_TAB, '\t', '\t'},    {VK_ESCAPE, '\x1b', '\x1b'},
+    {VK_SPACE, ' ', ' '},     {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'}, {VK_OEM_COMMA, ',', '<'},
+    {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},    {VK_OEM_3, '`', '~'},
+    {VK_OEM_4, '[', '{'},     {VK_OEM_5, '\\', '|'},     {VK_OEM_6, ']', '}'},    {VK_OEM_7, '\'', '"'},
+    {VK_RETURN, '\r', '\r'},  {VK_BACK, '\b', '\b'},     {VK_TAB, '\t', '\t'},    {VK_ESCAPE, '\x1b', '\x1b'},
 };
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 
@@ -32,7 +32,8 @@ HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay(Options{}) {}
 
 HeadlessDisplay::HeadlessDisplay(Options options) : now_(options.startTime) {
     Rect screen{0, 0, std::max(options.screen.cx, 1), std::max(options.screen.cy, 1)};
-    Rect work = options.workArea.value_or(Rect{0, 0, screen.Right, std::max(screen.Bottom - kTaskbarHeight, 1)});
+    Rect work =
+        options.workArea.value_or(Rect{0, 0, screen.Right, std::max(screen.Bottom - kTaskbarHeight, 1)});
     monitors_.push_back(MonitorConfig{screen, intersect(work, screen), true});
     for (MonitorConfig m : options.extraMonitors) {
         m.primary = false;
@@ -63,7 +64,8 @@ Surface HeadlessDisplay::screenshot() const {
     for (const MonitorConfig& m : monitors_) {
         uint32_t desktop = PixelFromColor(GetSysColor(COLOR_BACKGROUND));
         Rect r = intersect(m.bounds.offsetBy(-origin.X, -origin.Y), screen.bounds());
-        for (int32_t y = r.Top; y < r.Bottom; ++y) std::fill(screen.row(y) + r.Left, screen.row(y) + r.Right, desktop);
+        for (int32_t y = r.Top; y < r.Bottom; ++y)
+            std::fill(screen.row(y) + r.Left, screen.row(y) + r.Right, desktop);
     }
     drawTaskbar(screen, origin);
 
@@ -80,8 +82,9 @@ Surface HeadlessDisplay::screenshot() const {
 
 void HeadlessDisplay::drawTaskbar(Surface& screen, Point origin) const {
     const MonitorConfig& primary = monitors_.front();
-    Rect bar = intersect(Rect{primary.bounds.Left, primary.workArea.Bottom, primary.bounds.Right, primary.bounds.Bottom},
-                         primary.bounds);
+    Rect bar = intersect(
+        Rect{primary.bounds.Left, primary.workArea.Bottom, primary.bounds.Right, primary.bounds.Bottom},
+        primary.bounds);
     if (bar.isEmpty()) return;
     HDC dc = CreateSurfaceDC(&screen, {-origin.X, -origin.Y}, nullptr);
     FillRect(dc, bar, GetSysColorBrush(COLOR_BTNFACE));
@@ -101,7 +104,9 @@ void HeadlessDisplay::drawTaskbar(Surface& screen, Point origin) const {
     DeleteDC(dc);
 }
 
-bool HeadlessDisplay::saveScreenshot(const std::string& path) const { return SaveSurfacePng(screenshot(), path); }
+bool HeadlessDisplay::saveScreenshot(const std::string& path) const {
+    return SaveSurfacePng(screenshot(), path);
+}
 
 COLORREF HeadlessDisplay::colorAt(Point screen) const {
     Point origin = screenOrigin();
@@ -111,7 +116,9 @@ COLORREF HeadlessDisplay::colorAt(Point screen) const {
 void HeadlessDisplay::advanceClock(uint32_t milliseconds) { now_ += milliseconds; }
 void HeadlessDisplay::setClockStepPerRead(uint32_t milliseconds) { stepPerRead_ = milliseconds; }
 
-void HeadlessDisplay::queue(InputEvent::Variant what) { pending_.push_back(InputEvent{now_, std::move(what)}); }
+void HeadlessDisplay::queue(InputEvent::Variant what) {
+    pending_.push_back(InputEvent{now_, std::move(what)});
+}
 
 void HeadlessDisplay::moveMouse(Point screen) {
     pointer_ = screen;
@@ -240,7 +247,8 @@ void HeadlessDisplay::surfaceUpdated(HWND window, const Surface& image, const Re
         return;
     }
     Rect r = intersect(dirty, image.bounds());
-    for (int32_t y = r.Top; y < r.Bottom; ++y) std::copy(image.row(y) + r.Left, image.row(y) + r.Right, copy.row(y) + r.Left);
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+        std::copy(image.row(y) + r.Left, image.row(y) + r.Right, copy.row(y) + r.Left);
 }
 
 PumpResult HeadlessDisplay::pumpEvents(InputSink& sink, WaitFor wait, std::optional<uint32_t> deadline) {

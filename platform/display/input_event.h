@@ -63,8 +63,8 @@ struct ScreenChanged {};
 
 struct InputEvent {
     using Variant = std::variant<PointerMoved, ButtonChanged, WheelTurned, KeyChanged, TextCommitted,
-                                 CompositionStarted, CompositionChanged, CompositionEnded, ApplicationFocusChanged,
-                                 CloseRequested, TaskbarEntryClicked, ScreenChanged>;
+                                 CompositionStarted, CompositionChanged, CompositionEnded,
+                                 ApplicationFocusChanged, CloseRequested, TaskbarEntryClicked, ScreenChanged>;
     uint32_t time = 0;  // tick count when it happened
     Variant what;
 };

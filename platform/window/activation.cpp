@@ -58,7 +58,8 @@ void ActivateWindow(HWND hwnd, WORD how) {
     WindowSystem& s = System();
     HWND old = s.active;
     if (old == hwnd && (s.appActive || !hwnd)) return;
-    if (hwnd && !OnTopOfItsBand(hwnd)) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (hwnd && !OnTopOfItsBand(hwnd))
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (old && old != hwnd && Find(old)) {
         SendMessage(old, WM_NCACTIVATE, 0, reinterpret_cast<LPARAM>(hwnd));
         SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old)), reinterpret_cast<LPARAM>(hwnd));
@@ -138,7 +139,8 @@ HWND SetFocus(HWND hwnd) {
     if (old != hwnd) {
         s.focus = hwnd;
         if (old && Find(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
-        if (s.focus == hwnd && hwnd && Find(hwnd)) SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
+        if (s.focus == hwnd && hwnd && Find(hwnd))
+            SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
         if (s.focus == hwnd) TellDisplayImeFocus();
     }
     // The focus before the call, even when activating the window already moved it.

@@ -25,7 +25,8 @@ bool HasCaption(const WindowRecord& w) { return (w.style & WS_CAPTION) == WS_CAP
 
 LRESULT CalcSize(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (!lParam) return 0;
-    Rect* proposed = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<Rect*>(lParam);
+    Rect* proposed =
+        wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<Rect*>(lParam);
     WindowRecord& w = Get(hwnd);
     FrameLayout f = ComputeFrameLayout(w.style, w.exStyle, {proposed->width(), proposed->height()});
     *proposed = f.client.offsetBy(proposed->Left, proposed->Top);
@@ -195,7 +196,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_WINDOWPOSCHANGED: PositionChanged(hwnd, reinterpret_cast<const WINDOWPOS*>(lParam)); return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE) && (w->style & WS_VISIBLE)) SetFocus(hwnd);
+            if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE) && (w->style & WS_VISIBLE))
+                SetFocus(hwnd);
             return 0;
         case WM_CANCELMODE:
             if (GetCapture() == hwnd) ReleaseCapture();

@@ -80,7 +80,8 @@ int FrameHitTest(DWORD style, DWORD exStyle, Size size, Point p) {
     FrameLayout f = ComputeFrameLayout(style, exStyle, size);
     if (f.client.contains(p)) return HTCLIENT;
 
-    bool inBorder = p.X < f.border || p.Y < f.border || p.X >= size.cx - f.border || p.Y >= size.cy - f.border;
+    bool inBorder =
+        p.X < f.border || p.Y < f.border || p.X >= size.cx - f.border || p.Y >= size.cy - f.border;
     if (inBorder) {
         if (!(style & WS_THICKFRAME) || (style & WS_MAXIMIZE)) return HTBORDER;
         // Corners reach along each edge as far as a caption button is wide.

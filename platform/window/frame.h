@@ -24,8 +24,8 @@ struct FrameLayout {
     Rect minButton;      // empty when absent
     Rect maxButton;
     Rect closeButton;
-    Rect title;          // where the title text goes
-    Rect client;         // the client area
+    Rect title;   // where the title text goes
+    Rect client;  // the client area
 };
 
 // All rectangles in window coordinates for a window of `size` (never larger than the window).

@@ -42,7 +42,9 @@ void RaisedEdge(HDC dc, const Rect& r, bool sunken) {
 }
 
 COLORREF Mix(COLORREF a, COLORREF b, int32_t step, int32_t steps) {
-    auto channel = [&](uint8_t x, uint8_t y) { return uint8_t(x + (int32_t(y) - x) * step / std::max(steps, 1)); };
+    auto channel = [&](uint8_t x, uint8_t y) {
+        return uint8_t(x + (int32_t(y) - x) * step / std::max(steps, 1));
+    };
     return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
                channel(GetBValue(a), GetBValue(b)));
 }

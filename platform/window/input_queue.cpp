@@ -87,11 +87,13 @@ HWND SearchIn(HWND hwnd, Point screen, int* hit) {
     if (top && (w->style & WS_MINIMIZE)) return nullptr;
     if (top && (w->exStyle & WS_EX_LAYERED)) {
         // A layered window nothing was shown for yet, or one that lets the pointer through.
-        if (w->top->layer.mode == LayerAttributes::Mode::Unset || (w->exStyle & WS_EX_TRANSPARENT)) return nullptr;
+        if (w->top->layer.mode == LayerAttributes::Mode::Unset || (w->exStyle & WS_EX_TRANSPARENT))
+            return nullptr;
     }
     Rect onScreen = ScreenRectOf(*w);
     if (!onScreen.contains(screen)) return nullptr;
-    if (w->region && !w->region->contains({screen.X - onScreen.Left, screen.Y - onScreen.Top})) return nullptr;
+    if (w->region && !w->region->contains({screen.X - onScreen.Left, screen.Y - onScreen.Top}))
+        return nullptr;
     if (w->style & WS_DISABLED) {
         if (!top) return nullptr;  // the parent takes the point
         *hit = HTERROR;
@@ -168,7 +170,8 @@ bool MouseActivate(HWND target, int hit, UINT pressMessage) {
     HWND top = TopLevelOf(target);
     WindowSystem& s = System();
     if (!top || (top == s.active && s.appActive)) return true;
-    LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), MAKELPARAM(hit, int(pressMessage)));
+    LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                 MAKELPARAM(hit, int(pressMessage)));
     if (answer == 0) answer = MA_ACTIVATE;
     bool activate = answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT;
     if (activate && Find(top) && !(Get(top).exStyle & WS_EX_NOACTIVATE) && !(Get(top).style & WS_DISABLED)) {
@@ -197,7 +200,8 @@ void ConvertMouse(MouseKind kind, Point screen, MouseButton button, uint32_t tim
     int index = kind == MouseKind::Press ? 0 : 1;
     UINT clientMessage = kind == MouseKind::Move ? WM_MOUSEMOVE : ButtonMessage(button, index, true);
     if (!captured) {
-        SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(hit, int(clientMessage)));
+        SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                    MAKELPARAM(hit, int(clientMessage)));
         if (hit == HTERROR || !Find(target)) return;
     }
     if (kind == MouseKind::Press && !captured) {
@@ -326,12 +330,15 @@ void ConvertNextInput() {
             } else if constexpr (std::is_same_v<E, WheelTurned>) {
                 s.cursor = e.screen;
                 HWND target = s.focus ? s.focus : s.active;
-                if (target) Queue(target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeys()), e.delta), LParamFromPoint(e.screen), time);
+                if (target)
+                    Queue(target, WM_MOUSEWHEEL, MAKEWPARAM(int(MouseKeys()), e.delta),
+                          LParamFromPoint(e.screen), time);
             } else if constexpr (std::is_same_v<E, KeyChanged>) {
                 ConvertKey(e, time);
             } else if constexpr (std::is_same_v<E, TextCommitted>) {
                 ConvertText(e.text, time);
-            } else if constexpr (std::is_same_v<E, CompositionStarted> || std::is_same_v<E, CompositionChanged> ||
+            } else if constexpr (std::is_same_v<E, CompositionStarted> ||
+                                 std::is_same_v<E, CompositionChanged> ||
                                  std::is_same_v<E, CompositionEnded>) {
                 ConvertComposition(event);
             } else if constexpr (std::is_same_v<E, ApplicationFocusChanged>) {
@@ -362,7 +369,8 @@ HWND ChildWindowFromPoint(HWND parent, Point client) {
     for (HWND c : w->children) {
         WindowRecord& child = Get(c);
         if (!child.rect.contains(client)) continue;
-        if (child.region && !child.region->contains({client.X - child.rect.Left, client.Y - child.rect.Top})) continue;
+        if (child.region && !child.region->contains({client.X - child.rect.Left, client.Y - child.rect.Top}))
+            continue;
         return c;
     }
     return parent;

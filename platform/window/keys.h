@@ -53,12 +53,12 @@ constexpr int VK_OEM_PLUS = 0xBB;
 constexpr int VK_OEM_COMMA = 0xBC;
 constexpr int VK_OEM_MINUS = 0xBD;
 constexpr int VK_OEM_PERIOD = 0xBE;
-constexpr int VK_OEM_2 = 0xBF;  // /?
-constexpr int VK_OEM_3 = 0xC0;  // `~
-constexpr int VK_OEM_4 = 0xDB;  // [{
-constexpr int VK_OEM_5 = 0xDC;  // \|
-constexpr int VK_OEM_6 = 0xDD;  // ]}
-constexpr int VK_OEM_7 = 0xDE;  // '"
+constexpr int VK_OEM_2 = 0xBF;       // /?
+constexpr int VK_OEM_3 = 0xC0;       // `~
+constexpr int VK_OEM_4 = 0xDB;       // [{
+constexpr int VK_OEM_5 = 0xDC;       // \|
+constexpr int VK_OEM_6 = 0xDD;       // ]}
+constexpr int VK_OEM_7 = 0xDE;       // '"
 constexpr int VK_PROCESSKEY = 0xE5;  // a key the input method took
 
 }  // namespace platform

@@ -61,7 +61,8 @@ bool GetLayeredWindowAttributes(HWND hwnd, COLORREF* colorKey, uint8_t* alpha, D
 }
 
 bool UpdateLayeredWindow(HWND hwnd, HDC, const Point* position, const Size* size, HDC source,
-                         const Point* sourcePosition, COLORREF colorKey, const BLENDFUNCTION* blend, DWORD flags) {
+                         const Point* sourcePosition, COLORREF colorKey, const BLENDFUNCTION* blend,
+                         DWORD flags) {
     WindowRecord* w = LayeredTopLevel(hwnd);
     if (!w || w->top->layer.mode == Mode::Constant) return false;
     if (size && (size->cx <= 0 || size->cy <= 0 || !Surface::SizeAllowed(size->cx, size->cy))) return false;

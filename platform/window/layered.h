@@ -41,6 +41,7 @@ bool GetLayeredWindowAttributes(HWND hwnd, COLORREF* colorKey, uint8_t* alpha, D
 // window to `position` and `size` when given. `destination` is not used (the screen). Pixels
 // outside the source are transparent.
 bool UpdateLayeredWindow(HWND hwnd, HDC destination, const Point* position, const Size* size, HDC source,
-                         const Point* sourcePosition, COLORREF colorKey, const BLENDFUNCTION* blend, DWORD flags);
+                         const Point* sourcePosition, COLORREF colorKey, const BLENDFUNCTION* blend,
+                         DWORD flags);
 
 }  // namespace platform

@@ -104,7 +104,8 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 bool PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowSystem& s = System();
     if (hwnd == HWND_BROADCAST) {
-        for (HWND target : s.topLevels) s.posted.push_back(MSG{target, message, wParam, lParam, Now(), s.cursor});
+        for (HWND target : s.topLevels)
+            s.posted.push_back(MSG{target, message, wParam, lParam, Now(), s.cursor});
         return true;
     }
     if (hwnd && !Find(hwnd)) return false;
@@ -142,7 +143,9 @@ bool WaitMessage() { return WaitForMessage(nullptr, 0, 0); }
 
 namespace win {
 
-bool MatchesWindowFilter(HWND target, HWND filter) { return !filter || target == filter || IsChild(filter, target); }
+bool MatchesWindowFilter(HWND target, HWND filter) {
+    return !filter || target == filter || IsChild(filter, target);
+}
 
 bool WaitForLoopMessage(MSG* msg) {
     WindowSystem& s = System();
@@ -154,7 +157,8 @@ bool WaitForLoopMessage(MSG* msg) {
             return false;
         }
         if (!s.display) return false;
-        if (s.display->pumpEvents(InputSinkOf(), WaitFor::UserInput, NextTimerDue()) == PumpResult::NeverMore) {
+        if (s.display->pumpEvents(InputSinkOf(), WaitFor::UserInput, NextTimerDue()) ==
+            PumpResult::NeverMore) {
             return false;
         }
     }
@@ -175,7 +179,8 @@ bool TranslateMessage(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
     if (int(msg.wParam) != s.lastKeyVk || s.lastKeyText.empty()) return false;
     UINT charMessage = msg.message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
-    for (uint32_t cp : CodePointsOf(s.lastKeyText)) PostMessage(msg.hwnd, charMessage, WPARAM(cp), msg.lParam);
+    for (uint32_t cp : CodePointsOf(s.lastKeyText))
+        PostMessage(msg.hwnd, charMessage, WPARAM(cp), msg.lParam);
     return true;
 }
 
@@ -198,7 +203,9 @@ void PostQuitMessage(int exitCode) {
 Point GetMessagePos() { return System().lastMessage.pt; }
 DWORD GetMessageTime() { return System().lastMessage.time; }
 
-MessageFilter SetMessageFilter(MessageFilter filter) { return std::exchange(System().filter, std::move(filter)); }
+MessageFilter SetMessageFilter(MessageFilter filter) {
+    return std::exchange(System().filter, std::move(filter));
+}
 const MessageFilter& GetMessageFilter() { return System().filter; }
 
 void ProcessMessage(MSG& msg) {

@@ -67,7 +67,8 @@ constexpr UINT WM_SYSCHAR = 0x0106;
 constexpr UINT WM_KEYLAST = 0x0109;
 constexpr UINT WM_IME_STARTCOMPOSITION = 0x010D;
 constexpr UINT WM_IME_ENDCOMPOSITION = 0x010E;
-constexpr UINT WM_IME_COMPOSITION = 0x010F;  // lParam GCS_COMPSTR: the preedit text changed (ImeGetComposition)
+// lParam GCS_COMPSTR: the preedit text changed (ImeGetComposition).
+constexpr UINT WM_IME_COMPOSITION = 0x010F;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_TIMER = 0x0113;

@@ -19,6 +19,7 @@ struct FixedMetric {
 };
 
 // Metrics that do not depend on the screen. Sorted by index.
+// clang-format off
 constexpr std::array kFixedMetrics{
     FixedMetric{SM_CXVSCROLL, 16},  FixedMetric{SM_CYHSCROLL, 16},    FixedMetric{SM_CYCAPTION, 19},
     FixedMetric{SM_CXBORDER, 1},    FixedMetric{SM_CYBORDER, 1},      FixedMetric{SM_CXDLGFRAME, 3},
@@ -35,6 +36,7 @@ constexpr std::array kFixedMetrics{
     FixedMetric{SM_CYMENUSIZE, 18}, FixedMetric{SM_CXDRAG, 4},        FixedMetric{SM_CYDRAG, 4},
     FixedMetric{SM_SAMEDISPLAYFORMAT, 1},
 };
+// clang-format on
 
 constexpr bool SortedByIndex() {
     for (size_t i = 1; i < kFixedMetrics.size(); ++i) {
@@ -55,7 +57,8 @@ std::vector<MonitorConfig> Monitors() {
 }
 
 const MonitorConfig& PrimaryOf(const std::vector<MonitorConfig>& monitors) {
-    auto it = std::find_if(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; });
+    auto it =
+        std::find_if(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; });
     return it == monitors.end() ? monitors.front() : *it;
 }
 
@@ -78,7 +81,8 @@ HMONITOR Fallback(const std::vector<MonitorConfig>& monitors, Point nearTo, DWOR
     if (flags != MONITOR_DEFAULTTONEAREST) return nullptr;
     size_t best = 0;
     for (size_t i = 1; i < monitors.size(); ++i) {
-        if (DistanceSquared(monitors[i].bounds, nearTo) < DistanceSquared(monitors[best].bounds, nearTo)) best = i;
+        if (DistanceSquared(monitors[i].bounds, nearTo) < DistanceSquared(monitors[best].bounds, nearTo))
+            best = i;
     }
     return HandleOf(best);
 }
@@ -121,9 +125,7 @@ bool SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
             if (!pvParam) return false;
             *static_cast<bool*>(pvParam) = System().dragFullWindows;
             return true;
-        case SPI_SETDRAGFULLWINDOWS:
-            System().dragFullWindows = uiParam != 0;
-            return true;
+        case SPI_SETDRAGFULLWINDOWS: System().dragFullWindows = uiParam != 0; return true;
         default: return false;
     }
 }
@@ -145,13 +147,15 @@ HMONITOR MonitorFromRect(const Rect& rect, DWORD flags) {
         if (area > bestArea) best = i, bestArea = area;
     }
     if (bestArea > 0) return HandleOf(best);
-    Point centre{int32_t((int64_t(rect.Left) + rect.Right) / 2), int32_t((int64_t(rect.Top) + rect.Bottom) / 2)};
+    Point centre{int32_t((int64_t(rect.Left) + rect.Right) / 2),
+                 int32_t((int64_t(rect.Top) + rect.Bottom) / 2)};
     return Fallback(monitors, centre, flags);
 }
 
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return flags == MONITOR_DEFAULTTONULL ? nullptr : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    if (!w)
+        return flags == MONITOR_DEFAULTTONULL ? nullptr : MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
     HWND top = TopLevelOf(hwnd);
     WindowRecord& t = Get(top);
     Rect rect = (t.style & (WS_MINIMIZE | WS_MAXIMIZE)) ? t.normalRect : t.rect;
@@ -179,10 +183,10 @@ bool IsPlatformCallPresent(std::string_view library, std::string_view name) {
         std::string_view name;
     };
     static constexpr Call kPresent[] = {
-        {"user32.dll", "MonitorFromWindow"},        {"user32.dll", "MonitorFromPoint"},
-        {"user32.dll", "MonitorFromRect"},          {"user32.dll", "GetMonitorInfoA"},
-        {"user32.dll", "GetMonitorInfoW"},          {"user32.dll", "SetLayeredWindowAttributes"},
-        {"user32.dll", "UpdateLayeredWindow"},      {"user32.dll", "TrackMouseEvent"},
+        {"user32.dll", "MonitorFromWindow"},   {"user32.dll", "MonitorFromPoint"},
+        {"user32.dll", "MonitorFromRect"},     {"user32.dll", "GetMonitorInfoA"},
+        {"user32.dll", "GetMonitorInfoW"},     {"user32.dll", "SetLayeredWindowAttributes"},
+        {"user32.dll", "UpdateLayeredWindow"}, {"user32.dll", "TrackMouseEvent"},
         {"msimg32.dll", "TransparentBlt"},
     };
     auto lower = [](std::string_view s) {

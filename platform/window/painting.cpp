@@ -170,7 +170,8 @@ Region VisibleRegion(HWND hwnd, bool wholeWindow) {
         }
         Point parentOffset = OffsetInTopLevel(parent->handle);
         visible = visible.intersected(parent->client.offsetBy(parentOffset.X, parentOffset.Y));
-        if (parent->region) visible = visible.intersected(parent->region->translated(parentOffset.X, parentOffset.Y));
+        if (parent->region)
+            visible = visible.intersected(parent->region->translated(parentOffset.X, parentOffset.Y));
         cur = parent;
     }
     return visible;
@@ -189,7 +190,8 @@ HWND NextWindowToPaint(HWND filter) {
 
 void ReportSurfaceChange(HWND topLevel, const Rect& area) {
     WindowRecord* w = KnownTopLevel(topLevel);
-    if (!w || w->top->layer.mode == LayerAttributes::Mode::PerPixel) return;  // its layered image is shown instead
+    if (!w || w->top->layer.mode == LayerAttributes::Mode::PerPixel)
+        return;  // its layered image is shown instead
     Rect dirty = intersect(area, w->top->surface->bounds());
     if (!dirty.isEmpty()) CurrentDisplay()->surfaceUpdated(topLevel, *w->top->surface, dirty);
 }
@@ -247,7 +249,8 @@ bool ValidateRgn(HWND hwnd, HRGN region) {
     if (!w) return false;
     if (!region) {
         // The whole window, frame included: nothing of it is left to paint.
-        InvalidateWindowArea(hwnd, Region(WholeWindow(*w)), RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOINTERNALPAINT);
+        InvalidateWindowArea(hwnd, Region(WholeWindow(*w)),
+                             RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOINTERNALPAINT);
         return true;
     }
     return RedrawWindow(hwnd, nullptr, region, RDW_VALIDATE);
@@ -291,7 +294,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     HDC dc = MakeWindowDc(hwnd, false, &area);
     paint->hdc = dc;
     paint->fErase = refused;
-    paint->rcPaint = area.bounds().isEmpty() ? Rect{} : area.bounds().offsetBy(-w->client.Left, -w->client.Top);
+    paint->rcPaint =
+        area.bounds().isEmpty() ? Rect{} : area.bounds().offsetBy(-w->client.Left, -w->client.Top);
     if (erase && !area.isEmpty()) {
         paint->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
     }

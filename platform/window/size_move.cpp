@@ -108,7 +108,8 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
     if (GetCapture() == hwnd) ReleaseCapture();
     Rect final = cancelled ? start : current;
     if (Find(hwnd) && Get(hwnd).rect != final) {
-        SetWindowPos(hwnd, nullptr, final.Left, final.Top, final.width(), final.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, final.Left, final.Top, final.width(), final.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SendMessage(hwnd, WM_EXITSIZEMOVE, 0, 0);
 }

@@ -89,8 +89,8 @@ void IntroduceTopLevel(HWND hwnd) {
     AnnounceTopLevel(hwnd);
     if (w->region) AnnounceShape(hwnd);
     AnnounceStacking();
-    const Surface& shown = w->top->layer.mode == LayerAttributes::Mode::PerPixel ? *w->top->layeredImage
-                                                                                   : *w->top->surface;
+    const Surface& shown =
+        w->top->layer.mode == LayerAttributes::Mode::PerPixel ? *w->top->layeredImage : *w->top->surface;
     if (!shown.isEmpty()) display->surfaceUpdated(hwnd, shown, shown.bounds());
 }
 
@@ -126,8 +126,9 @@ void PlaceNativeWidgets() {
         if (!w->nativeWidget) continue;
         Point offset = OffsetInTopLevel(w->handle);
         Rect rect = rectOfSize(offset.X, offset.Y, w->rect.width(), w->rect.height());
-        display->placeNativeWidget(w->nativeWidget, TopLevelOf(w->handle), rect,
-                                   IsShownWithAncestors(w->handle) && !(Get(TopLevelOf(w->handle)).style & WS_MINIMIZE));
+        display->placeNativeWidget(
+            w->nativeWidget, TopLevelOf(w->handle), rect,
+            IsShownWithAncestors(w->handle) && !(Get(TopLevelOf(w->handle)).style & WS_MINIMIZE));
     }
 }
 

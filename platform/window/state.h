@@ -54,11 +54,11 @@ struct WindowRecord {
     WNDPROC proc = nullptr;
     LONG_PTR userData = 0;
     UINT_PTR id = 0;
-    HWND parent = nullptr;        // child windows only
-    HWND owner = nullptr;         // top-level windows only
-    std::vector<HWND> children;   // top of the z-order first
-    Rect rect;                    // in the parent's client coordinates; screen for top-level windows
-    Rect client;                  // client area in window coordinates
+    HWND parent = nullptr;       // child windows only
+    HWND owner = nullptr;        // top-level windows only
+    std::vector<HWND> children;  // top of the z-order first
+    Rect rect;                   // in the parent's client coordinates; screen for top-level windows
+    Rect client;                 // client area in window coordinates
     std::string text;
     std::optional<Region> region;  // window region, window coordinates
 

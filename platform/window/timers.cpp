@@ -41,7 +41,8 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 
 bool KillTimer(HWND hwnd, UINT_PTR id) {
     auto& timers = System().timers;
-    auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+    auto it = std::find_if(timers.begin(), timers.end(),
+                           [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
     if (it == timers.end()) return false;
     timers.erase(it);
     return true;
@@ -72,7 +73,8 @@ bool TakeTimerMessage(MSG* msg, HWND filter, bool remove) {
     for (Timer& t : s.timers) {
         if (!Due(t, now)) continue;
         if (!MatchesWindowFilter(t.hwnd, filter)) continue;
-        if (!next || int32_t(t.due - next->due) < 0 || (t.due == next->due && t.order < next->order)) next = &t;
+        if (!next || int32_t(t.due - next->due) < 0 || (t.due == next->due && t.order < next->order))
+            next = &t;
     }
     if (!next) return false;
     *msg = MSG{next->hwnd, WM_TIMER, WPARAM(next->id), reinterpret_cast<LPARAM>(next->proc), now, s.cursor};

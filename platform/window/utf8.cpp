@@ -40,7 +40,8 @@ std::vector<uint32_t> CodePointsOf(std::string_view text) {
             continue;
         }
         uint32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+        for (size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
         out.push_back(cp);
         i += length;
     }

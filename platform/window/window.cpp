@@ -227,7 +227,8 @@ int GetClassName(HWND hwnd, char* buffer, int bufferSize) {
 }
 
 HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view windowName, DWORD style,
-                    int32_t x, int32_t y, int32_t width, int32_t height, HWND parent, UINT_PTR id, void* param) {
+                    int32_t x, int32_t y, int32_t width, int32_t height, HWND parent, UINT_PTR id,
+                    void* param) {
     WindowSystem& s = System();
     auto cls = FindClass(className);
     if (!s.display || !cls) return nullptr;
@@ -281,7 +282,8 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     if ((style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD))) {
         int32_t cx = w.rect.width(), cy = w.rect.height();
         ClampToTrackingSize(hwnd, &cx, &cy);
-        if (WindowRecord* again = Find(hwnd)) again->rect = rectOfSize(again->rect.Left, again->rect.Top, cx, cy);
+        if (WindowRecord* again = Find(hwnd))
+            again->rect = rectOfSize(again->rect.Left, again->rect.Top, cx, cy);
     }
     auto fill = [&cs](const WindowRecord& r) {
         cs.x = r.rect.Left, cs.y = r.rect.Top, cs.cx = r.rect.width(), cs.cy = r.rect.height();
@@ -299,8 +301,8 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     SendMessage(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&proposed));
     r = Find(hwnd);
     if (!r) return nullptr;
-    r->client = intersect(proposed.offsetBy(-r->rect.Left, -r->rect.Top),
-                          {0, 0, r->rect.width(), r->rect.height()});
+    r->client =
+        intersect(proposed.offsetBy(-r->rect.Left, -r->rect.Top), {0, 0, r->rect.width(), r->rect.height()});
     if (r->top) ResizeSurface(hwnd);
     fill(*r);
 
@@ -321,7 +323,9 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     }
     if (!Find(hwnd)) return nullptr;
     if (visible) {
-        int command = (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : (style & WS_MINIMIZE) ? SW_SHOWMINIMIZED : SW_SHOW;
+        int command = (style & WS_MAXIMIZE)   ? SW_SHOWMAXIMIZED
+                      : (style & WS_MINIMIZE) ? SW_SHOWMINIMIZED
+                                              : SW_SHOW;
         ShowWindow(hwnd, command);
     }
     return Find(hwnd) ? hwnd : nullptr;

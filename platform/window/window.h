@@ -46,8 +46,8 @@ int GetClassName(HWND hwnd, char* buffer, int bufferSize);
 // window. Returns null when the class is unknown, the parent is not a window, or the window
 // procedure refused WM_NCCREATE (FALSE) or WM_CREATE (-1).
 HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view windowName, DWORD style,
-                    int32_t x, int32_t y, int32_t width, int32_t height, HWND parent = nullptr, UINT_PTR id = 0,
-                    void* param = nullptr);
+                    int32_t x, int32_t y, int32_t width, int32_t height, HWND parent = nullptr,
+                    UINT_PTR id = 0, void* param = nullptr);
 bool DestroyWindow(HWND hwnd);
 bool IsWindow(HWND hwnd);
 
@@ -58,7 +58,9 @@ bool IsWindow(HWND hwnd);
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 inline LONG_PTR GetWindowLong(HWND hwnd, int index) { return GetWindowLongPtr(hwnd, index); }
-inline LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) { return SetWindowLongPtr(hwnd, index, value); }
+inline LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
+    return SetWindowLongPtr(hwnd, index, value);
+}
 // Installs a window procedure and returns the previous one (SetWindowLongPtr with GWLP_WNDPROC,
 // typed); null on failure.
 WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc);

@@ -84,9 +84,10 @@ Rect CalculateClient(HWND hwnd, const Rect& rect, WINDOWPOS* pos) {
     client.Right = std::max(client.Right, client.Left);
     client.Bottom = std::max(client.Bottom, client.Top);
     Rect inside = intersect(client, {0, 0, rect.width(), rect.height()});
-    return inside.isEmpty() ? Rect{std::clamp(client.Left, 0, rect.width()), std::clamp(client.Top, 0, rect.height()),
-                                   std::clamp(client.Left, 0, rect.width()), std::clamp(client.Top, 0, rect.height())}
-                            : inside;
+    return inside.isEmpty()
+               ? Rect{std::clamp(client.Left, 0, rect.width()), std::clamp(client.Top, 0, rect.height()),
+                      std::clamp(client.Left, 0, rect.width()), std::clamp(client.Top, 0, rect.height())}
+               : inside;
 }
 
 // What changes on the screen after a window moved, changed size, showed or hid.
@@ -103,7 +104,9 @@ void RepaintAfterChange(HWND hwnd, const Rect& oldRect, bool wasVisible, UINT fl
         if (parent && wasVisible && geometry) {
             // What the window covered before shows its parent (and siblings) again.
             Region uncovered(oldRect.offsetBy(parent->client.Left, parent->client.Top));
-            if (visible) uncovered = uncovered.subtracted(Region(w.rect.offsetBy(parent->client.Left, parent->client.Top)));
+            if (visible)
+                uncovered =
+                    uncovered.subtracted(Region(w.rect.offsetBy(parent->client.Left, parent->client.Top)));
             InvalidateWindowArea(w.parent, uncovered, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         }
         // Child pixels do not travel with the window: it paints itself again wherever it went.
@@ -184,7 +187,8 @@ void RestackTopLevel(HWND hwnd, HWND insertAfter) {
 
 }  // namespace win
 
-bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t width, int32_t height, UINT flags) {
+bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t width, int32_t height,
+                  UINT flags) {
     WindowRecord* w = Find(hwnd);
     if (!w) return false;
     if (!IsSpecialInsertAfter(insertAfter) && !Find(insertAfter)) return false;
@@ -196,8 +200,11 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t wid
     if ((flags & SWP_SHOWWINDOW) && wasVisible) flags &= ~SWP_SHOWWINDOW;
     if ((flags & SWP_HIDEWINDOW) && !wasVisible) flags &= ~SWP_HIDEWINDOW;
     if (insertAfter == hwnd) flags |= SWP_NOZORDER;
-    if (w->isChild() && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST)) insertAfter = HWND_TOP;
-    WINDOWPOS pos{hwnd, insertAfter, ClampCoordinate(x), ClampCoordinate(y), ClampSize(width), ClampSize(height), flags};
+    if (w->isChild() && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST))
+        insertAfter = HWND_TOP;
+    WINDOWPOS pos{
+        hwnd, insertAfter, ClampCoordinate(x), ClampCoordinate(y), ClampSize(width), ClampSize(height),
+        flags};
     if ((flags & SWP_NOMOVE) || (pos.x == w->rect.Left && pos.y == w->rect.Top)) {
         pos.flags |= SWP_NOMOVE;
         pos.x = w->rect.Left, pos.y = w->rect.Top;
@@ -336,9 +343,7 @@ bool ShowWindow(HWND hwnd, int command) {
             maximize();
             flags |= SWP_SHOWWINDOW;
             break;
-        case SW_SHOWNA:
-            flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
-            break;
+        case SW_SHOWNA: flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER; break;
         case SW_SHOWNOACTIVATE:
             restore();
             flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE;
@@ -365,7 +370,8 @@ bool ShowWindow(HWND hwnd, int command) {
         flags &= ~(SWP_NOSIZE | SWP_NOMOVE);
         flags |= SWP_FRAMECHANGED | SWP_STATECHANGED;
     }
-    if (w->isChild()) flags |= SWP_NOACTIVATE | SWP_NOZORDER;  // showing a child neither activates nor raises it
+    if (w->isChild())
+        flags |= SWP_NOACTIVATE | SWP_NOZORDER;  // showing a child neither activates nor raises it
 
     bool show = command != SW_HIDE;
     if (show != wasVisible) {
@@ -378,9 +384,7 @@ bool ShowWindow(HWND hwnd, int command) {
     return wasVisible;
 }
 
-bool BringWindowToTop(HWND hwnd) {
-    return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
+bool BringWindowToTop(HWND hwnd) { return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 bool GetWindowRect(HWND hwnd, Rect* rect) {
     WindowRecord* w = Find(hwnd);
@@ -426,7 +430,8 @@ int MapWindowPoints(HWND from, HWND to, Point* points, unsigned count) {
         Point o = ClientOriginOnScreen(*w);
         offset = {offset.X - o.X, offset.Y - o.Y};
     }
-    for (unsigned i = 0; points && i < count; ++i) points[i] = {points[i].X + offset.X, points[i].Y + offset.Y};
+    for (unsigned i = 0; points && i < count; ++i)
+        points[i] = {points[i].X + offset.X, points[i].Y + offset.Y};
     return int(MAKELPARAM(offset.X, offset.Y));
 }
 

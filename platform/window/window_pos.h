@@ -17,7 +17,8 @@ namespace platform {
 
 // `insertAfter`: HWND_TOP, HWND_BOTTOM, HWND_TOPMOST, HWND_NOTOPMOST or a sibling to go below.
 // Coordinates in the parent's client area (screen for a top-level window).
-bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t width, int32_t height, UINT flags);
+bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t width, int32_t height,
+                  UINT flags);
 bool MoveWindow(HWND hwnd, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint);
 // Shows, hides, minimises, maximises or restores (SW_*); returns whether the window was visible
 // before. Sends WM_SHOWWINDOW when the visibility changes. A minimised top-level window is hidden

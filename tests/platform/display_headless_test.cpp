@@ -173,7 +173,8 @@ TEST_F(DisplayTest, MonitorsWorkAreasAndMetrics) {
     ASSERT_TRUE(GetMonitorInfo(second, &info));
     EXPECT_EQ(info.rcWork, (Rect{1024, 0, 2304, 1000}));
     EXPECT_EQ(info.dwFlags, 0u);
-    EXPECT_EQ(MonitorFromPoint({10, 10}, MONITOR_DEFAULTTONULL), MonitorFromPoint({-5, -5}, MONITOR_DEFAULTTOPRIMARY));
+    EXPECT_EQ(MonitorFromPoint({10, 10}, MONITOR_DEFAULTTONULL),
+              MonitorFromPoint({-5, -5}, MONITOR_DEFAULTTOPRIMARY));
     EXPECT_EQ(MonitorFromPoint({5000, 10}, MONITOR_DEFAULTTONEAREST), second);
     EXPECT_EQ(MonitorFromRect({1000, 0, 1100, 10}, MONITOR_DEFAULTTONULL), second);  // more of it there
     MONITORINFO tooSmall;
@@ -257,7 +258,8 @@ TEST(DisplaySessionTest, EndingASessionDropsWindowsSilently) {
         HeadlessDisplay display;
         EXPECT_TRUE(IsDisplayConnected());
         EXPECT_THROW(HeadlessDisplay second, std::logic_error);
-        left = CreateWindowEx(0, "VelmoroSessionWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100);
+        left =
+            CreateWindowEx(0, "VelmoroSessionWindow", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100);
         ASSERT_NE(left, nullptr);
         SetTimer(left, 1, 10);
         SetCapture(left);

@@ -46,9 +46,9 @@ TEST_F(InputTest, PointsGoThroughShapesTransparentWindowsAndHTTRANSPARENT) {
         Point point;
         HWND expected;
     };
-    for (const Case& c : {Case{{10, 10}, shaped}, Case{{70, 70}, below}, Case{{150, 50}, below},
-                          Case{{50, 150}, below}, Case{{110, 110}, parent}, Case{{170, 170}, parent},
-                          Case{{300, 300}, nullptr}}) {
+    for (const Case& c :
+         {Case{{10, 10}, shaped}, Case{{70, 70}, below}, Case{{150, 50}, below}, Case{{50, 150}, below},
+          Case{{110, 110}, parent}, Case{{170, 170}, parent}, Case{{300, 300}, nullptr}}) {
         SCOPED_TRACE(testing::Message() << c.point.X << "," << c.point.Y);
         EXPECT_EQ(WindowFromPoint(c.point), c.expected);
         if (c.expected) {
@@ -68,11 +68,12 @@ TEST_F(InputTest, ButtonPressSequenceOnAnInactiveWindowsFrame) {
     log().clear();
     display.click({20, 30});
     settle();
-    EXPECT_THAT(messagesOf(w, {WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_NCLBUTTONDOWN,
-                               WM_NCLBUTTONUP}),
-                ElementsAre(WM_NCHITTEST, WM_SETCURSOR,                                       // the move
-                            WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_NCLBUTTONDOWN,  // press
-                            WM_NCHITTEST, WM_SETCURSOR, WM_NCLBUTTONUP));                     // release
+    EXPECT_THAT(
+        messagesOf(w, {WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_NCLBUTTONDOWN,
+                       WM_NCLBUTTONUP}),
+        ElementsAre(WM_NCHITTEST, WM_SETCURSOR,  // the move
+                    WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_NCACTIVATE, WM_NCLBUTTONDOWN,  // press
+                    WM_NCHITTEST, WM_SETCURSOR, WM_NCLBUTTONUP));                                   // release
     for (const Logged& l : log()) {
         if (l.message == WM_NCLBUTTONDOWN) {
             EXPECT_EQ(l.wParam, WPARAM(HTOBJECT));
@@ -113,10 +114,10 @@ TEST_F(InputTest, DoubleClicksByTimeDistanceAndClassStyle) {
         Point second;
         bool doubleClick;
     };
-    for (const Case& c : {Case{"quick and close", kClass, 100, {52, 51}, true},
-                          Case{"too slow", kClass, 501, {50, 50}, false},
-                          Case{"too far", kClass, 0, {53, 50}, false},
-                          Case{"class without CS_DBLCLKS", kClassNoDoubleClicks, 0, {50, 50}, false}}) {
+    for (const Case& c :
+         {Case{"quick and close", kClass, 100, {52, 51}, true},
+          Case{"too slow", kClass, 501, {50, 50}, false}, Case{"too far", kClass, 0, {53, 50}, false},
+          Case{"class without CS_DBLCLKS", kClassNoDoubleClicks, 0, {50, 50}, false}}) {
         SCOPED_TRACE(c.name);
         HWND w = createTop({0, 0, 200, 200}, WS_POPUP | WS_VISIBLE, 0, nullptr, "", c.className);
         settle();
@@ -218,7 +219,7 @@ TEST_F(InputTest, ClickingAnotherWindowMovesActivationAndFocus) {
     log().clear();
     display.click({350, 50});
     settle();
-    std::vector<std::pair<HWND, UINT>> expected = {{a, WM_NCACTIVATE}, {a, WM_ACTIVATE}, {b, WM_NCACTIVATE},
+    std::vector<std::pair<HWND, UINT>> expected = {{a, WM_NCACTIVATE}, {a, WM_ACTIVATE},  {b, WM_NCACTIVATE},
                                                    {b, WM_ACTIVATE},   {a, WM_KILLFOCUS}, {b, WM_SETFOCUS}};
     EXPECT_EQ(sequence({WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS}), expected);
     for (const Logged& l : log()) {
@@ -290,8 +291,9 @@ TEST_F(InputTest, AltMakesSystemKeysAndAltF4Closes) {
     display.typeKey(VK_SPACE);
     display.releaseKey(VK_MENU);
     settle();
-    EXPECT_THAT(messagesOf(top, {WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR, WM_SYSCOMMAND}),
-                ElementsAre(WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSCOMMAND, WM_SYSKEYUP, WM_SYSKEYUP));
+    EXPECT_THAT(
+        messagesOf(top, {WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR, WM_SYSCOMMAND}),
+        ElementsAre(WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSCOMMAND, WM_SYSKEYUP, WM_SYSKEYUP));
     for (const Logged& l : log()) {
         if (l.message == WM_SYSKEYDOWN) {
             EXPECT_TRUE(l.lParam & (LPARAM(1) << 29));
@@ -314,7 +316,8 @@ TEST_F(InputTest, KeysWithoutAFocusGoToTheActiveWindowAsSystemKeys) {
     log().clear();
     display.typeKey('Q');
     settle();
-    EXPECT_THAT(messagesOf(top, {WM_KEYDOWN, WM_SYSKEYDOWN, WM_SYSKEYUP}), ElementsAre(WM_SYSKEYDOWN, WM_SYSKEYUP));
+    EXPECT_THAT(messagesOf(top, {WM_KEYDOWN, WM_SYSKEYDOWN, WM_SYSKEYUP}),
+                ElementsAre(WM_SYSKEYDOWN, WM_SYSKEYUP));
 }
 
 TEST_F(InputTest, CommittedTextAndTheComposition) {
@@ -344,8 +347,9 @@ TEST_F(InputTest, CommittedTextAndTheComposition) {
     settle();
     EXPECT_EQ(preedit, "ni hao");
     EXPECT_EQ(cursor, 6);  // kept inside the text
-    EXPECT_THAT(messagesOf(edit, {WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR}),
-                ElementsAre(WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR, WM_CHAR));
+    EXPECT_THAT(
+        messagesOf(edit, {WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR}),
+        ElementsAre(WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR, WM_CHAR));
     std::vector<WPARAM> chars;
     for (const Logged& l : log()) {
         if (l.message == WM_CHAR) chars.push_back(l.wParam);

@@ -274,7 +274,8 @@ TEST_F(PaintTest, ThePlatformFrameShowsCaptionAndButtons) {
     // Inactive, the caption takes the inactive colour.
     HWND other = createTop({600, 100, 700, 200});
     settle();
-    EXPECT_EQ(shoot()(100 + f.caption.Left + 1, 100 + f.caption.Bottom - 1), GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_EQ(shoot()(100 + f.caption.Left + 1, 100 + f.caption.Bottom - 1),
+              GetSysColor(COLOR_INACTIVECAPTION));
     (void)other;
 }
 

@@ -24,7 +24,8 @@ protected:
         }
     }
     HWND anyHandle() {
-        if (handles.empty() || random() % 10 == 0) return reinterpret_cast<HWND>(uintptr_t(random() % 0x20000));
+        if (handles.empty() || random() % 10 == 0)
+            return reinterpret_cast<HWND>(uintptr_t(random() % 0x20000));
         return handles[random() % handles.size()];
     }
     Point anyPoint() { return {int32_t(random() % 600) - 50, int32_t(random() % 600) - 50}; }
@@ -34,20 +35,28 @@ protected:
         switch (random() % 16) {
             case 0:
                 handles.push_back(CreateWindowEx(random() % 3 == 0 ? WS_EX_TOPMOST : 0, kClass, "",
-                                                 WS_OVERLAPPEDWINDOW | (random() % 2 ? WS_VISIBLE : 0), coordinate(),
-                                                 coordinate(), coordinate(), coordinate(), random() % 2 ? h : nullptr));
+                                                 WS_OVERLAPPEDWINDOW | (random() % 2 ? WS_VISIBLE : 0),
+                                                 coordinate(), coordinate(), coordinate(), coordinate(),
+                                                 random() % 2 ? h : nullptr));
                 break;
             case 1:
-                handles.push_back(CreateWindowEx(0, kClass, "", WS_CHILD | WS_VISIBLE | (random() % 2 ? WS_CLIPSIBLINGS : 0),
+                handles.push_back(CreateWindowEx(0, kClass, "",
+                                                 WS_CHILD | WS_VISIBLE | (random() % 2 ? WS_CLIPSIBLINGS : 0),
                                                  coordinate(), coordinate(), coordinate(), coordinate(), h));
                 break;
             case 2: DestroyWindow(h); break;
-            case 3: SetWindowPos(h, anyHandle(), coordinate(), coordinate(), coordinate(), coordinate(), UINT(random() % 0x100)); break;
+            case 3:
+                SetWindowPos(h, anyHandle(), coordinate(), coordinate(), coordinate(), coordinate(),
+                             UINT(random() % 0x100));
+                break;
             case 4: ShowWindow(h, int(random() % 10)); break;
             case 5: SetFocus(h); break;
             case 6: SetCapture(h); break;
             case 7: ReleaseCapture(); break;
-            case 8: SetWindowRgn(h, random() % 3 ? CreateRectRgn(0, 0, coordinate(), coordinate()) : nullptr, random() % 2); break;
+            case 8:
+                SetWindowRgn(h, random() % 3 ? CreateRectRgn(0, 0, coordinate(), coordinate()) : nullptr,
+                             random() % 2);
+                break;
             case 9: display.click(anyPoint(), random() % 2 ? MouseButton::Left : MouseButton::Right); break;
             case 10: display.drag(anyPoint(), anyPoint(), 2); break;
             case 11: display.typeKey(int(random() % 0x80)); break;

@@ -51,7 +51,8 @@ TEST_F(WinSizeMoveTest, DraggingTheCaptionRunsTheMoveLoopInsideTheButtonMessage)
     EXPECT_EQ(RectOf(w), (Rect{200, 150, 500, 350}));
     std::vector<UINT> loop;
     for (UINT m : duringPress) {
-        if (m == WM_SYSCOMMAND || m == WM_ENTERSIZEMOVE || m == WM_MOVING || m == WM_EXITSIZEMOVE) loop.push_back(m);
+        if (m == WM_SYSCOMMAND || m == WM_ENTERSIZEMOVE || m == WM_MOVING || m == WM_EXITSIZEMOVE)
+            loop.push_back(m);
     }
     EXPECT_THAT(loop, ElementsAre(WM_SYSCOMMAND, WM_ENTERSIZEMOVE, WM_MOVING, WM_MOVING, WM_EXITSIZEMOVE));
     EXPECT_EQ(countOf(w, WM_MOVE), 2);  // full-window dragging: the window follows every move

@@ -84,7 +84,9 @@ protected:
     static std::optional<LRESULT> Answer(LRESULT value) { return value; }
 
     // A null window: every window of the class (for messages that come before the handle is known).
-    static void on(HWND hwnd, UINT message, Handler handler) { handlers()[{hwnd, message}] = std::move(handler); }
+    static void on(HWND hwnd, UINT message, Handler handler) {
+        handlers()[{hwnd, message}] = std::move(handler);
+    }
 
     // The messages of `hwnd` among `interesting`, in the order they arrived.
     static std::vector<UINT> messagesOf(HWND hwnd, const std::set<UINT>& interesting) {

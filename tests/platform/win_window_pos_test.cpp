@@ -15,8 +15,8 @@ using ::testing::IsEmpty;
 
 class WinWindowPosTest : public WindowTest {
 protected:
-    const std::set<UINT> kPositionMessages = {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE,
-                                              WM_SIZE};
+    const std::set<UINT> kPositionMessages = {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED,
+                                              WM_MOVE, WM_SIZE};
 };
 
 TEST_F(WinWindowPosTest, MoveAndResizeSendTheWholeSequenceInOrder) {
@@ -40,16 +40,26 @@ struct FlagCase {
 
 TEST_F(WinWindowPosTest, FlagsDecideWhichMessagesCome) {
     const std::vector<FlagCase> cases = {
-        {"move only", SWP_NOSIZE | SWP_NOZORDER, rectOfSize(10, 20, 1, 1),
+        {"move only",
+         SWP_NOSIZE | SWP_NOZORDER,
+         rectOfSize(10, 20, 1, 1),
          {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE}},
-        {"size only", SWP_NOMOVE | SWP_NOZORDER, rectOfSize(0, 0, 200, 150),
+        {"size only",
+         SWP_NOMOVE | SWP_NOZORDER,
+         rectOfSize(0, 0, 200, 150),
          {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE}},
         {"same place", SWP_NOZORDER, rectOfSize(100, 100, 300, 200), {WM_WINDOWPOSCHANGING}},
-        {"frame changed", SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED, {},
+        {"frame changed",
+         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED,
+         {},
          {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED}},
-        {"no changing", SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING, rectOfSize(5, 5, 1, 1),
+        {"no changing",
+         SWP_NOSIZE | SWP_NOZORDER | SWP_NOSENDCHANGING,
+         rectOfSize(5, 5, 1, 1),
          {WM_WINDOWPOSCHANGED, WM_MOVE}},
-        {"hide", SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW, {},
+        {"hide",
+         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW,
+         {},
          {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}},
     };
     for (const FlagCase& c : cases) {
@@ -68,7 +78,8 @@ TEST_F(WinWindowPosTest, ChangingHandlerAndCalcSizeDecideThePlaceAndTheClientAre
     HWND w = createPopup({0, 0, 100, 100});
     // A frame of its own, as the skinned frame computes it: 4, 23, 4, 5.
     on(w, WM_NCCALCSIZE, [](HWND, WPARAM wParam, LPARAM lParam) {
-        Rect& r = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<Rect*>(lParam);
+        Rect& r =
+            wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<Rect*>(lParam);
         r = {r.Left + 4, r.Top + 23, r.Right - 4, r.Bottom - 5};
         return std::optional<LRESULT>(0);
     });
@@ -183,7 +194,8 @@ TEST_F(WinWindowPosTest, MinimisingHidesIntoTheTaskbarEntryAndRestoringBringsItB
     EXPECT_THAT(display.taskbarEntries(), ElementsAre(other, w));
     EXPECT_EQ(GetActiveWindow(), other);
     bool sawMinimized = false;
-    for (const Logged& l : log()) sawMinimized |= l.hwnd == w && l.message == WM_SIZE && l.wParam == SIZE_MINIMIZED;
+    for (const Logged& l : log())
+        sawMinimized |= l.hwnd == w && l.message == WM_SIZE && l.wParam == SIZE_MINIMIZED;
     EXPECT_TRUE(sawMinimized);
     // Nothing of it is on the screen: a click there reaches the desktop.
     EXPECT_EQ(WindowFromPoint({150, 150}), nullptr);
@@ -197,7 +209,8 @@ TEST_F(WinWindowPosTest, MinimisingHidesIntoTheTaskbarEntryAndRestoringBringsItB
     GetWindowRect(w, &r);
     EXPECT_EQ(r, (Rect{100, 100, 400, 300}));
     bool sawRestored = false;
-    for (const Logged& l : log()) sawRestored |= l.hwnd == w && l.message == WM_SIZE && l.wParam == SIZE_RESTORED;
+    for (const Logged& l : log())
+        sawRestored |= l.hwnd == w && l.message == WM_SIZE && l.wParam == SIZE_RESTORED;
     EXPECT_TRUE(sawRestored);
     EXPECT_TRUE(display.stateOf(w)->shown);
 }

@@ -95,8 +95,8 @@ TEST_F(WinWindowTest, DestructionOrder) {
     log().clear();
     ASSERT_TRUE(DestroyWindow(top));
     std::vector<std::pair<HWND, UINT>> expected = {
-        {owned, WM_DESTROY},      {owned, WM_NCDESTROY},  {top, WM_DESTROY},         {first, WM_DESTROY},
-        {grandchild, WM_DESTROY}, {second, WM_DESTROY},   {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
+        {owned, WM_DESTROY},      {owned, WM_NCDESTROY}, {top, WM_DESTROY},          {first, WM_DESTROY},
+        {grandchild, WM_DESTROY}, {second, WM_DESTROY},  {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
         {second, WM_NCDESTROY},   {top, WM_NCDESTROY},
     };
     EXPECT_EQ(sequence({WM_DESTROY, WM_NCDESTROY}), expected);
@@ -223,7 +223,9 @@ TEST_F(WinWindowTest, SendMessageIsReentrant) {
     });
     EXPECT_EQ(SendMessage(w, WM_USER, 10, 0), 110);
     // A runaway recursion is cut off instead of overflowing the stack.
-    on(w, WM_USER + 1, [](HWND self, WPARAM, LPARAM) { return std::optional<LRESULT>(SendMessage(self, WM_USER + 1, 0, 0)); });
+    on(w, WM_USER + 1, [](HWND self, WPARAM, LPARAM) {
+        return std::optional<LRESULT>(SendMessage(self, WM_USER + 1, 0, 0));
+    });
     EXPECT_EQ(SendMessage(w, WM_USER + 1, 0, 0), 0);
 }
 
@@ -267,7 +269,8 @@ TEST_F(WinWindowTest, WindowLongsAndStyleChangeMessages) {
     DWORD style = DWORD(GetWindowLongPtr(w, GWL_STYLE));
     EXPECT_EQ(DWORD(SetWindowLongPtr(w, GWL_STYLE, style | WS_CLIPCHILDREN)), style);
     EXPECT_EQ(DWORD(GetWindowLongPtr(w, GWL_STYLE)), style | WS_CLIPCHILDREN);
-    EXPECT_THAT(messagesOf(w, {WM_STYLECHANGING, WM_STYLECHANGED}), ElementsAre(WM_STYLECHANGING, WM_STYLECHANGED));
+    EXPECT_THAT(messagesOf(w, {WM_STYLECHANGING, WM_STYLECHANGED}),
+                ElementsAre(WM_STYLECHANGING, WM_STYLECHANGED));
     // A window stays what it was created as: the child bit does not move.
     SetWindowLongPtr(w, GWL_STYLE, LONG_PTR(style | WS_CHILD));
     EXPECT_FALSE(GetWindowLongPtr(w, GWL_STYLE) & WS_CHILD);
