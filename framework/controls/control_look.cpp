@@ -49,7 +49,7 @@ void DrawFrame(TCanvas& canvas, const Rect& rect, TColor color) {
 
 void DrawArrow(TCanvas& canvas, const Rect& rect, ArrowDirection direction, TColor color) {
     // A triangle of rows 1, 3, 5, ... pixels wide: 4 rows when there is room, fewer in small boxes.
-    const int size = std::clamp(std::min(rect.width(), rect.height()) / 2 - 1, 1, 4);
+    const int size = std::clamp((std::min(rect.width(), rect.height()) - 2) / 2, 1, 4);
     const int cx = rect.Left + rect.width() / 2;
     const int cy = rect.Top + rect.height() / 2;
     canvas.Brush().SetColor(color);

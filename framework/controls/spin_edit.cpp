@@ -135,9 +135,9 @@ void TSpinEdit::Paint() {
     TCustomEdit::Paint();
     for (Arrow arrow : {Arrow::Up, Arrow::Down}) {
         const Rect r = ButtonRect(arrow);
-        Rect inner = DrawButtonFace(Canvas(), r, pressed_ == arrow, false);
-        if (pressed_ == arrow) inner = inner.offsetBy(1, 1);
-        DrawArrow(Canvas(), inner, arrow == Arrow::Up ? ArrowDirection::Up : ArrowDirection::Down,
+        DrawButtonFace(Canvas(), r, pressed_ == arrow, false);
+        const Rect glyph = pressed_ == arrow ? r.offsetBy(1, 1) : r;
+        DrawArrow(Canvas(), glyph, arrow == Arrow::Up ? ArrowDirection::Up : ArrowDirection::Down,
                   Enabled() ? clBlack : SystemColor(COLOR_GRAYTEXT));
     }
 }

@@ -59,7 +59,7 @@ void ApplyFormData(TComponent& root, const FormData& data, const std::function<v
         try {
             component->SetName(entry.name);
         } catch (const Exception& error) {
-            ReadFailure(*component, "Name", error.Message());
+            throw EReadError("Error reading " + entry.name + ".Name: " + error.Message());
         }
         if (auto* control = dynamic_cast<TControl*>(component)) {
             TComponent* parent = entry.parent.empty() ? &root : root.FindComponent(entry.parent);

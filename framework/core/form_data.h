@@ -40,6 +40,8 @@ struct PropertySetting {
     PropertySetting(std::string name, PropertyValue value) : name(std::move(name)), value(std::move(value)) {}
     // Plain integers are common enough to be written as such.
     PropertySetting(std::string name, int value) : name(std::move(name)), value(int64_t(value)) {}
+    PropertySetting(std::string name, int64_t value) : name(std::move(name)), value(value) {}
+    PropertySetting(std::string name, bool value) : name(std::move(name)), value(value) {}
     PropertySetting(std::string name, const char* text) : name(std::move(name)), value(std::string(text)) {}
 };
 

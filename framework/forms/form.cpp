@@ -28,6 +28,8 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
     TControl::SetVisible(false);
     SetParentFont(false);
     SetControlStyle(ControlStyle().insert(TControlStyleFlag::csAcceptsControls));
+    // A size with room for a client area, so that client sizes can be measured from the start.
+    SetBounds(0, 0, 320, 240);
     if (Application) Application->FormMade(this);
 }
 
