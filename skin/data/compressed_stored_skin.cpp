@@ -45,6 +45,16 @@ std::string ExtractFileName(const std::string& path) { return std::filesystem::p
 
 TbsCompressedStoredSkin::TbsCompressedStoredSkin(framework::TComponent* owner) : TComponent(owner) {}
 
+void TbsCompressedStoredSkin::Assign(const TbsCompressedStoredSkin& other) {
+    if (&other == this) return;
+    description_ = other.description_;
+    fileName_ = other.fileName_;
+    compressedFileName_ = other.compressedFileName_;
+    compressed_.Clear();
+    other.WriteCompressedData(compressed_);
+    compressed_.SetPosition(0);
+}
+
 bool TbsCompressedStoredSkin::DesignTimeSetter() const {
     return InState(framework::csDesigning) && !InState(framework::csLoading) && !InState(framework::csReading);
 }

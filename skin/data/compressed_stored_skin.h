@@ -31,6 +31,9 @@ public:
     // The same rule, loading the compressed skin file in design mode.
     void SetCompressedFileName(const std::string& path);
 
+    // Takes over the other's description, names and data.
+    void Assign(const TbsCompressedStoredSkin& other);
+
     bool IsEmpty() const { return compressed_.Bytes().empty(); }
     // The bare zlib stream.
     const std::vector<uint8_t>& CompressedData() const { return compressed_.Bytes(); }

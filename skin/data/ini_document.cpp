@@ -136,6 +136,11 @@ std::vector<std::string> IniDocument::SectionNames() const {
     return names;
 }
 
+const std::vector<IniDocument::Entry>* IniDocument::Entries(std::string_view section) const {
+    const Section* s = FindSection(section);
+    return s ? &s->entries : nullptr;
+}
+
 std::vector<std::string> IniDocument::ToLines() const {
     std::vector<std::string> lines;
     for (const auto& s : sections_) {

@@ -17,8 +17,8 @@
 namespace skin {
 
 // No INI text has more lines than this; a text with more is refused (EReadError), so that a small
-// compressed package cannot make us build millions of entries.
-constexpr size_t kMaxIniLines = size_t(1) << 20;
+// compressed package cannot make us build millions of entries (the shipped skin has about 2,000).
+constexpr size_t kMaxIniLines = size_t(1) << 18;
 
 // Splits 8-bit text into lines at CR LF, LF or a lone CR; a line end at the very end adds no empty
 // line. EReadError beyond kMaxIniLines lines.
@@ -33,6 +33,11 @@ bool SameText(std::string_view a, std::string_view b);
 
 class IniDocument {
 public:
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+
     IniDocument() = default;
     explicit IniDocument(const std::vector<std::string>& lines);
 
@@ -46,14 +51,12 @@ public:
     void EraseSection(std::string_view section);
 
     std::vector<std::string> SectionNames() const;
+    // The entries of a section in text order (a repeated key only once), or nullptr.
+    const std::vector<Entry>* Entries(std::string_view section) const;
     // The document as INI lines: each section, then its entries as key=value.
     std::vector<std::string> ToLines() const;
 
 private:
-    struct Entry {
-        std::string key;
-        std::string value;
-    };
     struct Section {
         std::string name;
         std::vector<Entry> entries;

@@ -8,6 +8,8 @@
 #include "framework/graphics/bmp.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/ini_document.h"
+#include "skin/data/indexed_list.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/value_encoding.h"
 #include "skin/data/zlib_streams.h"
@@ -47,6 +49,13 @@ std::string ErrorClass(const std::exception& e) {
     if (dynamic_cast<const framework::Exception*>(&e)) return "Exception";
     return "error";
 }
+
+std::string RefusedPackageMessage(int32_t version) {
+    return "skin package version " + std::to_string(version) + " is above " + std::to_string(skin::kSkinPackageVersion) +
+           "; no skin loaded";
+}
+
+std::string NameAt(const std::vector<std::string>& names, size_t i) { return i < names.size() ? names[i] : ""; }
 
 bool LooksLikeZlibHeader(const std::vector<uint8_t>& bytes) {
     return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7 && (bytes[0] * 256 + bytes[1]) % 31 == 0;
@@ -113,9 +122,7 @@ skin::SkinPackage InflatePackage(const TbsCompressedStoredSkin& stored) {
     stored.DecompressTo(package);
     package.SetPosition(0);
     skin::SkinPackage result = skin::ReadSkinPackage(package);
-    if (result.Refused())
-        throw InputError("skin package version " + std::to_string(result.layout.version) + " is above " +
-                         std::to_string(skin::kSkinPackageVersion) + "; no skin loaded");
+    if (result.Refused()) throw InputError(RefusedPackageMessage(result.layout.version));
     return result;
 }
 
@@ -138,53 +145,75 @@ std::string OptionalPictureText(const TBitmap& picture, const std::optional<skin
     return at ? PictureText(picture, *at) : "none";
 }
 
-std::vector<std::string> ActivePictureNames(const skin::IniDocument& ini) {
-    std::vector<std::string> names;
-    int32_t count = skin::ReadValue(ini, "PICTURES", "activepicturescount", int32_t(0));
-    for (int32_t i = 0; i < count && i < int32_t(skin::kMaxIniLines); ++i)
-        names.push_back(ini.ReadString("PICTURES", std::to_string(i), ""));
-    return names;
+template <class Record>
+nlohmann::ordered_json RecordsJson(const std::vector<std::unique_ptr<Record>>& records) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const auto& r : records) list.push_back({{"name", r->IDName}, {"type", r->TypeName()}});
+    return list;
+}
+
+// "N: first (type), second (type), ..." with at most `shown` records named.
+template <class Record>
+std::string RecordsText(const std::vector<std::unique_ptr<Record>>& records, size_t shown) {
+    std::string text = std::to_string(records.size());
+    for (size_t i = 0; i < records.size() && i < shown; ++i)
+        text += (i == 0 ? ": " : ", ") + records[i]->IDName + " (" + std::string(records[i]->TypeName()) + ")";
+    if (records.size() > shown) text += ", ...";
+    return text;
+}
+
+void PrintInfoJson(const skin::TbsSkinData& data, std::ostream& out) {
+    const skin::SkinPackageLayout& layout = data.PackageLayout();
+    nlohmann::ordered_json active = nlohmann::ordered_json::array();
+    for (size_t i = 0; i < data.ActivePictures().size(); ++i) {
+        nlohmann::ordered_json p = {{"name", NameAt(data.ActivePictureNames(), i)}};
+        p.update(PictureJson(data.ActivePictures()[i], layout.activePictures[i]));
+        active.push_back(p);
+    }
+    nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
+    for (const auto& s : data.SkippedEntries()) skipped.push_back({{"list", s.list}, {"index", s.index}, {"entry", s.entry}});
+    nlohmann::ordered_json j = {{"version", layout.version},
+                                {"frame", OptionalPictureJson(data.FramePicture(), layout.frame)},
+                                {"inactiveFrame", OptionalPictureJson(data.InactiveFramePicture(), layout.inactiveFrame)},
+                                {"mask", OptionalPictureJson(data.FrameMask(), layout.mask)},
+                                {"activePictures", active},
+                                {"iniOffset", layout.iniOffset},
+                                {"iniLines", data.IniLineCount()},
+                                {"objects", RecordsJson(data.SkinObjects())},
+                                {"controls", RecordsJson(data.SkinControls())},
+                                {"skipped", skipped}};
+    out << j.dump(2) << "\n";
+}
+
+void PrintInfoText(const skin::TbsSkinData& data, const fs::path& in, std::ostream& out) {
+    const skin::SkinPackageLayout& layout = data.PackageLayout();
+    out << in.string() << ": skin package version " << layout.version << "\n";
+    out << "  frame picture:          " << OptionalPictureText(data.FramePicture(), layout.frame) << "\n";
+    out << "  inactive frame picture: " << OptionalPictureText(data.InactiveFramePicture(), layout.inactiveFrame) << "\n";
+    out << "  frame mask:             " << OptionalPictureText(data.FrameMask(), layout.mask) << "\n";
+    out << "  active pictures:        " << data.ActivePictures().size() << "\n";
+    for (size_t i = 0; i < data.ActivePictures().size(); ++i)
+        out << "    " << i << " " << NameAt(data.ActivePictureNames(), i) << ": "
+            << PictureText(data.ActivePictures()[i], layout.activePictures[i]) << "\n";
+    out << "  INI text:               " << data.IniLineCount() << " lines, " << layout.iniSize << " bytes at offset "
+        << layout.iniOffset << "\n";
+    out << "  objects:                " << RecordsText(data.SkinObjects(), 5) << "\n";
+    out << "  controls:               " << RecordsText(data.SkinControls(), 5) << "\n";
+    out << "  skipped entries:        " << data.SkippedEntries().size() << "\n";
+    for (const auto& s : data.SkippedEntries())
+        out << "    " << s.list << " " << s.index << "=" << s.entry << "\n";
 }
 
 int Info(const fs::path& in, bool json, std::ostream& out) {
     TbsCompressedStoredSkin stored(nullptr);
     LoadInput(stored, in);
-    skin::SkinPackage package = InflatePackage(stored);
-    skin::IniDocument ini(package.iniLines);
-    std::vector<std::string> names = ActivePictureNames(ini);
-    const skin::SkinPackageLayout& layout = package.layout;
-    auto nameOf = [&](size_t i) { return i < names.size() ? names[i] : std::string(); };
-
-    if (json) {
-        nlohmann::ordered_json active = nlohmann::ordered_json::array();
-        for (size_t i = 0; i < package.activePictures.size(); ++i) {
-            nlohmann::ordered_json p = PictureJson(package.activePictures[i], layout.activePictures[i]);
-            p["name"] = nameOf(i);
-            active.push_back(p);
-        }
-        nlohmann::ordered_json j = {{"version", layout.version},
-                            {"frame", OptionalPictureJson(package.frame, layout.frame)},
-                            {"inactiveFrame", OptionalPictureJson(package.inactiveFrame, layout.inactiveFrame)},
-                            {"mask", OptionalPictureJson(package.mask, layout.mask)},
-                            {"activePictures", active},
-                            {"iniOffset", layout.iniOffset},
-                            {"iniLines", package.iniLines.size()},
-                            {"objects", nlohmann::ordered_json::array()},
-                            {"controls", nlohmann::ordered_json::array()},
-                            {"skipped", nlohmann::ordered_json::array()}};
-        out << j.dump(2) << "\n";
-        return 0;
-    }
-    out << in.string() << ": skin package version " << layout.version << "\n";
-    out << "  frame picture:          " << OptionalPictureText(package.frame, layout.frame) << "\n";
-    out << "  inactive frame picture: " << OptionalPictureText(package.inactiveFrame, layout.inactiveFrame) << "\n";
-    out << "  frame mask:             " << OptionalPictureText(package.mask, layout.mask) << "\n";
-    out << "  active pictures:        " << package.activePictures.size() << "\n";
-    for (size_t i = 0; i < package.activePictures.size(); ++i)
-        out << "    " << i << " " << nameOf(i) << ": " << PictureText(package.activePictures[i], layout.activePictures[i])
-            << "\n";
-    out << "  INI text:               " << package.iniLines.size() << " lines, " << layout.iniSize
-        << " bytes at offset " << layout.iniOffset << "\n";
+    skin::TbsSkinData data(nullptr);
+    data.LoadStoredSkin(stored);
+    if (data.Empty()) throw InputError(RefusedPackageMessage(data.PackageLayout().version));
+    if (json)
+        PrintInfoJson(data, out);
+    else
+        PrintInfoText(data, in, out);
     return 0;
 }
 
@@ -232,10 +261,14 @@ int Unpack(const fs::path& in, const fs::path& outDir) {
     std::vector<std::pair<const TBitmap*, fs::path>> files;
     for (const auto& [picture, key] : framePictures)
         if (!picture->Empty()) files.emplace_back(picture, PictureFileIn(outDir, ini.ReadString("PICTURES", key, ""), key));
-    std::vector<std::string> names = ActivePictureNames(ini);
+    std::vector<skin::IndexedValue> names = skin::ReadIndexedList(ini, "PICTURES", "activepicturescount");
+    auto nameOf = [&](size_t i) {
+        for (const auto& name : names)
+            if (size_t(name.index) == i) return name.value;
+        return std::string();
+    };
     for (size_t i = 0; i < package.activePictures.size(); ++i)
-        files.emplace_back(&package.activePictures[i],
-                           PictureFileIn(outDir, i < names.size() ? names[i] : "", std::to_string(i)));
+        files.emplace_back(&package.activePictures[i], PictureFileIn(outDir, nameOf(i), std::to_string(i)));
 
     fs::create_directories(outDir);
     for (const auto& [picture, path] : files) WritePicture(*picture, path);
