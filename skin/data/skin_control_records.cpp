@@ -696,4 +696,6 @@ std::unique_ptr<TbsDataSkinControl> CreateSkinControl(std::string_view typeName,
     return CreateRecord(kControlTypes, typeName, std::move(idName));
 }
 
+std::vector<std::string_view> SkinControlTypeNames() { return TypeNames(kControlTypes); }
+
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/geometry.h"
@@ -711,5 +712,7 @@ public:
 // The record class for a SKINCONTROLS type name (exact, case-sensitive), created with its IDName;
 // nullptr when the type is not one of the 29.
 std::unique_ptr<TbsDataSkinControl> CreateSkinControl(std::string_view typeName, std::string idName);
+// The SKINCONTROLS type names, in table order.
+std::vector<std::string_view> SkinControlTypeNames();
 
 }  // namespace skin

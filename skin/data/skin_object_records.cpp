@@ -233,4 +233,6 @@ std::unique_ptr<TbsDataSkinObject> CreateSkinObject(std::string_view typeName, s
     return CreateRecord(kObjectTypes, typeName, std::move(idName));
 }
 
+std::vector<std::string_view> SkinObjectTypeNames() { return TypeNames(kObjectTypes); }
+
 }  // namespace skin

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/color.h"
 #include "platform/geometry.h"
@@ -239,6 +240,8 @@ public:
 // The record class for a SKINOBJECTS type name (exact, case-sensitive), created with its IDName;
 // nullptr when the type is not one of the eight.
 std::unique_ptr<TbsDataSkinObject> CreateSkinObject(std::string_view typeName, std::string idName);
+// The SKINOBJECTS type names, in table order.
+std::vector<std::string_view> SkinObjectTypeNames();
 
 // The restore hint a caption button derives when its section gives none: "Restore" for the
 // hints "Maximize", "Minimize", "RollUp" and "Roll Up" paired with their commands.

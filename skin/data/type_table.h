@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace skin {
 
@@ -29,6 +30,13 @@ constexpr bool TypeNamesAreUnique(const std::array<RecordType<Base>, N>& table) 
             if (table[i].name == table[j].name) return false;
     }
     return true;
+}
+
+template <class Base, size_t N>
+std::vector<std::string_view> TypeNames(const std::array<RecordType<Base>, N>& table) {
+    std::vector<std::string_view> names;
+    for (const auto& type : table) names.push_back(type.name);
+    return names;
 }
 
 template <class Base, size_t N>
