@@ -140,6 +140,8 @@ std::vector<RecordKind> AllRecordKinds() {
 }
 
 TEST(Records, TypeTablesCreateTheirClassesByExactName) {
+    EXPECT_EQ(SkinObjectTypeNames(), std::vector<std::string_view>(kObjectTypeNames.begin(), kObjectTypeNames.end()));
+    EXPECT_EQ(SkinControlTypeNames(), std::vector<std::string_view>(kControlTypeNames.begin(), kControlTypeNames.end()));
     for (const std::string& type : kObjectTypeNames) {
         auto record = CreateSkinObject(type, "x");
         ASSERT_TRUE(record) << type;
