@@ -24,7 +24,8 @@ TBitmap Picture(int32_t w, int32_t h, TPixelFormat format, int paletteSize, std:
     picture.SetPixelFormat(format);
     if (paletteSize > 0) {
         std::vector<platform::COLORREF> palette;
-        for (int i = 0; i < paletteSize; ++i) palette.push_back(platform::RGB(uint8_t(i), uint8_t(255 - i), uint8_t(i * 3)));
+        for (int i = 0; i < paletteSize; ++i)
+            palette.push_back(platform::RGB(uint8_t(i), uint8_t(255 - i), uint8_t(i * 3)));
         picture.SetPalette(palette);
     }
     picture.SetSize(w, h);
@@ -48,9 +49,10 @@ std::vector<std::string> IniLines() {
     skin::TbsSkinColors().Save(ini);
     skin::TbsDataSkinPopupWindow().Save(ini);
     skin::TbsDataSkinHintWindow().Save(ini);
-    const char* objectTypes[] = {"menuitem",          "caption",           "stdbutton",         "stdbutton", "stdbutton",
-                                 "stdbutton",         "mainmenubaritem",   "stdbutton",         "mainmenubarbutton",
-                                 "mainmenubarbutton", "mainmenubarbutton", "mainmenubarbutton", "stdbutton"};
+    const char* objectTypes[] = {
+        "menuitem",          "caption",           "stdbutton", "stdbutton",         "stdbutton",
+        "stdbutton",         "mainmenubaritem",   "stdbutton", "mainmenubarbutton", "mainmenubarbutton",
+        "mainmenubarbutton", "mainmenubarbutton", "stdbutton"};
     ini.WriteString("SKINOBJECTS", "count", "13");
     for (int i = 0; i < 13; ++i) {
         std::string name = "object" + std::to_string(i);
@@ -69,7 +71,8 @@ std::vector<std::string> IniLines() {
         record->Save(full);
         int kept = 0;
         for (const auto& e : *full.Entries(name))
-            if (kept++ < 27) ini.WriteString(name, e.key, e.value);
+            if (kept++ < 27)
+                ini.WriteString(name, e.key, e.value);
     }
     return ini.ToLines();
 }
@@ -82,10 +85,12 @@ struct ShippedSizeSkin {
     ShippedSizeSkin() {
         std::mt19937 rng(7);
         TBitmap frame = Picture(158, 136, TPixelFormat::pf8bit, 255, rng);
-        std::vector<TBitmap> active = {
-            Picture(58, 102, TPixelFormat::pf8bit, 210, rng),  Picture(61, 40, TPixelFormat::pf24bit, 0, rng),
-            Picture(54, 100, TPixelFormat::pf8bit, 255, rng),  Picture(539, 362, TPixelFormat::pf24bit, 0, rng),
-            Picture(47, 21, TPixelFormat::pf8bit, 9, rng),     Picture(100, 100, TPixelFormat::pf8bit, 256, rng)};
+        std::vector<TBitmap> active = {Picture(58, 102, TPixelFormat::pf8bit, 210, rng),
+                                       Picture(61, 40, TPixelFormat::pf24bit, 0, rng),
+                                       Picture(54, 100, TPixelFormat::pf8bit, 255, rng),
+                                       Picture(539, 362, TPixelFormat::pf24bit, 0, rng),
+                                       Picture(47, 21, TPixelFormat::pf8bit, 9, rng),
+                                       Picture(100, 100, TPixelFormat::pf8bit, 256, rng)};
         std::vector<std::string> lines = IniLines();
         iniLines = lines.size();
         framework::TMemoryStream package, compressed;
@@ -111,7 +116,8 @@ void Describe(benchmark::State& state) {
 void RawInflate(std::vector<uint8_t>& out) {
     const auto& in = Skin().stored.CompressedData();
     uLongf size = uLongf(out.size());
-    if (uncompress(out.data(), &size, in.data(), uLong(in.size())) != Z_OK) std::abort();
+    if (uncompress(out.data(), &size, in.data(), uLong(in.size())) != Z_OK)
+        std::abort();
 }
 
 void BM_LoadStoredSkin(benchmark::State& state) {
@@ -120,7 +126,8 @@ void BM_LoadStoredSkin(benchmark::State& state) {
         data.LoadStoredSkin(Skin().stored);
         benchmark::DoNotOptimize(data.SkinControls().data());
     }
-    if (data.SkinObjects().size() != 13 || data.SkinControls().size() != 63) state.SkipWithError("wrong skin");
+    if (data.SkinObjects().size() != 13 || data.SkinControls().size() != 63)
+        state.SkipWithError("wrong skin");
     Describe(state);
 }
 BENCHMARK(BM_LoadStoredSkin)->Unit(benchmark::kMillisecond);

@@ -7,13 +7,16 @@ namespace framework {
 
 namespace {
 
-constexpr std::array<TPixelFormat, 5> kFormats = {TPixelFormat::pf1bit, TPixelFormat::pf4bit, TPixelFormat::pf8bit,
-                                                  TPixelFormat::pf24bit, TPixelFormat::pf32bit};
+constexpr std::array<TPixelFormat, 5> kFormats = {TPixelFormat::pf1bit, TPixelFormat::pf4bit,
+                                                  TPixelFormat::pf8bit, TPixelFormat::pf24bit,
+                                                  TPixelFormat::pf32bit};
 constexpr std::array<int, 5> kBits = {1, 4, 8, 24, 32};
 static_assert(kFormats.size() == kBits.size() && int(TPixelFormat::pf32bit) + 1 == int(kBits.size()),
               "every pixel format has its bit depth");
 
-uint32_t EntryFromColor(platform::COLORREF c) { return platform::PixelFromColor(c, 0); }
+uint32_t EntryFromColor(platform::COLORREF c) {
+    return platform::PixelFromColor(c, 0);
+}
 constexpr uint32_t kRgbMask = 0x00FFFFFF;
 
 // The palette a bitmap gets when it turns into a palette format: black and white; the 16 VGA
@@ -25,14 +28,18 @@ std::vector<uint32_t> StandardPalette(int bits) {
     } else if (bits == 4) {
         for (int i = 0; i < 16; ++i) {
             uint8_t on = i & 8 ? 255 : 128;
-            if (i == 7) colors.push_back(platform::RGB(192, 192, 192));
-            else if (i == 8) colors.push_back(platform::RGB(128, 128, 128));
-            else colors.push_back(platform::RGB(i & 1 ? on : 0, i & 2 ? on : 0, i & 4 ? on : 0));
+            if (i == 7)
+                colors.push_back(platform::RGB(192, 192, 192));
+            else if (i == 8)
+                colors.push_back(platform::RGB(128, 128, 128));
+            else
+                colors.push_back(platform::RGB(i & 1 ? on : 0, i & 2 ? on : 0, i & 4 ? on : 0));
         }
     } else {
         for (int r = 0; r < 6; ++r)
             for (int g = 0; g < 6; ++g)
-                for (int b = 0; b < 6; ++b) colors.push_back(platform::RGB(uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)));
+                for (int b = 0; b < 6; ++b)
+                    colors.push_back(platform::RGB(uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)));
         for (int i = 0; i < 40; ++i) {
             uint8_t v = uint8_t(i * 255 / 39);
             colors.push_back(platform::RGB(v, v, v));
@@ -55,7 +62,8 @@ uint8_t NearestIndex(const std::vector<uint32_t>& palette, uint32_t pixel) {
         if (distance < bestDistance) {
             best = int(i);
             bestDistance = distance;
-            if (distance == 0) break;
+            if (distance == 0)
+                break;
         }
     }
     return uint8_t(best);
@@ -63,11 +71,14 @@ uint8_t NearestIndex(const std::vector<uint32_t>& palette, uint32_t pixel) {
 
 }  // namespace
 
-int BitsPerPixel(TPixelFormat format) { return kBits[size_t(format)]; }
+int BitsPerPixel(TPixelFormat format) {
+    return kBits[size_t(format)];
+}
 
 TPixelFormat TBitmap::PixelFormat() const {
     for (size_t i = 0; i < kBits.size(); ++i)
-        if (kBits[i] == bmp_.bitsPerPixel) return kFormats[i];
+        if (kBits[i] == bmp_.bitsPerPixel)
+            return kFormats[i];
     return TPixelFormat::pf24bit;
 }
 
@@ -82,11 +93,14 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
     }
 }
 
-void TBitmap::Clear() { *this = TBitmap(); }
+void TBitmap::Clear() {
+    *this = TBitmap();
+}
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
     int bits = framework::BitsPerPixel(format);
-    if (bits == bmp_.bitsPerPixel) return;
+    if (bits == bmp_.bitsPerPixel)
+        return;
     // Header fields that belonged to the old depth (masks, colour-table hints) no longer apply.
     bmp_ = BmpFormat{};
     bmp_.bitsPerPixel = bits;
@@ -110,7 +124,8 @@ std::vector<platform::COLORREF> TBitmap::Palette() const {
 }
 
 void TBitmap::SetPalette(const std::vector<platform::COLORREF>& colors) {
-    if (!Indexed()) throw EInvalidGraphic("Only palette bitmaps have a palette");
+    if (!Indexed())
+        throw EInvalidGraphic("Only palette bitmaps have a palette");
     if (colors.empty() || colors.size() > (size_t(1) << BitsPerPixel()))
         throw EInvalidGraphic("A palette of " + std::to_string(colors.size()) + " colours does not fit " +
                               std::to_string(BitsPerPixel()) + " bits");
@@ -142,7 +157,8 @@ std::vector<uint8_t> TBitmap::IndexesMatchingPixels() const {
     const uint32_t* pixels = surface_.data();
     for (size_t i = 0; i < result.size(); ++i) {
         uint32_t shown = PixelOfIndex(bmp_.palette, result[i]);
-        if (((shown ^ pixels[i]) & kRgbMask) != 0) result[i] = NearestIndex(bmp_.palette, pixels[i]);
+        if (((shown ^ pixels[i]) & kRgbMask) != 0)
+            result[i] = NearestIndex(bmp_.palette, pixels[i]);
     }
     return result;
 }
@@ -160,7 +176,8 @@ void TBitmap::LoadFromFile(const std::string& path) {
 }
 
 void TBitmap::SaveToStream(TStream& stream) const {
-    std::vector<uint8_t> bytes = EncodeBmp(bmp_, surface_, Indexed() ? IndexesMatchingPixels() : std::vector<uint8_t>{});
+    std::vector<uint8_t> bytes =
+        EncodeBmp(bmp_, surface_, Indexed() ? IndexesMatchingPixels() : std::vector<uint8_t>{});
     stream.WriteBuffer(bytes.data(), int64_t(bytes.size()));
 }
 

@@ -13,9 +13,12 @@ constexpr uint32_t kMasksSize = 12;
 // The masks of 32-bit rows that hold B, G, R (and A) bytes, the only bit-field layout we read.
 constexpr uint32_t kRedMask = 0x00FF0000, kGreenMask = 0x0000FF00, kBlueMask = 0x000000FF;
 
-uint16_t Get16(std::span<const uint8_t> b, size_t at) { return uint16_t(b[at] | (b[at + 1] << 8)); }
+uint16_t Get16(std::span<const uint8_t> b, size_t at) {
+    return uint16_t(b[at] | (b[at + 1] << 8));
+}
 uint32_t Get32(std::span<const uint8_t> b, size_t at) {
-    return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) | (uint32_t(b[at + 3]) << 24);
+    return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) |
+           (uint32_t(b[at + 3]) << 24);
 }
 void Put16(std::vector<uint8_t>& out, uint16_t v) {
     out.push_back(uint8_t(v));
@@ -25,10 +28,16 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
-[[noreturn]] void Refuse(const std::string& why) { throw EInvalidGraphic("Bitmap image is not valid: " + why); }
+[[noreturn]] void Refuse(const std::string& why) {
+    throw EInvalidGraphic("Bitmap image is not valid: " + why);
+}
 
-bool IsPaletteDepth(int bits) { return bits == 1 || bits == 4 || bits == 8; }
-bool IsSupportedDepth(int bits) { return IsPaletteDepth(bits) || bits == 24 || bits == 32; }
+bool IsPaletteDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8;
+}
+bool IsSupportedDepth(int bits) {
+    return IsPaletteDepth(bits) || bits == 24 || bits == 32;
+}
 bool IsKnownInfoHeaderSize(uint32_t size) {
     // BITMAPINFOHEADER and its extensions: +RGB masks, +RGBA masks, V4, V5.
     return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
@@ -46,7 +55,7 @@ struct BmpHeader {
     uint32_t compression = 0;
     uint32_t sizeImage = 0;
     uint32_t clrUsed = 0;
-    size_t tableStart = 0;   // first byte after the info header and any masks
+    size_t tableStart = 0;  // first byte after the info header and any masks
     size_t paletteCount = 0;
     int64_t rowBytes = 0;
     int64_t pixelBytes = 0;
@@ -75,8 +84,10 @@ struct BmpHeader {
             [trailing bytes up to the size]
 */
 BmpHeader ReadHeader(std::span<const uint8_t> b) {
-    if (b.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize) Refuse("shorter than its headers");
-    if (b[0] != 'B' || b[1] != 'M') Refuse("it does not start with \"BM\"");
+    if (b.size() < kBmpFileHeaderSize + kBmpInfoHeaderSize)
+        Refuse("shorter than its headers");
+    if (b[0] != 'B' || b[1] != 'M')
+        Refuse("it does not start with \"BM\"");
     BmpHeader h;
     h.fileSize = Get32(b, 2);
     if (h.fileSize != b.size())
@@ -84,8 +95,10 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
                std::to_string(b.size()));
     h.pixelOffset = Get32(b, 10);
     h.infoSize = Get32(b, 14);
-    if (!IsKnownInfoHeaderSize(h.infoSize)) Refuse("unknown info header size " + std::to_string(h.infoSize));
-    if (kBmpFileHeaderSize + uint64_t(h.infoSize) > b.size()) Refuse("its info header runs past its end");
+    if (!IsKnownInfoHeaderSize(h.infoSize))
+        Refuse("unknown info header size " + std::to_string(h.infoSize));
+    if (kBmpFileHeaderSize + uint64_t(h.infoSize) > b.size())
+        Refuse("its info header runs past its end");
 
     int32_t width = int32_t(Get32(b, 18));
     int32_t height = int32_t(Get32(b, 22));
@@ -97,15 +110,19 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
     if (!platform::Surface::SizeAllowed(h.width, h.height))
         Refuse("dimensions " + std::to_string(h.width) + " x " + std::to_string(h.height) + " are too large");
 
-    if (Get16(b, 26) != 1) Refuse("planes " + std::to_string(Get16(b, 26)));
+    if (Get16(b, 26) != 1)
+        Refuse("planes " + std::to_string(Get16(b, 26)));
     h.bits = Get16(b, 28);
-    if (!IsSupportedDepth(h.bits)) Refuse("unsupported bit depth " + std::to_string(h.bits));
+    if (!IsSupportedDepth(h.bits))
+        Refuse("unsupported bit depth " + std::to_string(h.bits));
 
     h.compression = Get32(b, 30);
     h.tableStart = kBmpFileHeaderSize + h.infoSize;
     if (h.compression == kBiBitfields && h.bits == 32) {
-        if (h.infoSize == kBmpInfoHeaderSize) h.tableStart += kMasksSize;
-        if (h.tableStart > b.size()) Refuse("its colour masks run past its end");
+        if (h.infoSize == kBmpInfoHeaderSize)
+            h.tableStart += kMasksSize;
+        if (h.tableStart > b.size())
+            Refuse("its colour masks run past its end");
         if (Get32(b, 54) != kRedMask || Get32(b, 58) != kGreenMask || Get32(b, 62) != kBlueMask)
             Refuse("unsupported colour masks");
     } else if (h.compression != kBiRgb) {
@@ -118,11 +135,13 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
     if (IsPaletteDepth(h.bits)) {
         size_t full = size_t(1) << h.bits;
         if (h.clrUsed > full)
-            Refuse("palette of " + std::to_string(h.clrUsed) + " colours at " + std::to_string(h.bits) + " bits");
+            Refuse("palette of " + std::to_string(h.clrUsed) + " colours at " + std::to_string(h.bits) +
+                   " bits");
         h.paletteCount = h.clrUsed == 0 ? full : h.clrUsed;
     }
     uint64_t tableEnd = h.tableStart + uint64_t(h.paletteCount) * 4;
-    if (tableEnd > h.pixelOffset) Refuse("its colour table runs into its pixel rows");
+    if (tableEnd > h.pixelOffset)
+        Refuse("its colour table runs into its pixel rows");
 
     h.rowBytes = BmpRowBytes(h.width, h.bits);
     h.pixelBytes = h.rowBytes * h.height;  // both bounded by the surface limits: no overflow
@@ -134,7 +153,8 @@ BmpHeader ReadHeader(std::span<const uint8_t> b) {
 void DecodeRows(std::span<const uint8_t> b, const BmpHeader& h, BmpImage& image) {
     const int32_t w = h.width;
     const bool indexed = IsPaletteDepth(h.bits);
-    if (indexed) image.indexes.assign(size_t(w) * size_t(h.height), 0);
+    if (indexed)
+        image.indexes.assign(size_t(w) * size_t(h.height), 0);
     const auto& palette = image.format.palette;
     for (int32_t y = 0; y < h.height; ++y) {
         int32_t stored = h.topDown ? y : h.height - 1 - y;
@@ -150,9 +170,11 @@ void DecodeRows(std::span<const uint8_t> b, const BmpHeader& h, BmpImage& image)
                 dst[x] = PixelOfIndex(palette, idx[x]);
             }
         } else if (h.bits == 24) {
-            for (int32_t x = 0; x < w; ++x, src += 3) dst[x] = platform::PackBGRA(src[0], src[1], src[2], 0xFF);
+            for (int32_t x = 0; x < w; ++x, src += 3)
+                dst[x] = platform::PackBGRA(src[0], src[1], src[2], 0xFF);
         } else {
-            for (int32_t x = 0; x < w; ++x, src += 4) dst[x] = platform::PackBGRA(src[0], src[1], src[2], src[3]);
+            for (int32_t x = 0; x < w; ++x, src += 4)
+                dst[x] = platform::PackBGRA(src[0], src[1], src[2], src[3]);
         }
     }
 }
@@ -202,7 +224,8 @@ BmpImage ReadBmp(TStream& stream) {
     uint8_t fileHeader[kBmpFileHeaderSize];
     stream.ReadBuffer(fileHeader, kBmpFileHeaderSize);
     std::span<const uint8_t> head(fileHeader, kBmpFileHeaderSize);
-    if (head[0] != 'B' || head[1] != 'M') Refuse("it does not start with \"BM\"");
+    if (head[0] != 'B' || head[1] != 'M')
+        Refuse("it does not start with \"BM\"");
     uint32_t size = Get32(head, 2);
     if (size < kBmpFileHeaderSize + kBmpInfoHeaderSize)
         Refuse("its size field says " + std::to_string(size) + " bytes, less than its headers");
@@ -221,25 +244,33 @@ std::vector<uint8_t> EncodeBmp(const BmpFormat& f, const platform::Surface& pixe
                                std::span<const uint8_t> indexes) {
     const BmpExtras& e = f.extras;
     const int bits = f.bitsPerPixel;
-    if (!IsSupportedDepth(bits)) Refuse("cannot write " + std::to_string(bits) + " bits per pixel");
-    if (pixels.isEmpty()) Refuse("cannot write an empty bitmap");
+    if (!IsSupportedDepth(bits))
+        Refuse("cannot write " + std::to_string(bits) + " bits per pixel");
+    if (pixels.isEmpty())
+        Refuse("cannot write an empty bitmap");
     const bool indexed = IsPaletteDepth(bits);
     const int32_t w = pixels.width(), h = pixels.height();
     if (indexed && (f.palette.empty() || f.palette.size() > (size_t(1) << bits)))
-        Refuse("a palette of " + std::to_string(f.palette.size()) + " colours at " + std::to_string(bits) + " bits");
-    if (indexed && indexes.size() != size_t(w) * size_t(h)) Refuse("palette indexes do not match the size");
+        Refuse("a palette of " + std::to_string(f.palette.size()) + " colours at " + std::to_string(bits) +
+               " bits");
+    if (indexed && indexes.size() != size_t(w) * size_t(h))
+        Refuse("palette indexes do not match the size");
     if (e.infoHeaderSize < kBmpInfoHeaderSize || e.headerTail.size() < e.infoHeaderSize - kBmpInfoHeaderSize)
         Refuse("inconsistent info header");
 
     const int64_t rowBytes = BmpRowBytes(w, bits);
     const int64_t pixelBytes = rowBytes * h;
     const size_t paletteBytes = indexed ? f.palette.size() * 4 : 0;
-    const uint64_t offset = kBmpFileHeaderSize + kBmpInfoHeaderSize + e.headerTail.size() + paletteBytes + e.gap.size();
+    const uint64_t offset =
+        kBmpFileHeaderSize + kBmpInfoHeaderSize + e.headerTail.size() + paletteBytes + e.gap.size();
     const uint64_t size = offset + uint64_t(pixelBytes) + e.trailing.size();
-    if (size > std::numeric_limits<uint32_t>::max()) Refuse("the image would exceed 4 GiB");
+    if (size > std::numeric_limits<uint32_t>::max())
+        Refuse("the image would exceed 4 GiB");
 
-    uint32_t clrUsed = indexed ? ((!e.clrUsedGiven && f.palette.size() == (size_t(1) << bits)) ? 0 : uint32_t(f.palette.size()))
-                               : e.clrUsedTrueColor;
+    uint32_t clrUsed =
+        indexed
+            ? ((!e.clrUsedGiven && f.palette.size() == (size_t(1) << bits)) ? 0 : uint32_t(f.palette.size()))
+            : e.clrUsedTrueColor;
     std::vector<uint8_t> out;
     out.reserve(size_t(size));
     out.push_back('B');

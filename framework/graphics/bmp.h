@@ -29,26 +29,26 @@ constexpr uint32_t kBmpInfoHeaderSize = 40;
 struct BmpExtras {
     uint16_t reserved1 = 0;
     uint16_t reserved2 = 0;
-    uint32_t compression = 0;          // 0 (plain rows) or 3 (32-bit rows with B, G, R masks)
-    bool sizeImageGiven = true;        // biSizeImage holds the row bytes (false: written as 0)
+    uint32_t compression = 0;    // 0 (plain rows) or 3 (32-bit rows with B, G, R masks)
+    bool sizeImageGiven = true;  // biSizeImage holds the row bytes (false: written as 0)
     int32_t xPelsPerMeter = 0;
     int32_t yPelsPerMeter = 0;
-    bool clrUsedGiven = true;          // palette images: biClrUsed written (false: 0 for a full table)
-    uint32_t clrUsedTrueColor = 0;     // true-colour images: biClrUsed as read (its table is in `gap`)
+    bool clrUsedGiven = true;       // palette images: biClrUsed written (false: 0 for a full table)
+    uint32_t clrUsedTrueColor = 0;  // true-colour images: biClrUsed as read (its table is in `gap`)
     uint32_t clrImportant = 0;
     uint32_t infoHeaderSize = kBmpInfoHeaderSize;
-    std::vector<uint8_t> headerTail;   // info header beyond 40 bytes, and masks that follow it
-    std::vector<uint8_t> gap;          // bytes between the colour table and the rows
-    std::vector<uint8_t> trailing;     // bytes after the rows up to the image's size field
+    std::vector<uint8_t> headerTail;  // info header beyond 40 bytes, and masks that follow it
+    std::vector<uint8_t> gap;         // bytes between the colour table and the rows
+    std::vector<uint8_t> trailing;    // bytes after the rows up to the image's size field
 
     friend bool operator==(const BmpExtras&, const BmpExtras&) = default;
 };
 
 // Everything about an image except its pixels.
 struct BmpFormat {
-    int bitsPerPixel = 24;             // 1, 4, 8, 24 or 32
-    bool topDown = false;              // rows stored top row first (negative height)
-    std::vector<uint32_t> palette;     // palette images: entries as stored (B, G, R, reserved)
+    int bitsPerPixel = 24;          // 1, 4, 8, 24 or 32
+    bool topDown = false;           // rows stored top row first (negative height)
+    std::vector<uint32_t> palette;  // palette images: entries as stored (B, G, R, reserved)
     BmpExtras extras;
 
     friend bool operator==(const BmpFormat&, const BmpFormat&) = default;
@@ -63,7 +63,9 @@ struct BmpImage {
 };
 
 // The colour of a palette entry as stored (B, G, R, reserved) as an opaque pixel.
-constexpr uint32_t PixelFromPaletteEntry(uint32_t entry) { return entry | 0xFF000000u; }
+constexpr uint32_t PixelFromPaletteEntry(uint32_t entry) {
+    return entry | 0xFF000000u;
+}
 // The pixel a palette index shows; indexes beyond the table show black.
 uint32_t PixelOfIndex(const std::vector<uint32_t>& palette, uint8_t index);
 

@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::vector<uint8_t> encoded = framework::EncodeBmp(image.format, image.pixels, image.indexes);
     framework::BmpImage back = framework::DecodeBmp(encoded);
-    if (!(back.format == image.format) || !(back.pixels == image.pixels) || back.indexes != image.indexes) std::abort();
-    if (framework::EncodeBmp(back.format, back.pixels, back.indexes) != encoded) std::abort();
+    if (!(back.format == image.format) || !(back.pixels == image.pixels) || back.indexes != image.indexes)
+        std::abort();
+    if (framework::EncodeBmp(back.format, back.pixels, back.indexes) != encoded)
+        std::abort();
     return 0;
 }

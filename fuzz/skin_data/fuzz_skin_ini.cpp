@@ -28,7 +28,8 @@ void LoadAndRoundTrip(Record& record, Record& again, const skin::IniDocument& in
     again.Load(saved);
     skin::IniDocument savedAgain;
     again.Save(savedAgain);
-    if (saved.ToLines() != savedAgain.ToLines()) std::abort();
+    if (saved.ToLines() != savedAgain.ToLines())
+        std::abort();
 }
 
 }  // namespace
@@ -56,14 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Every record class against the first few sections of the text.
     std::vector<std::string> sections = ini.SectionNames();
-    if (sections.size() > 8) sections.resize(8);
+    if (sections.size() > 8)
+        sections.resize(8);
     for (const std::string& section : sections) {
         for (std::string_view type : skin::SkinObjectTypeNames()) {
-            auto record = skin::CreateSkinObject(type, section), again = skin::CreateSkinObject(type, section);
+            auto record = skin::CreateSkinObject(type, section),
+                 again = skin::CreateSkinObject(type, section);
             LoadAndRoundTrip(*record, *again, ini);
         }
         for (std::string_view type : skin::SkinControlTypeNames()) {
-            auto record = skin::CreateSkinControl(type, section), again = skin::CreateSkinControl(type, section);
+            auto record = skin::CreateSkinControl(type, section),
+                 again = skin::CreateSkinControl(type, section);
             LoadAndRoundTrip(*record, *again, ini);
         }
     }

@@ -51,7 +51,8 @@ void TbsSkinListItems::Delete(int index) {
 }
 
 void TbsSkinListItems::Assign(const TbsSkinListItems& other) {
-    if (&other == this) return;
+    if (&other == this)
+        return;
     items_.clear();
     for (int i = 0; i < other.Count(); ++i) Add().Assign(other.Items(i));
 }

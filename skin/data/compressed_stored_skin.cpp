@@ -26,27 +26,34 @@ void WriteInt32(framework::TStream& stream, int32_t value) {
 std::vector<std::string> ReadTextFileLines(const std::string& path) {
     framework::TMemoryStream file;
     file.LoadFromFile(path);
-    return SplitTextLines(std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size())));
+    return SplitTextLines(
+        std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size())));
 }
 
-framework::TBitmap LoadPictureFile(const std::string& folder, const std::string& name, const std::string& key) {
+framework::TBitmap LoadPictureFile(const std::string& folder, const std::string& name,
+                                   const std::string& key) {
     if (name.empty())
-        throw framework::EFOpenError("Cannot open file \"" + folder + "\": PICTURES key \"" + key + "\" names no file");
+        throw framework::EFOpenError("Cannot open file \"" + folder + "\": PICTURES key \"" + key +
+                                     "\" names no file");
     framework::TBitmap picture;
     picture.LoadFromFile(folder + name);
     return picture;
 }
 
-constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"};
+constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
+                                             "SKINCONTROLS"};
 
 }  // namespace
 
-std::string ExtractFileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string ExtractFileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
 
 TbsCompressedStoredSkin::TbsCompressedStoredSkin(framework::TComponent* owner) : TComponent(owner) {}
 
 void TbsCompressedStoredSkin::Assign(const TbsCompressedStoredSkin& other) {
-    if (&other == this) return;
+    if (&other == this)
+        return;
     description_ = other.description_;
     fileName_ = other.fileName_;
     compressedFileName_ = other.compressedFileName_;
@@ -56,7 +63,8 @@ void TbsCompressedStoredSkin::Assign(const TbsCompressedStoredSkin& other) {
 }
 
 bool TbsCompressedStoredSkin::DesignTimeSetter() const {
-    return InState(framework::csDesigning) && !InState(framework::csLoading) && !InState(framework::csReading);
+    return InState(framework::csDesigning) && !InState(framework::csLoading) &&
+           !InState(framework::csReading);
 }
 
 void TbsCompressedStoredSkin::SetFileName(const std::string& path) {
@@ -81,10 +89,12 @@ void TbsCompressedStoredSkin::PackSkinFolder(const std::string& iniPath) {
     std::vector<std::string> lines = ReadTextFileLines(iniPath);
     IniDocument ini(lines);
     for (const char* section : kRequiredSections)
-        if (!ini.SectionExists(section)) return;
+        if (!ini.SectionExists(section))
+            return;
 
     std::string folder = std::filesystem::path(iniPath).parent_path().string();
-    if (!folder.empty()) folder += '/';
+    if (!folder.empty())
+        folder += '/';
     compressed_.Clear();
     auto pictureFile = [&](const char* key) {
         std::string name = ini.ReadString("PICTURES", key, "");
@@ -115,7 +125,8 @@ void TbsCompressedStoredSkin::LoadFromStream(framework::TStream& stream) {
     compressed_.Clear();
     stream.SetPosition(0);
     int32_t version = ReadInt32(stream);
-    if (version > kCompressedSkinFileVersion) return;
+    if (version > kCompressedSkinFileVersion)
+        return;
     int32_t length = ReadInt32(stream);
     // A length of 0 is no data (copying "0 bytes" must not mean "the whole stream"); a negative
     // one, or one beyond the stream's end, is a damaged file: refused before anything is allocated.
@@ -123,7 +134,8 @@ void TbsCompressedStoredSkin::LoadFromStream(framework::TStream& stream) {
         throw framework::EReadError("Stream read error: the compressed skin says " + std::to_string(length) +
                                     " bytes follow, the stream holds " +
                                     std::to_string(stream.Size() - stream.Position()));
-    if (length > 0) compressed_.CopyFrom(stream, length);
+    if (length > 0)
+        compressed_.CopyFrom(stream, length);
     compressed_.SetPosition(0);
 }
 
@@ -148,6 +160,8 @@ void TbsCompressedStoredSkin::ReadCompressedData(framework::TStream& stream) {
     compressed_.LoadFromStream(stream);
 }
 
-void TbsCompressedStoredSkin::WriteCompressedData(framework::TStream& stream) const { compressed_.SaveToStream(stream); }
+void TbsCompressedStoredSkin::WriteCompressedData(framework::TStream& stream) const {
+    compressed_.SaveToStream(stream);
+}
 
 }  // namespace skin

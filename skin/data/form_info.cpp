@@ -7,12 +7,15 @@ namespace skin {
 namespace {
 
 void TakeCornerWhereZero(platform::Point& hitTest, const platform::Point& corner) {
-    if (hitTest.X == 0 || hitTest.Y == 0) hitTest = corner;
+    if (hitTest.X == 0 || hitTest.Y == 0)
+        hitTest = corner;
 }
 
 }  // namespace
 
-TbsFormInfo::TbsFormInfo() { VisitKeys(Defaults()); }
+TbsFormInfo::TbsFormInfo() {
+    VisitKeys(Defaults());
+}
 
 void TbsFormInfo::VisitKeys(KeyVisitor& key) {
     key("lefttoppoint", LeftTopPoint, {});
@@ -62,7 +65,8 @@ void TbsFormInfo::ApplyFrameRules(bool maskNamed) {
         TakeCornerWhereZero(HitTestLeftBottomPoint, LeftBottomPoint);
         TakeCornerWhereZero(HitTestRightBottomPoint, RightBottomPoint);
     }
-    if (RightBottomPoint.X == LeftTopPoint.X || RightBottomPoint.Y == LeftTopPoint.Y) return;
+    if (RightBottomPoint.X == LeftTopPoint.X || RightBottomPoint.Y == LeftTopPoint.Y)
+        return;
     const platform::Rect& cl = ClientRect;
     LeftTopPoint = {std::max(LeftTopPoint.X, cl.Left), std::max(LeftTopPoint.Y, cl.Top)};
     RightTopPoint = {std::min(RightTopPoint.X, cl.Right), std::max(RightTopPoint.Y, cl.Top)};

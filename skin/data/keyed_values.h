@@ -40,10 +40,10 @@ struct KeySlot {
     typename KeyDefault<T>::type def;
 };
 
-using AnyKeySlot = std::variant<KeySlot<std::string>, KeySlot<int32_t>, KeySlot<platform::COLORREF>, KeySlot<bool>,
-                                KeySlot<platform::Rect>, KeySlot<platform::Point>, KeySlot<TFontStyles>,
-                                KeySlot<TStretchType>, KeySlot<TInactiveEffect>, KeySlot<TMorphKind>,
-                                KeySlot<TAlignment>, KeySlot<TStdCommand>>;
+using AnyKeySlot = std::variant<KeySlot<std::string>, KeySlot<int32_t>, KeySlot<platform::COLORREF>,
+                                KeySlot<bool>, KeySlot<platform::Rect>, KeySlot<platform::Point>,
+                                KeySlot<TFontStyles>, KeySlot<TStretchType>, KeySlot<TInactiveEffect>,
+                                KeySlot<TMorphKind>, KeySlot<TAlignment>, KeySlot<TStdCommand>>;
 
 class KeyVisitor {
 public:

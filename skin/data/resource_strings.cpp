@@ -140,18 +140,22 @@ const std::array<ResString, 131> kDefaultResStrings = {{
 
 std::string_view BuiltInResString(std::string_view key) {
     for (const ResString& s : kDefaultResStrings)
-        if (SameText(s.key, key)) return s.text;
+        if (SameText(s.key, key))
+            return s.text;
     return {};
 }
 
-TbsResourceStrData::TbsResourceStrData(framework::TComponent* owner) : TComponent(owner), charSet_(DEFAULT_CHARSET) {
-    for (const ResString& s : kDefaultResStrings) resStrings_.push_back(std::string(s.key) + "=" + std::string(s.text));
+TbsResourceStrData::TbsResourceStrData(framework::TComponent* owner)
+    : TComponent(owner), charSet_(DEFAULT_CHARSET) {
+    for (const ResString& s : kDefaultResStrings)
+        resStrings_.push_back(std::string(s.key) + "=" + std::string(s.text));
 }
 
 std::string TbsResourceStrData::GetResString(std::string_view key) const {
     for (const std::string& line : resStrings_) {
         size_t eq = line.find('=');
-        if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), key)) return line.substr(eq + 1);
+        if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), key))
+            return line.substr(eq + 1);
     }
     return {};
 }

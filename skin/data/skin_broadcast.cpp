@@ -18,7 +18,9 @@ AppFormsProvider SetAppFormsProvider(AppFormsProvider provider) {
     return provider;
 }
 
-std::vector<AppForm> ApplicationForms() { return Provider() ? Provider()() : std::vector<AppForm>{}; }
+std::vector<AppForm> ApplicationForms() {
+    return Provider() ? Provider()() : std::vector<AppForm>{};
+}
 
 std::vector<size_t> SkinBroadcastOrder(const std::vector<AppForm>& forms, const framework::TComponent* owner,
                                        bool showLayeredBorders, int32_t layerFramePictureIndex) {
@@ -34,11 +36,14 @@ std::vector<size_t> SkinBroadcastOrder(const std::vector<AppForm>& forms, const 
     }
     std::vector<size_t> rest;
     for (size_t i = 0; i < forms.size(); ++i) {
-        if (servedFirst && forms[i].form == servedFirst) continue;
-        if (forms[i].className == kLayerWindowClassName) continue;
+        if (servedFirst && forms[i].form == servedFirst)
+            continue;
+        if (forms[i].className == kLayerWindowClassName)
+            continue;
         rest.push_back(i);
     }
-    if (showLayeredBorders && layerFramePictureIndex != -1) std::reverse(rest.begin(), rest.end());
+    if (showLayeredBorders && layerFramePictureIndex != -1)
+        std::reverse(rest.begin(), rest.end());
     order.insert(order.end(), rest.begin(), rest.end());
     return order;
 }

@@ -20,7 +20,8 @@ void TbsDataSkinControl::VisitKeys(KeyVisitor& key) {
     key("skinrect", SkinRect, {});
 }
 
-TbsDataSkinCustomControl::TbsDataSkinCustomControl(std::string idName) : TbsDataSkinControl(std::move(idName)) {
+TbsDataSkinCustomControl::TbsDataSkinCustomControl(std::string idName)
+    : TbsDataSkinControl(std::move(idName)) {
     TbsDataSkinCustomControl::VisitKeys(Defaults());
 }
 
@@ -39,7 +40,8 @@ void TbsDataSkinCustomControl::VisitKeys(KeyVisitor& key) {
     key("stretchtype", StretchType, TStretchType::stFull);
 }
 
-TbsDataSkinButtonControl::TbsDataSkinButtonControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinButtonControl::TbsDataSkinButtonControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinButtonControl::VisitKeys(Defaults());
 }
 
@@ -78,7 +80,8 @@ void TbsDataSkinButtonControl::VisitKeys(KeyVisitor& key) {
     key("glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
 }
 
-TbsDataSkinMenuButtonControl::TbsDataSkinMenuButtonControl(std::string idName) : TbsDataSkinButtonControl(std::move(idName)) {
+TbsDataSkinMenuButtonControl::TbsDataSkinMenuButtonControl(std::string idName)
+    : TbsDataSkinButtonControl(std::move(idName)) {
     TbsDataSkinMenuButtonControl::VisitKeys(Defaults());
 }
 
@@ -87,7 +90,8 @@ void TbsDataSkinMenuButtonControl::VisitKeys(KeyVisitor& key) {
     key("trackbuttonrect", TrackButtonRect, {});
 }
 
-TbsDataSkinPanelControl::TbsDataSkinPanelControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinPanelControl::TbsDataSkinPanelControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinPanelControl::VisitKeys(Defaults());
 }
 
@@ -117,7 +121,8 @@ void TbsDataSkinPanelControl::VisitKeys(KeyVisitor& key) {
     key("buttontransparentcolor", ButtonTransparentColor, 0);
 }
 
-TbsDataSkinExPanelControl::TbsDataSkinExPanelControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinExPanelControl::TbsDataSkinExPanelControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinExPanelControl::VisitKeys(Defaults());
 }
 
@@ -155,7 +160,8 @@ void TbsDataSkinExPanelControl::VisitKeys(KeyVisitor& key) {
     key("buttonstransparentcolor", ButtonsTransparentColor, 0);
 }
 
-TbsDataSkinCheckRadioControl::TbsDataSkinCheckRadioControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinCheckRadioControl::TbsDataSkinCheckRadioControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinCheckRadioControl::VisitKeys(Defaults());
 }
 
@@ -183,7 +189,8 @@ void TbsDataSkinCheckRadioControl::VisitKeys(KeyVisitor& key) {
     key("morphkind", MorphKind, TMorphKind::mkDefault);
 }
 
-TbsDataSkinGaugeControl::TbsDataSkinGaugeControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinGaugeControl::TbsDataSkinGaugeControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinGaugeControl::VisitKeys(Defaults());
 }
 
@@ -211,7 +218,8 @@ void TbsDataSkinGaugeControl::VisitKeys(KeyVisitor& key) {
     key("animationendoffset", AnimationEndOffset, 0);
 }
 
-TbsDataSkinSplitterControl::TbsDataSkinSplitterControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinSplitterControl::TbsDataSkinSplitterControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinSplitterControl::VisitKeys(Defaults());
 }
 
@@ -222,7 +230,8 @@ void TbsDataSkinSplitterControl::VisitKeys(KeyVisitor& key) {
     key("grippertransparentcolor", GripperTransparentColor, 0);
 }
 
-TbsDataSkinTrackBarControl::TbsDataSkinTrackBarControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinTrackBarControl::TbsDataSkinTrackBarControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinTrackBarControl::VisitKeys(Defaults());
 }
 
@@ -237,7 +246,8 @@ void TbsDataSkinTrackBarControl::VisitKeys(KeyVisitor& key) {
     key("buttontransparentcolor", ButtonTransparentColor, 0);
 }
 
-TbsDataSkinLabelControl::TbsDataSkinLabelControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinLabelControl::TbsDataSkinLabelControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinLabelControl::VisitKeys(Defaults());
 }
 
@@ -249,7 +259,8 @@ void TbsDataSkinLabelControl::VisitKeys(KeyVisitor& key) {
     key("fontcolor", FontColor, 0);
 }
 
-TbsDataSkinStdLabelControl::TbsDataSkinStdLabelControl(std::string idName) : TbsDataSkinControl(std::move(idName)) {
+TbsDataSkinStdLabelControl::TbsDataSkinStdLabelControl(std::string idName)
+    : TbsDataSkinControl(std::move(idName)) {
     TbsDataSkinStdLabelControl::VisitKeys(Defaults());
 }
 
@@ -262,7 +273,8 @@ void TbsDataSkinStdLabelControl::VisitKeys(KeyVisitor& key) {
     key("activefontcolor", ActiveFontColor, 16711680);
 }
 
-TbsDataSkinUpDownControl::TbsDataSkinUpDownControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinUpDownControl::TbsDataSkinUpDownControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinUpDownControl::VisitKeys(Defaults());
 }
 
@@ -392,7 +404,8 @@ void TbsDataSkinMainMenuBar::VisitKeys(KeyVisitor& key) {
     key("itemtransparent", ItemTransparent, false);
 }
 
-TbsDataSkinControlBar::TbsDataSkinControlBar(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinControlBar::TbsDataSkinControlBar(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinControlBar::VisitKeys(Defaults());
 }
 
@@ -442,7 +455,8 @@ void TbsDataSkinAppMenu::VisitKeys(KeyVisitor& key) {
     key("grippertransparentcolor", GripperTransparentColor, 0);
 }
 
-TbsDataSkinEditControl::TbsDataSkinEditControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinEditControl::TbsDataSkinEditControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinEditControl::VisitKeys(Defaults());
 }
 
@@ -461,7 +475,8 @@ void TbsDataSkinEditControl::VisitKeys(KeyVisitor& key) {
     key("unenabledbuttonrect", UnEnabledButtonRect, {});
 }
 
-TbsDataSkinMemoControl::TbsDataSkinMemoControl(std::string idName) : TbsDataSkinEditControl(std::move(idName)) {
+TbsDataSkinMemoControl::TbsDataSkinMemoControl(std::string idName)
+    : TbsDataSkinEditControl(std::move(idName)) {
     TbsDataSkinMemoControl::VisitKeys(Defaults());
 }
 
@@ -551,7 +566,8 @@ void TbsDataSkinComboBox::VisitKeys(KeyVisitor& key) {
     key("showfocus", ShowFocus, false);
 }
 
-TbsDataSkinScrollBarControl::TbsDataSkinScrollBarControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinScrollBarControl::TbsDataSkinScrollBarControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinScrollBarControl::VisitKeys(Defaults());
 }
 
@@ -581,7 +597,8 @@ void TbsDataSkinScrollBarControl::VisitKeys(KeyVisitor& key) {
     key("glyphtransparentcolor", GlyphTransparentColor, 0);
 }
 
-TbsDataSkinSpinEditControl::TbsDataSkinSpinEditControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinSpinEditControl::TbsDataSkinSpinEditControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinSpinEditControl::VisitKeys(Defaults());
 }
 
@@ -602,7 +619,8 @@ void TbsDataSkinSpinEditControl::VisitKeys(KeyVisitor& key) {
     key("downdownbuttonrect", DownDownButtonRect, {});
 }
 
-TbsDataSkinScrollBoxControl::TbsDataSkinScrollBoxControl(std::string idName) : TbsDataSkinCustomControl(std::move(idName)) {
+TbsDataSkinScrollBoxControl::TbsDataSkinScrollBoxControl(std::string idName)
+    : TbsDataSkinCustomControl(std::move(idName)) {
     TbsDataSkinScrollBoxControl::VisitKeys(Defaults());
 }
 
@@ -611,7 +629,8 @@ void TbsDataSkinScrollBoxControl::VisitKeys(KeyVisitor& key) {
     key("bgpictureindex", BGPictureIndex, -1);
 }
 
-TbsDataSkinTextViewControl::TbsDataSkinTextViewControl(std::string idName) : TbsDataSkinControl(std::move(idName)) {
+TbsDataSkinTextViewControl::TbsDataSkinTextViewControl(std::string idName)
+    : TbsDataSkinControl(std::move(idName)) {
     TbsDataSkinTextViewControl::VisitKeys(Defaults());
 }
 
@@ -696,6 +715,8 @@ std::unique_ptr<TbsDataSkinControl> CreateSkinControl(std::string_view typeName,
     return CreateRecord(kControlTypes, typeName, std::move(idName));
 }
 
-std::vector<std::string_view> SkinControlTypeNames() { return TypeNames(kControlTypes); }
+std::vector<std::string_view> SkinControlTypeNames() {
+    return TypeNames(kControlTypes);
+}
 
 }  // namespace skin

@@ -14,54 +14,68 @@ TbsSkinData::~TbsSkinData() {
 }
 
 void TbsSkinData::SetSkinnableForm(bool value) {
-    if (value == skinnableForm_) return;
+    if (value == skinnableForm_)
+        return;
     skinnableForm_ = value;
-    if (BroadcastsChanges()) BroadcastSkinMessage(SKM_SKINNABLEFORMCHANGED);
+    if (BroadcastsChanges())
+        BroadcastSkinMessage(SKM_SKINNABLEFORMCHANGED);
 }
 
 void TbsSkinData::SetShowLayeredBorders(bool value) {
-    if (value == showLayeredBorders_) return;
+    if (value == showLayeredBorders_)
+        return;
     showLayeredBorders_ = value;
-    if (BroadcastsChanges()) BroadcastSkinMessage(SKM_LAYEREDBORDERSCHANGED);
+    if (BroadcastsChanges())
+        BroadcastSkinMessage(SKM_LAYEREDBORDERSCHANGED);
 }
 
 void TbsSkinData::SetAeroBlurEnabled(bool value) {
-    if (value == aeroBlurEnabled_) return;
+    if (value == aeroBlurEnabled_)
+        return;
     aeroBlurEnabled_ = value;
-    if (BroadcastsChanges()) BroadcastSkinMessage(SKM_AEROBLURCHANGED);
+    if (BroadcastsChanges())
+        BroadcastSkinMessage(SKM_AEROBLURCHANGED);
 }
 
 template <class T>
 void TbsSkinData::Refer(T*& field, T* value) {
-    if (field && field != value) RemoveFreeNotification(field);
+    if (field && field != value)
+        RemoveFreeNotification(field);
     field = value;
-    if (value) FreeNotification(value);
+    if (value)
+        FreeNotification(value);
 }
 
 void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* value) {
     Refer(compressedStoredSkin_, value);
-    if (!DesignMode() && compressedStoredSkin_) LoadStoredSkin(*compressedStoredSkin_);
+    if (!DesignMode() && compressedStoredSkin_)
+        LoadStoredSkin(*compressedStoredSkin_);
 }
 
 void TbsSkinData::SetResourceStrData(TbsResourceStrData* value) {
     Refer(resourceStrData_, value);
-    if (!DesignMode()) BroadcastSkinMessage(SKM_RESSTRINGSCHANGED);
+    if (!DesignMode())
+        BroadcastSkinMessage(SKM_RESSTRINGSCHANGED);
 }
 
 void TbsSkinData::SetSkinList(TbsCompressedSkinList* value) {
     Refer(skinList_, value);
-    if (!DesignMode()) LoadListEntry();
+    if (!DesignMode())
+        LoadListEntry();
 }
 
 void TbsSkinData::SetSkinIndex(int32_t value) {
-    if (value == skinIndex_) return;
+    if (value == skinIndex_)
+        return;
     if (!skinList_) {
         skinIndex_ = value;
         return;
     }
-    if (value < 0 || value >= skinList_->Skins().Count()) return;
+    if (value < 0 || value >= skinList_->Skins().Count())
+        return;
     skinIndex_ = value;
-    if (!DesignMode()) LoadListEntry();
+    if (!DesignMode())
+        LoadListEntry();
 }
 
 void TbsSkinData::LoadListEntry() {
@@ -71,15 +85,19 @@ void TbsSkinData::LoadListEntry() {
 
 void TbsSkinData::Notification(framework::TComponent* component, framework::Operation operation) {
     if (operation == framework::Operation::opRemove) {
-        if (component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
-        if (component == resourceStrData_) resourceStrData_ = nullptr;
-        if (component == skinList_) skinList_ = nullptr;
+        if (component == compressedStoredSkin_)
+            compressedStoredSkin_ = nullptr;
+        if (component == resourceStrData_)
+            resourceStrData_ = nullptr;
+        if (component == skinList_)
+            skinList_ = nullptr;
     }
     TComponent::Notification(component, operation);
 }
 
 void TbsSkinData::LoadStoredSkin(const TbsCompressedStoredSkin& storedSkin) {
-    if (storedSkin.IsEmpty()) return;
+    if (storedSkin.IsEmpty())
+        return;
     empty_ = true;
     changingSkin_ = true;
     BroadcastSkinMessage(SKM_BEFORECHANGESKINDATA);
@@ -93,14 +111,16 @@ void TbsSkinData::LoadStoredSkin(const TbsCompressedStoredSkin& storedSkin) {
         stream.SetPosition(0);
         SkinPackage package = ReadSkinPackage(stream);
         packageLayout_ = package.layout;
-        if (!package.Refused()) ReadPackage(package);
+        if (!package.Refused())
+            ReadPackage(package);
     } catch (...) {
         // Half a skin is no skin: consumers are told to rebuild and find the component empty.
         ClearSkin();
         EndChange();
         throw;
     }
-    if (!empty_ && OnLoadData) OnLoadData(this);
+    if (!empty_ && OnLoadData)
+        OnLoadData(this);
     EndChange();
 }
 
@@ -131,7 +151,8 @@ void TbsSkinData::ReadPackage(SkinPackage& package) {
     // index must not make a huge list.
     const size_t longest = ini.Entries("PICTURES") ? ini.Entries("PICTURES")->size() : 0;
     for (const IndexedValue& name : ReadIndexedList(ini, "PICTURES", "activepicturescount")) {
-        if (size_t(name.index) >= longest) break;
+        if (size_t(name.index) >= longest)
+            break;
         activePictureNames_.resize(size_t(name.index) + 1);
         activePictureNames_[size_t(name.index)] = name.value;
     }
@@ -151,7 +172,8 @@ namespace {
 // Splits "name:type" at the first ":"; false when there is none.
 bool SplitEntry(const std::string& entry, std::string& name, std::string& type) {
     size_t colon = entry.find(':');
-    if (colon == std::string::npos) return false;
+    if (colon == std::string::npos)
+        return false;
     name = entry.substr(0, colon);
     type = entry.substr(colon + 1);
     return true;
@@ -164,7 +186,8 @@ void ReadRecordList(const IniDocument& ini, const char* list,
     for (const IndexedValue& entry : ReadIndexedList(ini, list, "count")) {
         std::string name, type;
         std::unique_ptr<Record> record;
-        if (SplitEntry(entry.value, name, type)) record = create(type, name);
+        if (SplitEntry(entry.value, name, type))
+            record = create(type, name);
         if (!record) {
             skipped.push_back({list, entry.index, entry.value});
             continue;
@@ -205,20 +228,23 @@ void TbsSkinData::ClearRecords() {
 
 int32_t TbsSkinData::FindObjectIndex(std::string_view name) const {
     for (size_t i = 0; i < skinObjects_.size(); ++i)
-        if (skinObjects_[i]->IDName == name) return int32_t(i);
+        if (skinObjects_[i]->IDName == name)
+            return int32_t(i);
     return -1;
 }
 
 int32_t TbsSkinData::FindControlIndex(std::string_view name) const {
     for (size_t i = 0; i < skinControls_.size(); ++i)
-        if (skinControls_[i]->IDName == name) return int32_t(i);
+        if (skinControls_[i]->IDName == name)
+            return int32_t(i);
     return -1;
 }
 
 void TbsSkinData::BroadcastSkinMessage(uint32_t message) {
     std::vector<AppForm> forms = ApplicationForms();
     for (size_t i : SkinBroadcastOrder(forms, Owner(), showLayeredBorders_, layerFrame_.PictureIndex))
-        if (forms[i].send) forms[i].send(message, reinterpret_cast<uintptr_t>(this), kSkinMessageLParam);
+        if (forms[i].send)
+            forms[i].send(message, reinterpret_cast<uintptr_t>(this), kSkinMessageLParam);
 }
 
 }  // namespace skin

@@ -95,8 +95,9 @@ public:
     // The record at a position as a record class, or nullptr (bad position or other class).
     template <class R>
     const R* ObjectAs(int32_t index) const {
-        return index >= 0 && size_t(index) < skinObjects_.size() ? dynamic_cast<const R*>(skinObjects_[size_t(index)].get())
-                                                                 : nullptr;
+        return index >= 0 && size_t(index) < skinObjects_.size()
+                   ? dynamic_cast<const R*>(skinObjects_[size_t(index)].get())
+                   : nullptr;
     }
     template <class R>
     const R* ControlAs(int32_t index) const {
@@ -148,7 +149,9 @@ protected:
 
 private:
     bool DesignMode() const { return InState(framework::csDesigning); }
-    bool BroadcastsChanges() const { return !InState(framework::csDesigning) && !InState(framework::csLoading); }
+    bool BroadcastsChanges() const {
+        return !InState(framework::csDesigning) && !InState(framework::csLoading);
+    }
     template <class T>
     void Refer(T*& field, T* value);
     void LoadListEntry();

@@ -18,15 +18,16 @@ enum : uint32_t {
     SKM_AEROBLURCHANGED = 0x594,        // AeroBlurEnabled changed
 
     // Between the skinned parts.
-    SKM_MENUCLOSED = 0x4CC,         // skinned menu -> opener and menu's form: the menu and its submenus closed
-    SKM_MENUCOMMAND = 0x4CD,        // skinned menu -> opener: an item without submenu was chosen
-    SKM_MDICHILDREFIT = 0x4CE,      // MDI parent frame -> each child: re-fit a maximized child
+    SKM_MENUCLOSED = 0x4CC,     // skinned menu -> opener and menu's form: the menu and its submenus closed
+    SKM_MENUCOMMAND = 0x4CD,    // skinned menu -> opener: an item without submenu was chosen
+    SKM_MDICHILDREFIT = 0x4CE,  // MDI parent frame -> each child: re-fit a maximized child
     SKM_MDICHILDMAXIMIZED = 0x4CF,  // MDI child frame -> main form: a child was maximized
-    SKM_MDICHILDRESTORED = 0x4D0,   // MDI child frame -> main form: a child was restored, minimized or destroyed
-    SKM_PARENTCHANGED = 0x504,      // skinned parent -> each child control: the parent's face changed
-    SKM_GLOWSHOW = 0x590,           // skinned button, posted to itself on mouse entry
-    SKM_GLOWHIDE = 0x591,           // skinned button, posted to itself on mouse exit
-    SKM_TRAYRESTORED = 0x592,       // tray icon -> main form after restoring it: come to the foreground
+    SKM_MDICHILDRESTORED =
+        0x4D0,                  // MDI child frame -> main form: a child was restored, minimized or destroyed
+    SKM_PARENTCHANGED = 0x504,  // skinned parent -> each child control: the parent's face changed
+    SKM_GLOWSHOW = 0x590,       // skinned button, posted to itself on mouse entry
+    SKM_GLOWHIDE = 0x591,       // skinned button, posted to itself on mouse exit
+    SKM_TRAYRESTORED = 0x592,   // tray icon -> main form after restoring it: come to the foreground
 };
 
 // The second parameter of every message TbsSkinData broadcasts.

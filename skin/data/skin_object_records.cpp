@@ -27,7 +27,9 @@ void TbsDataSkinObject::VisitKeys(KeyVisitor& key) {
     key("glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
 }
 
-void TbsDataUserObject::VisitKeys(KeyVisitor& key) { key("skinrect", SkinRect, {}); }
+void TbsDataUserObject::VisitKeys(KeyVisitor& key) {
+    key("skinrect", SkinRect, {});
+}
 
 TbsDataSkinButton::TbsDataSkinButton(std::string idName) : TbsDataSkinObject(std::move(idName)) {
     TbsDataSkinButton::VisitKeys(Defaults());
@@ -57,7 +59,8 @@ void TbsDataSkinStdButton::VisitKeys(KeyVisitor& key) {
 }
 
 void TbsDataSkinStdButton::AfterLoad() {
-    if (RestoreHint.empty()) RestoreHint = DerivedRestoreHint(Hint, Command);
+    if (RestoreHint.empty())
+        RestoreHint = DerivedRestoreHint(Hint, Command);
 }
 
 TbsDataSkinAnimate::TbsDataSkinAnimate(std::string idName) : TbsDataSkinObject(std::move(idName)) {
@@ -81,7 +84,8 @@ void TbsDataSkinAnimate::VisitKeys(KeyVisitor& key) {
 
 void TbsDataSkinAnimate::AfterLoad() {
     Morphing = false;
-    if (RestoreHint.empty()) RestoreHint = DerivedRestoreHint(Hint, Command);
+    if (RestoreHint.empty())
+        RestoreHint = DerivedRestoreHint(Hint, Command);
 }
 
 TbsDataSkinMenuItem::TbsDataSkinMenuItem(std::string idName) : TbsDataSkinObject(std::move(idName)) {
@@ -123,9 +127,12 @@ void TbsDataSkinMenuItem::VisitKeys(KeyVisitor& key) {
 }
 
 void TbsDataSkinMenuItem::AfterLoad() {
-    if (ActiveCheckImageRect.isEmpty()) ActiveCheckImageRect = CheckImageRect;
-    if (ActiveRadioImageRect.isEmpty()) ActiveRadioImageRect = RadioImageRect;
-    if (ActiveArrowImageRect.isEmpty()) ActiveArrowImageRect = ArrowImageRect;
+    if (ActiveCheckImageRect.isEmpty())
+        ActiveCheckImageRect = CheckImageRect;
+    if (ActiveRadioImageRect.isEmpty())
+        ActiveRadioImageRect = RadioImageRect;
+    if (ActiveArrowImageRect.isEmpty())
+        ActiveArrowImageRect = ArrowImageRect;
 }
 
 TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem(std::string idName) : TbsDataSkinObject(std::move(idName)) {
@@ -233,6 +240,8 @@ std::unique_ptr<TbsDataSkinObject> CreateSkinObject(std::string_view typeName, s
     return CreateRecord(kObjectTypes, typeName, std::move(idName));
 }
 
-std::vector<std::string_view> SkinObjectTypeNames() { return TypeNames(kObjectTypes); }
+std::vector<std::string_view> SkinObjectTypeNames() {
+    return TypeNames(kObjectTypes);
+}
 
 }  // namespace skin

@@ -28,7 +28,8 @@ public:
     int32_t ReadInt32() {
         uint8_t b[4];
         stream_.ReadBuffer(b, 4);
-        return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24));
+        return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
+                       (uint32_t(b[3]) << 24));
     }
 
     // A flag byte and, when it is 0, the picture that follows.
@@ -75,7 +76,8 @@ void WriteInt32(framework::TStream& stream, int32_t value) {
 void WriteFlaggedPicture(framework::TStream& stream, const framework::TBitmap& picture) {
     uint8_t flag = picture.Empty() ? 1 : 0;
     stream.WriteBuffer(&flag, 1);
-    if (!picture.Empty()) picture.SaveToStream(stream);
+    if (!picture.Empty())
+        picture.SaveToStream(stream);
 }
 
 }  // namespace
@@ -85,7 +87,8 @@ SkinPackage ReadSkinPackage(framework::TStream& stream) {
     SkinPackageLayout& layout = package.layout;
     PackageReader reader(stream);
     layout.version = reader.ReadInt32();
-    if (package.Refused()) return package;
+    if (package.Refused())
+        return package;
     layout.frame = reader.ReadFlaggedPicture(package.frame);
     layout.inactiveFrame = reader.ReadFlaggedPicture(package.inactiveFrame);
     layout.mask = reader.ReadFlaggedPicture(package.mask);
@@ -109,7 +112,8 @@ SkinPackage ReadSkinPackage(framework::TStream& stream) {
 
 void WriteSkinPackage(framework::TStream& stream, const framework::TBitmap& frame,
                       const framework::TBitmap& inactiveFrame, const framework::TBitmap& mask,
-                      const std::vector<framework::TBitmap>& activePictures, const std::vector<std::string>& iniLines) {
+                      const std::vector<framework::TBitmap>& activePictures,
+                      const std::vector<std::string>& iniLines) {
     WriteInt32(stream, kSkinPackageVersion);
     WriteFlaggedPicture(stream, frame);
     WriteFlaggedPicture(stream, inactiveFrame);
@@ -121,4 +125,3 @@ void WriteSkinPackage(framework::TStream& stream, const framework::TBitmap& fram
 }
 
 }  // namespace skin
-

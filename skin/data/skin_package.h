@@ -49,6 +49,7 @@ SkinPackage ReadSkinPackage(framework::TStream& stream);
 // and the INI lines, each ended by CR LF.
 void WriteSkinPackage(framework::TStream& stream, const framework::TBitmap& frame,
                       const framework::TBitmap& inactiveFrame, const framework::TBitmap& mask,
-                      const std::vector<framework::TBitmap>& activePictures, const std::vector<std::string>& iniLines);
+                      const std::vector<framework::TBitmap>& activePictures,
+                      const std::vector<std::string>& iniLines);
 
 }  // namespace skin

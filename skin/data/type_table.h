@@ -19,15 +19,19 @@ struct RecordType {
 
 template <class R, class Base>
 constexpr RecordType<Base> TypeRow() {
-    return {R::kTypeName, [](std::string idName) -> std::unique_ptr<Base> { return std::make_unique<R>(std::move(idName)); }};
+    return {R::kTypeName, [](std::string idName) -> std::unique_ptr<Base> {
+                return std::make_unique<R>(std::move(idName));
+            }};
 }
 
 template <class Base, size_t N>
 constexpr bool TypeNamesAreUnique(const std::array<RecordType<Base>, N>& table) {
     for (size_t i = 0; i < N; ++i) {
-        if (table[i].name.empty()) return false;
+        if (table[i].name.empty())
+            return false;
         for (size_t j = i + 1; j < N; ++j)
-            if (table[i].name == table[j].name) return false;
+            if (table[i].name == table[j].name)
+                return false;
     }
     return true;
 }
@@ -43,7 +47,8 @@ template <class Base, size_t N>
 std::unique_ptr<Base> CreateRecord(const std::array<RecordType<Base>, N>& table, std::string_view typeName,
                                    std::string idName) {
     for (const auto& type : table)
-        if (type.name == typeName) return type.create(std::move(idName));
+        if (type.name == typeName)
+            return type.create(std::move(idName));
     return nullptr;
 }
 

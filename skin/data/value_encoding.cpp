@@ -10,21 +10,28 @@ namespace skin {
 namespace {
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::optional<int32_t> ParseHex(std::string_view digits) {
     uint64_t value = 0;
     for (char c : digits) {
         int d = HexDigit(c);
-        if (d < 0) return std::nullopt;
+        if (d < 0)
+            return std::nullopt;
         value = value * 16 + uint64_t(d);
-        if (value > std::numeric_limits<uint32_t>::max()) return std::nullopt;
+        if (value > std::numeric_limits<uint32_t>::max())
+            return std::nullopt;
     }
     // Eight hexadecimal digits fill all 32 bits: 0xFF00000F is the system colour, a negative integer.
     return int32_t(uint32_t(value));
@@ -36,15 +43,20 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    if (text.empty()) return std::nullopt;
+    if (text.empty())
+        return std::nullopt;
     int64_t value = 0;
     for (char c : text) {
-        if (!IsDigit(c)) return std::nullopt;
+        if (!IsDigit(c))
+            return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > int64_t(std::numeric_limits<int32_t>::max()) + 1) return std::nullopt;
+        if (value > int64_t(std::numeric_limits<int32_t>::max()) + 1)
+            return std::nullopt;
     }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
     return int32_t(value);
 }
 
@@ -57,14 +69,16 @@ struct DigitRun {
 
     void Add(char c) {
         hasDigit = true;
-        if (shown.size() < 24) shown += c;
+        if (shown.size() < 24)
+            shown += c;
         if (!tooLarge) {
             value = value * 10 + (c - '0');
             tooLarge = value > std::numeric_limits<int32_t>::max();
         }
     }
     int32_t ToInteger() const {
-        if (!hasDigit || tooLarge) throw framework::EConvertError("'" + shown + "' is not a valid integer value");
+        if (!hasDigit || tooLarge)
+            throw framework::EConvertError("'" + shown + "' is not a valid integer value");
         return int32_t(value);
     }
 };
@@ -76,7 +90,8 @@ std::array<int32_t, N> ParseComponents(std::string_view text) {
     size_t current = 0;
     for (char c : text) {
         if (c == ',') {
-            if (++current == N) break;
+            if (++current == N)
+                break;
         } else if (IsDigit(c)) {
             runs[current].Add(c);
         }
@@ -89,7 +104,8 @@ std::array<int32_t, N> ParseComponents(std::string_view text) {
 }  // namespace
 
 std::optional<int32_t> ParseInteger(std::string_view text) {
-    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return ParseHex(text.substr(2));
+    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2));
     return ParseDecimal(text);
 }
 
@@ -113,20 +129,25 @@ std::string FormatRect(const platform::Rect& r) {
            std::to_string(r.Bottom);
 }
 
-std::string FormatPoint(const platform::Point& p) { return std::to_string(p.X) + "," + std::to_string(p.Y); }
+std::string FormatPoint(const platform::Point& p) {
+    return std::to_string(p.X) + "," + std::to_string(p.Y);
+}
 
 std::string FormatFontStyles(const TFontStyles& styles) {
     const bool present[] = {styles.Bold, styles.Italic, styles.Underline, styles.StrikeOut};
     std::string text;
     for (size_t i = 0; i < kFontStyleNames.size(); ++i) {
-        if (!present[i]) continue;
-        if (!text.empty()) text += ",";
+        if (!present[i])
+            continue;
+        if (!text.empty())
+            text += ",";
         text += kFontStyleNames[i];
     }
     return text;
 }
 
-std::string ReadValue(const IniDocument& ini, std::string_view section, std::string_view key, std::string_view def) {
+std::string ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
+                      std::string_view def) {
     return ini.ReadString(section, key, def);
 }
 
@@ -157,7 +178,8 @@ platform::Point ReadValue(const IniDocument& ini, std::string_view section, std:
     return value ? ParsePoint(*value) : def;
 }
 
-TFontStyles ReadValue(const IniDocument& ini, std::string_view section, std::string_view key, const TFontStyles& def) {
+TFontStyles ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
+                      const TFontStyles& def) {
     const std::string* value = ini.Find(section, key);
     return value ? ParseFontStyles(*value) : def;
 }
@@ -174,10 +196,12 @@ void WriteValue(IniDocument& ini, std::string_view section, std::string_view key
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, bool value) {
     ini.WriteString(section, key, value ? "1" : "0");
 }
-void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const platform::Rect& value) {
+void WriteValue(IniDocument& ini, std::string_view section, std::string_view key,
+                const platform::Rect& value) {
     ini.WriteString(section, key, FormatRect(value));
 }
-void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const platform::Point& value) {
+void WriteValue(IniDocument& ini, std::string_view section, std::string_view key,
+                const platform::Point& value) {
     ini.WriteString(section, key, FormatPoint(value));
 }
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const TFontStyles& value) {

@@ -32,7 +32,8 @@ template <class E>
 E ParseEnum(std::string_view text) {
     const auto& names = EnumNames<E>::names;
     for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == text) return E(i);
+        if (names[i] == text)
+            return E(i);
     return EnumNames<E>::unknown;
 }
 
@@ -46,7 +47,8 @@ std::string FormatEnum(E value) {
 
 // Typed reads of one key: the key's value parsed as above, or `def` when the key is missing (or,
 // for integers, colours and booleans, not a number).
-std::string ReadValue(const IniDocument& ini, std::string_view section, std::string_view key, std::string_view def);
+std::string ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
+                      std::string_view def);
 int32_t ReadValue(const IniDocument& ini, std::string_view section, std::string_view key, int32_t def);
 platform::COLORREF ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
                              platform::COLORREF def);
@@ -58,8 +60,8 @@ platform::Point ReadValue(const IniDocument& ini, std::string_view section, std:
 TFontStyles ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
                       const TFontStyles& def);
 template <class E>
-    requires std::is_enum_v<E>
-E ReadValue(const IniDocument& ini, std::string_view section, std::string_view key, E def) {
+requires std::is_enum_v<E> E ReadValue(const IniDocument& ini, std::string_view section, std::string_view key,
+                                       E def) {
     const std::string* value = ini.Find(section, key);
     return value ? ParseEnum<E>(*value) : def;
 }
@@ -68,11 +70,13 @@ void WriteValue(IniDocument& ini, std::string_view section, std::string_view key
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, int32_t value);
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, platform::COLORREF value);
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, bool value);
-void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const platform::Rect& value);
-void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const platform::Point& value);
+void WriteValue(IniDocument& ini, std::string_view section, std::string_view key,
+                const platform::Rect& value);
+void WriteValue(IniDocument& ini, std::string_view section, std::string_view key,
+                const platform::Point& value);
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, const TFontStyles& value);
 template <class E>
-    requires std::is_enum_v<E>
+requires std::is_enum_v<E>
 void WriteValue(IniDocument& ini, std::string_view section, std::string_view key, E value) {
     ini.WriteString(section, key, FormatEnum(value));
 }

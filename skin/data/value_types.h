@@ -20,12 +20,35 @@ struct TFontStyles {
 // How the client part of a nine-part face fills its target.
 enum class TStretchType : int32_t { stFull = 0, stHorz = 1, stVert = 2 };
 // The effect that derives an inactive frame image from the active one.
-enum class TInactiveEffect : int32_t { ieBrightness, ieDarkness, ieGrayscale, ieNoise, ieSplitBlur, ieInvert };
+enum class TInactiveEffect : int32_t {
+    ieBrightness,
+    ieDarkness,
+    ieGrayscale,
+    ieNoise,
+    ieSplitBlur,
+    ieInvert
+};
 // How a face changes into another.
-enum class TMorphKind : int32_t { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
+enum class TMorphKind : int32_t {
+    mkDefault,
+    mkGradient,
+    mkLeftGradient,
+    mkRightGradient,
+    mkLeftSlide,
+    mkRightSlide,
+    mkPush
+};
 enum class TAlignment : int32_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 // The window command a caption button carries out.
-enum class TStdCommand : int32_t { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+enum class TStdCommand : int32_t {
+    cmClose,
+    cmMaximize,
+    cmMinimize,
+    cmSysMenu,
+    cmDefault,
+    cmRollUp,
+    cmMinimizeToTray
+};
 
 // The INI names of an enumeration, indexed by value, and the value every other text reads as.
 // Names compare exactly, with case.
@@ -39,15 +62,15 @@ struct EnumNames<TStretchType> {
 };
 template <>
 struct EnumNames<TInactiveEffect> {
-    static constexpr std::array<std::string_view, 6> names = {"iebrightness", "iedarkness", "iegrayscale",
+    static constexpr std::array<std::string_view, 6> names = {"iebrightness", "iedarkness",  "iegrayscale",
                                                               "ienoise",      "iesplitblur", "ieinvert"};
     static constexpr TInactiveEffect unknown = TInactiveEffect::ieGrayscale;
 };
 template <>
 struct EnumNames<TMorphKind> {
-    static constexpr std::array<std::string_view, 7> names = {"mkdefault",       "mkgradient",  "mkleftgradient",
-                                                              "mkrightgradient", "mkleftslide", "mkrightslide",
-                                                              "mkpush"};
+    static constexpr std::array<std::string_view, 7> names = {
+        "mkdefault",   "mkgradient",   "mkleftgradient", "mkrightgradient",
+        "mkleftslide", "mkrightslide", "mkpush"};
     static constexpr TMorphKind unknown = TMorphKind::mkDefault;
 };
 template <>
@@ -58,9 +81,8 @@ struct EnumNames<TAlignment> {
 template <>
 struct EnumNames<TStdCommand> {
     // Every unknown command minimizes to the tray; that is also how the shipped "traybutton" asks.
-    static constexpr std::array<std::string_view, 7> names = {"cmclose",   "cmmaximize", "cmminimize",
-                                                              "cmsysmenu", "cmdefault",  "cmrollup",
-                                                              "cmminimizetotray"};
+    static constexpr std::array<std::string_view, 7> names = {
+        "cmclose", "cmmaximize", "cmminimize", "cmsysmenu", "cmdefault", "cmrollup", "cmminimizetotray"};
     static constexpr TStdCommand unknown = TStdCommand::cmMinimizeToTray;
 };
 
@@ -71,6 +93,7 @@ static_assert(EnumNames<TAlignment>::names.size() == size_t(TAlignment::taCenter
 static_assert(EnumNames<TStdCommand>::names.size() == size_t(TStdCommand::cmMinimizeToTray) + 1);
 
 // The font style names, in the order they are written.
-constexpr std::array<std::string_view, 4> kFontStyleNames = {"fsbold", "fsitalic", "fsunderline", "fsstrikeout"};
+constexpr std::array<std::string_view, 4> kFontStyleNames = {"fsbold", "fsitalic", "fsunderline",
+                                                             "fsstrikeout"};
 
 }  // namespace skin

@@ -2,7 +2,9 @@
 
 namespace skin {
 
-TbsDataSkinPopupWindow::TbsDataSkinPopupWindow() { VisitKeys(Defaults()); }
+TbsDataSkinPopupWindow::TbsDataSkinPopupWindow() {
+    VisitKeys(Defaults());
+}
 
 void TbsDataSkinPopupWindow::VisitKeys(KeyVisitor& key) {
     key("windowpictureindex", WindowPictureIndex, -1);
@@ -47,7 +49,9 @@ void TbsDataSkinHintWindow::VisitKeys(KeyVisitor& key) {
     key("stretchtype", StretchType, TStretchType::stFull);
 }
 
-TbsDataSkinLayerFrame::TbsDataSkinLayerFrame() { VisitKeys(Defaults()); }
+TbsDataSkinLayerFrame::TbsDataSkinLayerFrame() {
+    VisitKeys(Defaults());
+}
 
 void TbsDataSkinLayerFrame::VisitKeys(KeyVisitor& key) {
     key("pictureindex", PictureIndex, -1);

@@ -11,21 +11,28 @@ namespace {
 constexpr const char* kInvalidOperation = "Invalid stream operation";
 
 int CCheck(int code) {
-    if (code < 0) throw ECompressionError("error");
+    if (code < 0)
+        throw ECompressionError("error");
     return code;
 }
 
 // The most zlib takes or gives in one call.
-uInt Piece(int64_t count) { return uInt(std::min<int64_t>(count, UINT_MAX)); }
+uInt Piece(int64_t count) {
+    return uInt(std::min<int64_t>(count, UINT_MAX));
+}
 
 }  // namespace
 
 int ZlibLevel(TCompressionLevel level) {
     switch (level) {
-        case TCompressionLevel::clNone: return Z_NO_COMPRESSION;
-        case TCompressionLevel::clFastest: return Z_BEST_SPEED;
-        case TCompressionLevel::clDefault: return Z_DEFAULT_COMPRESSION;
-        case TCompressionLevel::clMax: return Z_BEST_COMPRESSION;
+        case TCompressionLevel::clNone:
+            return Z_NO_COMPRESSION;
+        case TCompressionLevel::clFastest:
+            return Z_BEST_SPEED;
+        case TCompressionLevel::clDefault:
+            return Z_DEFAULT_COMPRESSION;
+        case TCompressionLevel::clMax:
+            return Z_BEST_COMPRESSION;
     }
     return Z_DEFAULT_COMPRESSION;
 }
@@ -33,14 +40,17 @@ int ZlibLevel(TCompressionLevel level) {
 TCustomZlibStream::TCustomZlibStream(framework::TStream& strm) : strm_(strm), strmPos_(strm.Position()) {}
 
 void TCustomZlibStream::Progress() {
-    if (OnProgress) OnProgress(this);
+    if (OnProgress)
+        OnProgress(this);
 }
 
 void TCustomZlibStream::ReturnToLastPosition() {
-    if (strm_.Position() != strmPos_) strm_.SetPosition(strmPos_);
+    if (strm_.Position() != strmPos_)
+        strm_.SetPosition(strmPos_);
 }
 
-TCompressionStream::TCompressionStream(TCompressionLevel level, framework::TStream& dest) : TCustomZlibStream(dest) {
+TCompressionStream::TCompressionStream(TCompressionLevel level, framework::TStream& dest)
+    : TCustomZlibStream(dest) {
     zrec_.next_out = buffer_.data();
     zrec_.avail_out = kZlibBufferSize;
     CCheck(deflateInit(&zrec_, ZlibLevel(level)));
@@ -57,10 +67,13 @@ TCompressionStream::~TCompressionStream() {
     deflateEnd(&zrec_);
 }
 
-int64_t TCompressionStream::Read(void*, int64_t) { throw ECompressionError(kInvalidOperation); }
+int64_t TCompressionStream::Read(void*, int64_t) {
+    throw ECompressionError(kInvalidOperation);
+}
 
 int64_t TCompressionStream::Write(const void* buffer, int64_t count) {
-    if (finished_) throw ECompressionError(kInvalidOperation);
+    if (finished_)
+        throw ECompressionError(kInvalidOperation);
     ReturnToLastPosition();
     const Bytef* next = static_cast<const Bytef*>(buffer);
     int64_t left = std::max<int64_t>(count, 0);
@@ -84,12 +97,14 @@ int64_t TCompressionStream::Write(const void* buffer, int64_t count) {
 }
 
 int64_t TCompressionStream::Seek(int64_t offset, framework::SeekOrigin origin) {
-    if (offset == 0 && origin == framework::SeekOrigin::Current) return int64_t(zrec_.total_in);
+    if (offset == 0 && origin == framework::SeekOrigin::Current)
+        return int64_t(zrec_.total_in);
     throw ECompressionError(kInvalidOperation);
 }
 
 void TCompressionStream::Finish() {
-    if (finished_) return;
+    if (finished_)
+        return;
     finished_ = true;
     zrec_.next_in = nullptr;
     zrec_.avail_in = 0;
@@ -99,7 +114,8 @@ void TCompressionStream::Finish() {
         zrec_.next_out = buffer_.data();
         zrec_.avail_out = kZlibBufferSize;
     }
-    if (zrec_.avail_out < uInt(kZlibBufferSize)) strm_.WriteBuffer(buffer_.data(), kZlibBufferSize - zrec_.avail_out);
+    if (zrec_.avail_out < uInt(kZlibBufferSize))
+        strm_.WriteBuffer(buffer_.data(), kZlibBufferSize - zrec_.avail_out);
     strmPos_ = strm_.Position();
 }
 
@@ -107,13 +123,17 @@ TDecompressionStream::TDecompressionStream(framework::TStream& source)
     : TCustomZlibStream(source), startPos_(strmPos_) {
     zrec_.next_in = buffer_.data();
     zrec_.avail_in = 0;
-    if (inflateInit(&zrec_) < 0) throw EDecompressionError("compression error");
+    if (inflateInit(&zrec_) < 0)
+        throw EDecompressionError("compression error");
 }
 
-TDecompressionStream::~TDecompressionStream() { inflateEnd(&zrec_); }
+TDecompressionStream::~TDecompressionStream() {
+    inflateEnd(&zrec_);
+}
 
 int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
-    if (count <= 0) return 0;
+    if (count <= 0)
+        return 0;
     zrec_.next_out = static_cast<Bytef*>(buffer);
     zrec_.avail_out = Piece(count);
     const uInt wanted = zrec_.avail_out;
@@ -123,7 +143,8 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
     while (zrec_.avail_out > 0 && !streamEnded_) {
         if (zrec_.avail_in == 0) {
             int64_t got = strm_.Read(buffer_.data(), kZlibBufferSize);
-            if (got <= 0) break;
+            if (got <= 0)
+                break;
             zrec_.next_in = buffer_.data();
             zrec_.avail_in = uInt(got);
             strmPos_ = strm_.Position();
@@ -139,7 +160,9 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
     return int64_t(wanted - zrec_.avail_out);
 }
 
-int64_t TDecompressionStream::Write(const void*, int64_t) { throw EDecompressionError(kInvalidOperation); }
+int64_t TDecompressionStream::Write(const void*, int64_t) {
+    throw EDecompressionError(kInvalidOperation);
+}
 
 void TDecompressionStream::Skip(int64_t count) {
     std::array<Bytef, kZlibBufferSize> scrap;
@@ -150,7 +173,8 @@ void TDecompressionStream::Skip(int64_t count) {
 int64_t TDecompressionStream::Seek(int64_t offset, framework::SeekOrigin origin) {
     const int64_t produced = int64_t(zrec_.total_out);
     if (offset == 0 && origin == framework::SeekOrigin::Beginning) {
-        if (inflateReset(&zrec_) < 0) throw EDecompressionError("compression error");
+        if (inflateReset(&zrec_) < 0)
+            throw EDecompressionError("compression error");
         zrec_.next_in = buffer_.data();
         zrec_.avail_in = 0;
         streamEnded_ = false;
@@ -158,7 +182,8 @@ int64_t TDecompressionStream::Seek(int64_t offset, framework::SeekOrigin origin)
         strmPos_ = startPos_;
         return 0;
     }
-    if (offset == 0 && origin == framework::SeekOrigin::Current) return produced;
+    if (offset == 0 && origin == framework::SeekOrigin::Current)
+        return produced;
     if (origin == framework::SeekOrigin::Current && offset > 0) {
         Skip(offset);
         return int64_t(zrec_.total_out);
@@ -183,7 +208,8 @@ void DecompressStream(framework::TStream& dest, framework::TStream& source, int6
     int64_t total = 0;
     for (;;) {
         int64_t got = inflater.Read(piece.data(), kZlibBufferSize);
-        if (got == 0) break;
+        if (got == 0)
+            break;
         total += got;
         if (total > limit)
             throw EDecompressionError("compressed data inflates past " + std::to_string(limit) + " bytes");

@@ -46,7 +46,8 @@ TEST(Bitmap, LoadThenSaveGivesTheSameBytes) {
         bmp.SetPixelFormat(pf);
         bmp.SetSize(9, 5);
         for (int32_t y = 0; y < 5; ++y)
-            for (int32_t x = 0; x < 9; ++x) bmp.SetPixel(x, y, (x + y) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 0));
+            for (int32_t x = 0; x < 9; ++x)
+                bmp.SetPixel(x, y, (x + y) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 0));
         std::vector<uint8_t> bytes = Saved(bmp);
         TBitmap back = Loaded(bytes);
         EXPECT_EQ(back.PixelFormat(), pf);

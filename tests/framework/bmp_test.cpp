@@ -40,7 +40,9 @@ BmpImage RandomImage(int32_t w, int32_t h, int bits, bool topDown, size_t palett
     return img;
 }
 
-std::vector<uint8_t> Encode(const BmpImage& img) { return EncodeBmp(img.format, img.pixels, img.indexes); }
+std::vector<uint8_t> Encode(const BmpImage& img) {
+    return EncodeBmp(img.format, img.pixels, img.indexes);
+}
 
 void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = uint8_t(v >> (8 * i));
@@ -174,18 +176,34 @@ TEST(Bmp, LyingHeadersAreRefused) {
         {"size field too small", [](auto& b) { Put32(b, 2, 100); }, "size field"},
         {"size field too large", [](auto& b) { Put32(b, 2, 0xFFFFFFFF); }, "size field"},
         {"unknown info header", [](auto& b) { Put32(b, 14, 12); }, "info header size"},
-        {"info header past end", [](auto& b) { Put32(b, 14, 124); b.resize(100); Put32(b, 2, 100); }, "info header"},
+        {"info header past end",
+         [](auto& b) {
+             Put32(b, 14, 124);
+             b.resize(100);
+             Put32(b, 2, 100);
+         },
+         "info header"},
         {"width 0", [](auto& b) { Put32(b, 18, 0); }, "dimensions"},
         {"negative width", [](auto& b) { Put32(b, 18, uint32_t(-6)); }, "dimensions"},
         {"height 0", [](auto& b) { Put32(b, 22, 0); }, "dimensions"},
         {"most negative height", [](auto& b) { Put32(b, 22, 0x80000000u); }, "dimensions"},
         {"huge width", [](auto& b) { Put32(b, 18, 40000); }, "too large"},
-        {"too many pixels", [](auto& b) { Put32(b, 18, 30000); Put32(b, 22, 30000); }, "too large"},
+        {"too many pixels",
+         [](auto& b) {
+             Put32(b, 18, 30000);
+             Put32(b, 22, 30000);
+         },
+         "too large"},
         {"planes", [](auto& b) { Put16(b, 26, 2); }, "planes"},
         {"16 bits", [](auto& b) { Put16(b, 28, 16); }, "bit depth"},
         {"0 bits", [](auto& b) { Put16(b, 28, 0); }, "bit depth"},
         {"palette larger than 2^bits", [](auto& b) { Put32(b, 46, 257); }, "palette"},
-        {"palette larger than 4 bits allow", [](auto& b) { Put16(b, 28, 4); Put32(b, 46, 17); }, "palette"},
+        {"palette larger than 4 bits allow",
+         [](auto& b) {
+             Put16(b, 28, 4);
+             Put32(b, 46, 17);
+         },
+         "palette"},
         {"run-length compression", [](auto& b) { Put32(b, 30, 1); }, "compression"},
         {"bit fields at 8 bits", [](auto& b) { Put32(b, 30, 3); }, "compression"},
         {"pixel offset inside the palette", [](auto& b) { Put32(b, 10, 60); }, "colour table"},
@@ -219,7 +237,8 @@ TEST(Bmp, EveryTruncationIsRefusedCleanly) {
     const std::vector<uint8_t> good = Encode(RandomImage(5, 3, 4, false, 5, 2));
     for (size_t n = 0; n < good.size(); ++n) {
         std::vector<uint8_t> cut(good.begin(), good.begin() + n);
-        if (n >= 6) Put32(cut, 2, uint32_t(n));  // a size field that agrees with the cut image
+        if (n >= 6)
+            Put32(cut, 2, uint32_t(n));  // a size field that agrees with the cut image
         EXPECT_THROW(DecodeBmp(cut), EInvalidGraphic) << n << " bytes";
     }
 }
@@ -253,9 +272,11 @@ TEST(Bmp, EncodingRefusesWhatCannotBeWritten) {
     BmpFormat f;
     EXPECT_THROW(EncodeBmp(f, platform::Surface(), {}), EInvalidGraphic) << "empty";
     f.bitsPerPixel = 8;
-    EXPECT_THROW(EncodeBmp(f, platform::Surface(1, 1), std::vector<uint8_t>{0}), EInvalidGraphic) << "no palette";
+    EXPECT_THROW(EncodeBmp(f, platform::Surface(1, 1), std::vector<uint8_t>{0}), EInvalidGraphic)
+        << "no palette";
     f.palette.assign(3, 0);
-    EXPECT_THROW(EncodeBmp(f, platform::Surface(2, 1), std::vector<uint8_t>{0}), EInvalidGraphic) << "indexes";
+    EXPECT_THROW(EncodeBmp(f, platform::Surface(2, 1), std::vector<uint8_t>{0}), EInvalidGraphic)
+        << "indexes";
     f.bitsPerPixel = 16;
     EXPECT_THROW(EncodeBmp(f, platform::Surface(1, 1), {}), EInvalidGraphic) << "depth";
 }

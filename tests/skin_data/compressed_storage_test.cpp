@@ -21,7 +21,9 @@ std::vector<uint8_t> FileLayout(int32_t version, int32_t length, const std::vect
     return bytes;
 }
 
-void Fill(TbsCompressedStoredSkin& stored) { fixture::StoreSkin(stored, kMinimalIni); }
+void Fill(TbsCompressedStoredSkin& stored) {
+    fixture::StoreSkin(stored, kMinimalIni);
+}
 
 TEST(CompressedStoredSkin, SaveThenLoadGivesTheSameData) {
     TbsCompressedStoredSkin stored(nullptr);
@@ -100,8 +102,9 @@ TEST(CompressedStoredSkin, DecompressToAppendsThePackage) {
 
 TEST(PackSkinFolder, KeepsTheLinesAndEndsEachWithCrLf) {
     fixture::TempFolder folder("pack_lines");
-    const std::string text = "[VERSION]\n; a comment stays\n  indented=kept as written  \n[PICTURES]\r\n"
-                             "[FORMINFO]\r[SKINOBJECTS]\n[SKINCONTROLS]";
+    const std::string text =
+        "[VERSION]\n; a comment stays\n  indented=kept as written  \n[PICTURES]\r\n"
+        "[FORMINFO]\r[SKINOBJECTS]\n[SKINCONTROLS]";
     fixture::WriteFile(folder / "skin.ini", text);
     TbsCompressedStoredSkin stored(nullptr);
     stored.PackSkinFolder((folder / "skin.ini").string());
@@ -109,8 +112,9 @@ TEST(PackSkinFolder, KeepsTheLinesAndEndsEachWithCrLf) {
     stored.DecompressTo(package);
     package.SetPosition(0);
     SkinPackage p = ReadSkinPackage(package);
-    const std::string expected = "[VERSION]\r\n; a comment stays\r\n  indented=kept as written  \r\n[PICTURES]\r\n"
-                                 "[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n";
+    const std::string expected =
+        "[VERSION]\r\n; a comment stays\r\n  indented=kept as written  \r\n[PICTURES]\r\n"
+        "[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n";
     EXPECT_EQ(package.Size() - p.layout.iniOffset, int64_t(expected.size()));
     EXPECT_EQ(std::string(package.Bytes().begin() + p.layout.iniOffset, package.Bytes().end()), expected);
     EXPECT_TRUE(p.frame.Empty());
@@ -122,7 +126,8 @@ TEST(PackSkinFolder, AnIniFileWithoutARequiredSectionChangesNothing) {
     for (const char* missing : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"}) {
         std::string text;
         for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
-            if (std::string(section) != missing) text += std::string("[") + section + "]\n";
+            if (std::string(section) != missing)
+                text += std::string("[") + section + "]\n";
         fixture::WriteFile(folder / "skin.ini", text);
         TbsCompressedStoredSkin stored(nullptr);
         Fill(stored);
@@ -140,11 +145,14 @@ TEST(PackSkinFolder, MissingFilesRaiseTheFileError) {
     EXPECT_THROW(stored.PackSkinFolder((folder / "nothing.ini").string()), framework::EFOpenError);
     EXPECT_EQ(stored.CompressedData(), before) << "a missing INI file changes nothing";
 
-    for (const std::string& pictures : {std::string("picture=gone.bmp\n"), std::string("activepicturescount=1\n"),
-                                        std::string("activepicturescount=1\n0=gone.bmp\n")}) {
-        fixture::WriteFile(folder / "skin.ini", "[VERSION]\n[PICTURES]\n" + pictures + "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+    for (const std::string& pictures :
+         {std::string("picture=gone.bmp\n"), std::string("activepicturescount=1\n"),
+          std::string("activepicturescount=1\n0=gone.bmp\n")}) {
+        fixture::WriteFile(folder / "skin.ini", "[VERSION]\n[PICTURES]\n" + pictures +
+                                                    "[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
         Fill(stored);
-        EXPECT_THROW(stored.PackSkinFolder((folder / "skin.ini").string()), framework::EFOpenError) << pictures;
+        EXPECT_THROW(stored.PackSkinFolder((folder / "skin.ini").string()), framework::EFOpenError)
+            << pictures;
         EXPECT_TRUE(stored.IsEmpty()) << "a missing picture leaves the component empty";
     }
 }
@@ -188,8 +196,8 @@ TEST(CompressedSkinList, EntriesAreNamedByPositionAndStoreTheFileLayout) {
 
     TMemoryStream property;
     first.WriteSkin(property);
-    EXPECT_EQ(property.Bytes(),
-              FileLayout(3, int32_t(first.StoredSkin().CompressedData().size()), first.StoredSkin().CompressedData()));
+    EXPECT_EQ(property.Bytes(), FileLayout(3, int32_t(first.StoredSkin().CompressedData().size()),
+                                           first.StoredSkin().CompressedData()));
     second.ReadSkin(property);
     EXPECT_EQ(second.StoredSkin().CompressedData(), first.StoredSkin().CompressedData());
 

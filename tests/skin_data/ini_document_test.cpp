@@ -35,7 +35,9 @@ TEST(TextLines, TooManyLinesAreRefused) {
     EXPECT_THROW(SplitTextLines(text), framework::EReadError);
 }
 
-IniDocument Parse(const std::string& text) { return IniDocument(SplitTextLines(text)); }
+IniDocument Parse(const std::string& text) {
+    return IniDocument(SplitTextLines(text));
+}
 
 TEST(IniDocument, FollowsTheSkinIniSyntax) {
     IniDocument ini = Parse(

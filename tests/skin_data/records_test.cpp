@@ -19,13 +19,15 @@ using platform::Rect;
 
 namespace {
 
-const std::vector<std::string> kObjectTypeNames = {"userobject", "button",   "stdbutton",       "mainmenubarbutton",
-                                                   "animate",    "menuitem", "mainmenubaritem", "caption"};
+const std::vector<std::string> kObjectTypeNames = {"userobject",        "button",  "stdbutton",
+                                                   "mainmenubarbutton", "animate", "menuitem",
+                                                   "mainmenubaritem",   "caption"};
 const std::vector<std::string> kControlTypeNames = {
-    "button",   "menubutton", "panel",    "expanel",  "checkradio", "gauge",   "splitter",     "trackbar",
-    "label",    "stdlabel",   "updown",   "grid",     "tab",        "mainmenubar", "controlbar", "appmenu",
-    "edit",     "memo",       "listbox",  "checklistbox", "combobox", "scrollbar", "spinedit", "scrollbox",
-    "treeview", "listview",   "richedit", "bevel",    "slider"};
+    "button",   "menubutton",   "panel",      "expanel",   "checkradio", "gauge",
+    "splitter", "trackbar",     "label",      "stdlabel",  "updown",     "grid",
+    "tab",      "mainmenubar",  "controlbar", "appmenu",   "edit",       "memo",
+    "listbox",  "checklistbox", "combobox",   "scrollbar", "spinedit",   "scrollbox",
+    "treeview", "listview",     "richedit",   "bevel",     "slider"};
 
 // Every key of a record as (name, value text), in visiting order: a plain reference to compare
 // records by, independent of the INI encodings under test.
@@ -42,8 +44,8 @@ private:
     static std::string Show(platform::COLORREF v) { return "c:" + std::to_string(v); }
     static std::string Show(bool v) { return v ? "b:1" : "b:0"; }
     static std::string Show(const Rect& r) {
-        return "r:" + std::to_string(r.Left) + "/" + std::to_string(r.Top) + "/" + std::to_string(r.Right) + "/" +
-               std::to_string(r.Bottom);
+        return "r:" + std::to_string(r.Left) + "/" + std::to_string(r.Top) + "/" + std::to_string(r.Right) +
+               "/" + std::to_string(r.Bottom);
     }
     static std::string Show(const Point& p) { return "p:" + std::to_string(p.X) + "/" + std::to_string(p.Y); }
     static std::string Show(const TFontStyles& f) {
@@ -51,10 +53,8 @@ private:
                std::to_string(f.StrikeOut);
     }
     template <class E>
-        requires std::is_enum_v<E>
-    static std::string Show(E e) {
-        return "e:" + std::to_string(int(e));
-    }
+    requires std::is_enum_v<E>
+    static std::string Show(E e) { return "e:" + std::to_string(int(e)); }
 };
 
 std::vector<std::pair<std::string, std::string>> Dump(KeyedValues& record) {
@@ -90,10 +90,8 @@ private:
     void Fill(Point& p) { p = {Component(), Component()}; }
     void Fill(TFontStyles& f) { f = {Next() % 2 == 0, Next() % 2 == 0, Next() % 2 == 0, Next() % 2 == 0}; }
     template <class E>
-        requires std::is_enum_v<E>
-    void Fill(E& e) {
-        e = E(Next() % EnumNames<E>::names.size());
-    }
+    requires std::is_enum_v<E>
+    void Fill(E& e) { e = E(Next() % EnumNames<E>::names.size()); }
     std::mt19937 rng_;
 };
 
@@ -122,15 +120,19 @@ RecordKind SectionRecord(std::string name) {
 std::vector<RecordKind> AllRecordKinds() {
     std::vector<RecordKind> kinds;
     for (const std::string& type : kObjectTypeNames)
-        kinds.push_back(ListRecord<TbsDataSkinObject>("object " + type, [type] { return CreateSkinObject(type, "rec"); }));
+        kinds.push_back(ListRecord<TbsDataSkinObject>("object " + type,
+                                                      [type] { return CreateSkinObject(type, "rec"); }));
     for (const std::string& type : kControlTypeNames)
-        kinds.push_back(ListRecord<TbsDataSkinControl>("control " + type, [type] { return CreateSkinControl(type, "rec"); }));
-    kinds.push_back(ListRecord<TbsDataSkinObject>("TbsDataSkinObject", [] { return std::make_unique<TbsDataSkinObject>("rec"); }));
-    kinds.push_back(
-        ListRecord<TbsDataSkinObject>("TbsDataSkinMainMenuItem", [] { return std::make_unique<TbsDataSkinMainMenuItem>("rec"); }));
-    kinds.push_back(ListRecord<TbsDataSkinControl>("TbsDataSkinControl", [] { return std::make_unique<TbsDataSkinControl>("rec"); }));
-    kinds.push_back(
-        ListRecord<TbsDataSkinControl>("TbsDataSkinCustomControl", [] { return std::make_unique<TbsDataSkinCustomControl>("rec"); }));
+        kinds.push_back(ListRecord<TbsDataSkinControl>("control " + type,
+                                                       [type] { return CreateSkinControl(type, "rec"); }));
+    kinds.push_back(ListRecord<TbsDataSkinObject>("TbsDataSkinObject",
+                                                  [] { return std::make_unique<TbsDataSkinObject>("rec"); }));
+    kinds.push_back(ListRecord<TbsDataSkinObject>(
+        "TbsDataSkinMainMenuItem", [] { return std::make_unique<TbsDataSkinMainMenuItem>("rec"); }));
+    kinds.push_back(ListRecord<TbsDataSkinControl>(
+        "TbsDataSkinControl", [] { return std::make_unique<TbsDataSkinControl>("rec"); }));
+    kinds.push_back(ListRecord<TbsDataSkinControl>(
+        "TbsDataSkinCustomControl", [] { return std::make_unique<TbsDataSkinCustomControl>("rec"); }));
     kinds.push_back(SectionRecord<TbsDataSkinPopupWindow>("POPUPWINDOW"));
     kinds.push_back(SectionRecord<TbsDataSkinHintWindow>("HINTWINDOW"));
     kinds.push_back(SectionRecord<TbsDataSkinLayerFrame>("LAYERFRAME"));
@@ -140,8 +142,10 @@ std::vector<RecordKind> AllRecordKinds() {
 }
 
 TEST(Records, TypeTablesCreateTheirClassesByExactName) {
-    EXPECT_EQ(SkinObjectTypeNames(), std::vector<std::string_view>(kObjectTypeNames.begin(), kObjectTypeNames.end()));
-    EXPECT_EQ(SkinControlTypeNames(), std::vector<std::string_view>(kControlTypeNames.begin(), kControlTypeNames.end()));
+    EXPECT_EQ(SkinObjectTypeNames(),
+              std::vector<std::string_view>(kObjectTypeNames.begin(), kObjectTypeNames.end()));
+    EXPECT_EQ(SkinControlTypeNames(),
+              std::vector<std::string_view>(kControlTypeNames.begin(), kControlTypeNames.end()));
     for (const std::string& type : kObjectTypeNames) {
         auto record = CreateSkinObject(type, "x");
         ASSERT_TRUE(record) << type;
@@ -194,7 +198,8 @@ TEST(Records, LoadOfSaveGivesTheSameValuesForEveryClass) {
 TEST(Records, ANewRecordReadsLikeAnEmptySection) {
     const IniDocument empty;
     for (const RecordKind& kind : AllRecordKinds()) {
-        if (kind.name == "control tab" || kind.name == "HINTWINDOW" || kind.name == "SKINCOLORS") continue;
+        if (kind.name == "control tab" || kind.name == "HINTWINDOW" || kind.name == "SKINCOLORS")
+            continue;
         auto fresh = kind.make();
         auto loaded = kind.make();
         kind.load(*loaded, empty);
@@ -236,7 +241,8 @@ TEST(Records, SaveErasesTheSectionFirst) {
 class SampleRecords : public ::testing::Test {
 protected:
     SampleRecords()
-        : ini_(SplitTextLines(fixture::ReadFile(fixture::SourceDir() / "tests/skin_data/fixtures/sample_skin.ini"))) {}
+        : ini_(SplitTextLines(
+              fixture::ReadFile(fixture::SourceDir() / "tests/skin_data/fixtures/sample_skin.ini"))) {}
 
     template <class R>
     R Loaded(const std::string& name) {
@@ -282,16 +288,22 @@ TEST(Records, RestoreHintDerivation) {
         const char* restoreHint;
     };
     const Case cases[] = {
-        {"Maximize", C::cmMaximize, "Restore"}, {"Minimize", C::cmMinimize, "Restore"},
-        {"RollUp", C::cmRollUp, "Restore"},     {"Roll Up", C::cmRollUp, "Restore"},
-        {"maximize", C::cmMaximize, ""},        {"Maximize", C::cmMinimize, ""},
-        {"Minimize", C::cmMaximize, ""},        {"Roll up", C::cmRollUp, ""},
-        {"Close", C::cmClose, ""},              {"", C::cmMaximize, ""},
+        {"Maximize", C::cmMaximize, "Restore"},
+        {"Minimize", C::cmMinimize, "Restore"},
+        {"RollUp", C::cmRollUp, "Restore"},
+        {"Roll Up", C::cmRollUp, "Restore"},
+        {"maximize", C::cmMaximize, ""},
+        {"Maximize", C::cmMinimize, ""},
+        {"Minimize", C::cmMaximize, ""},
+        {"Roll up", C::cmRollUp, ""},
+        {"Close", C::cmClose, ""},
+        {"", C::cmMaximize, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(DerivedRestoreHint(c.hint, c.command), c.restoreHint) << c.hint;
 
-    IniDocument ini(SplitTextLines("[a]\nhint=Maximize\ncommand=cmmaximize\nrestorehint=Back\n"
-                                   "[b]\nhint=Minimize\ncommand=cmminimize\nmorphing=1\n"));
+    IniDocument ini(
+        SplitTextLines("[a]\nhint=Maximize\ncommand=cmmaximize\nrestorehint=Back\n"
+                       "[b]\nhint=Minimize\ncommand=cmminimize\nmorphing=1\n"));
     TbsDataSkinStdButton given("a");
     given.Load(ini);
     EXPECT_EQ(given.RestoreHint, "Back") << "a given restore hint stays";
@@ -332,8 +344,9 @@ TEST_F(SampleRecords, MenuItemMarksFallBackToTheirNormalFaces) {
     EXPECT_EQ(item.ActiveCheckImageRect, Rect{});
     EXPECT_EQ(item.ActiveArrowImageRect, Rect{});
 
-    IniDocument ini(SplitTextLines("[m]\ncheckimagerect=1,2,3,4\nactivecheckimagerect=5,6,7,8\n"
-                                   "radioimagerect=0,0,9,9\nactiveradioimagerect=3,3,3,9\narrowimagerect=2,2,4,4\n"));
+    IniDocument ini(
+        SplitTextLines("[m]\ncheckimagerect=1,2,3,4\nactivecheckimagerect=5,6,7,8\n"
+                       "radioimagerect=0,0,9,9\nactiveradioimagerect=3,3,3,9\narrowimagerect=2,2,4,4\n"));
     TbsDataSkinMenuItem marks("m");
     marks.Load(ini);
     EXPECT_EQ(marks.ActiveCheckImageRect, (Rect{5, 6, 7, 8})) << "a given face stays";
@@ -376,8 +389,8 @@ TEST_F(SampleRecords, TabRecord) {
     EXPECT_EQ(tab.UpDown, "hupdown");
     EXPECT_EQ(tab.StretchType, TStretchType::stFull);
     // The close-button, divider and MDI keys are missing.
-    for (const Rect& r : {tab.CloseButtonRect, tab.CloseButtonActiveRect, tab.CloseButtonDownRect, tab.DividerRect,
-                          tab.MDICloseRect, tab.MDIRestoreRect, tab.MDIMinDownRect})
+    for (const Rect& r : {tab.CloseButtonRect, tab.CloseButtonActiveRect, tab.CloseButtonDownRect,
+                          tab.DividerRect, tab.MDICloseRect, tab.MDIRestoreRect, tab.MDIMinDownRect})
         EXPECT_EQ(r, Rect{});
     EXPECT_EQ(tab.ButtonTransparentColor, 0u);
     EXPECT_EQ(tab.DividerTransparentColor, 0u);
@@ -435,8 +448,9 @@ TEST(FormInfo, MaskAndPullInRules) {
         return info;
     };
     // A mask with an all-zero area takes the client rectangle; hit-test points with a 0 take the corner.
-    TbsFormInfo a = formInfo("clientrect=4,23,154,131\nlefttoppoint=13,27\nrightbottompoint=152,129\n"
-                             "maskrectarea=0,0,0,0\nhittestlefttoppoint=0,8\nhittestrighttoppoint=150,5\n");
+    TbsFormInfo a = formInfo(
+        "clientrect=4,23,154,131\nlefttoppoint=13,27\nrightbottompoint=152,129\n"
+        "maskrectarea=0,0,0,0\nhittestlefttoppoint=0,8\nhittestrighttoppoint=150,5\n");
     a.ApplyFrameRules(true);
     EXPECT_EQ(a.MaskRectArea, (Rect{4, 23, 154, 131}));
     EXPECT_EQ(a.HitTestLeftTopPoint, (Point{13, 27}));
@@ -455,8 +469,9 @@ TEST(FormInfo, MaskAndPullInRules) {
     EXPECT_EQ(c.HitTestLeftTopPoint, (Point{0, 8}));
 
     // Corner points are pulled into the client rectangle...
-    TbsFormInfo d = formInfo("lefttoppoint=2,2\nrightbottompoint=200,150\nrighttoppoint=300,1\n"
-                             "leftbottompoint=0,500\nclientrect=4,23,154,131\n");
+    TbsFormInfo d = formInfo(
+        "lefttoppoint=2,2\nrightbottompoint=200,150\nrighttoppoint=300,1\n"
+        "leftbottompoint=0,500\nclientrect=4,23,154,131\n");
     d.ApplyFrameRules(false);
     EXPECT_EQ(d.LeftTopPoint, (Point{4, 23}));
     EXPECT_EQ(d.RightBottomPoint, (Point{154, 131}));
@@ -464,7 +479,8 @@ TEST(FormInfo, MaskAndPullInRules) {
     EXPECT_EQ(d.LeftBottomPoint, (Point{4, 131}));
     // ...unless the bottom-right point shares X or Y with the top-left one.
     for (const char* rb : {"2,150", "200,2"}) {
-        TbsFormInfo e = formInfo(std::string("lefttoppoint=2,2\nrightbottompoint=") + rb + "\nclientrect=4,23,154,131\n");
+        TbsFormInfo e =
+            formInfo(std::string("lefttoppoint=2,2\nrightbottompoint=") + rb + "\nclientrect=4,23,154,131\n");
         e.ApplyFrameRules(false);
         EXPECT_EQ(e.LeftTopPoint, (Point{2, 2})) << rb;
     }

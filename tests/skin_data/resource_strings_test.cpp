@@ -15,19 +15,28 @@ TEST(ResourceStrings, NewComponentHoldsTheDefaultLines) {
     EXPECT_EQ(data.ResStrings().back(), "DBNAV_REFRESH=" + std::string(BuiltInResString("DBNAV_REFRESH")));
     EXPECT_EQ(data.CharSet(), DEFAULT_CHARSET);
     std::set<std::string> keys;
-    for (const ResString& s : kDefaultResStrings) EXPECT_TRUE(keys.insert(std::string(s.key)).second) << s.key;
+    for (const ResString& s : kDefaultResStrings)
+        EXPECT_TRUE(keys.insert(std::string(s.key)).second) << s.key;
 }
 
 TEST(ResourceStrings, TheFramesTexts) {
     const std::pair<const char*, const char*> texts[] = {
-        {"MI_MINCAPTION", "Mi&nimize"},      {"MI_MAXCAPTION", "Ma&ximize"},
-        {"MI_CLOSECAPTION", "&Close"},        {"MI_RESTORECAPTION", "&Restore"},
-        {"MI_MINTOTRAYCAPTION", "Minimize to &Tray"}, {"MI_ROLLUPCAPTION", "Ro&llUp"},
-        {"MINBUTTON_HINT", "Minimize"},       {"MAXBUTTON_HINT", "Maximize"},
-        {"CLOSEBUTTON_HINT", "Close"},        {"TRAYBUTTON_HINT", "Minimize to Tray"},
-        {"ROLLUPBUTTON_HINT", "Roll Up"},     {"MENUBUTTON_HINT", "System menu"},
-        {"RESTORE_HINT", "Restore"},          {"MSG_BTN_YES", "&Yes"},
-        {"FIND_REPLACE_All", "Replace All"},  {"PRNDLG_MARGINS", "Margins (millimeters)"},
+        {"MI_MINCAPTION", "Mi&nimize"},
+        {"MI_MAXCAPTION", "Ma&ximize"},
+        {"MI_CLOSECAPTION", "&Close"},
+        {"MI_RESTORECAPTION", "&Restore"},
+        {"MI_MINTOTRAYCAPTION", "Minimize to &Tray"},
+        {"MI_ROLLUPCAPTION", "Ro&llUp"},
+        {"MINBUTTON_HINT", "Minimize"},
+        {"MAXBUTTON_HINT", "Maximize"},
+        {"CLOSEBUTTON_HINT", "Close"},
+        {"TRAYBUTTON_HINT", "Minimize to Tray"},
+        {"ROLLUPBUTTON_HINT", "Roll Up"},
+        {"MENUBUTTON_HINT", "System menu"},
+        {"RESTORE_HINT", "Restore"},
+        {"MSG_BTN_YES", "&Yes"},
+        {"FIND_REPLACE_All", "Replace All"},
+        {"PRNDLG_MARGINS", "Margins (millimeters)"},
     };
     TbsResourceStrData data(nullptr);
     for (const auto& [key, text] : texts) {
@@ -52,7 +61,8 @@ TEST(ResourceStrings, ConsumersAskTheComponentWhenThereIsOne) {
     TbsResourceStrData data(nullptr);
     data.SetResStrings({"MI_CLOSECAPTION=Schlie&ssen"});
     EXPECT_EQ(SkinResString(&data, "MI_CLOSECAPTION"), "Schlie&ssen");
-    EXPECT_EQ(SkinResString(&data, "MI_MINCAPTION"), "") << "an unknown key shows empty, not the built-in text";
+    EXPECT_EQ(SkinResString(&data, "MI_MINCAPTION"), "")
+        << "an unknown key shows empty, not the built-in text";
     EXPECT_EQ(SkinResString(nullptr, "MI_MINCAPTION"), "Mi&nimize");
     EXPECT_EQ(SkinResString(nullptr, "NO_SUCH_KEY"), "");
 }

@@ -27,7 +27,8 @@ TEST(SkinBroadcastOrder, Cases) {
         {"no owner", nullptr, false, -1, {0, 2, 3}},
         {"no owner, layered", nullptr, true, 0, {3, 2, 0}},
     };
-    for (const Case& c : cases) EXPECT_EQ(SkinBroadcastOrder(forms, c.owner, c.layeredBorders, c.layerPicture), c.order) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(SkinBroadcastOrder(forms, c.owner, c.layeredBorders, c.layerPicture), c.order) << c.what;
 
     TComponent stranger(nullptr);
     EXPECT_EQ(SkinBroadcastOrder(forms, &stranger, false, -1), (std::vector<size_t>{0, 2, 3}))

@@ -28,11 +28,12 @@ public:
         previous_ = SetAppFormsProvider([this] {
             std::vector<AppForm> forms;
             for (auto& [name, component, className] : forms_)
-                forms.push_back({component, className, [this, name = name](uint32_t m, uintptr_t w, intptr_t l) {
-                                     auto* data = reinterpret_cast<TbsSkinData*>(w);
-                                     EXPECT_EQ(l, kSkinMessageLParam);
-                                     received.push_back({name, m, data->Empty(), data->ChangingSkin()});
-                                 }});
+                forms.push_back(
+                    {component, className, [this, name = name](uint32_t m, uintptr_t w, intptr_t l) {
+                         auto* data = reinterpret_cast<TbsSkinData*>(w);
+                         EXPECT_EQ(l, kSkinMessageLParam);
+                         received.push_back({name, m, data->Empty(), data->ChangingSkin()});
+                     }});
             return forms;
         });
     }
@@ -65,7 +66,8 @@ private:
     AppFormsProvider previous_;
 };
 
-const std::vector<uint32_t> kLoadMessages = {SKM_BEFORECHANGESKINDATA, SKM_CHANGESKINDATA, SKM_AFTERCHANGESKINDATA};
+const std::vector<uint32_t> kLoadMessages = {SKM_BEFORECHANGESKINDATA, SKM_CHANGESKINDATA,
+                                             SKM_AFTERCHANGESKINDATA};
 
 class SampleSkin : public ::testing::Test {
 protected:
@@ -97,8 +99,8 @@ TEST_F(SampleSkin, LoadsPicturesRecordsAndLookups) {
     EXPECT_TRUE(data.InactiveFramePicture().Empty());
     EXPECT_TRUE(data.FrameMask().Empty());
     EXPECT_EQ(data.PictureName(), "main.bmp");
-    EXPECT_EQ(data.ActivePictureNames(),
-              (std::vector<std::string>{"active.bmp", "pw.bmp", "menuitems.bmp", "controls.bmp", "hw.bmp", "mdibg.bmp"}));
+    EXPECT_EQ(data.ActivePictureNames(), (std::vector<std::string>{"active.bmp", "pw.bmp", "menuitems.bmp",
+                                                                   "controls.bmp", "hw.bmp", "mdibg.bmp"}));
     EXPECT_EQ(data.SkinName(), "Sample");
 
     ASSERT_EQ(data.SkinObjects().size(), 13u);
@@ -189,8 +191,10 @@ TEST(SkinData, NoSectionIsRequired) {
 
 TEST(SkinData, MaskedFrameRulesApplyOnLoad) {
     TbsCompressedStoredSkin stored(nullptr);
-    fixture::StoreSkin(stored, "[PICTURES]\nmask=mask.bmp\n[FORMINFO]\nclientrect=4,23,154,131\nmaskrectarea=0,0,0,0\n"
-                               "lefttoppoint=13,27\nrightbottompoint=152,129\nhittestlefttoppoint=0,8\n");
+    fixture::StoreSkin(
+        stored,
+        "[PICTURES]\nmask=mask.bmp\n[FORMINFO]\nclientrect=4,23,154,131\nmaskrectarea=0,0,0,0\n"
+        "lefttoppoint=13,27\nrightbottompoint=152,129\nhittestlefttoppoint=0,8\n");
     TbsSkinData data(nullptr);
     data.LoadStoredSkin(stored);
     EXPECT_EQ(data.MaskName(), "mask.bmp");
@@ -227,7 +231,8 @@ TEST(SkinData, FailedLoadsLeaveNoSkinAndEndTheChange) {
     fixture::StoreSkin(good, "[SKINCONTROLS]\ncount=1\n0=tab:tab\n[LAYERFRAME]\npictureindex=0\n",
                        {fixture::MakePicture(4, 4, framework::TPixelFormat::pf24bit)});
 
-    std::vector<uint8_t> package = fixture::PackageBytes("[VERSION]\n", {fixture::MakePicture(8, 8, framework::TPixelFormat::pf8bit, 4)});
+    std::vector<uint8_t> package = fixture::PackageBytes(
+        "[VERSION]\n", {fixture::MakePicture(8, 8, framework::TPixelFormat::pf8bit, 4)});
     std::vector<uint8_t> lyingBmp = package;
     lyingBmp[11 + 28] = 16;  // the active picture's bit depth (version, 3 flags, count, then the image)
     std::vector<uint8_t> versionFour = package;
@@ -251,7 +256,9 @@ TEST(SkinData, FailedLoadsLeaveNoSkinAndEndTheChange) {
         {"damaged zlib stream", damaged, expectThrow(EDecompressionError("x"))},
         {"truncated zlib stream", truncated, expectThrow(framework::EReadError("x"))},
         {"lying bitmap header", fixture::Deflate(lyingBmp), expectThrow(framework::EInvalidGraphic("x"))},
-        {"malformed rect", fixture::Deflate(fixture::PackageBytes("[SKINCONTROLS]\ncount=2\n0=a:tab\n1=b:tab\n[b]\nskinrect=1,2\n")),
+        {"malformed rect",
+         fixture::Deflate(
+             fixture::PackageBytes("[SKINCONTROLS]\ncount=2\n0=a:tab\n1=b:tab\n[b]\nskinrect=1,2\n")),
          expectThrow(framework::EConvertError("x"))},
         {"package version 4", fixture::Deflate(versionFour),
          [](TbsSkinData& d, TbsCompressedStoredSkin& s) { EXPECT_NO_THROW(d.LoadStoredSkin(s)); }},
@@ -296,9 +303,11 @@ TEST(SkinData, RefusedPackageVersionIsReported) {
 
 TEST(SkinData, ClearRecordsKeepsValuesButDropsPicturesAndIndexes) {
     TbsCompressedStoredSkin stored(nullptr);
-    fixture::StoreSkin(stored, "[POPUPWINDOW]\nwindowpictureindex=0\nitemsrect=1,2,3,4\n[HINTWINDOW]\nwindowpictureindex=0\n"
-                               "[LAYERFRAME]\npictureindex=0\n[SKINCOLORS]\ncwindow=5\n[SKINOBJECTS]\ncount=1\n0=c:caption\n",
-                       {fixture::MakePicture(2, 2, framework::TPixelFormat::pf24bit)});
+    fixture::StoreSkin(
+        stored,
+        "[POPUPWINDOW]\nwindowpictureindex=0\nitemsrect=1,2,3,4\n[HINTWINDOW]\nwindowpictureindex=0\n"
+        "[LAYERFRAME]\npictureindex=0\n[SKINCOLORS]\ncwindow=5\n[SKINOBJECTS]\ncount=1\n0=c:caption\n",
+        {fixture::MakePicture(2, 2, framework::TPixelFormat::pf24bit)});
     TbsSkinData data(nullptr);
     data.LoadStoredSkin(stored);
     EXPECT_EQ(data.SkinColors().cWindow, 5u);
@@ -321,7 +330,8 @@ TEST(SkinData, SwitchesBroadcastOnlyRealChangesAtRunTime) {
     TbsSkinData data(nullptr);
     EXPECT_TRUE(data.SkinnableForm());
     EXPECT_FALSE(data.AnimationForAllWindows());
-    EXPECT_TRUE(data.EnableSkinEffects() && data.ShowButtonGlowFrames() && data.ShowCaptionButtonGlowFrames());
+    EXPECT_TRUE(data.EnableSkinEffects() && data.ShowButtonGlowFrames() &&
+                data.ShowCaptionButtonGlowFrames());
     EXPECT_TRUE(data.ShowLayeredBorders() && data.AeroBlurEnabled());
     EXPECT_EQ(data.SkinIndex(), 0);
 
@@ -332,8 +342,8 @@ TEST(SkinData, SwitchesBroadcastOnlyRealChangesAtRunTime) {
     data.SetShowLayeredBorders(false);
     data.SetAeroBlurEnabled(false);
     data.SetEnableSkinEffects(false);
-    EXPECT_EQ(forms.Messages(),
-              (std::vector<uint32_t>{SKM_SKINNABLEFORMCHANGED, SKM_LAYEREDBORDERSCHANGED, SKM_AEROBLURCHANGED}));
+    EXPECT_EQ(forms.Messages(), (std::vector<uint32_t>{SKM_SKINNABLEFORMCHANGED, SKM_LAYEREDBORDERSCHANGED,
+                                                       SKM_AEROBLURCHANGED}));
 
     forms.received.clear();
     data.SetLoading();
@@ -390,7 +400,8 @@ TEST(SkinData, ReferencesWithOtherOwnersAreClearedToo) {
 TEST(SkinData, SkinListAndIndex) {
     TbsCompressedSkinList list(nullptr);
     for (const char* name : {"zero", "one", "two"})
-        fixture::StoreSkin(list.Skins().Add().StoredSkin(), std::string("[VERSION]\nskinname=") + name + "\n");
+        fixture::StoreSkin(list.Skins().Add().StoredSkin(),
+                           std::string("[VERSION]\nskinname=") + name + "\n");
     FakeForms forms;
     forms.Add("f");
     TbsSkinData data(nullptr);
@@ -434,7 +445,8 @@ TEST(SkinData, BroadcastReachesFormsInTheirOrder) {
     forms.Add("last");
     auto* data = new TbsSkinData(&owner);
     TbsCompressedStoredSkin layered(nullptr);
-    fixture::StoreSkin(layered, "[LAYERFRAME]\npictureindex=0\n", {fixture::MakePicture(2, 2, framework::TPixelFormat::pf24bit)});
+    fixture::StoreSkin(layered, "[LAYERFRAME]\npictureindex=0\n",
+                       {fixture::MakePicture(2, 2, framework::TPixelFormat::pf24bit)});
     data->LoadStoredSkin(layered);
 
     forms.received.clear();
@@ -443,7 +455,8 @@ TEST(SkinData, BroadcastReachesFormsInTheirOrder) {
         << "layered borders with a frame picture: last form first, the layer window left out";
     forms.received.clear();
     data->SetShowLayeredBorders(false);
-    EXPECT_EQ(forms.Recipients(), (std::vector<std::string>{"owner", "first", "last"})) << "the owner form first";
+    EXPECT_EQ(forms.Recipients(), (std::vector<std::string>{"owner", "first", "last"}))
+        << "the owner form first";
     delete data;
 }
 

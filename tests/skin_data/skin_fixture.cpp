@@ -64,9 +64,12 @@ framework::TBitmap MakePicture(int32_t width, int32_t height, TPixelFormat forma
 }
 
 const std::vector<SamplePicture> kSamplePictures = {
-    {"main.bmp", 158, 136, TPixelFormat::pf8bit, 255},   {"active.bmp", 58, 102, TPixelFormat::pf8bit, 210},
-    {"pw.bmp", 61, 40, TPixelFormat::pf24bit, 0},        {"menuitems.bmp", 54, 100, TPixelFormat::pf8bit, 255},
-    {"controls.bmp", 539, 362, TPixelFormat::pf24bit, 0}, {"hw.bmp", 47, 21, TPixelFormat::pf8bit, 9},
+    {"main.bmp", 158, 136, TPixelFormat::pf8bit, 255},
+    {"active.bmp", 58, 102, TPixelFormat::pf8bit, 210},
+    {"pw.bmp", 61, 40, TPixelFormat::pf24bit, 0},
+    {"menuitems.bmp", 54, 100, TPixelFormat::pf8bit, 255},
+    {"controls.bmp", 539, 362, TPixelFormat::pf24bit, 0},
+    {"hw.bmp", 47, 21, TPixelFormat::pf8bit, 9},
     {"mdibg.bmp", 100, 100, TPixelFormat::pf8bit, 256},
 };
 

@@ -32,7 +32,8 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 
 // A picture with a pattern; palette formats get `paletteSize` grey entries.
-framework::TBitmap MakePicture(int32_t width, int32_t height, framework::TPixelFormat format, int paletteSize = 0);
+framework::TBitmap MakePicture(int32_t width, int32_t height, framework::TPixelFormat format,
+                               int paletteSize = 0);
 
 // The pictures of the sample skin, in package order, with their file names.
 struct SamplePicture {
@@ -47,7 +48,8 @@ extern const std::vector<SamplePicture> kSamplePictures;  // the frame picture f
 void WriteSampleSkin(const std::filesystem::path& folder);
 
 // A version-3 package of the given INI text (lines split at line ends) and pictures.
-std::vector<uint8_t> PackageBytes(const std::string& iniText, const std::vector<framework::TBitmap>& active = {},
+std::vector<uint8_t> PackageBytes(const std::string& iniText,
+                                  const std::vector<framework::TBitmap>& active = {},
                                   const framework::TBitmap& frame = {});
 // The zlib stream of some bytes, at level max.
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& bytes);

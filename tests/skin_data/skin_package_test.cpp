@@ -29,7 +29,8 @@ void PutPicture(std::vector<uint8_t>& out, const TBitmap& picture) {
 
 void PutFlaggedPicture(std::vector<uint8_t>& out, const TBitmap* picture) {
     out.push_back(picture ? 0 : 1);
-    if (picture) PutPicture(out, *picture);
+    if (picture)
+        PutPicture(out, *picture);
 }
 
 void PutInt32(std::vector<uint8_t>& out, int32_t v) {

@@ -24,7 +24,9 @@ Outcome Skinpack(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-int Lines(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
+int Lines(const std::string& text) {
+    return int(std::count(text.begin(), text.end(), '\n'));
+}
 
 class SkinpackTest : public ::testing::Test {
 protected:
@@ -40,11 +42,13 @@ TEST_F(SkinpackTest, PackUnpackPackGivesIdenticalBytes) {
     ASSERT_EQ(Skinpack({"pack", Path("skin/skin.ini"), Path("one.skn")}).status, 0);
     Outcome unpack = Skinpack({"unpack", Path("one.skn"), Path("unpacked")});
     ASSERT_EQ(unpack.status, 0) << unpack.err;
-    for (const auto& p : fixture::kSamplePictures) EXPECT_TRUE(fs::exists(folder_ / "unpacked" / p.file)) << p.file;
+    for (const auto& p : fixture::kSamplePictures)
+        EXPECT_TRUE(fs::exists(folder_ / "unpacked" / p.file)) << p.file;
     EXPECT_TRUE(fs::exists(folder_ / "unpacked/skin.ini"));
     ASSERT_EQ(Skinpack({"pack", Path("unpacked/skin.ini"), Path("two.skn")}).status, 0);
     EXPECT_EQ(fixture::ReadBytes(folder_ / "one.skn"), fixture::ReadBytes(folder_ / "two.skn"));
-    EXPECT_EQ(fixture::ReadBytes(folder_ / "skin/main.bmp"), fixture::ReadBytes(folder_ / "unpacked/main.bmp"))
+    EXPECT_EQ(fixture::ReadBytes(folder_ / "skin/main.bmp"),
+              fixture::ReadBytes(folder_ / "unpacked/main.bmp"))
         << "pictures come back byte for byte";
 }
 
@@ -54,7 +58,8 @@ TEST_F(SkinpackTest, BarePackIsTheFormDataStream) {
     stored.PackSkinFolder(Path("skin/skin.ini"));
     EXPECT_EQ(fixture::ReadBytes(folder_ / "bare.zlib"), stored.CompressedData());
     ASSERT_EQ(Skinpack({"pack", Path("skin/skin.ini"), Path("file.skn")}).status, 0);
-    EXPECT_EQ(Skinpack({"info", "--json", Path("bare.zlib")}).out, Skinpack({"info", "--json", Path("file.skn")}).out);
+    EXPECT_EQ(Skinpack({"info", "--json", Path("bare.zlib")}).out,
+              Skinpack({"info", "--json", Path("file.skn")}).out);
 }
 
 TEST_F(SkinpackTest, InfoJsonDescribesTheLoadedSkin) {
@@ -63,7 +68,9 @@ TEST_F(SkinpackTest, InfoJsonDescribesTheLoadedSkin) {
         ASSERT_EQ(info.status, 0) << info.err;
         auto j = nlohmann::json::parse(info.out);
         EXPECT_EQ(j["version"], 3);
-        EXPECT_EQ(j["frame"], (nlohmann::json{{"width", 158}, {"height", 136}, {"bpp", 8}, {"offset", 5}, {"size", 22834}}));
+        EXPECT_EQ(
+            j["frame"],
+            (nlohmann::json{{"width", 158}, {"height", 136}, {"bpp", 8}, {"offset", 5}, {"size", 22834}}));
         EXPECT_TRUE(j["inactiveFrame"].is_null());
         EXPECT_TRUE(j["mask"].is_null());
         ASSERT_EQ(j["activePictures"].size(), 6u);
@@ -86,17 +93,26 @@ TEST_F(SkinpackTest, InfoJsonDescribesTheLoadedSkin) {
 }
 
 TEST_F(SkinpackTest, SkippedEntriesAreListed) {
-    fixture::WriteFile(folder_ / "odd.ini", "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n"
-                                            "[SKINCONTROLS]\ncount=2\n0=tab:Tab\n1=t:tab\n");
+    fixture::WriteFile(folder_ / "odd.ini",
+                       "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n"
+                       "[SKINCONTROLS]\ncount=2\n0=tab:Tab\n1=t:tab\n");
     auto j = nlohmann::json::parse(Skinpack({"info", "--json", Path("odd.ini")}).out);
-    EXPECT_EQ(j["skipped"], (nlohmann::json::array({{{"list", "SKINCONTROLS"}, {"index", 0}, {"entry", "tab:Tab"}}})));
+    EXPECT_EQ(j["skipped"],
+              (nlohmann::json::array({{{"list", "SKINCONTROLS"}, {"index", 0}, {"entry", "tab:Tab"}}})));
     EXPECT_EQ(j["controls"].size(), 1u);
 }
 
 TEST_F(SkinpackTest, WrongUseExitsWithTwo) {
     const std::vector<std::vector<std::string>> uses = {
-        {}, {"explode"}, {"pack", Path("skin/skin.ini")}, {"info"}, {"info", "a", "b"},
-        {"info", "--verbose", "a"}, {"unpack", "a"}, {"pack", "--json", "a", "b"}, {"info", "--bare", "a"},
+        {},
+        {"explode"},
+        {"pack", Path("skin/skin.ini")},
+        {"info"},
+        {"info", "a", "b"},
+        {"info", "--verbose", "a"},
+        {"unpack", "a"},
+        {"pack", "--json", "a", "b"},
+        {"info", "--bare", "a"},
     };
     for (const auto& args : uses) {
         Outcome run = Skinpack(args);
@@ -147,7 +163,8 @@ TEST_F(SkinpackTest, BadInputExitsWithOneAndOneLineNamingTheFile) {
 
 TEST_F(SkinpackTest, UnpackKeepsPicturesInsideTheOutputFolder) {
     fixture::WriteFile(folder_ / "skin/escape.ini",
-                       "[VERSION]\n[PICTURES]\nactivepicturescount=1\n0=../main.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+                       "[VERSION]\n[PICTURES]\nactivepicturescount=1\n0=../"
+                       "main.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
     fs::copy_file(folder_ / "skin/main.bmp", folder_ / "main.bmp");
     ASSERT_EQ(Skinpack({"pack", Path("skin/escape.ini"), Path("escape.skn")}).status, 0);
     Outcome run = Skinpack({"unpack", Path("escape.skn"), Path("out")});

@@ -15,7 +15,8 @@ namespace {
 // One section "s" holding one key "k" with the given value (or no key at all).
 IniDocument Section(const std::optional<std::string>& value) {
     std::vector<std::string> lines = {"[s]"};
-    if (value) lines.push_back("k=" + *value);
+    if (value)
+        lines.push_back("k=" + *value);
     return IniDocument(lines);
 }
 
@@ -50,7 +51,8 @@ TEST(ValueEncoding, Integers) {
         {"-", -1},
         {std::nullopt, -1},
     };
-    for (const Case& c : cases) EXPECT_EQ(Read<int32_t>(c.value, -1), c.expected) << c.value.value_or("(missing)");
+    for (const Case& c : cases)
+        EXPECT_EQ(Read<int32_t>(c.value, -1), c.expected) << c.value.value_or("(missing)");
 }
 
 TEST(ValueEncoding, Colours) {
@@ -75,9 +77,10 @@ TEST(ValueEncoding, BooleansAreTrueForExactlyOne) {
         std::optional<std::string> value;
         bool expected;
     };
-    const Case cases[] = {{"1", true},  {"0x1", true}, {"+1", true},  {"0", false},     {"2", false},
+    const Case cases[] = {{"1", true},     {"0x1", true}, {"+1", true},  {"0", false}, {"2", false},
                           {"true", false}, {"", false},   {"-1", false}, {"01", true}, {std::nullopt, false}};
-    for (const Case& c : cases) EXPECT_EQ(Read<bool>(c.value, false), c.expected) << c.value.value_or("(missing)");
+    for (const Case& c : cases)
+        EXPECT_EQ(Read<bool>(c.value, false), c.expected) << c.value.value_or("(missing)");
     EXPECT_TRUE(Read<bool>(std::nullopt, true)) << "a missing key keeps the default";
 }
 
@@ -103,7 +106,8 @@ TEST(ValueEncoding, MalformedRectsAndPointsRaiseTheConversionError) {
     for (const char* value : {"", "1,2,3", "1,2,,4", "a,b,c,d", ",,,", "1,2,3,-", "2147483648,0,0,0",
                               "99999999999999999999999999,1,2,3"})
         EXPECT_THROW(ParseRect(value), framework::EConvertError) << value;
-    for (const char* value : {"", "5", "5,", ",5", "x,y"}) EXPECT_THROW(ParsePoint(value), framework::EConvertError) << value;
+    for (const char* value : {"", "5", "5,", ",5", "x,y"})
+        EXPECT_THROW(ParsePoint(value), framework::EConvertError) << value;
     EXPECT_EQ(ParsePoint("13, 27"), (Point{13, 27}));
     EXPECT_EQ(ParsePoint("-1,-2,9"), (Point{1, 2}));
     EXPECT_THROW(Read<Rect>("", {}), framework::EConvertError) << "a present empty skinrect";

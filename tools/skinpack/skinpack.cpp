@@ -7,8 +7,8 @@
 
 #include "framework/graphics/bmp.h"
 #include "skin/data/compressed_stored_skin.h"
-#include "skin/data/ini_document.h"
 #include "skin/data/indexed_list.h"
+#include "skin/data/ini_document.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/value_encoding.h"
@@ -36,29 +36,43 @@ struct InputError : std::runtime_error {
 
 // The class name of an error the skin services raise, most derived first.
 std::string ErrorClass(const std::exception& e) {
-    if (dynamic_cast<const skin::EDecompressionError*>(&e)) return "EDecompressionError";
-    if (dynamic_cast<const skin::ECompressionError*>(&e)) return "ECompressionError";
-    if (dynamic_cast<const skin::EZlibError*>(&e)) return "EZlibError";
-    if (dynamic_cast<const framework::EInvalidGraphic*>(&e)) return "EInvalidGraphic";
-    if (dynamic_cast<const framework::EConvertError*>(&e)) return "EConvertError";
-    if (dynamic_cast<const framework::EFOpenError*>(&e)) return "EFOpenError";
-    if (dynamic_cast<const framework::EFCreateError*>(&e)) return "EFCreateError";
-    if (dynamic_cast<const framework::EReadError*>(&e)) return "EReadError";
-    if (dynamic_cast<const framework::EWriteError*>(&e)) return "EWriteError";
-    if (dynamic_cast<const framework::EStreamError*>(&e)) return "EStreamError";
-    if (dynamic_cast<const framework::Exception*>(&e)) return "Exception";
+    if (dynamic_cast<const skin::EDecompressionError*>(&e))
+        return "EDecompressionError";
+    if (dynamic_cast<const skin::ECompressionError*>(&e))
+        return "ECompressionError";
+    if (dynamic_cast<const skin::EZlibError*>(&e))
+        return "EZlibError";
+    if (dynamic_cast<const framework::EInvalidGraphic*>(&e))
+        return "EInvalidGraphic";
+    if (dynamic_cast<const framework::EConvertError*>(&e))
+        return "EConvertError";
+    if (dynamic_cast<const framework::EFOpenError*>(&e))
+        return "EFOpenError";
+    if (dynamic_cast<const framework::EFCreateError*>(&e))
+        return "EFCreateError";
+    if (dynamic_cast<const framework::EReadError*>(&e))
+        return "EReadError";
+    if (dynamic_cast<const framework::EWriteError*>(&e))
+        return "EWriteError";
+    if (dynamic_cast<const framework::EStreamError*>(&e))
+        return "EStreamError";
+    if (dynamic_cast<const framework::Exception*>(&e))
+        return "Exception";
     return "error";
 }
 
 std::string RefusedPackageMessage(int32_t version) {
-    return "skin package version " + std::to_string(version) + " is above " + std::to_string(skin::kSkinPackageVersion) +
-           "; no skin loaded";
+    return "skin package version " + std::to_string(version) + " is above " +
+           std::to_string(skin::kSkinPackageVersion) + "; no skin loaded";
 }
 
-std::string NameAt(const std::vector<std::string>& names, size_t i) { return i < names.size() ? names[i] : ""; }
+std::string NameAt(const std::vector<std::string>& names, size_t i) {
+    return i < names.size() ? names[i] : "";
+}
 
 bool LooksLikeZlibHeader(const std::vector<uint8_t>& bytes) {
-    return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7 && (bytes[0] * 256 + bytes[1]) % 31 == 0;
+    return bytes.size() >= 2 && (bytes[0] & 0x0F) == 8 && (bytes[0] >> 4) <= 7 &&
+           (bytes[0] * 256 + bytes[1]) % 31 == 0;
 }
 
 int32_t LittleEndian32(const std::vector<uint8_t>& bytes) {
@@ -70,24 +84,29 @@ int32_t LittleEndian32(const std::vector<uint8_t>& bytes) {
 fs::path IniFileOfFolder(const fs::path& folder) {
     std::optional<fs::path> found;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (!entry.is_regular_file() || !skin::SameText(entry.path().extension().string(), ".ini")) continue;
-        if (found) throw InputError("the folder holds more than one INI file");
+        if (!entry.is_regular_file() || !skin::SameText(entry.path().extension().string(), ".ini"))
+            continue;
+        if (found)
+            throw InputError("the folder holds more than one INI file");
         found = entry.path();
     }
-    if (!found) throw InputError("the folder holds no INI file");
+    if (!found)
+        throw InputError("the folder holds no INI file");
     return *found;
 }
 
 void PackFolder(TbsCompressedStoredSkin& stored, const fs::path& iniPath) {
     stored.PackSkinFolder(iniPath.string());
-    if (!stored.IsEmpty()) return;
+    if (!stored.IsEmpty())
+        return;
     framework::TMemoryStream file;
     file.LoadFromFile(iniPath.string());
     skin::IniDocument ini(skin::SplitTextLines(
         std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size()))));
     std::string missing;
     for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
-        if (!ini.SectionExists(section)) missing += std::string(missing.empty() ? "" : ", ") + section;
+        if (!ini.SectionExists(section))
+            missing += std::string(missing.empty() ? "" : ", ") + section;
     throw InputError("the INI file lacks the section(s) " + missing + "; nothing was packed");
 }
 
@@ -111,9 +130,11 @@ std::string LoadInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
     }
     if (file.Size() >= 4 && LittleEndian32(file.Bytes()) > skin::kCompressedSkinFileVersion)
         throw InputError("compressed skin file version " + std::to_string(LittleEndian32(file.Bytes())) +
-                         " is above " + std::to_string(skin::kCompressedSkinFileVersion) + "; nothing loaded");
+                         " is above " + std::to_string(skin::kCompressedSkinFileVersion) +
+                         "; nothing loaded");
     stored.LoadFromStream(file);
-    if (stored.IsEmpty()) throw InputError("the compressed skin file holds no data");
+    if (stored.IsEmpty())
+        throw InputError("the compressed skin file holds no data");
     return "";
 }
 
@@ -122,23 +143,28 @@ skin::SkinPackage InflatePackage(const TbsCompressedStoredSkin& stored) {
     stored.DecompressTo(package);
     package.SetPosition(0);
     skin::SkinPackage result = skin::ReadSkinPackage(package);
-    if (result.Refused()) throw InputError(RefusedPackageMessage(result.layout.version));
+    if (result.Refused())
+        throw InputError(RefusedPackageMessage(result.layout.version));
     return result;
 }
 
 nlohmann::ordered_json PictureJson(const TBitmap& picture, const skin::PicturePlacement& at) {
-    return {{"width", picture.Width()}, {"height", picture.Height()}, {"bpp", picture.BitsPerPixel()},
-            {"offset", at.offset},      {"size", at.size}};
+    return {{"width", picture.Width()},
+            {"height", picture.Height()},
+            {"bpp", picture.BitsPerPixel()},
+            {"offset", at.offset},
+            {"size", at.size}};
 }
 
-nlohmann::ordered_json OptionalPictureJson(const TBitmap& picture, const std::optional<skin::PicturePlacement>& at) {
+nlohmann::ordered_json OptionalPictureJson(const TBitmap& picture,
+                                           const std::optional<skin::PicturePlacement>& at) {
     return at ? PictureJson(picture, *at) : nlohmann::ordered_json(nullptr);
 }
 
 std::string PictureText(const TBitmap& picture, const skin::PicturePlacement& at) {
     return std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()) + ", " +
-           std::to_string(picture.BitsPerPixel()) + " bits, " + std::to_string(at.size) + " bytes at offset " +
-           std::to_string(at.offset);
+           std::to_string(picture.BitsPerPixel()) + " bits, " + std::to_string(at.size) +
+           " bytes at offset " + std::to_string(at.offset);
 }
 
 std::string OptionalPictureText(const TBitmap& picture, const std::optional<skin::PicturePlacement>& at) {
@@ -157,8 +183,10 @@ template <class Record>
 std::string RecordsText(const std::vector<std::unique_ptr<Record>>& records, size_t shown) {
     std::string text = std::to_string(records.size());
     for (size_t i = 0; i < records.size() && i < shown; ++i)
-        text += (i == 0 ? ": " : ", ") + records[i]->IDName + " (" + std::string(records[i]->TypeName()) + ")";
-    if (records.size() > shown) text += ", ...";
+        text +=
+            (i == 0 ? ": " : ", ") + records[i]->IDName + " (" + std::string(records[i]->TypeName()) + ")";
+    if (records.size() > shown)
+        text += ", ...";
     return text;
 }
 
@@ -171,17 +199,19 @@ void PrintInfoJson(const skin::TbsSkinData& data, std::ostream& out) {
         active.push_back(p);
     }
     nlohmann::ordered_json skipped = nlohmann::ordered_json::array();
-    for (const auto& s : data.SkippedEntries()) skipped.push_back({{"list", s.list}, {"index", s.index}, {"entry", s.entry}});
-    nlohmann::ordered_json j = {{"version", layout.version},
-                                {"frame", OptionalPictureJson(data.FramePicture(), layout.frame)},
-                                {"inactiveFrame", OptionalPictureJson(data.InactiveFramePicture(), layout.inactiveFrame)},
-                                {"mask", OptionalPictureJson(data.FrameMask(), layout.mask)},
-                                {"activePictures", active},
-                                {"iniOffset", layout.iniOffset},
-                                {"iniLines", data.IniLineCount()},
-                                {"objects", RecordsJson(data.SkinObjects())},
-                                {"controls", RecordsJson(data.SkinControls())},
-                                {"skipped", skipped}};
+    for (const auto& s : data.SkippedEntries())
+        skipped.push_back({{"list", s.list}, {"index", s.index}, {"entry", s.entry}});
+    nlohmann::ordered_json j = {
+        {"version", layout.version},
+        {"frame", OptionalPictureJson(data.FramePicture(), layout.frame)},
+        {"inactiveFrame", OptionalPictureJson(data.InactiveFramePicture(), layout.inactiveFrame)},
+        {"mask", OptionalPictureJson(data.FrameMask(), layout.mask)},
+        {"activePictures", active},
+        {"iniOffset", layout.iniOffset},
+        {"iniLines", data.IniLineCount()},
+        {"objects", RecordsJson(data.SkinObjects())},
+        {"controls", RecordsJson(data.SkinControls())},
+        {"skipped", skipped}};
     out << j.dump(2) << "\n";
 }
 
@@ -189,14 +219,15 @@ void PrintInfoText(const skin::TbsSkinData& data, const fs::path& in, std::ostre
     const skin::SkinPackageLayout& layout = data.PackageLayout();
     out << in.string() << ": skin package version " << layout.version << "\n";
     out << "  frame picture:          " << OptionalPictureText(data.FramePicture(), layout.frame) << "\n";
-    out << "  inactive frame picture: " << OptionalPictureText(data.InactiveFramePicture(), layout.inactiveFrame) << "\n";
+    out << "  inactive frame picture: "
+        << OptionalPictureText(data.InactiveFramePicture(), layout.inactiveFrame) << "\n";
     out << "  frame mask:             " << OptionalPictureText(data.FrameMask(), layout.mask) << "\n";
     out << "  active pictures:        " << data.ActivePictures().size() << "\n";
     for (size_t i = 0; i < data.ActivePictures().size(); ++i)
         out << "    " << i << " " << NameAt(data.ActivePictureNames(), i) << ": "
             << PictureText(data.ActivePictures()[i], layout.activePictures[i]) << "\n";
-    out << "  INI text:               " << data.IniLineCount() << " lines, " << layout.iniSize << " bytes at offset "
-        << layout.iniOffset << "\n";
+    out << "  INI text:               " << data.IniLineCount() << " lines, " << layout.iniSize
+        << " bytes at offset " << layout.iniOffset << "\n";
     out << "  objects:                " << RecordsText(data.SkinObjects(), 5) << "\n";
     out << "  controls:               " << RecordsText(data.SkinControls(), 5) << "\n";
     out << "  skipped entries:        " << data.SkippedEntries().size() << "\n";
@@ -209,7 +240,8 @@ int Info(const fs::path& in, bool json, std::ostream& out) {
     LoadInput(stored, in);
     skin::TbsSkinData data(nullptr);
     data.LoadStoredSkin(stored);
-    if (data.Empty()) throw InputError(RefusedPackageMessage(data.PackageLayout().version));
+    if (data.Empty())
+        throw InputError(RefusedPackageMessage(data.PackageLayout().version));
     if (json)
         PrintInfoJson(data, out);
     else
@@ -235,12 +267,15 @@ int Pack(const fs::path& iniPath, const fs::path& outPath, bool bare) {
 
 // A picture file name from the INI text, as a path inside the output folder.
 fs::path PictureFileIn(const fs::path& folder, const std::string& name, const std::string& key) {
-    if (name.empty()) throw InputError("the package has a picture for PICTURES key \"" + key + "\" but no file name");
+    if (name.empty())
+        throw InputError("the package has a picture for PICTURES key \"" + key + "\" but no file name");
     fs::path relative(name);
     bool escapes = relative.is_absolute();
     for (const auto& part : relative)
-        if (part == "..") escapes = true;
-    if (escapes) throw InputError("picture file name \"" + name + "\" leads outside the output folder");
+        if (part == "..")
+            escapes = true;
+    if (escapes)
+        throw InputError("picture file name \"" + name + "\" leads outside the output folder");
     return folder / relative;
 }
 
@@ -252,7 +287,8 @@ void WritePicture(const TBitmap& picture, const fs::path& path) {
 int Unpack(const fs::path& in, const fs::path& outDir) {
     TbsCompressedStoredSkin stored(nullptr);
     std::string iniName = LoadInput(stored, in);
-    if (iniName.empty()) iniName = "skin.ini";
+    if (iniName.empty())
+        iniName = "skin.ini";
     skin::SkinPackage package = InflatePackage(stored);
     skin::IniDocument ini(package.iniLines);
     // Check every name first, so that a bad one leaves nothing half written.
@@ -260,11 +296,13 @@ int Unpack(const fs::path& in, const fs::path& outDir) {
         {&package.frame, "picture"}, {&package.inactiveFrame, "inactivepicture"}, {&package.mask, "mask"}};
     std::vector<std::pair<const TBitmap*, fs::path>> files;
     for (const auto& [picture, key] : framePictures)
-        if (!picture->Empty()) files.emplace_back(picture, PictureFileIn(outDir, ini.ReadString("PICTURES", key, ""), key));
+        if (!picture->Empty())
+            files.emplace_back(picture, PictureFileIn(outDir, ini.ReadString("PICTURES", key, ""), key));
     std::vector<skin::IndexedValue> names = skin::ReadIndexedList(ini, "PICTURES", "activepicturescount");
     auto nameOf = [&](size_t i) {
         for (const auto& name : names)
-            if (size_t(name.index) == i) return name.value;
+            if (size_t(name.index) == i)
+                return name.value;
         return std::string();
     };
     for (size_t i = 0; i < package.activePictures.size(); ++i)
@@ -285,7 +323,8 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         err << kUsage;
         return 2;
     };
-    if (args.empty()) return usage();
+    if (args.empty())
+        return usage();
     const std::string& command = args[0];
     std::vector<std::string> operands;
     bool bare = false, json = false;
@@ -299,13 +338,17 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         else
             operands.push_back(args[i]);
     }
-    if (command != "pack" && command != "unpack" && command != "info") return usage();
-    if (operands.size() != (command == "info" ? 1u : 2u)) return usage();
+    if (command != "pack" && command != "unpack" && command != "info")
+        return usage();
+    if (operands.size() != (command == "info" ? 1u : 2u))
+        return usage();
 
     const std::string& file = operands[0];
     try {
-        if (command == "pack") return Pack(operands[0], operands[1], bare);
-        if (command == "unpack") return Unpack(operands[0], operands[1]);
+        if (command == "pack")
+            return Pack(operands[0], operands[1], bare);
+        if (command == "unpack")
+            return Unpack(operands[0], operands[1]);
         return Info(operands[0], json, out);
     } catch (const InputError& e) {
         err << "skinpack: " << file << ": " << e.what() << "\n";
