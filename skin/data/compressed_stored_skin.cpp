@@ -5,23 +5,13 @@
 #include "framework/graphics/bitmap.h"
 #include "skin/data/ini_document.h"
 #include "skin/data/skin_package.h"
+#include "skin/data/stream_integers.h"
 #include "skin/data/value_encoding.h"
 #include "skin/data/zlib_streams.h"
 
 namespace skin {
 
 namespace {
-
-int32_t ReadInt32(framework::TStream& stream) {
-    uint8_t b[4];
-    stream.ReadBuffer(b, 4);
-    return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24));
-}
-
-void WriteInt32(framework::TStream& stream, int32_t value) {
-    uint8_t b[4] = {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
-    stream.WriteBuffer(b, 4);
-}
 
 std::vector<std::string> ReadTextFileLines(const std::string& path) {
     framework::TMemoryStream file;

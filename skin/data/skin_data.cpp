@@ -13,28 +13,25 @@ TbsSkinData::~TbsSkinData() {
     ClearRecords();
 }
 
-void TbsSkinData::SetSkinnableForm(bool value) {
-    if (value == skinnableForm_)
+void TbsSkinData::SetNotifiedSwitch(bool& field, bool value, uint32_t message) {
+    if (value == field)
         return;
-    skinnableForm_ = value;
-    if (BroadcastsChanges())
-        BroadcastSkinMessage(SKM_SKINNABLEFORMCHANGED);
+    field = value;
+    // Form data sets every switch while it is read; only real changes at run time are news.
+    if (!InState(framework::csDesigning) && !InState(framework::csLoading))
+        BroadcastSkinMessage(message);
+}
+
+void TbsSkinData::SetSkinnableForm(bool value) {
+    SetNotifiedSwitch(skinnableForm_, value, SKM_SKINNABLEFORMCHANGED);
 }
 
 void TbsSkinData::SetShowLayeredBorders(bool value) {
-    if (value == showLayeredBorders_)
-        return;
-    showLayeredBorders_ = value;
-    if (BroadcastsChanges())
-        BroadcastSkinMessage(SKM_LAYEREDBORDERSCHANGED);
+    SetNotifiedSwitch(showLayeredBorders_, value, SKM_LAYEREDBORDERSCHANGED);
 }
 
 void TbsSkinData::SetAeroBlurEnabled(bool value) {
-    if (value == aeroBlurEnabled_)
-        return;
-    aeroBlurEnabled_ = value;
-    if (BroadcastsChanges())
-        BroadcastSkinMessage(SKM_AEROBLURCHANGED);
+    SetNotifiedSwitch(aeroBlurEnabled_, value, SKM_AEROBLURCHANGED);
 }
 
 template <class T>

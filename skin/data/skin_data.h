@@ -149,9 +149,7 @@ protected:
 
 private:
     bool DesignMode() const { return InState(framework::csDesigning); }
-    bool BroadcastsChanges() const {
-        return !InState(framework::csDesigning) && !InState(framework::csLoading);
-    }
+    void SetNotifiedSwitch(bool& field, bool value, uint32_t message);
     template <class T>
     void Refer(T*& field, T* value);
     void LoadListEntry();

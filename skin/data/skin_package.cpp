@@ -1,6 +1,7 @@
 #include "skin/data/skin_package.h"
 
 #include "skin/data/ini_document.h"
+#include "skin/data/stream_integers.h"
 
 namespace skin {
 
@@ -22,15 +23,10 @@ namespace {
 */
 
 class PackageReader {
-public:
+  public:
     explicit PackageReader(framework::TStream& stream) : stream_(stream), start_(stream.Position()) {}
 
-    int32_t ReadInt32() {
-        uint8_t b[4];
-        stream_.ReadBuffer(b, 4);
-        return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) |
-                       (uint32_t(b[3]) << 24));
-    }
+    int32_t ReadInt32() { return skin::ReadInt32(stream_); }
 
     // A flag byte and, when it is 0, the picture that follows.
     std::optional<PicturePlacement> ReadFlaggedPicture(framework::TBitmap& into) {
@@ -62,16 +58,11 @@ public:
 
     int64_t Offset() { return stream_.Position() - start_; }
 
-private:
+  private:
     framework::TStream& stream_;
     int64_t start_;
     int64_t pixels_ = 0;
 };
-
-void WriteInt32(framework::TStream& stream, int32_t value) {
-    uint8_t b[4] = {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
-    stream.WriteBuffer(b, 4);
-}
 
 void WriteFlaggedPicture(framework::TStream& stream, const framework::TBitmap& picture) {
     uint8_t flag = picture.Empty() ? 1 : 0;

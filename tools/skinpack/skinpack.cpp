@@ -11,6 +11,7 @@
 #include "skin/data/ini_document.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_package.h"
+#include "skin/data/stream_integers.h"
 #include "skin/data/value_encoding.h"
 #include "skin/data/zlib_streams.h"
 
@@ -75,11 +76,6 @@ bool LooksLikeZlibHeader(const std::vector<uint8_t>& bytes) {
            (bytes[0] * 256 + bytes[1]) % 31 == 0;
 }
 
-int32_t LittleEndian32(const std::vector<uint8_t>& bytes) {
-    return int32_t(uint32_t(bytes[0]) | (uint32_t(bytes[1]) << 8) | (uint32_t(bytes[2]) << 16) |
-                   (uint32_t(bytes[3]) << 24));
-}
-
 // The skin INI file of a folder: the only *.ini file in it.
 fs::path IniFileOfFolder(const fs::path& folder) {
     std::optional<fs::path> found;
@@ -128,10 +124,10 @@ std::string LoadInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
         stored.ReadCompressedData(file);
         return "";
     }
-    if (file.Size() >= 4 && LittleEndian32(file.Bytes()) > skin::kCompressedSkinFileVersion)
-        throw InputError("compressed skin file version " + std::to_string(LittleEndian32(file.Bytes())) +
-                         " is above " + std::to_string(skin::kCompressedSkinFileVersion) +
-                         "; nothing loaded");
+    const int32_t version = file.Size() >= 4 ? skin::ReadInt32(file) : 0;
+    if (version > skin::kCompressedSkinFileVersion)
+        throw InputError("compressed skin file version " + std::to_string(version) + " is above " +
+                         std::to_string(skin::kCompressedSkinFileVersion) + "; nothing loaded");
     stored.LoadFromStream(file);
     if (stored.IsEmpty())
         throw InputError("the compressed skin file holds no data");
