@@ -1,4 +1,4 @@
-#include "skin/data/skin_data.h"
+#include "skin/data/bsSkinData.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -6,7 +6,7 @@
 #include "framework/graphics/bmp.h"
 #include "skin/data/skin_broadcast.h"
 #include "skin/data/skin_messages.h"
-#include "skin/data/zlib_streams.h"
+#include "skin/data/bszlibcompress.h"
 #include "skin_fixture.h"
 
 using namespace skin;
