@@ -30,9 +30,6 @@ framework::TBitmap LoadPictureFile(const std::string& folder, const std::string&
     return picture;
 }
 
-constexpr const char* kRequiredSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
-                                             "SKINCONTROLS"};
-
 }  // namespace
 
 std::string ExtractFileName(const std::string& path) {
@@ -78,7 +75,7 @@ void TbsCompressedStoredSkin::SetCompressedFileName(const std::string& path) {
 void TbsCompressedStoredSkin::PackSkinFolder(const std::string& iniPath) {
     std::vector<std::string> lines = ReadTextFileLines(iniPath);
     IniDocument ini(lines);
-    for (const char* section : kRequiredSections)
+    for (const char* section : kRequiredSkinSections)
         if (!ini.SectionExists(section))
             return;
 

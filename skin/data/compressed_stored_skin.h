@@ -16,6 +16,9 @@
 namespace skin {
 
 constexpr int32_t kCompressedSkinFileVersion = 3;
+// The sections PackSkinFolder needs before it packs anything.
+constexpr const char* kRequiredSkinSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
+                                                 "SKINCONTROLS"};
 
 class TbsCompressedStoredSkin : public framework::TComponent {
 public:

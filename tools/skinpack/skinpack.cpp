@@ -100,7 +100,7 @@ void PackFolder(TbsCompressedStoredSkin& stored, const fs::path& iniPath) {
     skin::IniDocument ini(skin::SplitTextLines(
         std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size()))));
     std::string missing;
-    for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
+    for (const char* section : skin::kRequiredSkinSections)
         if (!ini.SectionExists(section))
             missing += std::string(missing.empty() ? "" : ", ") + section;
     throw InputError("the INI file lacks the section(s) " + missing + "; nothing was packed");
