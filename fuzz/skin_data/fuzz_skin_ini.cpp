@@ -55,21 +55,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     skin::TbsDataSkinLayerFrame layer, layerAgain;
     LoadAndRoundTrip(layer, layerAgain, ini);
 
-    // Every record class against the first few sections of the text.
-    std::vector<std::string> sections = ini.SectionNames();
-    if (sections.size() > 8)
-        sections.resize(8);
-    for (const std::string& section : sections) {
-        for (std::string_view type : skin::SkinObjectTypeNames()) {
-            auto record = skin::CreateSkinObject(type, section),
-                 again = skin::CreateSkinObject(type, section);
-            LoadAndRoundTrip(*record, *again, ini);
-        }
-        for (std::string_view type : skin::SkinControlTypeNames()) {
-            auto record = skin::CreateSkinControl(type, section),
-                 again = skin::CreateSkinControl(type, section);
-            LoadAndRoundTrip(*record, *again, ini);
-        }
+    // Each of the first sections read by one object class and one control class, chosen by the
+    // section's position, so that every class meets every kind of section over the runs.
+    const std::vector<std::string_view> objectTypes = skin::SkinObjectTypeNames();
+    const std::vector<std::string_view> controlTypes = skin::SkinControlTypeNames();
+    const std::vector<std::string> sections = ini.SectionNames();
+    const size_t pick = size > 0 ? data[0] : 0;
+    for (size_t i = 0; i < sections.size() && i < 8; ++i) {
+        const std::string_view objectType = objectTypes[(pick + i) % objectTypes.size()];
+        const std::string_view controlType = controlTypes[(pick + i) % controlTypes.size()];
+        auto object = skin::CreateSkinObject(objectType, sections[i]);
+        auto objectAgain = skin::CreateSkinObject(objectType, sections[i]);
+        LoadAndRoundTrip(*object, *objectAgain, ini);
+        auto control = skin::CreateSkinControl(controlType, sections[i]);
+        auto controlAgain = skin::CreateSkinControl(controlType, sections[i]);
+        LoadAndRoundTrip(*control, *controlAgain, ini);
     }
     return 0;
 }
