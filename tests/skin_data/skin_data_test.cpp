@@ -1,12 +1,11 @@
-#include "skin/data/bsSkinData.h"
-
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 #include "framework/graphics/bmp.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/data/bszlibcompress.h"
 #include "skin/data/skin_broadcast.h"
 #include "skin/data/skin_messages.h"
-#include "skin/data/bszlibcompress.h"
 #include "skin_fixture.h"
 
 using namespace skin;
@@ -23,7 +22,7 @@ struct Received {
 
 // Forms the broadcast reaches, recording what each one receives and the component's state then.
 class FakeForms {
-public:
+  public:
     FakeForms() {
         previous_ = SetAppFormsProvider([this] {
             std::vector<AppForm> forms;
@@ -56,7 +55,7 @@ public:
 
     std::vector<Received> received;
 
-private:
+  private:
     struct Form {
         std::string name;
         const TComponent* component;
@@ -70,7 +69,7 @@ const std::vector<uint32_t> kLoadMessages = {SKM_BEFORECHANGESKINDATA, SKM_CHANG
                                              SKM_AFTERCHANGESKINDATA};
 
 class SampleSkin : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         folder_ = new fixture::TempFolder("sample_skin");
         fixture::WriteSampleSkin(folder_->path());
