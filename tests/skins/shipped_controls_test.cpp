@@ -13,10 +13,11 @@ namespace {
 using namespace skin;
 using shipped::Control;
 using shipped::ExpectKeys;
-using shipped::kLeftOut;
 using shipped::KeyValue;
+using shipped::kLeftOut;
 using shipped::Skin;
 
+// clang-format off
 // Every control type and the sections of that type a skin offers the skinned controls.
 struct TypeSections {
     const char* type;
@@ -155,12 +156,12 @@ const KeyValue kVUpDown[] = {
     {"activedownbuttonrect", "499,117,517,135"},
     {"downdownbuttonrect", "499,136,517,154"},
 };
+// clang-format on
 
 TEST(ShippedControls, OneSectionForEveryNamedControlWithItsType) {
     std::map<std::string, std::string> typeOf;
     for (const TypeSections& t : kControlSections)
-        for (const char* section : t.sections)
-            typeOf[section] = t.type;
+        for (const char* section : t.sections) typeOf[section] = t.type;
 
     const auto& controls = Skin().SkinControls();
     EXPECT_EQ(controls.size(), 63u);

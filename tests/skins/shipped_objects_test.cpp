@@ -10,11 +10,12 @@ namespace {
 
 using namespace skin;
 using shipped::ExpectKeys;
-using shipped::kLeftOut;
 using shipped::KeyValue;
+using shipped::kLeftOut;
 using shipped::Object;
 using shipped::Skin;
 
+// clang-format off
 struct Listed {
     const char* name;
     const char* type;
@@ -110,6 +111,7 @@ const KeyValue kMenuItem[] = {
     {"arrowimagerect", "0,0,0,0", kLeftOut},
     {"activearrowimagerect", "0,0,0,0", kLeftOut},
 };
+// clang-format on
 
 TEST(ShippedObjects, ListedInOrderWithTheirRecordClasses) {
     const auto& objects = Skin().SkinObjects();

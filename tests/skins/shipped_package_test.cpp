@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
+#include "shipped_skin_fixture.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skins/shipped_skin.h"
-#include "shipped_skin_fixture.h"
 
 namespace {
 
@@ -43,6 +43,7 @@ struct PictureAt {
     int64_t offset, size;
 };
 
+// clang-format off
 const PictureAt kFramePicture = {"main.bmp", 158, 136, 8, 5, 22834};
 const PictureAt kActivePictures[] = {
     {"active.bmp", 58, 102, 8, 22845, 7014},
@@ -52,6 +53,8 @@ const PictureAt kActivePictures[] = {
     {"hw.bmp", 47, 21, 8, 630441, 1098},
     {"mdibg.bmp", 100, 100, 8, 631539, 11078},
 };
+// clang-format on
+
 constexpr int64_t kIniOffset = 642617;
 
 void ExpectPicture(const PictureAt& expected, const framework::TBitmap& picture,

@@ -7,10 +7,11 @@
 namespace {
 
 using shipped::ExpectKeys;
-using shipped::kLeftOut;
 using shipped::KeyValue;
+using shipped::kLeftOut;
 using shipped::Skin;
 
+// clang-format off
 // The frame's values reach the frame unchanged: no mask is named, so the mask area and hit-test
 // points keep their text, and the corner points already lie inside the client rectangle.
 const KeyValue kFormInfo[] = {
@@ -91,13 +92,16 @@ const KeyValue kHintWindow[] = {
     {"stretcheffect", "0", kLeftOut},
     {"stretchtype", "stfull", kLeftOut},
 };
+// clang-format on
 
 TEST(ShippedSections, FormInfoReachesTheFrameUnchanged) {
     ExpectKeys(Skin().FormInfo(), "FORMINFO", kFormInfo);
     EXPECT_TRUE(Skin().MaskName().empty());
 }
 
-TEST(ShippedSections, SkinColors) { ExpectKeys(Skin().SkinColors(), "SKINCOLORS", kSkinColors); }
+TEST(ShippedSections, SkinColors) {
+    ExpectKeys(Skin().SkinColors(), "SKINCOLORS", kSkinColors);
+}
 
 TEST(ShippedSections, PopupAndHintWindows) {
     ExpectKeys(Skin().PopupWindow(), "POPUPWINDOW", kPopupWindow);

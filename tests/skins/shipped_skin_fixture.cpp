@@ -61,8 +61,8 @@ void ExpectValues(const skin::IniDocument& held, std::string_view section,
         }
         EXPECT_EQ(*value, e.value);
         bool written = ShippedIni().Find(section, e.key) != nullptr;
-        EXPECT_EQ(written, e.written) << (e.written ? "the shipped section leaves the key out"
-                                                    : "the shipped section writes the key");
+        EXPECT_EQ(written, e.written)
+            << (e.written ? "the shipped section leaves the key out" : "the shipped section writes the key");
     }
 }
 
