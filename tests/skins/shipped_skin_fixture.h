@@ -31,9 +31,13 @@ struct KeyValue {
 };
 inline constexpr bool kLeftOut = false;
 
-// Checks every entry of `expected` against a loaded record (anything with Save(IniDocument&)) whose
-// keys live in `section`: the record reads the key, holds that value, and the shipped text writes
-// the key or leaves it out as the entry says.
+// Checks every entry of `expected` against a loaded record whose keys live in `section`: the record
+// reads the key, holds that value, and the shipped text writes the key or leaves it out as the
+// entry says. The record's values are taken from its own save, which writes every key it reads.
+template <class Record>
+void ExpectKeys(const Record& record, std::string_view section, std::span<const KeyValue> expected);
+
+// The same against the values a record saved into `held`.
 void ExpectValues(const skin::IniDocument& held, std::string_view section,
                   std::span<const KeyValue> expected);
 
