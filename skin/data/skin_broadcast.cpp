@@ -2,12 +2,32 @@
 
 #include <algorithm>
 
+#include "framework/forms/application.h"
+#include "platform/window/message_loop.h"
+
 namespace skin {
 
 namespace {
 
+// The framework application's forms in the order they were made. Each form's window is taken (made
+// if need be) now, and the send goes to that window, which the window system refuses once it is
+// gone: a form freed by an earlier notice of the same broadcast is simply skipped.
+std::vector<AppForm> FrameworkForms() {
+    std::vector<AppForm> forms;
+    framework::TApplication* application = framework::Application;
+    if (!application) return forms;
+    for (int i = 0; i < application->FormCount(); ++i) {
+        framework::TForm* form = application->Forms(i);
+        const platform::HWND window = form->Handle();
+        forms.push_back({form, form->ClassName(), [window](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+                             platform::SendMessage(window, message, wParam, lParam);
+                         }});
+    }
+    return forms;
+}
+
 AppFormsProvider& Provider() {
-    static AppFormsProvider provider;
+    static AppFormsProvider provider = FrameworkForms;
     return provider;
 }
 

@@ -2,8 +2,8 @@
 //
 // The forms list, window handles and SendMessage belong to the framework and the window system.
 // They reach the skin data through one seam: a provider of the application's forms, each with its
-// class name and a synchronous send call. The framework installs it when the application starts;
-// until then there are no forms and broadcasts reach nobody.
+// class name and a synchronous send call. The provider in place from the start lists the forms of
+// the framework's application (none while there is no application); tests may replace it.
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/forms/application.h"
+#include "platform/display/headless_display.h"
+
 using namespace skin;
 using framework::TComponent;
 
@@ -44,6 +47,37 @@ TEST(SkinBroadcast, WithoutAProviderThereAreNoForms) {
     SetAppFormsProvider([] { return std::vector<AppForm>{{nullptr, "TForm1", {}}}; });
     EXPECT_EQ(ApplicationForms().size(), 1u);
     SetAppFormsProvider(previous);
+}
+
+class TForm1 : public framework::TForm {
+public:
+    using TForm::TForm;
+    std::vector<uint32_t> heard;
+
+protected:
+    void Dispatch(framework::TMessage& message) override {
+        if (message.Msg >= 0x4C9 && message.Msg <= 0x594) heard.push_back(message.Msg);
+        TForm::Dispatch(message);
+    }
+};
+
+TEST(SkinBroadcast, TheProviderFromTheStartListsTheApplicationsFormsInOrder) {
+    EXPECT_TRUE(ApplicationForms().empty()) << "no application: no forms";
+    platform::HeadlessDisplay display;
+    framework::TApplication application;
+    auto* main = application.CreateForm<TForm1>();
+    auto* second = new framework::TForm(main);
+    const std::vector<AppForm> forms = ApplicationForms();
+    ASSERT_EQ(forms.size(), 2u);
+    EXPECT_EQ(forms[0].form, main);
+    EXPECT_EQ(forms[0].className, "TForm1");
+    EXPECT_EQ(forms[1].form, second);
+    EXPECT_EQ(forms[1].className, "TForm");
+    EXPECT_TRUE(main->HandleAllocated()) << "listing a form makes its window";
+    forms[0].send(0x4C9, 0, 1000);
+    EXPECT_EQ(main->heard, std::vector<uint32_t>{0x4C9});
+    delete second;
+    forms[1].send(0x4CA, 0, 1000);  // a form gone meanwhile is skipped
 }
 
 }  // namespace
