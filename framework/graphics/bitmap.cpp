@@ -3,6 +3,9 @@
 #include <array>
 #include <climits>
 
+#include "framework/graphics/canvas.h"
+#include "platform/gfx/dc.h"
+
 namespace framework {
 
 namespace {
@@ -91,10 +94,12 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
         indexes_.assign(size_t(width) * size_t(height), 0);
         ShowIndexes();
     }
+    canvas_.Rebind(surface_);
 }
 
 void TBitmap::Clear() {
     *this = TBitmap();
+    canvas_.Rebind(surface_);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {
@@ -168,6 +173,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
     bmp_ = std::move(image.format);
     surface_ = std::move(image.pixels);
     indexes_ = std::move(image.indexes);
+    canvas_.Rebind(surface_);
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
@@ -184,6 +190,41 @@ void TBitmap::SaveToStream(TStream& stream) const {
 void TBitmap::SaveToFile(const std::string& path) const {
     TFileStream file(path, FileMode::Create);
     SaveToStream(file);
+}
+
+// --- The bitmap's canvas ---------------------------------------------------------------------
+
+BitmapCanvas::BitmapCanvas() = default;
+
+BitmapCanvas& BitmapCanvas::operator=(const BitmapCanvas&) {
+    // The canvas object stays (whoever holds it keeps drawing on this bitmap); its context goes.
+    DropContext();
+    return *this;
+}
+
+BitmapCanvas::~BitmapCanvas() { DropContext(); }
+
+void BitmapCanvas::DropContext() {
+    if (canvas_) canvas_->SetHandle(nullptr);
+    if (dc_) platform::DeleteDC(dc_);
+    dc_ = nullptr;
+    bound_ = nullptr;
+}
+
+TCanvas& BitmapCanvas::For(platform::Surface& pixels) {
+    if (!canvas_) canvas_ = std::make_unique<TCanvas>();
+    const platform::Size size{pixels.width(), pixels.height()};
+    if (!dc_ || bound_ != &pixels || size_ != size) Rebind(pixels);
+    return *canvas_;
+}
+
+void BitmapCanvas::Rebind(platform::Surface& pixels) {
+    if (!canvas_) return;
+    DropContext();
+    dc_ = platform::CreateSurfaceDC(&pixels, {0, 0}, nullptr);
+    bound_ = &pixels;
+    size_ = {pixels.width(), pixels.height()};
+    canvas_->SetHandle(dc_);
 }
 
 }  // namespace framework

@@ -7,12 +7,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/core/stream.h"
 #include "framework/graphics/bmp.h"
 #include "platform/color.h"
+#include "platform/gfx/gdi_object.h"
 #include "platform/gfx/surface.h"
 
 namespace framework {
@@ -25,6 +27,31 @@ class EOutOfResources : public Exception {
 };
 
 int BitsPerPixel(TPixelFormat format);
+
+class TCanvas;
+
+// The canvas of a bitmap: one canvas object for the bitmap's life, drawing through a device
+// context over the bitmap's pixels that is made again whenever the pixels are replaced or resized.
+// A copy of a bitmap starts without one; it plays no part in comparing bitmaps.
+class BitmapCanvas {
+public:
+    BitmapCanvas();
+    BitmapCanvas(const BitmapCanvas&) : BitmapCanvas() {}
+    BitmapCanvas& operator=(const BitmapCanvas&);
+    ~BitmapCanvas();
+    friend bool operator==(const BitmapCanvas&, const BitmapCanvas&) { return true; }
+
+    TCanvas& For(platform::Surface& pixels);
+    // The pixels changed place or size: an existing canvas draws on them from now on.
+    void Rebind(platform::Surface& pixels);
+
+private:
+    void DropContext();
+    std::unique_ptr<TCanvas> canvas_;
+    platform::HDC dc_ = nullptr;
+    const platform::Surface* bound_ = nullptr;
+    platform::Size size_;
+};
 
 class TBitmap {
 public:
@@ -67,6 +94,9 @@ public:
     void SaveToStream(TStream& stream) const;
     void SaveToFile(const std::string& path) const;
 
+    // Draws on the bitmap's pixels (palette bitmaps map drawn colours to their palette when saved).
+    TCanvas& Canvas() { return canvas_.For(surface_); }
+
     friend bool operator==(const TBitmap&, const TBitmap&) = default;
 
 private:
@@ -77,6 +107,7 @@ private:
     BmpFormat bmp_;  // bit depth, palette and the fields written back as read
     platform::Surface surface_;
     std::vector<uint8_t> indexes_;
+    BitmapCanvas canvas_;
 };
 
 }  // namespace framework

@@ -1,5 +1,6 @@
 #include "framework/graphics/canvas.h"
 
+#include "framework/graphics/bitmap.h"
 #include "platform/gfx/text.h"
 
 namespace framework {
@@ -165,5 +166,9 @@ void TCanvas::StretchDraw(const Rect& dest, Surface& picture) {
     CopyRect(dest, from, {0, 0, picture.width(), picture.height()});
     DeleteDC(source);
 }
+
+void TCanvas::Draw(int32_t x, int32_t y, TBitmap& picture) { Draw(x, y, picture.Surface()); }
+
+void TCanvas::StretchDraw(const Rect& dest, TBitmap& picture) { StretchDraw(dest, picture.Surface()); }
 
 }  // namespace framework

@@ -15,6 +15,8 @@
 
 namespace framework {
 
+class TBitmap;
+
 enum class TPenStyle { psSolid, psClear };
 enum class TBrushStyle { bsSolid, bsClear };
 
@@ -94,6 +96,8 @@ public:
     // Draws a surface's pixels at (x, y), or scaled into `dest`.
     void Draw(int32_t x, int32_t y, platform::Surface& picture);
     void StretchDraw(const platform::Rect& dest, platform::Surface& picture);
+    void Draw(int32_t x, int32_t y, TBitmap& picture);
+    void StretchDraw(const platform::Rect& dest, TBitmap& picture);
 
 private:
     class Selection;

@@ -11,6 +11,7 @@
 
 #include "framework/core/component.h"
 #include "framework/core/properties.h"
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "platform/gfx/surface.h"
 
@@ -34,6 +35,9 @@ public:
     int Add(const platform::Surface& picture, std::optional<platform::COLORREF> transparent = std::nullopt);
     // The same, with the colour of the picture's bottom-left pixel transparent.
     int AddMasked(const platform::Surface& picture);
+    int Add(const TBitmap& picture, std::optional<platform::COLORREF> transparent = std::nullopt) {
+        return Add(picture.Surface(), transparent);
+    }
     void Delete(int index);
     void Clear();
 
