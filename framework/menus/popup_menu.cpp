@@ -205,7 +205,11 @@ public:
             case WM_LBUTTONUP:
             case WM_RBUTTONUP: Release(msg.pt); return true;
             case WM_KEYDOWN:
-            case WM_SYSKEYDOWN: Key(int(msg.wParam)); return true;
+            case WM_SYSKEYDOWN:
+                // Consumed here, so the key's character (an access key) is made here too.
+                TranslateMessage(msg);
+                Key(int(msg.wParam));
+                return true;
             case WM_CHAR:
             case WM_SYSCHAR: Accelerator(char32_t(msg.wParam)); return true;
             case WM_KEYUP:
