@@ -117,5 +117,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s\n", out.c_str());
+    // The category list dropped down, in a second picture beside the first.
+    auto* categories = As<TComboBox>(form->FindComponent("m_cid"));
+    categories->SetDroppedDown(true);
+    application.ProcessMessages();
+    const std::string dropped = out.substr(0, out.rfind('.')) + "-list.png";
+    display.saveScreenshot(dropped);
+    std::printf("%s\n", dropped.c_str());
     return form->keyword->Text() == "连衣裙" ? 0 : 1;
 }
