@@ -168,7 +168,9 @@ PersistentClass TTabControl::Published() {
                                    });
 }
 
-PersistentClass TWebBrowser::Published() { return ClassTable<TWebBrowser>("TWebBrowser", "TWinControl", {}); }
+PersistentClass TWebBrowser::Published() {
+    return ClassTable<TWebBrowser>("TWebBrowser", "TWinControl", {});
+}
 
 PersistentClass TImageList::Published() {
     return ClassTable<TImageList>("TImageList", "",

@@ -23,23 +23,28 @@ std::optional<int32_t> PageAnswerToInt32(const PageAnswer& answer) {
     constexpr double kHigh = double(std::numeric_limits<int32_t>::max());
     switch (answer.kind) {
         case PageAnswer::Kind::Number: {
-            if (!std::isfinite(answer.number)) return std::nullopt;
+            if (!std::isfinite(answer.number))
+                return std::nullopt;
             // Halves go to the even neighbour, as the platform's conversion to a 32-bit integer does.
             const double rounded = std::nearbyint(answer.number);
-            if (rounded < kLow || rounded > kHigh) return std::nullopt;
+            if (rounded < kLow || rounded > kHigh)
+                return std::nullopt;
             return int32_t(rounded);
         }
         case PageAnswer::Kind::String: {
             std::string_view text = answer.text;
             while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
             while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-            if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+            if (!text.empty() && text.front() == '+')
+                text.remove_prefix(1);
             int32_t value = 0;
             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-            if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+            if (text.empty() || error != std::errc{} || end != text.data() + text.size())
+                return std::nullopt;
             return value;
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -48,7 +53,8 @@ BrowserBackendFactory SetBrowserBackendFactory(BrowserBackendFactory factory) {
 }
 
 std::unique_ptr<BrowserBackend> CreateBrowserBackend() {
-    if (Factory()) return Factory()();
+    if (Factory())
+        return Factory()();
     return std::make_unique<HeadlessBrowserBackend>();
 }
 

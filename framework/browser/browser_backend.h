@@ -71,7 +71,7 @@ struct PageCallResult {
 std::optional<int32_t> PageAnswerToInt32(const PageAnswer& answer);
 
 class BrowserBackend {
-public:
+  public:
     using DocumentCompleteHandler = std::function<void(const std::string& url)>;
     using CallCompletion = std::function<void(PageCallResult result)>;
 

@@ -31,11 +31,14 @@ HeadlessBrowserBackend::~HeadlessBrowserBackend() {
         KillTimer(nullptr, timer);
         DelayedAnswers().erase(timer);
     }
-    if (registry_) std::replace(registry_->begin(), registry_->end(), this, static_cast<HeadlessBrowserBackend*>(nullptr));
+    if (registry_)
+        std::replace(registry_->begin(), registry_->end(), this,
+                     static_cast<HeadlessBrowserBackend*>(nullptr));
 }
 
 void HeadlessBrowserBackend::navigate(const std::string& url) {
-    if (refusal_) throw ENavigationError(*refusal_);
+    if (refusal_)
+        throw ENavigationError(*refusal_);
     navigations_.push_back(url);
 }
 
@@ -45,10 +48,12 @@ void HeadlessBrowserBackend::setDocumentCompleteHandler(DocumentCompleteHandler 
 
 void HeadlessBrowserBackend::finishLoading(std::optional<std::string> url) {
     hasDocument_ = true;
-    const std::string done = url ? *url : (navigations_.empty() ? std::string("about:blank") : navigations_.back());
+    const std::string done =
+        url ? *url : (navigations_.empty() ? std::string("about:blank") : navigations_.back());
     // A copy: the handler may replace itself.
     DocumentCompleteHandler handler = documentComplete_;
-    if (handler) handler(done);
+    if (handler)
+        handler(done);
 }
 
 void HeadlessBrowserBackend::setAnswering(Answering answering, uint32_t answerDelay) {
@@ -58,9 +63,11 @@ void HeadlessBrowserBackend::setAnswering(Answering answering, uint32_t answerDe
 
 PageCallResult HeadlessBrowserBackend::run(const std::string& name, const std::vector<PageArg>& args) const {
     using Status = PageCallResult::Status;
-    if (!hasDocument_) return PageCallResult::Failed(Status::NoDocument, "no document is loaded");
+    if (!hasDocument_)
+        return PageCallResult::Failed(Status::NoDocument, "no document is loaded");
     const HeadlessPage::Function* function = page_.find(name);
-    if (!function) return PageCallResult::Failed(Status::NoSuchFunction, name + " is not a function of the page");
+    if (!function)
+        return PageCallResult::Failed(Status::NoSuchFunction, name + " is not a function of the page");
     try {
         return PageCallResult::Answered((*function)(args));
     } catch (const std::exception& error) {
@@ -73,11 +80,16 @@ void HeadlessBrowserBackend::callFunction(const std::string& name, const std::ve
     calls_.push_back({name, args});
     PageCallResult result = run(name, args);
     switch (answering_) {
-        case Answering::Immediately: done(std::move(result)); return;
-        case Answering::Never: return;
+        case Answering::Immediately:
+            done(std::move(result));
+            return;
+        case Answering::Never:
+            return;
         case Answering::Later: {
-            const UINT_PTR timer = SetTimer(nullptr, 0, answerDelay_, &HeadlessBrowserBackend::DeliverDelayed);
-            if (!timer) return;
+            const UINT_PTR timer =
+                SetTimer(nullptr, 0, answerDelay_, &HeadlessBrowserBackend::DeliverDelayed);
+            if (!timer)
+                return;
             delayed_[timer] = {std::move(result), std::move(done)};
             DelayedAnswers()[timer] = this;
             return;
@@ -88,11 +100,13 @@ void HeadlessBrowserBackend::callFunction(const std::string& name, const std::ve
 void HeadlessBrowserBackend::DeliverDelayed(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     auto owner = DelayedAnswers().find(timer);
-    if (owner == DelayedAnswers().end()) return;
+    if (owner == DelayedAnswers().end())
+        return;
     HeadlessBrowserBackend* backend = owner->second;
     DelayedAnswers().erase(owner);
     auto pending = backend->delayed_.find(timer);
-    if (pending == backend->delayed_.end()) return;
+    if (pending == backend->delayed_.end())
+        return;
     auto [result, done] = std::move(pending->second);
     backend->delayed_.erase(pending);
     done(std::move(result));
@@ -110,12 +124,14 @@ HeadlessBrowsers::HeadlessBrowsers() : made_(std::make_shared<std::vector<Headle
 HeadlessBrowsers::~HeadlessBrowsers() {
     SetBrowserBackendFactory(std::move(previous_));
     for (HeadlessBrowserBackend* backend : *made_)
-        if (backend) backend->registry_.reset();
+        if (backend)
+            backend->registry_.reset();
 }
 
 HeadlessBrowserBackend& HeadlessBrowsers::last() const {
     for (auto it = made_->rbegin(); it != made_->rend(); ++it)
-        if (*it) return **it;
+        if (*it)
+            return **it;
     throw EInvalidOperation("No headless browser engine exists");
 }
 

@@ -24,7 +24,7 @@ class HeadlessScriptError : public std::runtime_error {
 
 // The script of a headless page: global functions by name.
 class HeadlessPage {
-public:
+  public:
     // Returns the answer, or throws HeadlessScriptError (any exception counts as a script error).
     using Function = std::function<PageAnswer(const std::vector<PageArg>& args)>;
 
@@ -32,12 +32,12 @@ public:
     void remove(const std::string& name) { functions_.erase(name); }
     const Function* find(const std::string& name) const;
 
-private:
+  private:
     std::map<std::string, Function> functions_;
 };
 
 class HeadlessBrowserBackend : public BrowserBackend {
-public:
+  public:
     // When a page function's answer reaches the component.
     enum class Answering {
         Immediately,  // inside the call
@@ -53,7 +53,8 @@ public:
     ~HeadlessBrowserBackend() override;
 
     void navigate(const std::string& url) override;
-    void callFunction(const std::string& name, const std::vector<PageArg>& args, CallCompletion done) override;
+    void callFunction(const std::string& name, const std::vector<PageArg>& args,
+                      CallCompletion done) override;
     void setDocumentCompleteHandler(DocumentCompleteHandler handler) override;
     platform::NativeWidget* nativeWidget() override { return nullptr; }
 
@@ -72,7 +73,7 @@ public:
     const std::vector<Call>& calls() const { return calls_; }
     bool hasDocument() const { return hasDocument_; }
 
-private:
+  private:
     static void DeliverDelayed(platform::HWND, platform::UINT, platform::UINT_PTR timer, platform::DWORD);
     PageCallResult run(const std::string& name, const std::vector<PageArg>& args) const;
 
@@ -93,7 +94,7 @@ private:
 // Makes every browser component created while it lives use a headless engine, and lists the
 // engines made; the previous factory comes back when it goes.
 class HeadlessBrowsers {
-public:
+  public:
     HeadlessBrowsers();
     ~HeadlessBrowsers();
     HeadlessBrowsers(const HeadlessBrowsers&) = delete;
@@ -103,7 +104,7 @@ public:
     const std::vector<HeadlessBrowserBackend*>& made() const { return *made_; }
     HeadlessBrowserBackend& last() const;
 
-private:
+  private:
     std::shared_ptr<std::vector<HeadlessBrowserBackend*>> made_;
     BrowserBackendFactory previous_;
 };

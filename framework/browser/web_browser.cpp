@@ -18,32 +18,41 @@ struct TWebBrowser::PendingCall {
 
 namespace {
 
-std::string CallFailure(const std::string& name, const std::string& why) { return "Page call " + name + " failed: " + why; }
+std::string CallFailure(const std::string& name, const std::string& why) {
+    return "Page call " + name + " failed: " + why;
+}
 
-bool Expired(DWORD deadline) { return int32_t(GetTickCount() - deadline) >= 0; }
+bool Expired(DWORD deadline) {
+    return int32_t(GetTickCount() - deadline) >= 0;
+}
 
 }  // namespace
 
-TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner), self_(std::make_shared<TWebBrowser*>(this)) {
+TWebBrowser::TWebBrowser(TComponent* owner)
+    : TWinControl(owner), self_(std::make_shared<TWebBrowser*>(this)) {
     SetTabStop(true);
     SetBounds(0, 0, 300, 150);
 }
 
 TWebBrowser::~TWebBrowser() {
     *self_ = nullptr;
-    if (HandleAllocated()) AttachNativeWidget(Handle(), nullptr);
+    if (HandleAllocated())
+        AttachNativeWidget(Handle(), nullptr);
     backend_.reset();
 }
 
 BrowserBackend& TWebBrowser::Backend() {
     if (!backend_) {
         std::unique_ptr<BrowserBackend> backend = CreateBrowserBackend();
-        if (!backend) throw ENavigationError("No browser engine is available");
+        if (!backend)
+            throw ENavigationError("No browser engine is available");
         backend->setDocumentCompleteHandler([self = self_](const std::string& url) {
-            if (TWebBrowser* browser = *self) browser->DocumentCompleted(url);
+            if (TWebBrowser* browser = *self)
+                browser->DocumentCompleted(url);
         });
         backend_ = std::move(backend);
-        if (HandleAllocated()) AttachNativeWidget(Handle(), backend_->nativeWidget());
+        if (HandleAllocated())
+            AttachNativeWidget(Handle(), backend_->nativeWidget());
     }
     return *backend_;
 }
@@ -55,11 +64,13 @@ void TWebBrowser::CreateParams(TCreateParams& params) {
 
 void TWebBrowser::CreateHandleDone() {
     TWinControl::CreateHandleDone();
-    if (NativeWidget* widget = Backend().nativeWidget()) AttachNativeWidget(Handle(), widget);
+    if (NativeWidget* widget = Backend().nativeWidget())
+        AttachNativeWidget(Handle(), widget);
 }
 
 void TWebBrowser::DestroyWnd() {
-    if (HandleAllocated()) AttachNativeWidget(Handle(), nullptr);
+    if (HandleAllocated())
+        AttachNativeWidget(Handle(), nullptr);
     TWinControl::DestroyWnd();
 }
 
@@ -70,7 +81,8 @@ void TWebBrowser::Navigate(const std::string& url) {
 }
 
 void TWebBrowser::DocumentCompleted(const std::string& url) {
-    if (!OnDocumentComplete) return;
+    if (!OnDocumentComplete)
+        return;
     // The engine called from inside its own event handling: a failing handler goes to the
     // application instead of into the engine.
     try {
@@ -87,7 +99,8 @@ int32_t TWebBrowser::CallPageFunction(const std::string& name, const std::vector
     const uint32_t timeout = pageCallTimeout_;
     try {
         Backend().callFunction(name, args, [call](PageCallResult result) {
-            if (call->answered || call->abandoned) return;
+            if (call->answered || call->abandoned)
+                return;
             call->answered = true;
             call->result = std::move(result);
             // Wakes a loop that waits for a message.
@@ -103,9 +116,11 @@ int32_t TWebBrowser::CallPageFunction(const std::string& name, const std::vector
         // Wakes the loop when the bound passes, should nothing else arrive.
         const UINT_PTR wake = SetTimer(nullptr, 0, std::max<uint32_t>(timeout, USER_TIMER_MINIMUM));
         while (!call->answered && *alive && !Expired(deadline)) {
-            if (!WaitMessage()) break;
+            if (!WaitMessage())
+                break;
             MSG msg;
-            if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
+            if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+                continue;
             if (msg.message == WM_QUIT) {
                 // The application's own loop ends on it; the call gives up.
                 PostQuitMessage(int(msg.wParam));
@@ -117,16 +132,21 @@ int32_t TWebBrowser::CallPageFunction(const std::string& name, const std::vector
                 HandleException(error);
             }
         }
-        if (wake) KillTimer(nullptr, wake);
+        if (wake)
+            KillTimer(nullptr, wake);
     }
     call->abandoned = true;
 
-    if (!*alive) throw EPageCallError(CallFailure(name, "the browser was destroyed while the call waited"));
-    if (!call->answered) throw EPageCallError(CallFailure(name, "no answer within " + std::to_string(timeout) + " ms"));
+    if (!*alive)
+        throw EPageCallError(CallFailure(name, "the browser was destroyed while the call waited"));
+    if (!call->answered)
+        throw EPageCallError(CallFailure(name, "no answer within " + std::to_string(timeout) + " ms"));
     const PageCallResult& result = call->result;
-    if (result.status != PageCallResult::Status::Answered) throw EPageCallError(CallFailure(name, result.message));
+    if (result.status != PageCallResult::Status::Answered)
+        throw EPageCallError(CallFailure(name, result.message));
     std::optional<int32_t> value = PageAnswerToInt32(result.answer);
-    if (!value) throw EPageCallError(CallFailure(name, "the answer is not a 32-bit integer"));
+    if (!value)
+        throw EPageCallError(CallFailure(name, "the answer is not a 32-bit integer"));
     return *value;
 }
 

@@ -23,7 +23,7 @@ namespace framework {
 using TDocumentCompleteEvent = std::function<void(TObject* sender, const std::string& url)>;
 
 class TWebBrowser : public TWinControl {
-public:
+  public:
     static constexpr uint32_t kDefaultPageCallTimeout = 5000;
 
     explicit TWebBrowser(TComponent* owner);
@@ -49,12 +49,12 @@ public:
     // Each time a document, a frame included, has finished loading.
     TDocumentCompleteEvent OnDocumentComplete;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void DestroyWnd() override;
 
-private:
+  private:
     struct PendingCall;
     void DocumentCompleted(const std::string& url);
 

@@ -38,25 +38,29 @@ void TButton::SetDefault(bool isDefault) {
 
 void TButton::UpdateActive(TWinControl* focused) {
     const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
-    if (active == active_) return;
+    if (active == active_)
+        return;
     active_ = active;
     Invalidate();
 }
 
 void TButton::Click() {
-    if (TForm* form = ParentForm(); form && modalResult_ != mrNone) form->SetModalResult(modalResult_);
+    if (TForm* form = ParentForm(); form && modalResult_ != mrNone)
+        form->SetModalResult(modalResult_);
     TCustomControl::Click();
 }
 
 void TButton::SetPressed(bool pressed) {
-    if (pressed == pressed_) return;
+    if (pressed == pressed_)
+        return;
     pressed_ = pressed;
     Invalidate();
 }
 
 void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft) {
-        if (CanFocus()) SetFocus();
+        if (CanFocus())
+            SetFocus();
         mouseDown_ = true;
         SetPressed(true);
     }
@@ -64,7 +68,8 @@ void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TButton::MouseMove(TShiftState shift, int x, int y) {
-    if (mouseDown_) SetPressed(ClientRect().contains({x, y}));
+    if (mouseDown_)
+        SetPressed(ClientRect().contains({x, y}));
     TCustomControl::MouseMove(shift, x, y);
 }
 
@@ -107,14 +112,19 @@ void TButton::Dispatch(TMessage& message) {
             }
             break;
         }
-        case CM_FOCUSCHANGED: UpdateActive(reinterpret_cast<TWinControl*>(message.LParam)); return;
+        case CM_FOCUSCHANGED:
+            UpdateActive(reinterpret_cast<TWinControl*>(message.LParam));
+            return;
         case WM_KILLFOCUS:
             spaceDown_ = false;
             SetPressed(false);
             break;
         case CM_ENABLEDCHANGED:
-        case CM_TEXTCHANGED: Invalidate(); break;
-        default: break;
+        case CM_TEXTCHANGED:
+            Invalidate();
+            break;
+        default:
+            break;
     }
     TCustomControl::Dispatch(message);
 }
@@ -125,7 +135,8 @@ void TButton::Paint() {
     Rect text = pressed_ ? inner.offsetBy(1, 1) : inner;
     Canvas().Brush().SetStyle(TBrushStyle::bsClear);
     DrawCaption(Canvas(), Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
-    if (Focused()) DrawFocusRect(Canvas(), {inner.Left + 2, inner.Top + 2, inner.Right - 2, inner.Bottom - 2}, clBlack);
+    if (Focused())
+        DrawFocusRect(Canvas(), {inner.Left + 2, inner.Top + 2, inner.Right - 2, inner.Bottom - 2}, clBlack);
 }
 
 // --- TCheckBox -------------------------------------------------------------------------------
@@ -140,7 +151,8 @@ TCheckBox::TCheckBox(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TCheckBox::SetState(TCheckBoxState state) {
-    if (state == state_) return;
+    if (state == state_)
+        return;
     state_ = state;
     Invalidate();
     TCustomControl::Click();
@@ -156,15 +168,22 @@ void TCheckBox::Toggle() {
         case TCheckBoxState::cbUnchecked:
             SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked);
             break;
-        case TCheckBoxState::cbGrayed: SetState(TCheckBoxState::cbChecked); break;
-        case TCheckBoxState::cbChecked: SetState(TCheckBoxState::cbUnchecked); break;
+        case TCheckBoxState::cbGrayed:
+            SetState(TCheckBoxState::cbChecked);
+            break;
+        case TCheckBoxState::cbChecked:
+            SetState(TCheckBoxState::cbUnchecked);
+            break;
     }
 }
 
-void TCheckBox::Click() { Toggle(); }
+void TCheckBox::Click() {
+    Toggle();
+}
 
 void TCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == TMouseButton::mbLeft && CanFocus()) SetFocus();
+    if (button == TMouseButton::mbLeft && CanFocus())
+        SetFocus();
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
@@ -205,18 +224,23 @@ void TCheckBox::Paint() {
                                                                               : SystemColor(COLOR_BTNFACE));
     Canvas().FillRect(inside);
     if (state_ != TCheckBoxState::cbUnchecked)
-        DrawCheckMark(Canvas(), inside, Enabled() && state_ == TCheckBoxState::cbChecked ? clBlack
-                                                                                       : SystemColor(COLOR_GRAYTEXT));
-    Rect text = boxLeft ? Rect{box.Right + 4, r.Top, r.Right, r.Bottom} : Rect{r.Left, r.Top, box.Left - 4, r.Bottom};
+        DrawCheckMark(
+            Canvas(), inside,
+            Enabled() && state_ == TCheckBoxState::cbChecked ? clBlack : SystemColor(COLOR_GRAYTEXT));
+    Rect text =
+        boxLeft ? Rect{box.Right + 4, r.Top, r.Right, r.Bottom} : Rect{r.Left, r.Top, box.Left - 4, r.Bottom};
     Rect measured{0, 0, text.width(), 0};
     Canvas().DrawText(Caption(), measured, DT_SINGLELINE | DT_CALCRECT);
     Canvas().Brush().SetStyle(TBrushStyle::bsClear);
-    DrawCaption(Canvas(), Caption(), text, DT_SINGLELINE | DT_VCENTER | (boxLeft ? DT_LEFT : DT_RIGHT), Enabled());
+    DrawCaption(Canvas(), Caption(), text, DT_SINGLELINE | DT_VCENTER | (boxLeft ? DT_LEFT : DT_RIGHT),
+                Enabled());
     if (Focused() && !Caption().empty()) {
         const int32_t top = text.Top + (text.height() - measured.height()) / 2;
         const int32_t left = boxLeft ? text.Left : text.Right - measured.width();
-        DrawFocusRect(Canvas(), {left - 1, top, std::min(left + measured.width() + 1, r.Right), top + measured.height()},
-                      clBlack);
+        DrawFocusRect(
+            Canvas(),
+            {left - 1, top, std::min(left + measured.width() + 1, r.Right), top + measured.height()},
+            clBlack);
     }
 }
 

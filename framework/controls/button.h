@@ -14,7 +14,7 @@
 namespace framework {
 
 class TButton : public TCustomControl {
-public:
+  public:
     explicit TButton(TComponent* owner);
     static PersistentClass Published();
 
@@ -29,7 +29,7 @@ public:
     // Whether Enter clicks this button now (focused, or default with no button focused).
     bool IsActiveDefault() const { return active_; }
 
-protected:
+  protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -38,7 +38,7 @@ protected:
     void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyUp(uint16_t& key, TShiftState shift) override;
 
-private:
+  private:
     void SetPressed(bool pressed);
     void UpdateActive(TWinControl* focused);
 
@@ -54,12 +54,14 @@ private:
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class TCheckBox : public TCustomControl {
-public:
+  public:
     explicit TCheckBox(TComponent* owner);
     static PersistentClass Published();
 
     bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
-    void SetChecked(bool checked) { SetState(checked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked); }
+    void SetChecked(bool checked) {
+        SetState(checked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+    }
     TCheckBoxState State() const { return state_; }
     // A change of state raises OnClick, whoever made it.
     void SetState(TCheckBoxState state);
@@ -69,7 +71,7 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-protected:
+  protected:
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -77,7 +79,7 @@ protected:
     void Click() override;
     void Dispatch(TMessage& message) override;
 
-private:
+  private:
     void Toggle();
 
     TCheckBoxState state_ = TCheckBoxState::cbUnchecked;

@@ -45,7 +45,7 @@ std::string_view Trimmed(const std::string& caption) {
 // The open list: a top-level popup that never takes the activation. It holds the mouse while it
 // is open, so that a press anywhere else closes it.
 class TComboListWindow : public TCustomControl {
-public:
+  public:
     explicit TComboListWindow(TComboBox& combo) : TCustomControl(nullptr), combo_(combo) {
         TControl::SetVisible(false);
         SetColor(SystemColor(COLOR_WINDOW));
@@ -66,7 +66,8 @@ public:
     }
     int RowAt(Point point) const {
         const int32_t h = combo_.ItemHeight();
-        if (point.X < 1 || point.X >= RowRect(0).Right || point.Y < 1) return -1;
+        if (point.X < 1 || point.X >= RowRect(0).Right || point.Y < 1)
+            return -1;
         const int index = top_ + (point.Y - 1) / h;
         return index < top_ + Rows() && index < int(combo_.Items().size()) ? index : -1;
     }
@@ -77,11 +78,13 @@ public:
         const Rect work = Screen->MonitorFromPoint(below).WorkareaRect();
         int32_t y = below.Y;
         // No room below: the list opens upwards.
-        if (y + height > work.Bottom && below.Y - combo_.Height() - height >= work.Top) y = below.Y - combo_.Height() - height;
+        if (y + height > work.Bottom && below.Y - combo_.Height() - height >= work.Top)
+            y = below.Y - combo_.Height() - height;
         SetBounds(below.X, y, combo_.Width(), height);
         ShowRow(hot_ < 0 ? 0 : hot_);
         HWND window = Handle();
-        if (!window) return;
+        if (!window)
+            return;
         SetWindowPos(window, HWND_TOPMOST, Left(), Top(), Width(), Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
         TControl::SetVisible(true);
         SetCapture(window);
@@ -89,19 +92,23 @@ public:
 
     void ShowRow(int index) {
         const int rows = Rows();
-        if (index < top_) top_ = index;
-        if (index >= top_ + rows) top_ = index - rows + 1;
+        if (index < top_)
+            top_ = index;
+        if (index >= top_ + rows)
+            top_ = index - rows + 1;
         top_ = std::clamp(top_, 0, std::max(int(combo_.Items().size()) - rows, 0));
         Invalidate();
     }
     void SetHot(int index) {
-        if (combo_.Items().empty()) return;
+        if (combo_.Items().empty())
+            return;
         hot_ = std::clamp(index, 0, int(combo_.Items().size()) - 1);
         ShowRow(hot_);
     }
     void ReleaseHandleLater() {
         closing_ = true;
-        if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+        if (HandleAllocated())
+            ShowWindow(Handle(), SW_HIDE);
         TControl::SetVisible(false);
     }
     void Scroll(int rows) {
@@ -109,7 +116,7 @@ public:
         Invalidate();
     }
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override {
         TCustomControl::CreateParams(params);
         params.Style = WS_POPUP;
@@ -120,7 +127,9 @@ protected:
 
     void Dispatch(TMessage& message) override {
         switch (message.Msg) {
-            case WM_MOUSEACTIVATE: message.Result = MA_NOACTIVATE; return;
+            case WM_MOUSEACTIVATE:
+                message.Result = MA_NOACTIVATE;
+                return;
             case WM_MOUSEMOVE: {
                 const int row = RowAt(PointFromLParam(message.LParam));
                 if (row >= 0) {
@@ -156,14 +165,17 @@ protected:
                 }
                 return;
             }
-            case WM_MOUSEWHEEL: Scroll(-GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * 3); return;
+            case WM_MOUSEWHEEL:
+                Scroll(-GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * 3);
+                return;
             case WM_CAPTURECHANGED:
                 if (combo_.list_ == this && !closing_) {
                     closing_ = true;
                     combo_.CloseUp(false);
                 }
                 return;
-            default: TCustomControl::Dispatch(message);
+            default:
+                TCustomControl::Dispatch(message);
         }
     }
 
@@ -185,10 +197,11 @@ protected:
             Rect text{row.Left + 2, row.Top, row.Right - 2, row.Bottom};
             canvas.DrawText(items[size_t(i)], text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
-        if (Scrolls()) PaintScrollBar(canvas);
+        if (Scrolls())
+            PaintScrollBar(canvas);
     }
 
-private:
+  private:
     void PaintScrollBar(TCanvas& canvas) {
         const Rect bar{RowRect(0).Right, 1, Width() - 1, Height() - 1};
         canvas.Brush().SetColor(SystemColor(COLOR_SCROLLBAR));
@@ -225,7 +238,8 @@ TComboBox::~TComboBox() {
 void TComboBox::SetItems(const std::vector<std::string>& items) {
     CloseUp(false);
     items_ = items;
-    if (itemIndex_ >= int(items_.size())) itemIndex_ = -1;
+    if (itemIndex_ >= int(items_.size()))
+        itemIndex_ = -1;
     Invalidate();
 }
 
@@ -235,8 +249,10 @@ void TComboBox::AddItem(const std::string& item) {
 }
 
 void TComboBox::SetItemIndex(int index) {
-    if (index < -1 || index >= int(items_.size())) index = -1;
-    if (index == itemIndex_) return;
+    if (index < -1 || index >= int(items_.size()))
+        index = -1;
+    if (index == itemIndex_)
+        return;
     itemIndex_ = index;
     Invalidate();
 }
@@ -254,7 +270,9 @@ void TComboBox::SetText(const std::string& text) {
     }
 }
 
-int TComboBox::ItemHeight() const { return FontLineHeight(Font()) + 2; }
+int TComboBox::ItemHeight() const {
+    return FontLineHeight(Font()) + 2;
+}
 
 UINT TComboBox::DialogCode() const {
     // While the list is open, Enter and Escape belong to it, not to the form's buttons.
@@ -262,13 +280,16 @@ UINT TComboBox::DialogCode() const {
 }
 
 void TComboBox::Change() {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TComboBox::SelectByUser(int index) {
-    if (items_.empty()) return;
+    if (items_.empty())
+        return;
     index = std::clamp(index, 0, int(items_.size()) - 1);
-    if (index == itemIndex_) return;
+    if (index == itemIndex_)
+        return;
     itemIndex_ = index;
     Invalidate();
     Change();
@@ -278,13 +299,16 @@ void TComboBox::SelectByUser(int index) {
 // --- Dropping down ---------------------------------------------------------------------------
 
 void TComboBox::SetDroppedDown(bool dropped) {
-    if (dropped == DroppedDown()) return;
+    if (dropped == DroppedDown())
+        return;
     if (!dropped) {
         CloseUp(false);
         return;
     }
-    if (items_.empty() || !HandleAllocated()) return;
-    if (OnDropDown) OnDropDown(this);
+    if (items_.empty() || !HandleAllocated())
+        return;
+    if (OnDropDown)
+        OnDropDown(this);
     list_ = new TComboListWindow(*this);
     list_->Open();
     Invalidate();
@@ -292,17 +316,22 @@ void TComboBox::SetDroppedDown(bool dropped) {
 
 void TComboBox::CloseUp(bool accept) {
     TComboListWindow* list = std::exchange(list_, nullptr);
-    if (!list) return;
+    if (!list)
+        return;
     const int chosen = list->Hot();
     // The list goes before anything else happens (a handler of the change may close the form),
     // but is freed only later: this may run inside one of its own messages.
-    if (GetCapture() == list->Handle()) ReleaseCapture();
+    if (GetCapture() == list->Handle())
+        ReleaseCapture();
     list->ReleaseHandleLater();
     delete std::exchange(closedList_, list);
-    if (HandleAllocated()) PostMessage(Handle(), CM_FREELIST);
+    if (HandleAllocated())
+        PostMessage(Handle(), CM_FREELIST);
     Invalidate();
-    if (accept && chosen >= 0) SelectByUser(chosen);
-    if (OnCloseUp) OnCloseUp(this);
+    if (accept && chosen >= 0)
+        SelectByUser(chosen);
+    if (OnCloseUp)
+        OnCloseUp(this);
 }
 
 Rect TComboBox::ButtonRect() const {
@@ -314,7 +343,8 @@ Rect TComboBox::ButtonRect() const {
 
 void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
+        if (CanFocus() && !Focused())
+            SetFocus();
         SetDroppedDown(!DroppedDown());
     }
     TCustomControl::MouseDown(button, shift, x, y);
@@ -322,7 +352,8 @@ void TComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
 
 void TComboBox::KeyDown(uint16_t& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
-    if (key == 0) return;
+    if (key == 0)
+        return;
     const bool alt = shift.contains(TShiftFlag::ssAlt);
     if (key == VK_F4 || (alt && (key == VK_DOWN || key == VK_UP))) {
         SetDroppedDown(!DroppedDown());
@@ -332,36 +363,67 @@ void TComboBox::KeyDown(uint16_t& key, TShiftState shift) {
     const int page = std::max(dropDownCount_ - 1, 1);
     if (list_) {
         switch (key) {
-            case VK_UP: list_->SetHot(list_->Hot() - 1); break;
-            case VK_DOWN: list_->SetHot(list_->Hot() + 1); break;
-            case VK_PRIOR: list_->SetHot(list_->Hot() - page); break;
-            case VK_NEXT: list_->SetHot(list_->Hot() + page); break;
-            case VK_HOME: list_->SetHot(0); break;
-            case VK_END: list_->SetHot(int(items_.size()) - 1); break;
-            case VK_RETURN: CloseUp(true); break;
-            case VK_ESCAPE: CloseUp(false); break;
-            default: return;
+            case VK_UP:
+                list_->SetHot(list_->Hot() - 1);
+                break;
+            case VK_DOWN:
+                list_->SetHot(list_->Hot() + 1);
+                break;
+            case VK_PRIOR:
+                list_->SetHot(list_->Hot() - page);
+                break;
+            case VK_NEXT:
+                list_->SetHot(list_->Hot() + page);
+                break;
+            case VK_HOME:
+                list_->SetHot(0);
+                break;
+            case VK_END:
+                list_->SetHot(int(items_.size()) - 1);
+                break;
+            case VK_RETURN:
+                CloseUp(true);
+                break;
+            case VK_ESCAPE:
+                CloseUp(false);
+                break;
+            default:
+                return;
         }
         key = 0;
         return;
     }
     switch (key) {
         case VK_UP:
-        case VK_LEFT: SelectByUser(itemIndex_ < 0 ? 0 : itemIndex_ - 1); break;
+        case VK_LEFT:
+            SelectByUser(itemIndex_ < 0 ? 0 : itemIndex_ - 1);
+            break;
         case VK_DOWN:
-        case VK_RIGHT: SelectByUser(itemIndex_ + 1); break;
-        case VK_PRIOR: SelectByUser(itemIndex_ - page); break;
-        case VK_NEXT: SelectByUser(itemIndex_ + page); break;
-        case VK_HOME: SelectByUser(0); break;
-        case VK_END: SelectByUser(int(items_.size()) - 1); break;
-        default: return;
+        case VK_RIGHT:
+            SelectByUser(itemIndex_ + 1);
+            break;
+        case VK_PRIOR:
+            SelectByUser(itemIndex_ - page);
+            break;
+        case VK_NEXT:
+            SelectByUser(itemIndex_ + page);
+            break;
+        case VK_HOME:
+            SelectByUser(0);
+            break;
+        case VK_END:
+            SelectByUser(int(items_.size()) - 1);
+            break;
+        default:
+            return;
     }
     key = 0;
 }
 
 void TComboBox::KeyPress(char32_t& key) {
     TCustomControl::KeyPress(key);
-    if (key < 0x20 || items_.empty()) return;
+    if (key < 0x20 || items_.empty())
+        return;
     // The next item after the selected one whose caption starts with the typed letter.
     const auto lower = [](char32_t c) { return c < 0x80 ? char32_t(std::tolower(int(c))) : c; };
     const int count = int(items_.size());
@@ -382,7 +444,9 @@ void TComboBox::KeyPress(char32_t& key) {
 
 void TComboBox::Dispatch(TMessage& message) {
     switch (message.Msg) {
-        case CM_FREELIST: delete std::exchange(closedList_, nullptr); return;
+        case CM_FREELIST:
+            delete std::exchange(closedList_, nullptr);
+            return;
         case WM_MOUSEWHEEL: {
             // One item per notch; fine wheels add up to notches.
             wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(message.WParam);
@@ -401,8 +465,11 @@ void TComboBox::Dispatch(TMessage& message) {
             break;
         case WM_SETFOCUS:
         case CM_ENABLEDCHANGED:
-        case CM_FONTCHANGED: Invalidate(); break;
-        default: break;
+        case CM_FONTCHANGED:
+            Invalidate();
+            break;
+        default:
+            break;
     }
     TCustomControl::Dispatch(message);
 }
@@ -416,7 +483,8 @@ void TComboBox::Paint() {
 
     const Rect button = ButtonRect();
     Rect arrowArea = DrawButtonFace(canvas, button, list_ != nullptr, false);
-    if (list_) arrowArea = arrowArea.offsetBy(1, 1);
+    if (list_)
+        arrowArea = arrowArea.offsetBy(1, 1);
     DrawArrow(canvas, arrowArea, ArrowDirection::Down, Enabled() ? clBlack : SystemColor(COLOR_GRAYTEXT));
 
     // The selected item; highlighted while the combo has the focus and the list is closed.
@@ -427,13 +495,16 @@ void TComboBox::Paint() {
         canvas.FillRect(field);
     }
     TColor textColor = Font().Color();
-    if (!Enabled()) textColor = SystemColor(COLOR_GRAYTEXT);
-    if (highlight) textColor = SystemColor(COLOR_HIGHLIGHTTEXT);
+    if (!Enabled())
+        textColor = SystemColor(COLOR_GRAYTEXT);
+    if (highlight)
+        textColor = SystemColor(COLOR_HIGHLIGHTTEXT);
     canvas.Font().SetColor(textColor);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     Rect text{field.Left + 1, field.Top, field.Right - 1, field.Bottom};
     canvas.DrawText(GetText(), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    if (highlight) DrawFocusRect(canvas, field, SystemColor(COLOR_HIGHLIGHTTEXT));
+    if (highlight)
+        DrawFocusRect(canvas, field, SystemColor(COLOR_HIGHLIGHTTEXT));
 }
 
 }  // namespace framework

@@ -19,7 +19,7 @@ enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFix
 class TComboListWindow;
 
 class TComboBox : public TCustomControl {
-public:
+  public:
     explicit TComboBox(TComponent* owner);
     ~TComboBox() override;
     static PersistentClass Published();
@@ -50,7 +50,7 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
 
-protected:
+  protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -59,7 +59,7 @@ protected:
     UINT DialogCode() const override;
     virtual void Change();
 
-private:
+  private:
     friend class TComboListWindow;
     // The drop button's rectangle: for painting and for hit testing.
     Rect ButtonRect() const;

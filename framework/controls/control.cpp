@@ -38,20 +38,26 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 
 TControl::~TControl() {
     ForgetMouseControl(this);
-    if (parent_) parent_->RemoveControl(this);
+    if (parent_)
+        parent_->RemoveControl(this);
 }
 
 void TControl::SetParent(TWinControl* parent) {
-    if (parent == parent_) return;
-    if (parent == this) throw EInvalidOperation("A control cannot be its own parent");
-    if (parent_) parent_->RemoveControl(this);
-    if (parent) parent->InsertControl(this);
+    if (parent == parent_)
+        return;
+    if (parent == this)
+        throw EInvalidOperation("A control cannot be its own parent");
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
 }
 
 void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
     Invalidate();
     StoreBounds(rectOfSize(left, top, width, height));
     Invalidate();
@@ -66,7 +72,8 @@ void TControl::StoreBounds(const Rect& rect) {
 }
 
 Point TControl::ClientOrigin() const {
-    if (!parent_) return {left_, top_};
+    if (!parent_)
+        return {left_, top_};
     Point origin = parent_->ClientOrigin();
     return {origin.X + left_, origin.Y + top_};
 }
@@ -82,13 +89,15 @@ Point TControl::ScreenToClient(Point screen) const {
 }
 
 void TControl::SetAlign(TAlign align) {
-    if (align == align_) return;
+    if (align == align_)
+        return;
     align_ = align;
     RequestAlign();
 }
 
 void TControl::RequestAlign() {
-    if (parent_) parent_->Realign();
+    if (parent_)
+        parent_->Realign();
 }
 
 void TControl::SetClientSize(int32_t width, int32_t height) {
@@ -97,61 +106,77 @@ void TControl::SetClientSize(int32_t width, int32_t height) {
 }
 
 void TControl::SetVisible(bool visible) {
-    if (visible == visible_) return;
+    if (visible == visible_)
+        return;
     // Painted away before it goes, painted on after it came.
-    if (!visible) Invalidate();
+    if (!visible)
+        Invalidate();
     visible_ = visible;
-    if (visible) Invalidate();
+    if (visible)
+        Invalidate();
     Perform(CM_VISIBLECHANGED, visible);
     RequestAlign();
 }
 
-bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+bool TControl::Showing() const {
+    return visible_ && parent_ && parent_->Showing();
+}
 
 void TControl::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Perform(CM_ENABLEDCHANGED);
     Invalidate();
 }
 
 void TControl::SetText(const std::string& text) {
-    if (text == text_) return;
+    if (text == text_)
+        return;
     text_ = text;
     Perform(CM_TEXTCHANGED);
     Invalidate();
 }
 
 void TControl::SetParentFont(bool parentFont) {
-    if (parentFont == parentFont_) return;
+    if (parentFont == parentFont_)
+        return;
     parentFont_ = parentFont;
-    if (parentFont && parent_) Perform(CM_PARENTFONTCHANGED);
+    if (parentFont && parent_)
+        Perform(CM_PARENTFONTCHANGED);
 }
 
 void TControl::FontObjectChanged() {
     // A font set on the control itself ends the following of the parent's.
-    if (!adoptingParentFont_) parentFont_ = false;
+    if (!adoptingParentFont_)
+        parentFont_ = false;
     Perform(CM_FONTCHANGED);
 }
 
-void TControl::FontChanged() { Invalidate(); }
+void TControl::FontChanged() {
+    Invalidate();
+}
 
 void TControl::SetColor(TColor color) {
     parentColor_ = false;
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetParentColor(bool parentColor) {
-    if (parentColor == parentColor_) return;
+    if (parentColor == parentColor_)
+        return;
     parentColor_ = parentColor;
-    if (parentColor && parent_) Perform(CM_PARENTCOLORCHANGED);
+    if (parentColor && parent_)
+        Perform(CM_PARENTCOLORCHANGED);
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage message{msg, wParam, lParam, 0};
-    if (windowProc_) windowProc_(message);
+    if (windowProc_)
+        windowProc_(message);
     return message.Result;
 }
 
@@ -161,13 +186,15 @@ void TControl::SetWindowProc(TWndMethod proc) {
 }
 
 void TControl::Invalidate() {
-    if (!parent_ || !parent_->HandleAllocated() || !visible_) return;
+    if (!parent_ || !parent_->HandleAllocated() || !visible_)
+        return;
     Rect bounds = BoundsRect();
     InvalidateRect(parent_->Handle(), &bounds, true);
 }
 
 void TControl::Update() {
-    if (parent_) parent_->Update();
+    if (parent_)
+        parent_->Update();
 }
 
 void TControl::Repaint() {
@@ -181,13 +208,21 @@ TForm* TControl::ParentForm() const {
     return dynamic_cast<TForm*>(const_cast<TControl*>(top));
 }
 
-void TControl::WndProc(TMessage& message) { Dispatch(message); }
+void TControl::WndProc(TMessage& message) {
+    Dispatch(message);
+}
 
 void TControl::Dispatch(TMessage& message) {
     switch (message.Msg) {
-        case WM_LBUTTONDOWN: MouseButtonDown(message, TMouseButton::mbLeft); return;
-        case WM_RBUTTONDOWN: MouseButtonDown(message, TMouseButton::mbRight); return;
-        case WM_MBUTTONDOWN: MouseButtonDown(message, TMouseButton::mbMiddle); return;
+        case WM_LBUTTONDOWN:
+            MouseButtonDown(message, TMouseButton::mbLeft);
+            return;
+        case WM_RBUTTONDOWN:
+            MouseButtonDown(message, TMouseButton::mbRight);
+            return;
+        case WM_MBUTTONDOWN:
+            MouseButtonDown(message, TMouseButton::mbMiddle);
+            return;
         case WM_LBUTTONDBLCLK:
             if (controlStyle_.contains(TControlStyleFlag::csDoubleClicks)) {
                 DefaultHandler(message);
@@ -196,11 +231,21 @@ void TControl::Dispatch(TMessage& message) {
             }
             MouseButtonDown(message, TMouseButton::mbLeft);
             return;
-        case WM_RBUTTONDBLCLK: MouseButtonDown(message, TMouseButton::mbRight); return;
-        case WM_MBUTTONDBLCLK: MouseButtonDown(message, TMouseButton::mbMiddle); return;
-        case WM_LBUTTONUP: MouseButtonUp(message, TMouseButton::mbLeft); return;
-        case WM_RBUTTONUP: MouseButtonUp(message, TMouseButton::mbRight); return;
-        case WM_MBUTTONUP: MouseButtonUp(message, TMouseButton::mbMiddle); return;
+        case WM_RBUTTONDBLCLK:
+            MouseButtonDown(message, TMouseButton::mbRight);
+            return;
+        case WM_MBUTTONDBLCLK:
+            MouseButtonDown(message, TMouseButton::mbMiddle);
+            return;
+        case WM_LBUTTONUP:
+            MouseButtonUp(message, TMouseButton::mbLeft);
+            return;
+        case WM_RBUTTONUP:
+            MouseButtonUp(message, TMouseButton::mbRight);
+            return;
+        case WM_MBUTTONUP:
+            MouseButtonUp(message, TMouseButton::mbMiddle);
+            return;
         case WM_MOUSEMOVE: {
             DefaultHandler(message);
             Point p = PointFromLParam(message.LParam);
@@ -220,9 +265,14 @@ void TControl::Dispatch(TMessage& message) {
                 Perform(CM_COLORCHANGED);
             }
             return;
-        case CM_FONTCHANGED: FontChanged(); return;
-        case CM_COLORCHANGED: Invalidate(); return;
-        default: DefaultHandler(message);
+        case CM_FONTCHANGED:
+            FontChanged();
+            return;
+        case CM_COLORCHANGED:
+            Invalidate();
+            return;
+        default:
+            DefaultHandler(message);
     }
 }
 
@@ -232,7 +282,8 @@ void TControl::MouseButtonDown(TMessage& message, TMouseButton button) {
     // The class's own handling first: a tab strip selects the pressed tab (and raises its change
     // event) before the control's press handling sees the press.
     DefaultHandler(message);
-    if (controlStyle_.contains(TControlStyleFlag::csCaptureMouse)) SetMouseCapture(this, true);
+    if (controlStyle_.contains(TControlStyleFlag::csCaptureMouse))
+        SetMouseCapture(this, true);
     if (button == TMouseButton::mbLeft && controlStyle_.contains(TControlStyleFlag::csClickEvents))
         controlState_.insert(TControlStateFlag::csClicked);
     Point p = PointFromLParam(message.LParam);
@@ -244,33 +295,40 @@ void TControl::MouseButtonDown(TMessage& message, TMouseButton button) {
 
 void TControl::MouseButtonUp(TMessage& message, TMouseButton button) {
     DefaultHandler(message);
-    if (controlStyle_.contains(TControlStyleFlag::csCaptureMouse)) SetMouseCapture(this, false);
+    if (controlStyle_.contains(TControlStyleFlag::csCaptureMouse))
+        SetMouseCapture(this, false);
     Point p = PointFromLParam(message.LParam);
     if (button == TMouseButton::mbLeft && controlState_.contains(TControlStateFlag::csClicked)) {
         controlState_.erase(TControlStateFlag::csClicked);
-        if (ClientRect().contains(p)) Click();
+        if (ClientRect().contains(p))
+            Click();
     }
     MouseUp(button, MouseShiftState(message.WParam), p.X, p.Y);
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
 }
 
 void TControl::MouseMove(TShiftState shift, int x, int y) {
-    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
 }
 
 void TControl::DblClick() {
-    if (OnDblClick) OnDblClick(this);
+    if (OnDblClick)
+        OnDblClick(this);
 }
 
 // --- TGraphicControl ------------------------------------------------------------------------

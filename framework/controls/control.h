@@ -49,9 +49,9 @@ using TWndMethod = std::function<void(TMessage& message)>;
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
 constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
-constexpr UINT CM_DIALOGKEY = CM_BASE + 5;        // wParam: virtual key; a handler sets Result 1
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;       // wParam: code point (access keys)
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;     // lParam: the TWinControl* now focused
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;     // wParam: virtual key; a handler sets Result 1
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;    // wParam: code point (access keys)
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;  // lParam: the TWinControl* now focused
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
@@ -100,7 +100,8 @@ constexpr TCursor crNo = -12;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
@@ -124,7 +125,7 @@ TShiftState KeyboardShiftState();
 TShiftState MouseShiftState(WPARAM keys);
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
     static PersistentClass Published();
@@ -221,7 +222,7 @@ public:
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
 
-protected:
+  protected:
     friend class TWinControl;
 
     virtual void WndProc(TMessage& message);
@@ -247,7 +248,7 @@ protected:
     // Where the bounds are stored without moving anything (windows report their own moves).
     void StoreBounds(const Rect& rect);
 
-private:
+  private:
     void MouseButtonDown(TMessage& message, TMouseButton button);
     void MouseButtonUp(TMessage& message, TMouseButton button);
     void FontObjectChanged();
@@ -278,17 +279,17 @@ private:
 // A control without a window of its own that paints itself on its parent's canvas (label).
 class TCanvas;
 class TGraphicControl : public TControl {
-public:
+  public:
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
     TCanvas& Canvas() { return *canvas_; }
 
-protected:
+  protected:
     // Draws the control on Canvas() (its origin the control's top-left).
     virtual void Paint() {}
     void Dispatch(TMessage& message) override;
 
-private:
+  private:
     std::unique_ptr<TCanvas> canvas_;
 };
 

@@ -18,7 +18,8 @@ void Line(TCanvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColo
 
 // Top and left in one colour, bottom and right in another, one pixel.
 Rect Bevel(TCanvas& canvas, const Rect& r, TColor topLeft, TColor bottomRight) {
-    if (r.width() < 2 || r.height() < 2) return r;
+    if (r.width() < 2 || r.height() < 2)
+        return r;
     Line(canvas, r.Left, r.Bottom - 1, r.Left, r.Top, topLeft);
     Line(canvas, r.Left, r.Top, r.Right - 1, r.Top, topLeft);
     Line(canvas, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1, bottomRight);
@@ -55,10 +56,18 @@ void DrawArrow(TCanvas& canvas, const Rect& rect, ArrowDirection direction, TCol
     canvas.Brush().SetColor(color);
     for (int i = 0; i < size; ++i) {
         switch (direction) {
-            case ArrowDirection::Down: canvas.FillRect({cx - size + 1 + i, cy - size / 2 + i, cx + size - i, cy - size / 2 + i + 1}); break;
-            case ArrowDirection::Up: canvas.FillRect({cx - i, cy - size / 2 + i, cx + i + 1, cy - size / 2 + i + 1}); break;
-            case ArrowDirection::Right: canvas.FillRect({cx - size / 2 + i, cy - size + 1 + i, cx - size / 2 + i + 1, cy + size - i}); break;
-            case ArrowDirection::Left: canvas.FillRect({cx - size / 2 + i, cy - i, cx - size / 2 + i + 1, cy + i + 1}); break;
+            case ArrowDirection::Down:
+                canvas.FillRect({cx - size + 1 + i, cy - size / 2 + i, cx + size - i, cy - size / 2 + i + 1});
+                break;
+            case ArrowDirection::Up:
+                canvas.FillRect({cx - i, cy - size / 2 + i, cx + i + 1, cy - size / 2 + i + 1});
+                break;
+            case ArrowDirection::Right:
+                canvas.FillRect({cx - size / 2 + i, cy - size + 1 + i, cx - size / 2 + i + 1, cy + size - i});
+                break;
+            case ArrowDirection::Left:
+                canvas.FillRect({cx - size / 2 + i, cy - i, cx - size / 2 + i + 1, cy + i + 1});
+                break;
         }
     }
 }
@@ -73,7 +82,8 @@ void DrawCheckMark(TCanvas& canvas, const Rect& rect, TColor color) {
 }
 
 void DrawFocusRect(TCanvas& canvas, const Rect& rect, TColor color) {
-    if (rect.isEmpty()) return;
+    if (rect.isEmpty())
+        return;
     for (int x = rect.Left; x < rect.Right; x += 2) {
         canvas.SetPixel(x, rect.Top, color);
         canvas.SetPixel(x, rect.Bottom - 1, color);

@@ -14,12 +14,16 @@ using namespace platform;
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Text measured in a font without a window: a memory DC with the font selected.
 class Measure {
-public:
-    explicit Measure(const TFont& font) : dc_(CreateCompatibleDC(nullptr)) { old_ = SelectObject(dc_, font.Handle()); }
+  public:
+    explicit Measure(const TFont& font) : dc_(CreateCompatibleDC(nullptr)) {
+        old_ = SelectObject(dc_, font.Handle());
+    }
     ~Measure() {
         SelectObject(dc_, old_);
         DeleteDC(dc_);
@@ -35,7 +39,7 @@ public:
         return GetTextMetrics(dc_, &metrics) ? metrics.tmHeight : 13;
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -55,7 +59,9 @@ void TCustomEdit::SetReadOnly(bool readOnly) {
     Invalidate();
 }
 
-bool TCustomEdit::WantsInputMethod() const { return ImeMode() != TImeMode::imDisable && ImeMode() != TImeMode::imClose; }
+bool TCustomEdit::WantsInputMethod() const {
+    return ImeMode() != TImeMode::imDisable && ImeMode() != TImeMode::imClose;
+}
 
 // --- Selection -------------------------------------------------------------------------------
 
@@ -74,21 +80,27 @@ void TCustomEdit::SetSelStart(int start) {
 
 int TCustomEdit::SelLength() const {
     const std::string text = Text();
-    return int(utf8::CountCharacters(std::string_view(text).substr(SelectionStart(), SelectionEnd() - SelectionStart())));
+    return int(utf8::CountCharacters(
+        std::string_view(text).substr(SelectionStart(), SelectionEnd() - SelectionStart())));
 }
 
 void TCustomEdit::SetSelLength(int length) {
     const std::string text = Text();
     const size_t start = SelectionStart();
     anchor_ = start;
-    caret_ = start + utf8::FirstCharacters(std::string_view(text).substr(start), size_t(std::max(length, 0))).size();
+    caret_ = start +
+             utf8::FirstCharacters(std::string_view(text).substr(start), size_t(std::max(length, 0))).size();
     ScrollToCaret();
     Invalidate();
 }
 
-std::string TCustomEdit::SelText() const { return Text().substr(SelectionStart(), SelectionEnd() - SelectionStart()); }
+std::string TCustomEdit::SelText() const {
+    return Text().substr(SelectionStart(), SelectionEnd() - SelectionStart());
+}
 
-void TCustomEdit::SetSelText(const std::string& text) { Replace(text, false); }
+void TCustomEdit::SetSelText(const std::string& text) {
+    Replace(text, false);
+}
 
 void TCustomEdit::SelectAll() {
     anchor_ = 0;
@@ -100,7 +112,8 @@ void TCustomEdit::SelectAll() {
 
 void TCustomEdit::MoveCaret(size_t position, bool extend) {
     caret_ = position;
-    if (!extend) anchor_ = position;
+    if (!extend)
+        anchor_ = position;
     typingRun_ = false;
     ScrollToCaret();
     Invalidate();
@@ -113,11 +126,13 @@ void TCustomEdit::Replace(std::string_view with, bool typing) {
     const size_t start = SelectionStart(), end = SelectionEnd();
     std::string insert(with);
     if (maxLength_ > 0) {
-        const size_t kept = utf8::CountCharacters(text) - utf8::CountCharacters(std::string_view(text).substr(start, end - start));
+        const size_t kept = utf8::CountCharacters(text) -
+                            utf8::CountCharacters(std::string_view(text).substr(start, end - start));
         const size_t room = size_t(maxLength_) > kept ? size_t(maxLength_) - kept : 0;
         insert = std::string(utf8::FirstCharacters(insert, room));
     }
-    if (insert.empty() && start == end) return;
+    if (insert.empty() && start == end)
+        return;
     // A run of typing is undone as a whole, as the platform's edit does.
     if (!(typing && typingRun_)) {
         undoText_ = text;
@@ -136,7 +151,8 @@ void TCustomEdit::Replace(std::string_view with, bool typing) {
 }
 
 void TCustomEdit::Undo() {
-    if (!canUndo_) return;
+    if (!canUndo_)
+        return;
     std::string current = Text();
     const size_t currentCaret = caret_;
     changingText_ = true;
@@ -162,26 +178,32 @@ void TCustomEdit::TextChangedOutside() {
 }
 
 void TCustomEdit::Change() {
-    if (InState(csLoading)) return;
+    if (InState(csLoading))
+        return;
     modified_ = true;
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TCustomEdit::CopyToClipboard() {
-    if (SelectionEnd() > SelectionStart()) SetClipboardText(SelText());
+    if (SelectionEnd() > SelectionStart())
+        SetClipboardText(SelText());
 }
 
 void TCustomEdit::CutToClipboard() {
-    if (readOnly_) return;
+    if (readOnly_)
+        return;
     CopyToClipboard();
     Replace("", false);
 }
 
 void TCustomEdit::PasteFromClipboard() {
-    if (readOnly_) return;
+    if (readOnly_)
+        return;
     // One line: a pasted line break ends what is taken.
     std::string text = GetClipboardText();
-    if (size_t end = text.find_first_of("\r\n"); end != std::string::npos) text.resize(end);
+    if (size_t end = text.find_first_of("\r\n"); end != std::string::npos)
+        text.resize(end);
     Replace(text, false);
 }
 
@@ -205,11 +227,17 @@ void TCustomEdit::KeyDown(uint16_t& key, TShiftState shift) {
             else
                 MoveCaret(utf8::NextBoundary(text, caret_), extend);
             break;
-        case VK_HOME: MoveCaret(0, extend); break;
-        case VK_END: MoveCaret(text.size(), extend); break;
+        case VK_HOME:
+            MoveCaret(0, extend);
+            break;
+        case VK_END:
+            MoveCaret(text.size(), extend);
+            break;
         case VK_BACK:
-            if (readOnly_) break;
-            if (caret_ == anchor_) anchor_ = utf8::PreviousBoundary(text, caret_);
+            if (readOnly_)
+                break;
+            if (caret_ == anchor_)
+                anchor_ = utf8::PreviousBoundary(text, caret_);
             Replace("", false);
             break;
         case VK_DELETE:
@@ -217,8 +245,10 @@ void TCustomEdit::KeyDown(uint16_t& key, TShiftState shift) {
                 CutToClipboard();
                 break;
             }
-            if (readOnly_) break;
-            if (caret_ == anchor_) anchor_ = utf8::NextBoundary(text, caret_);
+            if (readOnly_)
+                break;
+            if (caret_ == anchor_)
+                anchor_ = utf8::NextBoundary(text, caret_);
             Replace("", false);
             break;
         case VK_INSERT:
@@ -230,14 +260,26 @@ void TCustomEdit::KeyDown(uint16_t& key, TShiftState shift) {
                 return;
             break;
         default:
-            if (!control) return;
+            if (!control)
+                return;
             switch (key) {
-                case 'A': SelectAll(); break;
-                case 'C': CopyToClipboard(); break;
-                case 'X': CutToClipboard(); break;
-                case 'V': PasteFromClipboard(); break;
-                case 'Z': Undo(); break;
-                default: return;
+                case 'A':
+                    SelectAll();
+                    break;
+                case 'C':
+                    CopyToClipboard();
+                    break;
+                case 'X':
+                    CutToClipboard();
+                    break;
+                case 'V':
+                    PasteFromClipboard();
+                    break;
+                case 'Z':
+                    Undo();
+                    break;
+                default:
+                    return;
             }
     }
     key = 0;
@@ -262,7 +304,8 @@ void TCustomEdit::KeyPress(char32_t& key) {
 
 void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft) {
-        if (CanFocus() && !Focused()) SetFocus();
+        if (CanFocus() && !Focused())
+            SetFocus();
         MoveCaret(PositionAt(x), shift.contains(TShiftFlag::ssShift));
         mouseSelecting_ = true;
     }
@@ -270,12 +313,14 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
-    if (mouseSelecting_) MoveCaret(PositionAt(x), true);
+    if (mouseSelecting_)
+        MoveCaret(PositionAt(x), true);
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == TMouseButton::mbLeft) mouseSelecting_ = false;
+    if (button == TMouseButton::mbLeft)
+        mouseSelecting_ = false;
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
@@ -283,7 +328,8 @@ void TCustomEdit::DblClick() {
     // The word under the caret: a run of characters between blanks.
     const std::string text = Text();
     size_t start = caret_, end = caret_;
-    while (start > 0 && !IsBlank(text[utf8::PreviousBoundary(text, start)])) start = utf8::PreviousBoundary(text, start);
+    while (start > 0 && !IsBlank(text[utf8::PreviousBoundary(text, start)]))
+        start = utf8::PreviousBoundary(text, start);
     while (end < text.size() && !IsBlank(text[end])) end = utf8::NextBoundary(text, end);
     anchor_ = start;
     caret_ = end;
@@ -295,7 +341,8 @@ void TCustomEdit::DblClick() {
 
 void TCustomEdit::DoEnter() {
     // Reached with Tab: everything selected, ready to be typed over.
-    if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0) SelectAll();
+    if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0)
+        SelectAll();
     TCustomControl::DoEnter();
 }
 
@@ -319,25 +366,30 @@ void TCustomEdit::Dispatch(TMessage& message) {
     switch (message.Msg) {
         case WM_IME_STARTCOMPOSITION:
         case WM_IME_ENDCOMPOSITION:
-        case WM_IME_COMPOSITION: ReadComposition(); return;
+        case WM_IME_COMPOSITION:
+            ReadComposition();
+            return;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             TCustomControl::Dispatch(message);
-            if (message.Msg == WM_KILLFOCUS) preedit_.clear();
+            if (message.Msg == WM_KILLFOCUS)
+                preedit_.clear();
             typingRun_ = false;
             Invalidate();
             UpdateImeCaret();
             return;
         case CM_TEXTCHANGED:
             TCustomControl::Dispatch(message);
-            if (!changingText_) TextChangedOutside();
+            if (!changingText_)
+                TextChangedOutside();
             return;
         case CM_FONTCHANGED:
         case CM_ENABLEDCHANGED:
             TCustomControl::Dispatch(message);
             Invalidate();
             return;
-        default: TCustomControl::Dispatch(message);
+        default:
+            TCustomControl::Dispatch(message);
     }
 }
 
@@ -349,9 +401,13 @@ Rect TCustomEdit::TextArea() const {
     return {r.Left + 3, r.Top + 2, r.Right - 3, r.Bottom - 2};
 }
 
-int32_t TCustomEdit::MeasureText(std::string_view text) const { return Measure(Font()).width(text); }
+int32_t TCustomEdit::MeasureText(std::string_view text) const {
+    return Measure(Font()).width(text);
+}
 
-int32_t TCustomEdit::LineHeight() const { return Measure(Font()).height(); }
+int32_t TCustomEdit::LineHeight() const {
+    return Measure(Font()).height();
+}
 
 int32_t TCustomEdit::XOf(size_t position) const {
     const std::string text = Text();
@@ -361,7 +417,8 @@ int32_t TCustomEdit::XOf(size_t position) const {
 size_t TCustomEdit::PositionAt(int x) const {
     const std::string text = Text();
     const int32_t target = x - TextArea().Left + scroll_;
-    if (target <= 0) return 0;
+    if (target <= 0)
+        return 0;
     Measure measure(Font());
     size_t position = 0;
     int32_t previous = 0;
@@ -369,7 +426,8 @@ size_t TCustomEdit::PositionAt(int x) const {
         const size_t next = utf8::NextBoundary(text, position);
         const int32_t width = measure.width(std::string_view(text).substr(0, next));
         // Past the middle of a character: the caret goes after it.
-        if (target < (previous + width + 1) / 2) return position;
+        if (target < (previous + width + 1) / 2)
+            return position;
         previous = width;
         position = next;
     }
@@ -379,18 +437,23 @@ size_t TCustomEdit::PositionAt(int x) const {
 void TCustomEdit::ScrollToCaret() {
     const int32_t room = std::max(TextArea().width() - 1, 1);
     const int32_t caretX = XOf(caret_);
-    if (caretX - scroll_ < 0) scroll_ = caretX;
-    if (caretX - scroll_ > room) scroll_ = caretX - room;
+    if (caretX - scroll_ < 0)
+        scroll_ = caretX;
+    if (caretX - scroll_ > room)
+        scroll_ = caretX - room;
     // No empty space is kept on the right while text is hidden on the left.
     const int32_t full = XOf(Text().size());
-    if (full - scroll_ < room) scroll_ = std::max(full - room, 0);
+    if (full - scroll_ < room)
+        scroll_ = std::max(full - room, 0);
     UpdateImeCaret();
 }
 
 void TCustomEdit::UpdateImeCaret() {
-    if (!HandleAllocated() || !Focused()) return;
+    if (!HandleAllocated() || !Focused())
+        return;
     const Rect area = TextArea();
-    const int32_t x = area.Left + XOf(caret_) - scroll_ + MeasureText(std::string_view(preedit_).substr(0, size_t(preeditCursor_)));
+    const int32_t x = area.Left + XOf(caret_) - scroll_ +
+                      MeasureText(std::string_view(preedit_).substr(0, size_t(preeditCursor_)));
     const int32_t top = area.Top + (area.height() - LineHeight()) / 2;
     ImeSetCaret(Handle(), {x, top, x + 1, top + LineHeight()});
 }
@@ -411,7 +474,8 @@ void TCustomEdit::Paint() {
     const int32_t top = area.Top + (area.height() - lineHeight) / 2;
     const int32_t origin = area.Left - scroll_;
     // The composition shows at the caret, inside the text.
-    const std::string shown = preedit_.empty() ? text : text.substr(0, caret_) + preedit_ + text.substr(caret_);
+    const std::string shown =
+        preedit_.empty() ? text : text.substr(0, caret_) + preedit_ + text.substr(caret_);
     const TColor textColor = Enabled() ? Font().Color() : SystemColor(COLOR_GRAYTEXT);
 
     const int saved = SaveDC(canvas.Handle());
@@ -440,7 +504,8 @@ void TCustomEdit::Paint() {
         canvas.FillRect({left, top + lineHeight - 1, right, top + lineHeight});
     }
     if (Focused()) {
-        const int32_t x = origin + XOf(caret_) + MeasureText(std::string_view(preedit_).substr(0, size_t(preeditCursor_)));
+        const int32_t x =
+            origin + XOf(caret_) + MeasureText(std::string_view(preedit_).substr(0, size_t(preeditCursor_)));
         canvas.Brush().SetColor(clBlack);
         canvas.FillRect({x, top, x + 1, top + lineHeight});
     }

@@ -15,7 +15,7 @@
 namespace framework {
 
 class TCustomEdit : public TCustomControl {
-public:
+  public:
     explicit TCustomEdit(TComponent* owner);
 
     // At most this many characters (0: no limit); typing and pasting stop there.
@@ -51,7 +51,7 @@ public:
 
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -71,7 +71,7 @@ protected:
     // Where the text lies within the client area (a spin edit keeps its buttons beside it).
     virtual Rect TextArea() const;
 
-private:
+  private:
     size_t SelectionStart() const { return std::min(caret_, anchor_); }
     size_t SelectionEnd() const { return std::max(caret_, anchor_); }
     void Replace(std::string_view with, bool typing);
@@ -103,7 +103,7 @@ private:
 };
 
 class TEdit : public TCustomEdit {
-public:
+  public:
     using TCustomEdit::TCustomEdit;
     static PersistentClass Published();
 };

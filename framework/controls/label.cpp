@@ -47,12 +47,14 @@ uint32_t TLabel::TextFormat() const {
     static constexpr uint32_t kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     uint32_t format = kAlign[size_t(alignment_)];
     format |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
-    if (!showAccelChar_) format |= DT_NOPREFIX;
+    if (!showAccelChar_)
+        format |= DT_NOPREFIX;
     return format;
 }
 
 void TLabel::AdjustBounds() {
-    if (!autoSize_ || InState(csLoading)) return;
+    if (!autoSize_ || InState(csLoading))
+        return;
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
     Rect text{0, 0, wordWrap_ ? Width() : 0, 0};
@@ -64,7 +66,8 @@ void TLabel::AdjustBounds() {
     DeleteDC(measure);
     // A right-aligned label keeps its right edge as it grows.
     int32_t left = Left();
-    if (alignment_ == TAlignment::taRightJustify) left = Left() + Width() - text.Right;
+    if (alignment_ == TAlignment::taRightJustify)
+        left = Left() + Width() - text.Right;
     SetBounds(left, Top(), text.Right, text.Bottom);
 }
 
@@ -75,7 +78,8 @@ void TLabel::Loaded() {
 
 void TLabel::Dispatch(TMessage& message) {
     TGraphicControl::Dispatch(message);
-    if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED) AdjustBounds();
+    if (message.Msg == CM_TEXTCHANGED || message.Msg == CM_FONTCHANGED)
+        AdjustBounds();
 }
 
 void TLabel::Paint() {

@@ -11,7 +11,7 @@ namespace framework {
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 class TLabel : public TGraphicControl {
-public:
+  public:
     explicit TLabel(TComponent* owner);
     static PersistentClass Published();
 
@@ -28,12 +28,12 @@ public:
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool show);
 
-protected:
+  protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void Loaded() override;
 
-private:
+  private:
     uint32_t TextFormat() const;
     void AdjustBounds();
 

@@ -43,8 +43,10 @@ void TPanel::SetAlignment(TAlignment alignment) {
 
 int TPanel::BorderWidth() const {
     int width = borderStyle_ == TBorderStyle::bsSingle ? 1 : 0;
-    if (bevelOuter_ != TPanelBevel::bvNone) width += bevelWidth_;
-    if (bevelInner_ != TPanelBevel::bvNone) width += bevelWidth_;
+    if (bevelOuter_ != TPanelBevel::bvNone)
+        width += bevelWidth_;
+    if (bevelInner_ != TPanelBevel::bvNone)
+        width += bevelWidth_;
     return width;
 }
 
@@ -62,7 +64,8 @@ void TPanel::Paint() {
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     }
     for (TPanelBevel bevel : {bevelOuter_, bevelInner_}) {
-        if (bevel == TPanelBevel::bvNone) continue;
+        if (bevel == TPanelBevel::bvNone)
+            continue;
         const TColor light = SystemColor(COLOR_BTNHIGHLIGHT), dark = SystemColor(COLOR_BTNSHADOW);
         for (int i = 0; i < bevelWidth_; ++i) {
             const TColor topLeft = bevel == TPanelBevel::bvRaised ? light : dark;
@@ -76,7 +79,8 @@ void TPanel::Paint() {
             r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
         }
     }
-    if (Caption().empty()) return;
+    if (Caption().empty())
+        return;
     static constexpr uint32_t kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
     Canvas().DrawText(Caption(), r, kAlign[size_t(alignment_)] | DT_VCENTER | DT_SINGLELINE);
 }

@@ -12,7 +12,7 @@ enum class TBorderStyle { bsNone, bsSingle };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 class TPanel : public TCustomControl {
-public:
+  public:
     explicit TPanel(TComponent* owner);
     static PersistentClass Published();
 
@@ -27,11 +27,11 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-protected:
+  protected:
     void Paint() override;
     void AdjustClientRect(Rect& rect) override;
 
-private:
+  private:
     int BorderWidth() const;
 
     TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;

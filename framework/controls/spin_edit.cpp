@@ -23,23 +23,30 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner) {
     SetBounds(0, 0, 121, 22);
 }
 
-int32_t TSpinEdit::Value() const { return SpinEditTextValue(Text(), minValue_); }
+int32_t TSpinEdit::Value() const {
+    return SpinEditTextValue(Text(), minValue_);
+}
 
 int32_t TSpinEdit::CheckValue(int32_t value) const {
-    if (maxValue_ == minValue_) return value;
+    if (maxValue_ == minValue_)
+        return value;
     return std::clamp(value, std::min(minValue_, maxValue_), std::max(minValue_, maxValue_));
 }
 
-void TSpinEdit::SetValue(int32_t value) { SetText(std::to_string(CheckValue(value))); }
+void TSpinEdit::SetValue(int32_t value) {
+    SetText(std::to_string(CheckValue(value)));
+}
 
 void TSpinEdit::UpClick() {
-    if (ReadOnly()) return;
+    if (ReadOnly())
+        return;
     // Wide arithmetic: stepping past the 32-bit range holds at its end.
     SetValue(int32_t(std::clamp<int64_t>(int64_t(Value()) + increment_, INT32_MIN, INT32_MAX)));
 }
 
 void TSpinEdit::DownClick() {
-    if (ReadOnly()) return;
+    if (ReadOnly())
+        return;
     SetValue(int32_t(std::clamp<int64_t>(int64_t(Value()) - increment_, INT32_MIN, INT32_MAX)));
 }
 
@@ -50,7 +57,8 @@ bool TSpinEdit::IsValidChar(char32_t key) const {
 void TSpinEdit::DoExit() {
     TCustomEdit::DoExit();
     const int32_t value = Value();
-    if (CheckValue(value) != value) SetValue(value);
+    if (CheckValue(value) != value)
+        SetValue(value);
 }
 
 void TSpinEdit::KeyDown(uint16_t& key, TShiftState shift) {
@@ -69,14 +77,18 @@ Rect TSpinEdit::ButtonRect(Arrow arrow) const {
     // Inside the sunken edge, on the right: the upper half goes up, the lower half down.
     const Rect column{client.Right - 2 - kButtonWidth, client.Top + 2, client.Right - 2, client.Bottom - 2};
     const int32_t middle = column.Top + column.height() / 2;
-    if (arrow == Arrow::Up) return {column.Left, column.Top, column.Right, middle};
-    if (arrow == Arrow::Down) return {column.Left, middle, column.Right, column.Bottom};
+    if (arrow == Arrow::Up)
+        return {column.Left, column.Top, column.Right, middle};
+    if (arrow == Arrow::Down)
+        return {column.Left, middle, column.Right, column.Bottom};
     return column;
 }
 
 TSpinEdit::Arrow TSpinEdit::ArrowAt(Point point) const {
-    if (ButtonRect(Arrow::Up).contains(point)) return Arrow::Up;
-    if (ButtonRect(Arrow::Down).contains(point)) return Arrow::Down;
+    if (ButtonRect(Arrow::Up).contains(point))
+        return Arrow::Up;
+    if (ButtonRect(Arrow::Down).contains(point))
+        return Arrow::Down;
     return Arrow::None;
 }
 
@@ -87,8 +99,10 @@ Rect TSpinEdit::TextArea() const {
 }
 
 void TSpinEdit::Step(Arrow arrow) {
-    if (arrow == Arrow::Up) UpClick();
-    if (arrow == Arrow::Down) DownClick();
+    if (arrow == Arrow::Up)
+        UpClick();
+    if (arrow == Arrow::Down)
+        DownClick();
 }
 
 void TSpinEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -97,20 +111,24 @@ void TSpinEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) 
         TCustomEdit::MouseDown(button, shift, x, y);
         return;
     }
-    if (CanFocus() && !Focused()) SetFocus();
+    if (CanFocus() && !Focused())
+        SetFocus();
     pressed_ = arrow;
     Invalidate();
     Step(arrow);
-    if (HandleAllocated()) SetTimer(Handle(), kRepeatTimer, kFirstRepeat);
+    if (HandleAllocated())
+        SetTimer(Handle(), kRepeatTimer, kFirstRepeat);
 }
 
 void TSpinEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (pressed_ != Arrow::None && button == TMouseButton::mbLeft) StopRepeat();
+    if (pressed_ != Arrow::None && button == TMouseButton::mbLeft)
+        StopRepeat();
     TCustomEdit::MouseUp(button, shift, x, y);
 }
 
 void TSpinEdit::StopRepeat() {
-    if (HandleAllocated()) KillTimer(Handle(), kRepeatTimer);
+    if (HandleAllocated())
+        KillTimer(Handle(), kRepeatTimer);
     pressed_ = Arrow::None;
     Invalidate();
 }
@@ -126,7 +144,8 @@ void TSpinEdit::Dispatch(TMessage& message) {
         return;
     }
     if (message.Msg == WM_CAPTURECHANGED || message.Msg == WM_KILLFOCUS) {
-        if (pressed_ != Arrow::None) StopRepeat();
+        if (pressed_ != Arrow::None)
+            StopRepeat();
     }
     TCustomEdit::Dispatch(message);
 }

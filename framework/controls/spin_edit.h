@@ -11,7 +11,7 @@
 namespace framework {
 
 class TSpinEdit : public TCustomEdit {
-public:
+  public:
     explicit TSpinEdit(TComponent* owner);
     static PersistentClass Published();
 
@@ -32,7 +32,7 @@ public:
     void UpClick();
     void DownClick();
 
-protected:
+  protected:
     void Paint() override;
     void Dispatch(TMessage& message) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -42,7 +42,7 @@ protected:
     bool IsValidChar(char32_t key) const override;
     Rect TextArea() const override;
 
-private:
+  private:
     enum class Arrow { None, Up, Down };
     // The two buttons' rectangles: one function for painting and for hit testing.
     Rect ButtonRect(Arrow arrow) const;

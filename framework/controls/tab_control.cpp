@@ -15,7 +15,8 @@ TTabControl::TTabControl(TComponent* owner) : TWinControl(owner) {
 }
 
 TTabControl::~TTabControl() {
-    if (images_) images_->RemoveChangeListener(imagesListener_);
+    if (images_)
+        images_->RemoveChangeListener(imagesListener_);
 }
 
 void TTabControl::CreateParams(TCreateParams& params) {
@@ -23,11 +24,16 @@ void TTabControl::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, kTabStripClass);
     params.Style |= WS_CLIPCHILDREN;
-    if (tabPosition_ == TTabPosition::tpBottom || tabPosition_ == TTabPosition::tpRight) params.Style |= TCS_BOTTOM;
-    if (tabPosition_ == TTabPosition::tpLeft || tabPosition_ == TTabPosition::tpRight) params.Style |= TCS_VERTICAL;
-    if (multiLine_) params.Style |= TCS_MULTILINE;
-    if (style_ != TTabStyle::tsTabs) params.Style |= TCS_BUTTONS;
-    if (tabWidth_ > 0) params.Style |= TCS_FIXEDWIDTH;
+    if (tabPosition_ == TTabPosition::tpBottom || tabPosition_ == TTabPosition::tpRight)
+        params.Style |= TCS_BOTTOM;
+    if (tabPosition_ == TTabPosition::tpLeft || tabPosition_ == TTabPosition::tpRight)
+        params.Style |= TCS_VERTICAL;
+    if (multiLine_)
+        params.Style |= TCS_MULTILINE;
+    if (style_ != TTabStyle::tsTabs)
+        params.Style |= TCS_BUTTONS;
+    if (tabWidth_ > 0)
+        params.Style |= TCS_FIXEDWIDTH;
 }
 
 void TTabControl::CreateHandleDone() {
@@ -37,7 +43,8 @@ void TTabControl::CreateHandleDone() {
 
 void TTabControl::SendTabsToWindow() {
     HWND window = Handle();
-    if (!window) return;
+    if (!window)
+        return;
     SendMessage(window, TCM_SETIMAGELIST, 0, LPARAM(images_));
     SendMessage(window, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth_, tabHeight_));
     SendMessage(window, TCM_DELETEALLITEMS);
@@ -50,7 +57,8 @@ void TTabControl::SendTabsToWindow() {
 
 void TTabControl::DestroyWnd() {
     // The selection lives in the window; it is kept for the next one.
-    if (HandleAllocated()) tabIndex_ = int(SendMessage(Handle(), TCM_GETCURSEL));
+    if (HandleAllocated())
+        tabIndex_ = int(SendMessage(Handle(), TCM_GETCURSEL));
     TWinControl::DestroyWnd();
 }
 
@@ -59,7 +67,8 @@ void TTabControl::DestroyWnd() {
 void TTabControl::SetTabs(const std::vector<std::string>& captions) {
     tabs_ = captions;
     tabIndex_ = -1;
-    if (HandleAllocated()) SendTabsToWindow();
+    if (HandleAllocated())
+        SendTabsToWindow();
     TabsChanged();
 }
 
@@ -81,7 +90,8 @@ void TTabControl::InsertTab(int index, const std::string& caption) {
 }
 
 void TTabControl::DeleteTab(int index) {
-    if (index < 0 || index >= TabCount()) return;
+    if (index < 0 || index >= TabCount())
+        return;
     tabs_.erase(tabs_.begin() + index);
     if (HandleAllocated()) {
         SendMessage(Handle(), TCM_DELETEITEM, WPARAM(index));
@@ -94,7 +104,8 @@ void TTabControl::DeleteTab(int index) {
 }
 
 void TTabControl::SetTabCaption(int index, const std::string& caption) {
-    if (index < 0 || index >= TabCount()) return;
+    if (index < 0 || index >= TabCount())
+        return;
     tabs_[size_t(index)] = caption;
     if (HandleAllocated()) {
         TCITEM item{TCIF_TEXT, caption.c_str(), -1};
@@ -103,7 +114,9 @@ void TTabControl::SetTabCaption(int index, const std::string& caption) {
     TabsChanged();
 }
 
-void TTabControl::ClearTabs() { SetTabs({}); }
+void TTabControl::ClearTabs() {
+    SetTabs({});
+}
 
 void TTabControl::TabsChanged() {
     if (HandleAllocated()) {
@@ -115,13 +128,16 @@ void TTabControl::TabsChanged() {
 }
 
 int TTabControl::TabIndex() const {
-    if (!HandleAllocated()) return tabIndex_;
+    if (!HandleAllocated())
+        return tabIndex_;
     return int(SendMessage(const_cast<TTabControl*>(this)->Handle(), TCM_GETCURSEL));
 }
 
 void TTabControl::SetTabIndex(int index) {
-    if (index >= TabCount()) return;
-    if (index < 0) index = -1;
+    if (index >= TabCount())
+        return;
+    if (index < 0)
+        index = -1;
     if (HandleAllocated())
         SendMessage(Handle(), TCM_SETCURSEL, WPARAM(index));
     else
@@ -132,19 +148,22 @@ void TTabControl::SetTabIndex(int index) {
 // --- Look ------------------------------------------------------------------------------------
 
 void TTabControl::SetTabPosition(TTabPosition position) {
-    if (position == tabPosition_) return;
+    if (position == tabPosition_)
+        return;
     tabPosition_ = position;
     RecreateWnd();
 }
 
 void TTabControl::SetMultiLine(bool multiLine) {
-    if (multiLine == multiLine_) return;
+    if (multiLine == multiLine_)
+        return;
     multiLine_ = multiLine;
     RecreateWnd();
 }
 
 void TTabControl::SetStyle(TTabStyle style) {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     RecreateWnd();
 }
@@ -157,18 +176,21 @@ void TTabControl::SetTabHeight(int height) {
 void TTabControl::SetTabWidth(int width) {
     const bool fixedChanged = (width > 0) != (tabWidth_ > 0);
     tabWidth_ = std::max(width, 0);
-    if (fixedChanged) RecreateWnd();
+    if (fixedChanged)
+        RecreateWnd();
     SetItemSize(tabWidth_, tabHeight_);
 }
 
 void TTabControl::SetItemSize(int width, int height) {
-    if (HandleAllocated()) SendMessage(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+    if (HandleAllocated())
+        SendMessage(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
     Realign();
     Invalidate();
 }
 
 void TTabControl::SetImages(TImageList* images) {
-    if (images == images_) return;
+    if (images == images_)
+        return;
     if (images_) {
         images_->RemoveChangeListener(imagesListener_);
         images_->RemoveFreeNotification(this);
@@ -183,7 +205,8 @@ void TTabControl::SetImages(TImageList* images) {
 
 void TTabControl::ImagesChanged() {
     // Handing the list over again makes the strip measure its tabs anew.
-    if (HandleAllocated()) SendMessage(Handle(), TCM_SETIMAGELIST, 0, LPARAM(images_));
+    if (HandleAllocated())
+        SendMessage(Handle(), TCM_SETIMAGELIST, 0, LPARAM(images_));
     Realign();
     Invalidate();
 }
@@ -200,21 +223,26 @@ void TTabControl::Notification(TComponent* component, Operation operation) {
 
 Rect TTabControl::TabRect(int index) {
     Rect rect;
-    if (index < 0 || index >= TabCount() || !Handle()) return {};
+    if (index < 0 || index >= TabCount() || !Handle())
+        return {};
     Perform(TCM_GETITEMRECT, WPARAM(index), LPARAM(&rect));
     return rect;
 }
 
 Rect TTabControl::DisplayRect() {
     Rect rect = TWinControl::ClientRect();
-    if (Handle()) Perform(TCM_ADJUSTRECT, 0, LPARAM(&rect));
+    if (Handle())
+        Perform(TCM_ADJUSTRECT, 0, LPARAM(&rect));
     return rect;
 }
 
-void TTabControl::AdjustClientRect(Rect& rect) { rect = DisplayRect(); }
+void TTabControl::AdjustClientRect(Rect& rect) {
+    rect = DisplayRect();
+}
 
 int TTabControl::IndexOfTabAt(int x, int y) {
-    if (!Handle()) return -1;
+    if (!Handle())
+        return -1;
     TCHITTESTINFO info{{x, y}, 0};
     return int(Perform(TCM_HITTEST, 0, LPARAM(&info)));
 }
@@ -223,12 +251,14 @@ int TTabControl::IndexOfTabAt(int x, int y) {
 
 bool TTabControl::CanChange() {
     bool allow = true;
-    if (OnChanging) OnChanging(this, allow);
+    if (OnChanging)
+        OnChanging(this, allow);
     return allow;
 }
 
 void TTabControl::Change() {
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TTabControl::Dispatch(TMessage& message) {

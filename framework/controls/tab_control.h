@@ -29,7 +29,7 @@ enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 using TTabChangingEvent = std::function<void(TObject* sender, bool& allowChange)>;
 
 class TTabControl : public TWinControl {
-public:
+  public:
     explicit TTabControl(TComponent* owner);
     ~TTabControl() override;
     static PersistentClass Published();
@@ -77,7 +77,7 @@ public:
     TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateHandleDone() override;
     void DestroyWnd() override;
@@ -94,7 +94,7 @@ protected:
     // The strip re-laid out after the tabs changed: WM_SIZE to the control, children realigned.
     void TabsChanged();
 
-private:
+  private:
     void SendTabsToWindow();
     void ImagesChanged();
 

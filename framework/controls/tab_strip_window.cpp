@@ -22,9 +22,9 @@ using namespace platform;
 namespace {
 
 // The strip's metrics, those of the platform's tab control.
-constexpr int32_t kMargin = 2;        // between the window's edge and the row of tabs
-constexpr int32_t kPaddingX = 6;      // between a tab's edge and its caption
-constexpr int32_t kImageGap = 3;      // between the image slot and the caption
+constexpr int32_t kMargin = 2;           // between the window's edge and the row of tabs
+constexpr int32_t kPaddingX = 6;         // between a tab's edge and its caption
+constexpr int32_t kImageGap = 3;         // between the image slot and the caption
 constexpr int32_t kAutoExtraHeight = 7;  // above and below the caption of an automatic height
 constexpr int32_t kUpDownWidth = 32;
 
@@ -55,16 +55,19 @@ TabStrip* StripOf(HWND hwnd) {
     return found == strips.end() ? nullptr : &found->second;
 }
 
-DWORD StyleOf(HWND hwnd) { return DWORD(GetWindowLongPtr(hwnd, GWL_STYLE)); }
+DWORD StyleOf(HWND hwnd) {
+    return DWORD(GetWindowLongPtr(hwnd, GWL_STYLE));
+}
 
 // Measures with the strip's font on a memory DC.
 class Measure {
-public:
+  public:
     explicit Measure(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
         old_ = font ? SelectObject(dc_, font) : nullptr;
     }
     ~Measure() {
-        if (old_) SelectObject(dc_, old_);
+        if (old_)
+            SelectObject(dc_, old_);
         DeleteDC(dc_);
     }
     Measure(const Measure&) = delete;
@@ -78,7 +81,7 @@ public:
         return GetTextMetrics(dc_, &metrics) ? metrics.tmHeight : 13;
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -86,16 +89,20 @@ private:
 // --- Geometry: one set of functions for layout, hit testing and painting ---------------------
 
 int32_t TabHeight(const TabStrip& strip) {
-    if (strip.fixedSize.cy > 0) return strip.fixedSize.cy;
+    if (strip.fixedSize.cy > 0)
+        return strip.fixedSize.cy;
     int32_t content = Measure(strip.font).height();
-    if (strip.images) content = std::max(content, strip.images->Height());
+    if (strip.images)
+        content = std::max(content, strip.images->Height());
     return content + kAutoExtraHeight;
 }
 
 int32_t TabWidth(const TabStrip& strip, DWORD style, const Measure& measure, const TabItem& item) {
-    if ((style & TCS_FIXEDWIDTH) && strip.fixedSize.cx > 0) return strip.fixedSize.cx;
+    if ((style & TCS_FIXEDWIDTH) && strip.fixedSize.cx > 0)
+        return strip.fixedSize.cx;
     int32_t width = measure.width(item.text) + 2 * kPaddingX;
-    if (strip.images) width += strip.images->Width() + kImageGap;
+    if (strip.images)
+        width += strip.images->Width() + kImageGap;
     return width;
 }
 
@@ -126,7 +133,8 @@ int32_t RowRight(HWND hwnd, const TabStrip& strip) {
 }
 
 bool Overflows(HWND hwnd, const TabStrip& strip) {
-    if (strip.items.empty()) return false;
+    if (strip.items.empty())
+        return false;
     Rect client;
     GetClientRect(hwnd, &client);
     TabStrip fromStart = strip;
@@ -136,7 +144,8 @@ bool Overflows(HWND hwnd, const TabStrip& strip) {
 
 // The largest first visible tab that still shows the last tab whole next to the arrows.
 int LastScrollPosition(HWND hwnd, const TabStrip& strip) {
-    if (strip.items.empty()) return 0;
+    if (strip.items.empty())
+        return 0;
     Rect client;
     GetClientRect(hwnd, &client);
     TabStrip fromStart = strip;
@@ -173,7 +182,8 @@ int HitTest(HWND hwnd, const TabStrip& strip, Point point) {
     const std::vector<Rect> rects = ItemRects(hwnd, strip);
     const int32_t right = RowRight(hwnd, strip);
     for (size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].contains(point) && point.X < right && rects[i].Right > 0) return int(i);
+        if (rects[i].contains(point) && point.X < right && rects[i].Right > 0)
+            return int(i);
     return -1;
 }
 
@@ -181,7 +191,8 @@ int HitTest(HWND hwnd, const TabStrip& strip, Point point) {
 
 void UpdateScrollArrows(HWND hwnd, TabStrip& strip) {
     if (!Overflows(hwnd, strip)) {
-        if (strip.upDown && IsWindow(strip.upDown)) DestroyWindow(strip.upDown);
+        if (strip.upDown && IsWindow(strip.upDown))
+            DestroyWindow(strip.upDown);
         strip.upDown = nullptr;
         strip.firstVisible = 0;
         return;
@@ -191,8 +202,8 @@ void UpdateScrollArrows(HWND hwnd, TabStrip& strip) {
     const int32_t height = std::min(TabHeight(strip) + kMargin, client.height());
     const int32_t top = (StyleOf(hwnd) & TCS_BOTTOM) ? client.Bottom - height : 0;
     if (!strip.upDown || !IsWindow(strip.upDown)) {
-        strip.upDown = CreateWindowEx(0, kUpDownClass, "", WS_CHILD | WS_VISIBLE, client.Right - kUpDownWidth, top,
-                                      kUpDownWidth, height, hwnd, 1);
+        strip.upDown = CreateWindowEx(0, kUpDownClass, "", WS_CHILD | WS_VISIBLE, client.Right - kUpDownWidth,
+                                      top, kUpDownWidth, height, hwnd, 1);
     } else {
         SetWindowPos(strip.upDown, nullptr, client.Right - kUpDownWidth, top, kUpDownWidth, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -209,9 +220,11 @@ void Relayout(HWND hwnd, TabStrip& strip) {
 }
 
 void EnsureVisible(HWND hwnd, TabStrip& strip, int index) {
-    if (index < 0 || !strip.upDown || !IsWindow(strip.upDown)) return;
+    if (index < 0 || !strip.upDown || !IsWindow(strip.upDown))
+        return;
     const int last = LastScrollPosition(hwnd, strip);
-    if (index < strip.firstVisible) strip.firstVisible = index;
+    if (index < strip.firstVisible)
+        strip.firstVisible = index;
     while (strip.firstVisible < last && ItemRects(hwnd, strip)[size_t(index)].Right > RowRight(hwnd, strip))
         ++strip.firstVisible;
     SendMessage(strip.upDown, UDM_SETPOS32, 0, strip.firstVisible);
@@ -227,11 +240,14 @@ LRESULT Notify(HWND hwnd, UINT code) {
 
 void SelectByUser(HWND hwnd, int index) {
     TabStrip* strip = StripOf(hwnd);
-    if (!strip || index < 0 || index >= int(strip->items.size()) || index == strip->selected) return;
-    if (Notify(hwnd, TCN_SELCHANGING) != 0) return;
+    if (!strip || index < 0 || index >= int(strip->items.size()) || index == strip->selected)
+        return;
+    if (Notify(hwnd, TCN_SELCHANGING) != 0)
+        return;
     // The parent may have done anything meanwhile, this window's end included.
     strip = StripOf(hwnd);
-    if (!strip || index >= int(strip->items.size())) return;
+    if (!strip || index >= int(strip->items.size()))
+        return;
     strip->selected = index;
     EnsureVisible(hwnd, *strip, index);
     InvalidateRect(hwnd, nullptr, true);
@@ -240,11 +256,14 @@ void SelectByUser(HWND hwnd, int index) {
 
 // --- Painting: the plain look ----------------------------------------------------------------
 
-void FillColor(HDC dc, const Rect& rect, int colorIndex) { FillRect(dc, rect, GetSysColorBrush(colorIndex)); }
+void FillColor(HDC dc, const Rect& rect, int colorIndex) {
+    FillRect(dc, rect, GetSysColorBrush(colorIndex));
+}
 
 void PaintStrip(HWND hwnd, HDC dc) {
     TabStrip* strip = StripOf(hwnd);
-    if (!strip) return;
+    if (!strip)
+        return;
     Rect client;
     GetClientRect(hwnd, &client);
     FillColor(dc, client, COLOR_BTNFACE);
@@ -269,7 +288,9 @@ void PaintStrip(HWND hwnd, HDC dc) {
         Rect tab = rects[i];
         const bool selected = int(i) == strip->selected;
         // The selected tab stands 2 pixels taller and wider and joins the page.
-        if (selected) tab = {tab.Left - 2, bottom ? tab.Top - 1 : tab.Top - 2, tab.Right + 2, bottom ? tab.Bottom + 2 : tab.Bottom + 1};
+        if (selected)
+            tab = {tab.Left - 2, bottom ? tab.Top - 1 : tab.Top - 2, tab.Right + 2,
+                   bottom ? tab.Bottom + 2 : tab.Bottom + 1};
         FillColor(dc, tab, COLOR_BTNFACE);
         FillColor(dc, {tab.Left, tab.Top + 2, tab.Left + 1, tab.Bottom}, COLOR_BTNHIGHLIGHT);
         FillColor(dc, {tab.Left + 2, tab.Top, tab.Right - 2, tab.Top + 1}, COLOR_BTNHIGHLIGHT);
@@ -292,25 +313,34 @@ void PaintStrip(HWND hwnd, HDC dc) {
             }
         }
     }
-    if (oldFont) SelectObject(dc, oldFont);
+    if (oldFont)
+        SelectObject(dc, oldFont);
     RestoreDC(dc, saved);
 }
 
 // --- The strip's procedure -------------------------------------------------------------------
 
 LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) Strips()[hwnd] = TabStrip{};
+    if (msg == WM_NCCREATE)
+        Strips()[hwnd] = TabStrip{};
     TabStrip* strip = StripOf(hwnd);
-    if (!strip) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (!strip)
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     switch (msg) {
-        case WM_NCDESTROY: Strips().erase(hwnd); return DefWindowProc(hwnd, msg, wParam, lParam);
+        case WM_NCDESTROY:
+            Strips().erase(hwnd);
+            return DefWindowProc(hwnd, msg, wParam, lParam);
         case WM_SETFONT:
             strip->font = reinterpret_cast<HFONT>(wParam);
             Relayout(hwnd, *strip);
             return 0;
-        case WM_GETFONT: return LRESULT(strip->font);
-        case WM_SIZE: Relayout(hwnd, *strip); return 0;
-        case WM_GETDLGCODE: return LRESULT(DLGC_WANTARROWS | DLGC_WANTCHARS);
+        case WM_GETFONT:
+            return LRESULT(strip->font);
+        case WM_SIZE:
+            Relayout(hwnd, *strip);
+            return 0;
+        case WM_GETDLGCODE:
+            return LRESULT(DLGC_WANTARROWS | DLGC_WANTCHARS);
         case WM_ERASEBKGND: {
             Rect client;
             GetClientRect(hwnd, &client);
@@ -330,16 +360,21 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETFOCUS:
-        case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, true); return 0;
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd, nullptr, true);
+            return 0;
         case WM_LBUTTONDOWN: {
-            if (!(StyleOf(hwnd) & TCS_FOCUSNEVER)) SetFocus(hwnd);
+            if (!(StyleOf(hwnd) & TCS_FOCUSNEVER))
+                SetFocus(hwnd);
             const int index = HitTest(hwnd, *strip, PointFromLParam(lParam));
-            if (index >= 0) SelectByUser(hwnd, index);
+            if (index >= 0)
+                SelectByUser(hwnd, index);
             return 0;
         }
         case WM_KEYDOWN: {
             const int key = int(wParam);
-            if (key == VK_LEFT || key == VK_UP) SelectByUser(hwnd, strip->selected - 1);
+            if (key == VK_LEFT || key == VK_UP)
+                SelectByUser(hwnd, strip->selected - 1);
             if (key == VK_RIGHT || key == VK_DOWN)
                 SelectByUser(hwnd, strip->selected < 0 ? 0 : strip->selected + 1);
             return 0;
@@ -355,38 +390,49 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 }
             }
             return 0;
-        case TCM_GETITEMCOUNT: return LRESULT(strip->items.size());
+        case TCM_GETITEMCOUNT:
+            return LRESULT(strip->items.size());
         case TCM_INSERTITEM: {
             const auto* item = reinterpret_cast<const TCITEM*>(lParam);
-            if (!item) return -1;
+            if (!item)
+                return -1;
             const size_t at = std::min(size_t(wParam), strip->items.size());
             TabItem tab;
-            if ((item->mask & TCIF_TEXT) && item->pszText) tab.text = item->pszText;
-            if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
+            if ((item->mask & TCIF_TEXT) && item->pszText)
+                tab.text = item->pszText;
+            if (item->mask & TCIF_IMAGE)
+                tab.image = item->iImage;
             strip->items.insert(strip->items.begin() + ptrdiff_t(at), tab);
-            if (strip->selected >= int(at)) ++strip->selected;
+            if (strip->selected >= int(at))
+                ++strip->selected;
             Relayout(hwnd, *strip);
             return LRESULT(at);
         }
         case TCM_SETITEM:
         case TCM_GETITEM: {
             auto* item = reinterpret_cast<TCITEM*>(lParam);
-            if (!item || wParam >= strip->items.size()) return 0;
+            if (!item || wParam >= strip->items.size())
+                return 0;
             TabItem& tab = strip->items[wParam];
             if (msg == TCM_GETITEM) {
                 strip->returnedText = tab.text;
-                if (item->mask & TCIF_TEXT) item->pszText = strip->returnedText.c_str();
-                if (item->mask & TCIF_IMAGE) item->iImage = tab.image;
+                if (item->mask & TCIF_TEXT)
+                    item->pszText = strip->returnedText.c_str();
+                if (item->mask & TCIF_IMAGE)
+                    item->iImage = tab.image;
                 return 1;
             }
-            if ((item->mask & TCIF_TEXT) && item->pszText) tab.text = item->pszText;
-            if (item->mask & TCIF_IMAGE) tab.image = item->iImage;
+            if ((item->mask & TCIF_TEXT) && item->pszText)
+                tab.text = item->pszText;
+            if (item->mask & TCIF_IMAGE)
+                tab.image = item->iImage;
             Relayout(hwnd, *strip);
             return 1;
         }
         case TCM_DELETEITEM: {
             const int index = int(wParam);
-            if (index < 0 || index >= int(strip->items.size())) return 0;
+            if (index < 0 || index >= int(strip->items.size()))
+                return 0;
             strip->items.erase(strip->items.begin() + index);
             // Removing the selected tab leaves none selected; an earlier one moves it down.
             if (strip->selected == index)
@@ -403,14 +449,17 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 1;
         case TCM_GETITEMRECT: {
             auto* rect = reinterpret_cast<Rect*>(lParam);
-            if (!rect || wParam >= strip->items.size()) return 0;
+            if (!rect || wParam >= strip->items.size())
+                return 0;
             *rect = ItemRects(hwnd, *strip)[wParam];
             return 1;
         }
-        case TCM_GETCURSEL: return strip->selected;
+        case TCM_GETCURSEL:
+            return strip->selected;
         case TCM_SETCURSEL: {
             const int index = int(wParam);
-            if (index >= int(strip->items.size())) return -1;
+            if (index >= int(strip->items.size()))
+                return -1;
             const int previous = strip->selected;
             strip->selected = index < 0 ? -1 : index;
             EnsureVisible(hwnd, *strip, strip->selected);
@@ -423,7 +472,8 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case TCM_ADJUSTRECT: {
             auto* rect = reinterpret_cast<Rect*>(lParam);
-            if (!rect) return 0;
+            if (!rect)
+                return 0;
             *rect = wParam ? WindowFromPage(hwnd, *strip, *rect) : PageArea(hwnd, *strip, *rect);
             return 0;
         }
@@ -439,9 +489,12 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             Relayout(hwnd, *strip);
             return LRESULT(old);
         }
-        case TCM_GETIMAGELIST: return LRESULT(strip->images);
-        case TCM_GETROWCOUNT: return strip->items.empty() ? 0 : 1;
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        case TCM_GETIMAGELIST:
+            return LRESULT(strip->images);
+        case TCM_GETROWCOUNT:
+            return strip->items.empty() ? 0 : 1;
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -485,7 +538,8 @@ void PaintArrow(HDC dc, const Rect& rect, int side, bool pressed, bool enabled) 
 
 void Step(HWND hwnd, UpDown& upDown, int side) {
     const int position = std::clamp(upDown.position + side, upDown.lower, upDown.upper);
-    if (position == upDown.position) return;
+    if (position == upDown.position)
+        return;
     upDown.position = position;
     InvalidateRect(hwnd, nullptr, true);
     HWND parent = GetParent(hwnd);
@@ -494,12 +548,16 @@ void Step(HWND hwnd, UpDown& upDown, int side) {
 }
 
 LRESULT UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) UpDowns()[hwnd] = UpDown{};
+    if (msg == WM_NCCREATE)
+        UpDowns()[hwnd] = UpDown{};
     auto found = UpDowns().find(hwnd);
-    if (found == UpDowns().end()) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (found == UpDowns().end())
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     UpDown& upDown = found->second;
     switch (msg) {
-        case WM_NCDESTROY: UpDowns().erase(found); return DefWindowProc(hwnd, msg, wParam, lParam);
+        case WM_NCDESTROY:
+            UpDowns().erase(found);
+            return DefWindowProc(hwnd, msg, wParam, lParam);
         case UDM_SETRANGE32:
             upDown.lower = int(int32_t(wParam));
             upDown.upper = int(int32_t(lParam));
@@ -507,16 +565,20 @@ LRESULT UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, true);
             return 0;
         case UDM_GETRANGE32:
-            if (wParam) *reinterpret_cast<int*>(wParam) = upDown.lower;
-            if (lParam) *reinterpret_cast<int*>(lParam) = upDown.upper;
+            if (wParam)
+                *reinterpret_cast<int*>(wParam) = upDown.lower;
+            if (lParam)
+                *reinterpret_cast<int*>(lParam) = upDown.upper;
             return 0;
         case UDM_SETPOS32: {
             const int old = upDown.position;
-            upDown.position = std::clamp(int(int32_t(lParam)), upDown.lower, std::max(upDown.lower, upDown.upper));
+            upDown.position =
+                std::clamp(int(int32_t(lParam)), upDown.lower, std::max(upDown.lower, upDown.upper));
             InvalidateRect(hwnd, nullptr, true);
             return old;
         }
-        case UDM_GETPOS32: return upDown.position;
+        case UDM_GETPOS32:
+            return upDown.position;
         case WM_LBUTTONDOWN: {
             const int side = ArrowRect(hwnd, -1).contains(PointFromLParam(lParam)) ? -1 : 1;
             upDown.pressed = side;
@@ -530,17 +592,21 @@ LRESULT UpDownProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 InvalidateRect(hwnd, nullptr, true);
             }
             return 0;
-        case WM_ERASEBKGND: return 1;
+        case WM_ERASEBKGND:
+            return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &paint);
-            if (!dc) return 0;
-            PaintArrow(dc, ArrowRect(hwnd, -1), -1, upDown.pressed < 0, upDown.position > upDown.lower);
+            if (!dc)
+                return 0;
+            PaintArrow(dc, ArrowRect(hwnd, -1), -1, upDown.pressed<0, upDown.position> upDown.lower);
             PaintArrow(dc, ArrowRect(hwnd, 1), 1, upDown.pressed > 0, upDown.position < upDown.upper);
-            if (!wParam) EndPaint(hwnd, &paint);
+            if (!wParam)
+                EndPaint(hwnd, &paint);
             return 0;
         }
-        default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

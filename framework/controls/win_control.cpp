@@ -36,7 +36,8 @@ TControl* g_mouseControl = nullptr;
 
 void RegisterWindowClass(const TCreateParams& params) {
     WNDCLASS existing;
-    if (GetClassInfo(params.WinClassName, &existing)) return;
+    if (GetClassInfo(params.WinClassName, &existing))
+        return;
     WNDCLASS windowClass;
     windowClass.style = params.ClassStyle | CS_DBLCLKS;
     windowClass.lpfnWndProc = FrameworkWindowProc;
@@ -46,35 +47,50 @@ void RegisterWindowClass(const TCreateParams& params) {
 
 HCURSOR CursorOf(TCursor cursor) {
     switch (cursor) {
-        case crArrow: return LoadCursor(nullptr, IDC_ARROW);
-        case crCross: return LoadCursor(nullptr, IDC_CROSS);
-        case crIBeam: return LoadCursor(nullptr, IDC_IBEAM);
-        case crSizeNESW: return LoadCursor(nullptr, IDC_SIZENESW);
-        case crSizeNS: return LoadCursor(nullptr, IDC_SIZENS);
-        case crSizeNWSE: return LoadCursor(nullptr, IDC_SIZENWSE);
-        case crSizeWE: return LoadCursor(nullptr, IDC_SIZEWE);
-        case crHourGlass: return LoadCursor(nullptr, IDC_WAIT);
-        case crNo: return LoadCursor(nullptr, IDC_NO);
-        case crHandPoint: return LoadCursor(nullptr, IDC_HAND);
-        case crSizeAll: return LoadCursor(nullptr, IDC_SIZEALL);
-        default: return nullptr;
+        case crArrow:
+            return LoadCursor(nullptr, IDC_ARROW);
+        case crCross:
+            return LoadCursor(nullptr, IDC_CROSS);
+        case crIBeam:
+            return LoadCursor(nullptr, IDC_IBEAM);
+        case crSizeNESW:
+            return LoadCursor(nullptr, IDC_SIZENESW);
+        case crSizeNS:
+            return LoadCursor(nullptr, IDC_SIZENS);
+        case crSizeNWSE:
+            return LoadCursor(nullptr, IDC_SIZENWSE);
+        case crSizeWE:
+            return LoadCursor(nullptr, IDC_SIZEWE);
+        case crHourGlass:
+            return LoadCursor(nullptr, IDC_WAIT);
+        case crNo:
+            return LoadCursor(nullptr, IDC_NO);
+        case crHandPoint:
+            return LoadCursor(nullptr, IDC_HAND);
+        case crSizeAll:
+            return LoadCursor(nullptr, IDC_SIZEALL);
+        default:
+            return nullptr;
     }
 }
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg < WM_MOUSEWHEEL; }
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg < WM_MOUSEWHEEL;
+}
 
 // Ends a paint begun with BeginPaint however the painting ends.
 class PaintScope {
-public:
+  public:
     explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
     ~PaintScope() {
-        if (dc_) EndPaint(window_, &paint_);
+        if (dc_)
+            EndPaint(window_, &paint_);
     }
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
     HDC dc() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_;
     HDC dc_ = nullptr;
@@ -91,27 +107,33 @@ LRESULT FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         control->handle_ = hwnd;
         controls[hwnd] = control;
     }
-    if (!control) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (!control)
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
     control->MainWndProc(message);
     if (msg == WM_NCDESTROY) {
         controls.erase(hwnd);
-        if (control->handle_ == hwnd) control->handle_ = nullptr;
+        if (control->handle_ == hwnd)
+            control->handle_ = nullptr;
     }
     return message.Result;
 }
 
-TControl* MouseControl() { return g_mouseControl; }
+TControl* MouseControl() {
+    return g_mouseControl;
+}
 
 void ForgetMouseControl(TControl* control) {
-    if (g_mouseControl == control) g_mouseControl = nullptr;
+    if (g_mouseControl == control)
+        g_mouseControl = nullptr;
     if (TWinControl* parent = control->Parent(); parent && parent->mouseCapture_ == control)
         parent->mouseCapture_ = nullptr;
 }
 
 void SetMouseCapture(TControl* control, bool capture) {
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
-        if (!windowed->HandleAllocated()) return;
+        if (!windowed->HandleAllocated())
+            return;
         if (capture)
             platform::SetCapture(windowed->Handle());
         else if (GetCapture() == windowed->Handle())
@@ -119,13 +141,15 @@ void SetMouseCapture(TControl* control, bool capture) {
         return;
     }
     TWinControl* parent = control->Parent();
-    if (!parent || !parent->HandleAllocated()) return;
+    if (!parent || !parent->HandleAllocated())
+        return;
     if (capture) {
         parent->mouseCapture_ = control;
         platform::SetCapture(parent->Handle());
     } else if (parent->mouseCapture_ == control) {
         parent->mouseCapture_ = nullptr;
-        if (GetCapture() == parent->Handle()) ReleaseCapture();
+        if (GetCapture() == parent->Handle())
+            ReleaseCapture();
     }
 }
 
@@ -146,17 +170,22 @@ TWinControl* TWinControl::FindControl(HWND window) {
 }
 
 HWND TWinControl::Handle() {
-    if (!handle_ && !InState(csDestroying)) CreateWnd();
+    if (!handle_ && !InState(csDestroying))
+        CreateWnd();
     return handle_;
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = TControl::GetText();
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
-    if (ControlStyle().contains(TControlStyleFlag::csAcceptsControls)) params.Style |= WS_CLIPCHILDREN;
-    if (Visible()) params.Style |= WS_VISIBLE;
-    if (!Enabled()) params.Style |= WS_DISABLED;
-    if (tabStop_) params.Style |= WS_TABSTOP;
+    if (ControlStyle().contains(TControlStyleFlag::csAcceptsControls))
+        params.Style |= WS_CLIPCHILDREN;
+    if (Visible())
+        params.Style |= WS_VISIBLE;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+    if (tabStop_)
+        params.Style |= WS_TABSTOP;
     params.X = Left();
     params.Y = Top();
     params.Width = Width();
@@ -167,7 +196,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
 
 void TWinControl::CreateSubClass(TCreateParams& params, std::string_view platformClass) {
     WNDCLASS base;
-    if (!GetClassInfo(platformClass, &base)) return;
+    if (!GetClassInfo(platformClass, &base))
+        return;
     params.BaseClassName = std::string(platformClass);
     defWndProc_ = base.lpfnWndProc;
 }
@@ -176,26 +206,31 @@ void TWinControl::CreateWnd() {
     TCreateParams params;
     defWndProc_ = nullptr;
     CreateParams(params);
-    if (!defWndProc_) defWndProc_ = DefWindowProc;
-    if ((params.Style & WS_CHILD) && !params.WndParent) return;
+    if (!defWndProc_)
+        defWndProc_ = DefWindowProc;
+    if ((params.Style & WS_CHILD) && !params.WndParent)
+        return;
     RegisterWindowClass(params);
     CreateWindowHandle(params);
-    if (!handle_) return;
+    if (!handle_)
+        return;
     SendFontToWindow();
     for (TControl* child : std::vector<TControl*>(controls_))
-        if (auto* windowed = dynamic_cast<TWinControl*>(child)) windowed->HandleNeeded();
+        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+            windowed->HandleNeeded();
     CreateHandleDone();
     Realign();
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     TWinControl* outer = std::exchange(g_creating, this);
-    HWND made = CreateWindowEx(params.ExStyle, params.WinClassName, params.Caption, params.Style, params.X, params.Y,
-                               params.Width, params.Height, params.WndParent, 0, nullptr);
+    HWND made = CreateWindowEx(params.ExStyle, params.WinClassName, params.Caption, params.Style, params.X,
+                               params.Y, params.Width, params.Height, params.WndParent, 0, nullptr);
     g_creating = outer;
     if (!made) {
         // A window refused at creation may have been bound to this control for its first messages.
-        if (handle_) WindowControls().erase(handle_);
+        if (handle_)
+            WindowControls().erase(handle_);
         handle_ = nullptr;
         return;
     }
@@ -204,7 +239,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
 }
 
 void TWinControl::DestroyWnd() {
-    if (!handle_) return;
+    if (!handle_)
+        return;
     HWND window = handle_;
     if (IsWindow(window)) {
         DestroyWindow(window);
@@ -214,7 +250,8 @@ void TWinControl::DestroyWnd() {
 }
 
 void TWinControl::RecreateWnd() {
-    if (!handle_ || recreating_) return;
+    if (!handle_ || recreating_)
+        return;
     recreating_ = true;
     DestroyWnd();
     CreateWnd();
@@ -223,7 +260,8 @@ void TWinControl::RecreateWnd() {
 
 void TWinControl::MainWndProc(TMessage& message) {
     try {
-        if (WindowProc()) WindowProc()(message);
+        if (WindowProc())
+            WindowProc()(message);
     } catch (const std::exception& error) {
         HandleException(error);
     }
@@ -233,18 +271,26 @@ void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     control->parent_ = this;
     auto* windowed = dynamic_cast<TWinControl*>(control);
-    if (windowed) tabList_.push_back(windowed);
-    if (control->ParentFont()) control->Perform(CM_PARENTFONTCHANGED);
-    if (control->ParentColor()) control->Perform(CM_PARENTCOLORCHANGED);
-    if (windowed && handle_) windowed->HandleNeeded();
+    if (windowed)
+        tabList_.push_back(windowed);
+    if (control->ParentFont())
+        control->Perform(CM_PARENTFONTCHANGED);
+    if (control->ParentColor())
+        control->Perform(CM_PARENTCOLORCHANGED);
+    if (windowed && handle_)
+        windowed->HandleNeeded();
     control->Invalidate();
-    if (control->Align() != TAlign::alNone) Realign();
+    if (control->Align() != TAlign::alNone)
+        Realign();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-    if (TForm* form = ParentForm()) form->ControlRemoved(control);
-    if (g_mouseControl == control) g_mouseControl = nullptr;
-    if (mouseCapture_ == control) mouseCapture_ = nullptr;
+    if (TForm* form = ParentForm())
+        form->ControlRemoved(control);
+    if (g_mouseControl == control)
+        g_mouseControl = nullptr;
+    if (mouseCapture_ == control)
+        mouseCapture_ = nullptr;
     control->Invalidate();
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
         windowed->DestroyWnd();
@@ -252,27 +298,32 @@ void TWinControl::RemoveControl(TControl* control) {
     }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     control->parent_ = nullptr;
-    if (control->Align() != TAlign::alNone) Realign();
+    if (control->Align() != TAlign::alNone)
+        Realign();
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
-    if (parent == Parent()) return;
+    if (parent == Parent())
+        return;
     TControl::SetParent(parent);
 }
 
 TControl* TWinControl::ControlAtPos(Point client, bool allowDisabled) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        if (c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().contains(client)) return c;
+        if (c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().contains(client))
+            return c;
     }
     return nullptr;
 }
 
 void TWinControl::Broadcast(TMessage& message) {
     for (TControl* child : std::vector<TControl*>(controls_)) {
-        if (std::find(controls_.begin(), controls_.end(), child) == controls_.end()) continue;
+        if (std::find(controls_.begin(), controls_.end(), child) == controls_.end())
+            continue;
         child->WindowProc()(message);
-        if (message.Result != 0) return;
+        if (message.Result != 0)
+            return;
     }
 }
 
@@ -285,7 +336,8 @@ void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t he
     }
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (left == Left() && top == Top() && width == Width() && height == Height()) return;
+    if (left == Left() && top == Top() && width == Width() && height == Height())
+        return;
     // The window reports where it ended up (WM_WINDOWPOSCHANGED): its limits may have changed it.
     SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     RequestAlign();
@@ -293,7 +345,8 @@ void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t he
 
 void TWinControl::UpdateBoundsFromWindow() {
     Rect rect;
-    if (!handle_ || !GetWindowRect(handle_, &rect)) return;
+    if (!handle_ || !GetWindowRect(handle_, &rect))
+        return;
     if (HWND parent = GetParent(handle_); parent && (GetWindowLongPtr(handle_, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(HWND_DESKTOP, parent, &rect);
     StoreBounds(rect);
@@ -301,19 +354,22 @@ void TWinControl::UpdateBoundsFromWindow() {
 
 Rect TWinControl::ClientRect() const {
     Rect rect;
-    if (handle_ && GetClientRect(handle_, &rect)) return rect;
+    if (handle_ && GetClientRect(handle_, &rect))
+        return rect;
     return TControl::ClientRect();
 }
 
 Point TWinControl::ClientOrigin() const {
-    if (!handle_) return TControl::ClientOrigin();
+    if (!handle_)
+        return TControl::ClientOrigin();
     Point origin;
     platform::ClientToScreen(handle_, &origin);
     return origin;
 }
 
 void TWinControl::Realign() {
-    if (ControlState().contains(TControlStateFlag::csAligning)) return;
+    if (ControlState().contains(TControlStateFlag::csAligning))
+        return;
     SetControlState(TControlStateFlag::csAligning, true);
     Rect rect = ClientRect();
     AdjustClientRect(rect);
@@ -328,7 +384,8 @@ void TWinControl::AlignControls(TControl*, Rect& rect) {
                                         TAlign::alClient};
     for (TAlign align : kOrder) {
         for (TControl* c : std::vector<TControl*>(controls_)) {
-            if (c->Align() != align || !c->Visible()) continue;
+            if (c->Align() != align || !c->Visible())
+                continue;
             const int32_t w = c->Width(), h = c->Height();
             switch (align) {
                 case TAlign::alTop:
@@ -347,7 +404,8 @@ void TWinControl::AlignControls(TControl*, Rect& rect) {
                     c->SetBounds(rect.Right - w, rect.Top, w, rect.height());
                     rect.Right -= c->Width();
                     break;
-                default: c->SetBounds(rect.Left, rect.Top, std::max(rect.width(), 0), std::max(rect.height(), 0));
+                default:
+                    c->SetBounds(rect.Left, rect.Top, std::max(rect.width(), 0), std::max(rect.height(), 0));
             }
         }
     }
@@ -356,7 +414,8 @@ void TWinControl::AlignControls(TControl*, Rect& rect) {
 // --- State -----------------------------------------------------------------------------------
 
 void TWinControl::SetVisible(bool visible) {
-    if (visible == Visible()) return;
+    if (visible == Visible())
+        return;
     TControl::SetVisible(visible);
     if (handle_)
         SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
@@ -365,26 +424,34 @@ void TWinControl::SetVisible(bool visible) {
 }
 
 void TWinControl::SetEnabled(bool enabled) {
-    if (enabled == Enabled()) return;
+    if (enabled == Enabled())
+        return;
     TControl::SetEnabled(enabled);
-    if (handle_) EnableWindow(handle_, enabled);
+    if (handle_)
+        EnableWindow(handle_, enabled);
 }
 
 bool TWinControl::Showing() const {
-    if (!Visible()) return false;
-    if (Parent()) return Parent()->Showing();
+    if (!Visible())
+        return false;
+    if (Parent())
+        return Parent()->Showing();
     return handle_ && IsWindowVisible(handle_);
 }
 
 void TWinControl::Invalidate() {
-    if (handle_) InvalidateRect(handle_, nullptr, true);
+    if (handle_)
+        InvalidateRect(handle_, nullptr, true);
 }
 
 void TWinControl::Update() {
-    if (handle_) UpdateWindow(handle_);
+    if (handle_)
+        UpdateWindow(handle_);
 }
 
-std::string TWinControl::GetText() const { return TControl::GetText(); }
+std::string TWinControl::GetText() const {
+    return TControl::GetText();
+}
 
 void TWinControl::SetText(const std::string& text) {
     if (handle_)
@@ -396,7 +463,8 @@ void TWinControl::SetText(const std::string& text) {
 // --- Focus -----------------------------------------------------------------------------------
 
 int TWinControl::TabOrder() const {
-    if (!Parent()) return -1;
+    if (!Parent())
+        return -1;
     auto& list = Parent()->tabList_;
     auto it = std::find(list.begin(), list.end(), this);
     return it == list.end() ? -1 : int(it - list.begin());
@@ -404,8 +472,10 @@ int TWinControl::TabOrder() const {
 
 void TWinControl::SetTabOrder(int order) {
     // While form data is read the later controls are not there yet: the parent sorts at Loaded.
-    if (InState(csLoading)) requestedTabOrder_ = order;
-    if (!Parent()) return;
+    if (InState(csLoading))
+        requestedTabOrder_ = order;
+    if (!Parent())
+        return;
     auto& list = Parent()->tabList_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     const size_t at = size_t(std::clamp(order, 0, int(list.size())));
@@ -415,19 +485,25 @@ void TWinControl::SetTabOrder(int order) {
 void TWinControl::Loaded() {
     TControl::Loaded();
     std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
-        auto key = [](const TWinControl* c) { return c->requestedTabOrder_ < 0 ? INT32_MAX : c->requestedTabOrder_; };
+        auto key = [](const TWinControl* c) {
+            return c->requestedTabOrder_ < 0 ? INT32_MAX : c->requestedTabOrder_;
+        };
         return key(a) < key(b);
     });
     Realign();
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+    return handle_ && GetFocus() == handle_;
+}
 
 bool TWinControl::CanFocus() const {
     TForm* form = ParentForm();
-    if (!form) return false;
+    if (!form)
+        return false;
     for (const TControl* c = this; c != form; c = c->Parent())
-        if (!c->Visible() || !c->Enabled()) return false;
+        if (!c->Visible() || !c->Enabled())
+            return false;
     return true;
 }
 
@@ -451,7 +527,8 @@ std::vector<TWinControl*> TWinControl::TabOrderList() const {
 
 TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const {
     std::vector<TWinControl*> list = TabOrderList();
-    if (list.empty()) return nullptr;
+    if (list.empty())
+        return nullptr;
     const int count = int(list.size());
     auto found = std::find(list.begin(), list.end(), current);
     int start = found == list.end() ? (forward ? count - 1 : 0) : int(found - list.begin());
@@ -459,18 +536,21 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
     do {
         i = forward ? (i + 1) % count : (i + count - 1) % count;
         TWinControl* candidate = list[size_t(i)];
-        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop())) return candidate;
+        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop()))
+            return candidate;
     } while (i != start);
     return nullptr;
 }
 
 void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-    if (TWinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
+    if (TWinControl* next = FindNextControl(current, forward, checkTabStop))
+        next->SetFocus();
 }
 
 void TWinControl::SetImeMode(TImeMode mode) {
     imeMode_ = mode;
-    if (Focused()) ApplyImeMode();
+    if (Focused())
+        ApplyImeMode();
 }
 
 bool TWinControl::WantsInputMethod() const {
@@ -478,44 +558,55 @@ bool TWinControl::WantsInputMethod() const {
 }
 
 void TWinControl::ApplyImeMode() {
-    if (handle_) ImeSetEnabled(handle_, WantsInputMethod());
+    if (handle_)
+        ImeSetEnabled(handle_, WantsInputMethod());
 }
 
 void TWinControl::FocusArrived() {
-    if (TForm* form = ParentForm(); form && form != this) form->FocusedControlChanged(this);
+    if (TForm* form = ParentForm(); form && form != this)
+        form->FocusedControlChanged(this);
     ApplyImeMode();
     DoEnter();
 }
 
-void TWinControl::FocusLeft() { DoExit(); }
+void TWinControl::FocusLeft() {
+    DoExit();
+}
 
 void TWinControl::DoEnter() {
-    if (OnEnter) OnEnter(this);
+    if (OnEnter)
+        OnEnter(this);
 }
 
 void TWinControl::DoExit() {
-    if (OnExit) OnExit(this);
+    if (OnExit)
+        OnExit(this);
 }
 
 // --- Keys ------------------------------------------------------------------------------------
 
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
 }
 
 void TWinControl::KeyUp(uint16_t& key, TShiftState shift) {
-    if (OnKeyUp) OnKeyUp(this, key, shift);
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
 }
 
 void TWinControl::KeyPress(char32_t& key) {
-    if (OnKeyPress) OnKeyPress(this, key);
+    if (OnKeyPress)
+        OnKeyPress(this, key);
 }
 
 bool TWinControl::PreProcessKeyDown(const MSG& msg) {
     TForm* form = dynamic_cast<TForm*>(this);
-    if (!form) form = ParentForm();
+    if (!form)
+        form = ParentForm();
     MSG copy = msg;
-    if (form && form->IsShortCut(copy)) return true;
+    if (form && form->IsShortCut(copy))
+        return true;
     const int key = int(msg.wParam);
     UINT mask = 0;
     if (key == VK_TAB)
@@ -524,9 +615,12 @@ bool TWinControl::PreProcessKeyDown(const MSG& msg) {
         mask = DLGC_WANTARROWS;
     else if (key == VK_RETURN || key == VK_ESCAPE)
         mask = DLGC_WANTALLKEYS;
-    if (mask == 0 || !form) return false;
-    if (Perform(CM_WANTSPECIALKEY, WPARAM(key)) != 0) return false;
-    if (Perform(WM_GETDLGCODE) & mask) return false;
+    if (mask == 0 || !form)
+        return false;
+    if (Perform(CM_WANTSPECIALKEY, WPARAM(key)) != 0)
+        return false;
+    if (Perform(WM_GETDLGCODE) & mask)
+        return false;
     return form->Perform(CM_DIALOGKEY, WPARAM(key), msg.lParam) != 0;
 }
 
@@ -536,7 +630,8 @@ bool TWinControl::DoKeyDown(TMessage& message) {
     TForm* form = ParentForm();
     if (form && form != this && form->KeyPreview()) {
         form->KeyDown(key, shift);
-        if (key == 0) return true;
+        if (key == 0)
+            return true;
     }
     KeyDown(key, shift);
     message.WParam = key;
@@ -548,7 +643,8 @@ bool TWinControl::DoKeyPress(TMessage& message) {
     TForm* form = ParentForm();
     if (form && form != this && form->KeyPreview()) {
         form->KeyPress(key);
-        if (key == 0) return true;
+        if (key == 0)
+            return true;
     }
     KeyPress(key);
     message.WParam = WPARAM(key);
@@ -563,9 +659,11 @@ void TWinControl::WndProc(TMessage& message) {
         TControl* target = mouseCapture_;
         if (!target) {
             TControl* under = ControlAtPos(p);
-            if (under && !dynamic_cast<TWinControl*>(under)) target = under;
+            if (under && !dynamic_cast<TWinControl*>(under))
+                target = under;
         }
-        if (message.Msg == WM_MOUSEMOVE) TrackMouseOver(target ? target : this);
+        if (message.Msg == WM_MOUSEMOVE)
+            TrackMouseOver(target ? target : this);
         if (target) {
             TMessage forwarded = message;
             forwarded.LParam = MAKELPARAM(p.X - target->Left(), p.Y - target->Top());
@@ -580,8 +678,10 @@ void TWinControl::WndProc(TMessage& message) {
 void TWinControl::TrackMouseOver(TControl* control) {
     if (control != g_mouseControl) {
         TControl* old = std::exchange(g_mouseControl, control);
-        if (old) old->Perform(CM_MOUSELEAVE);
-        if (control && g_mouseControl == control) control->Perform(CM_MOUSEENTER);
+        if (old)
+            old->Perform(CM_MOUSELEAVE);
+        if (control && g_mouseControl == control)
+            control->Perform(CM_MOUSEENTER);
     }
     if (handle_) {
         TRACKMOUSEEVENT track;
@@ -593,7 +693,9 @@ void TWinControl::TrackMouseOver(TControl* control) {
 
 void TWinControl::Dispatch(TMessage& message) {
     switch (message.Msg) {
-        case WM_PAINT: PaintHandler(message); return;
+        case WM_PAINT:
+            PaintHandler(message);
+            return;
         case WM_ERASEBKGND:
             if (EraseBackground(reinterpret_cast<HDC>(message.WParam)))
                 message.Result = 1;
@@ -610,24 +712,29 @@ void TWinControl::Dispatch(TMessage& message) {
             return;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (!DoKeyDown(message)) DefaultHandler(message);
+            if (!DoKeyDown(message))
+                DefaultHandler(message);
             return;
         case WM_KEYUP:
         case WM_SYSKEYUP: {
             uint16_t key = uint16_t(message.WParam);
             KeyUp(key, KeyboardShiftState());
-            if (key != 0) DefaultHandler(message);
+            if (key != 0)
+                DefaultHandler(message);
             return;
         }
         case WM_CHAR:
-            if (!DoKeyPress(message)) DefaultHandler(message);
+            if (!DoKeyPress(message))
+                DefaultHandler(message);
             return;
         case WM_GETDLGCODE:
             DefaultHandler(message);
             message.Result |= LRESULT(DialogCode());
             return;
         case WM_NOTIFY:
-        case WM_COMMAND: ReflectNotify(message); return;
+        case WM_COMMAND:
+            ReflectNotify(message);
+            return;
         case WM_SIZE:
             DefaultHandler(message);
             Realign();
@@ -663,7 +770,9 @@ void TWinControl::Dispatch(TMessage& message) {
             DefaultHandler(message);
             return;
         case CM_DIALOGKEY:
-        case CM_FOCUSCHANGED: Broadcast(message); return;
+        case CM_FOCUSCHANGED:
+            Broadcast(message);
+            return;
         case CM_FONTCHANGED:
             FontChanged();
             return;
@@ -673,12 +782,14 @@ void TWinControl::Dispatch(TMessage& message) {
             for (TControl* child : std::vector<TControl*>(controls_)) child->WindowProc()(notice);
             return;
         }
-        default: TControl::Dispatch(message);
+        default:
+            TControl::Dispatch(message);
     }
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
-    if (!handle_) return;
+    if (!handle_)
+        return;
     message.Result = CallWindowProc(defWndProc_ ? defWndProc_ : DefWindowProc, handle_, message.Msg,
                                     message.WParam, message.LParam);
 }
@@ -706,7 +817,8 @@ void TWinControl::FontChanged() {
 }
 
 void TWinControl::SendFontToWindow() {
-    if (handle_) SendMessage(handle_, WM_SETFONT, WPARAM(Font().Handle()), 0);
+    if (handle_)
+        SendMessage(handle_, WM_SETFONT, WPARAM(Font().Handle()), 0);
 }
 
 // --- Painting --------------------------------------------------------------------------------
@@ -717,9 +829,11 @@ void TWinControl::PaintHandler(TMessage& message) {
         PaintControls(dc, nullptr);
         return;
     }
-    if (!handle_) return;
+    if (!handle_)
+        return;
     PaintScope paint(handle_);
-    if (!paint.dc()) return;
+    if (!paint.dc())
+        return;
     SetControlState(TControlStateFlag::csPainting, true);
     try {
         PaintWindow(paint.dc());
@@ -733,7 +847,8 @@ void TWinControl::PaintHandler(TMessage& message) {
 
 void TWinControl::PaintWindow(HDC dc) {
     // The framework's own classes have nothing to paint; a platform class paints its face.
-    if (!defWndProc_ || defWndProc_ == DefWindowProc) return;
+    if (!defWndProc_ || defWndProc_ == DefWindowProc)
+        return;
     TMessage message{WM_PAINT, WPARAM(dc), 0, 0};
     DefaultHandler(message);
 }
@@ -742,28 +857,33 @@ void TWinControl::PaintControls(HDC dc, TControl* first) {
     auto start = first ? std::find(controls_.begin(), controls_.end(), first) : controls_.begin();
     for (auto it = start; it != controls_.end(); ++it) {
         TControl* child = *it;
-        if (dynamic_cast<TWinControl*>(child) || !child->Visible()) continue;
+        if (dynamic_cast<TWinControl*>(child) || !child->Visible())
+            continue;
         Rect box;
         const int saved = SaveDC(dc);
         OffsetWindowOrgEx(dc, -child->Left(), -child->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
-        if (GetClipBox(dc, &box) != 0 && !box.isEmpty()) child->Perform(WM_PAINT, WPARAM(dc));
+        if (GetClipBox(dc, &box) != 0 && !box.isEmpty())
+            child->Perform(WM_PAINT, WPARAM(dc));
         RestoreDC(dc, saved);
     }
 }
 
 bool TWinControl::EraseBackground(HDC dc) {
-    if (!dc) return false;
+    if (!dc)
+        return false;
     const TColor color = Color();
     HBRUSH brush = IsSystemColor(color) ? GetSysColorBrush(int(color & 0xFF)) : CreateSolidBrush(color);
     platform::FillRect(dc, ClientRect(), brush);
-    if (!IsSystemColor(color)) DeleteObject(brush);
+    if (!IsSystemColor(color))
+        DeleteObject(brush);
     return true;
 }
 
 // --- TCustomControl --------------------------------------------------------------------------
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {}
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {}
 
 TCustomControl::~TCustomControl() = default;
 

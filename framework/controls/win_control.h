@@ -65,7 +65,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
     static PersistentClass Published();
@@ -135,7 +135,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
-protected:
+  protected:
     friend class TControl;
     friend class TForm;
 
@@ -178,7 +178,7 @@ protected:
 
     void FontChanged() override;
 
-private:
+  private:
     friend LRESULT FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
     friend void SetMouseCapture(TControl*, bool);
     friend void ForgetMouseControl(TControl*);
@@ -210,17 +210,17 @@ private:
 
 // A windowed control that draws itself on a canvas (panels, buttons, edits).
 class TCustomControl : public TWinControl {
-public:
+  public:
     explicit TCustomControl(TComponent* owner);
     ~TCustomControl() override;
     TCanvas& Canvas() { return *canvas_; }
 
-protected:
+  protected:
     // Draws the control on Canvas(), set up on the paint DC with the control's font.
     virtual void Paint() {}
     void PaintWindow(HDC dc) override;
 
-private:
+  private:
     std::unique_ptr<TCanvas> canvas_;
 };
 

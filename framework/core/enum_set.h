@@ -9,7 +9,7 @@ namespace framework {
 
 template <class E>
 class EnumSet {
-public:
+  public:
     constexpr EnumSet() = default;
     constexpr EnumSet(std::initializer_list<E> values) {
         for (E value : values) bits_ |= Bit(value);
@@ -38,7 +38,7 @@ public:
     friend constexpr EnumSet operator-(EnumSet a, EnumSet b) { return FromBits(a.bits_ & ~b.bits_); }
     friend constexpr bool operator==(EnumSet, EnumSet) = default;
 
-private:
+  private:
     static constexpr uint32_t Bit(E value) { return uint32_t(1) << uint32_t(value); }
     uint32_t bits_ = 0;
 };

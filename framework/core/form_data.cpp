@@ -12,15 +12,17 @@ struct PendingReference {
     const PropertySetting* setting;
 };
 
-[[noreturn]] void ReadFailure(const TComponent& component, const std::string& property, const std::string& why) {
+[[noreturn]] void ReadFailure(const TComponent& component, const std::string& property,
+                              const std::string& why) {
     std::string where = component.Name().empty() ? component.ClassName() : component.Name();
-    if (!property.empty()) where += "." + property;
+    if (!property.empty())
+        where += "." + property;
     throw EReadError("Error reading " + where + ": " + why);
 }
 
 // Applies the settings that are values now and keeps the references for later.
-void ApplySettings(TComponent& component, const std::string& className, const std::vector<PropertySetting>& settings,
-                   std::vector<PendingReference>& references) {
+void ApplySettings(TComponent& component, const std::string& className,
+                   const std::vector<PropertySetting>& settings, std::vector<PendingReference>& references) {
     for (const PropertySetting& setting : settings) {
         if (std::holds_alternative<Ref>(setting.value)) {
             references.push_back({&component, className, &setting});
@@ -47,7 +49,8 @@ void ApplyFormData(TComponent& root, const FormData& data, const std::function<v
 
     root.SetLoading();
     const PersistentClass* rootClass = FindClassOf(root);
-    if (!rootClass && !data.properties.empty()) ReadFailure(root, "", "its class has no published properties");
+    if (!rootClass && !data.properties.empty())
+        ReadFailure(root, "", "its class has no published properties");
     ApplySettings(root, rootClass ? rootClass->name : std::string(), data.properties, references);
     for (const ComponentData& entry : data.components) {
         const PersistentClass* persistentClass = FindPersistentClass(entry.className);
@@ -64,16 +67,18 @@ void ApplyFormData(TComponent& root, const FormData& data, const std::function<v
         if (auto* control = dynamic_cast<TControl*>(component)) {
             TComponent* parent = entry.parent.empty() ? &root : root.FindComponent(entry.parent);
             auto* windowed = dynamic_cast<TWinControl*>(parent);
-            if (!windowed) ReadFailure(*component, "Parent", "no control named " + entry.parent + " can hold it");
+            if (!windowed)
+                ReadFailure(*component, "Parent", "no control named " + entry.parent + " can hold it");
             control->SetParent(windowed);
         }
         ApplySettings(*component, entry.className, entry.properties, references);
     }
-    if (bind) bind();
+    if (bind)
+        bind();
     for (const PendingReference& pending : references) {
         try {
-            SetPropertyValue(*pending.component, pending.className, pending.setting->name, pending.setting->value,
-                             lookup);
+            SetPropertyValue(*pending.component, pending.className, pending.setting->name,
+                             pending.setting->value, lookup);
         } catch (const EPropertyError& error) {
             ReadFailure(*pending.component, pending.setting->name, error.Message());
         }

@@ -8,7 +8,7 @@
 namespace framework {
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
     // The class's own name without namespaces ("TPanel", "TForm1"): the name of a control's window
     // class and what the skin broadcast reports for each form.

@@ -9,47 +9,58 @@ namespace framework {
 namespace detail {
 
 void BadValue(std::string_view property, std::string_view expected) {
-    throw EPropertyError("Invalid property value: " + std::string(property) + " takes " + std::string(expected));
+    throw EPropertyError("Invalid property value: " + std::string(property) + " takes " +
+                         std::string(expected));
 }
 
 int64_t IntegerValue(std::string_view property, const PropertyValue& value, int64_t low, int64_t high) {
     const auto* number = std::get_if<int64_t>(&value);
-    if (!number) BadValue(property, "an integer");
-    if (*number < low || *number > high) BadValue(property, "an integer in its range");
+    if (!number)
+        BadValue(property, "an integer");
+    if (*number < low || *number > high)
+        BadValue(property, "an integer in its range");
     return *number;
 }
 
 bool BooleanValue(std::string_view property, const PropertyValue& value) {
     const auto* flag = std::get_if<bool>(&value);
-    if (!flag) BadValue(property, "true or false");
+    if (!flag)
+        BadValue(property, "true or false");
     return *flag;
 }
 
 const std::string& StringValue(std::string_view property, const PropertyValue& value) {
     const auto* text = std::get_if<std::string>(&value);
-    if (!text) BadValue(property, "a string");
+    if (!text)
+        BadValue(property, "a string");
     return *text;
 }
 
 const std::string& IdentValue(std::string_view property, const PropertyValue& value) {
     const auto* ident = std::get_if<Ident>(&value);
-    if (!ident) BadValue(property, "a named value");
+    if (!ident)
+        BadValue(property, "a named value");
     return ident->name;
 }
 
 const std::vector<std::string>& SetNames(std::string_view property, const PropertyValue& value) {
     const auto* set = std::get_if<SetOf>(&value);
-    if (!set) BadValue(property, "a set");
+    if (!set)
+        BadValue(property, "a set");
     return set->names;
 }
 
-TComponent* ReferenceValue(std::string_view property, const PropertyValue& value, const ReferenceLookup& lookup) {
+TComponent* ReferenceValue(std::string_view property, const PropertyValue& value,
+                           const ReferenceLookup& lookup) {
     const auto* ref = std::get_if<Ref>(&value);
-    if (!ref) BadValue(property, "a reference to a component");
-    if (ref->name.empty()) return nullptr;
+    if (!ref)
+        BadValue(property, "a reference to a component");
+    if (ref->name.empty())
+        return nullptr;
     TComponent* component = lookup ? lookup(ref->name) : nullptr;
-    if (!component) throw EPropertyError("Invalid property value: " + std::string(property) + " names " + ref->name +
-                                         ", which is no component of the form");
+    if (!component)
+        throw EPropertyError("Invalid property value: " + std::string(property) + " names " + ref->name +
+                             ", which is no component of the form");
     return component;
 }
 
@@ -96,7 +107,8 @@ std::optional<uint32_t> ColorFromName(std::string_view name) {
         {"clCaptionText", SystemColor(COLOR_CAPTIONTEXT)},
     };
     for (const Named& named : kColors)
-        if (named.name == name) return named.color;
+        if (named.name == name)
+            return named.color;
     return std::nullopt;
 }
 
@@ -126,11 +138,13 @@ const PersistentClass* FindPersistentClass(std::string_view name) {
 }
 
 const PersistentClass* FindClassOf(const TPersistent& object) {
-    if (const PersistentClass* own = FindPersistentClass(object.ClassName())) return own;
+    if (const PersistentClass* own = FindPersistentClass(object.ClassName()))
+        return own;
     const PersistentClass* best = nullptr;
     int bestDepth = -1;
     for (const auto& [name, candidate] : Registry()) {
-        if (!candidate.isInstance || !candidate.isInstance(object)) continue;
+        if (!candidate.isInstance || !candidate.isInstance(object))
+            continue;
         int depth = 0;
         for (const PersistentClass* c = &candidate; c && !c->base.empty() && depth < 32; ++depth)
             c = FindPersistentClass(c->base);
@@ -147,7 +161,8 @@ const PropertyInfo* FindProperty(const PersistentClass& persistentClass, std::st
     const PersistentClass* current = &persistentClass;
     for (int depth = 0; current && depth < 32; ++depth) {
         for (const PropertyInfo& property : current->properties)
-            if (property.name == name) return &property;
+            if (property.name == name)
+                return &property;
         current = current->base.empty() ? nullptr : FindPersistentClass(current->base);
     }
     return nullptr;
@@ -156,11 +171,13 @@ const PropertyInfo* FindProperty(const PersistentClass& persistentClass, std::st
 void SetPropertyValue(TPersistent& target, std::string_view className, std::string_view name,
                       const PropertyValue& value, const ReferenceLookup& lookup) {
     const PersistentClass* persistentClass = FindPersistentClass(className);
-    if (!persistentClass) throw EClassNotFound("Class " + std::string(className) + " not found");
+    if (!persistentClass)
+        throw EClassNotFound("Class " + std::string(className) + " not found");
     const size_t dot = name.find('.');
     const std::string_view head = name.substr(0, dot);
     const PropertyInfo* property = FindProperty(*persistentClass, head);
-    if (!property) throw EPropertyError("Property " + std::string(name) + " does not exist");
+    if (!property)
+        throw EPropertyError("Property " + std::string(name) + " does not exist");
     if (dot != std::string_view::npos) {
         if (property->type != PropertyType::Object)
             throw EPropertyError("Property " + std::string(head) + " has no parts");
@@ -168,7 +185,8 @@ void SetPropertyValue(TPersistent& target, std::string_view className, std::stri
         SetPropertyValue(*object, property->objectClass, name.substr(dot + 1), value, lookup);
         return;
     }
-    if (property->type == PropertyType::Object) throw EPropertyError("Property " + std::string(name) + " is an object");
+    if (property->type == PropertyType::Object)
+        throw EPropertyError("Property " + std::string(name) + " is an object");
     property->set(target, value, lookup);
 }
 

@@ -53,7 +53,18 @@ using Bytes = std::span<const uint8_t>;  // binary data, kept by whoever wrote t
 using StringList = std::vector<std::string>;
 using PropertyValue = std::variant<int64_t, bool, std::string, Ident, SetOf, Ref, Bytes, StringList>;
 
-enum class PropertyType { Integer, Boolean, String, Enumeration, Set, Color, Reference, Binary, Strings, Object };
+enum class PropertyType {
+    Integer,
+    Boolean,
+    String,
+    Enumeration,
+    Set,
+    Color,
+    Reference,
+    Binary,
+    Strings,
+    Object
+};
 
 // Looks up the component a reference names (form_data.h gives the form's components).
 using ReferenceLookup = std::function<TComponent*(const std::string& name)>;
@@ -77,7 +88,8 @@ template <class E>
 std::optional<E> EnumFromName(std::string_view name) {
     const auto& names = EnumNames<E>::names;
     for (size_t i = 0; i < names.size(); ++i)
-        if (std::string_view(names[i]) == name) return E(i);
+        if (std::string_view(names[i]) == name)
+            return E(i);
     return std::nullopt;
 }
 template <class E>
@@ -99,7 +111,8 @@ bool BooleanValue(std::string_view property, const PropertyValue& value);
 const std::string& StringValue(std::string_view property, const PropertyValue& value);
 const std::string& IdentValue(std::string_view property, const PropertyValue& value);
 const std::vector<std::string>& SetNames(std::string_view property, const PropertyValue& value);
-TComponent* ReferenceValue(std::string_view property, const PropertyValue& value, const ReferenceLookup& lookup);
+TComponent* ReferenceValue(std::string_view property, const PropertyValue& value,
+                           const ReferenceLookup& lookup);
 
 template <class T>
 struct IsEnumSet : std::false_type {};
@@ -111,26 +124,37 @@ struct IsEnumSet<EnumSet<E>> : std::true_type {
 template <class V>
 constexpr PropertyType TypeOf() {
     using Plain = std::remove_cvref_t<V>;
-    if constexpr (std::is_same_v<Plain, bool>) return PropertyType::Boolean;
-    else if constexpr (std::is_enum_v<Plain>) return PropertyType::Enumeration;
-    else if constexpr (std::is_integral_v<Plain>) return PropertyType::Integer;
-    else if constexpr (std::is_same_v<Plain, std::string>) return PropertyType::String;
-    else if constexpr (IsEnumSet<Plain>::value) return PropertyType::Set;
-    else if constexpr (std::is_pointer_v<Plain>) return PropertyType::Reference;
-    else if constexpr (std::is_same_v<Plain, Bytes>) return PropertyType::Binary;
-    else if constexpr (std::is_same_v<Plain, StringList>) return PropertyType::Strings;
-    else static_assert(sizeof(V) == 0, "no property type for this setter parameter");
+    if constexpr (std::is_same_v<Plain, bool>)
+        return PropertyType::Boolean;
+    else if constexpr (std::is_enum_v<Plain>)
+        return PropertyType::Enumeration;
+    else if constexpr (std::is_integral_v<Plain>)
+        return PropertyType::Integer;
+    else if constexpr (std::is_same_v<Plain, std::string>)
+        return PropertyType::String;
+    else if constexpr (IsEnumSet<Plain>::value)
+        return PropertyType::Set;
+    else if constexpr (std::is_pointer_v<Plain>)
+        return PropertyType::Reference;
+    else if constexpr (std::is_same_v<Plain, Bytes>)
+        return PropertyType::Binary;
+    else if constexpr (std::is_same_v<Plain, StringList>)
+        return PropertyType::Strings;
+    else
+        static_assert(sizeof(V) == 0, "no property type for this setter parameter");
 }
 
 template <class V>
-std::remove_cvref_t<V> Convert(std::string_view name, const PropertyValue& value, const ReferenceLookup& lookup) {
+std::remove_cvref_t<V> Convert(std::string_view name, const PropertyValue& value,
+                               const ReferenceLookup& lookup) {
     using Plain = std::remove_cvref_t<V>;
     constexpr PropertyType type = TypeOf<V>();
     if constexpr (type == PropertyType::Boolean) {
         return BooleanValue(name, value);
     } else if constexpr (type == PropertyType::Enumeration) {
         auto parsed = EnumFromName<Plain>(IdentValue(name, value));
-        if (!parsed) BadValue(name, "a value of its enumeration");
+        if (!parsed)
+            BadValue(name, "a value of its enumeration");
         return *parsed;
     } else if constexpr (type == PropertyType::Integer) {
         return Plain(IntegerValue(name, value, int64_t(std::numeric_limits<Plain>::min()),
@@ -142,21 +166,26 @@ std::remove_cvref_t<V> Convert(std::string_view name, const PropertyValue& value
         Plain set;
         for (const std::string& member : SetNames(name, value)) {
             auto parsed = EnumFromName<E>(member);
-            if (!parsed) BadValue(name, "members of its enumeration");
+            if (!parsed)
+                BadValue(name, "members of its enumeration");
             set.insert(*parsed);
         }
         return set;
     } else if constexpr (type == PropertyType::Reference) {
         TComponent* component = ReferenceValue(name, value, lookup);
-        if (!component) return nullptr;
+        if (!component)
+            return nullptr;
         auto* typed = dynamic_cast<Plain>(component);
-        if (!typed) BadValue(name, "a component of the right class");
+        if (!typed)
+            BadValue(name, "a component of the right class");
         return typed;
     } else if constexpr (type == PropertyType::Binary) {
-        if (auto* bytes = std::get_if<Bytes>(&value)) return *bytes;
+        if (auto* bytes = std::get_if<Bytes>(&value))
+            return *bytes;
         BadValue(name, "binary data");
     } else {
-        if (auto* list = std::get_if<StringList>(&value)) return *list;
+        if (auto* list = std::get_if<StringList>(&value))
+            return *list;
         BadValue(name, "a list of strings");
     }
 }
@@ -166,7 +195,8 @@ std::remove_cvref_t<V> Convert(std::string_view name, const PropertyValue& value
 template <class T, class V>
 PropertyInfo Property(std::string_view name, void (T::*setter)(V)) {
     PropertyInfo info{name, detail::TypeOf<V>(), {}, {}, {}};
-    info.set = [name, setter](TPersistent& target, const PropertyValue& value, const ReferenceLookup& lookup) {
+    info.set = [name, setter](TPersistent& target, const PropertyValue& value,
+                              const ReferenceLookup& lookup) {
         (static_cast<T&>(target).*setter)(detail::Convert<V>(name, value, lookup));
     };
     return info;
@@ -180,7 +210,8 @@ PropertyInfo ColorProperty(std::string_view name, void (T::*setter)(uint32_t)) {
         uint32_t color = 0;
         if (auto* ident = std::get_if<Ident>(&value)) {
             auto named = ColorFromName(ident->name);
-            if (!named) detail::BadValue(name, "a colour");
+            if (!named)
+                detail::BadValue(name, "a colour");
             color = *named;
         } else {
             color = uint32_t(detail::IntegerValue(name, value, std::numeric_limits<int32_t>::min(),
@@ -195,7 +226,9 @@ PropertyInfo ColorProperty(std::string_view name, void (T::*setter)(uint32_t)) {
 template <class T, class Sub>
 PropertyInfo SubObject(std::string_view name, Sub& (T::*getter)(), std::string_view className) {
     PropertyInfo info{name, PropertyType::Object, {}, {}, className};
-    info.object = [getter](TPersistent& target) -> TPersistent* { return &(static_cast<T&>(target).*getter)(); };
+    info.object = [getter](TPersistent& target) -> TPersistent* {
+        return &(static_cast<T&>(target).*getter)();
+    };
     return info;
 }
 

@@ -27,13 +27,15 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Update();
 }
 
 void TTimer::SetInterval(uint32_t interval) {
-    if (interval == interval_) return;
+    if (interval == interval_)
+        return;
     interval_ = interval;
     Update();
 }
@@ -51,18 +53,21 @@ void TTimer::Update() {
     }
     if (enabled_ && interval_ > 0 && onTimer_ && !InState(csDesigning)) {
         id_ = SetTimer(nullptr, 0, interval_, &TTimer::TimerProc);
-        if (id_) RunningTimers()[id_] = this;
+        if (id_)
+            RunningTimers()[id_] = this;
     }
 }
 
 void TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     auto found = RunningTimers().find(id);
-    if (found == RunningTimers().end()) return;
+    if (found == RunningTimers().end())
+        return;
     TTimer* timer = found->second;
     // A copy: the handler may replace itself or free the timer.
     TNotifyEvent handler = timer->onTimer_;
     try {
-        if (handler) handler(timer);
+        if (handler)
+            handler(timer);
     } catch (const std::exception& error) {
         HandleException(error);
     }

@@ -12,7 +12,7 @@
 namespace framework {
 
 class TTimer : public TComponent {
-public:
+  public:
     explicit TTimer(TComponent* owner);
     ~TTimer() override;
     static PersistentClass Published();
@@ -27,7 +27,7 @@ public:
     // Whether a platform timer runs now.
     bool Running() const { return id_ != 0; }
 
-private:
+  private:
     static void TimerProc(platform::HWND, platform::UINT, platform::UINT_PTR id, platform::DWORD);
     void Update();
 

@@ -9,11 +9,14 @@
 
 namespace framework::utf8 {
 
-inline bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+inline bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The boundary after the character at `pos` (pos < size), or size.
 inline size_t NextBoundary(std::string_view text, size_t pos) {
-    if (pos >= text.size()) return text.size();
+    if (pos >= text.size())
+        return text.size();
     ++pos;
     while (pos < text.size() && IsContinuation(text[pos])) ++pos;
     return pos;
@@ -21,7 +24,8 @@ inline size_t NextBoundary(std::string_view text, size_t pos) {
 
 // The boundary before `pos`, or 0.
 inline size_t PreviousBoundary(std::string_view text, size_t pos) {
-    if (pos == 0) return 0;
+    if (pos == 0)
+        return 0;
     pos = std::min(pos, text.size()) - 1;
     while (pos > 0 && IsContinuation(text[pos])) --pos;
     return pos;
@@ -37,7 +41,8 @@ inline size_t BoundaryAtOrBefore(std::string_view text, size_t pos) {
 inline size_t CountCharacters(std::string_view text) {
     size_t count = 0;
     for (char c : text)
-        if (!IsContinuation(c)) ++count;
+        if (!IsContinuation(c))
+            ++count;
     return count;
 }
 
@@ -54,8 +59,10 @@ inline char32_t DecodeAt(std::string_view text, size_t pos) {
     const auto byte = [&](size_t i) { return char32_t(static_cast<unsigned char>(text[i])); };
     const char32_t lead = byte(pos);
     const size_t length = end - pos;
-    if (lead < 0x80) return lead;
-    if (length == 2 && (lead & 0xE0) == 0xC0) return ((lead & 0x1F) << 6) | (byte(pos + 1) & 0x3F);
+    if (lead < 0x80)
+        return lead;
+    if (length == 2 && (lead & 0xE0) == 0xC0)
+        return ((lead & 0x1F) << 6) | (byte(pos + 1) & 0x3F);
     if (length == 3 && (lead & 0xF0) == 0xE0)
         return ((lead & 0x0F) << 12) | ((byte(pos + 1) & 0x3F) << 6) | (byte(pos + 2) & 0x3F);
     if (length == 4 && (lead & 0xF8) == 0xF0)
@@ -66,7 +73,8 @@ inline char32_t DecodeAt(std::string_view text, size_t pos) {
 
 // A code point as UTF-8; surrogates and values beyond U+10FFFF become U+FFFD.
 inline std::string Encode(char32_t cp) {
-    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = 0xFFFD;
+    if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        cp = 0xFFFD;
     std::string out;
     if (cp < 0x80) {
         out += char(cp);

@@ -31,18 +31,21 @@ TErrorBoxHook& ErrorBoxHook() {
 }
 
 bool IsMouseButtonMessage(UINT msg) {
-    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_NCLBUTTONDOWN ||
-           msg == WM_NCRBUTTONDOWN || msg == WM_NCMBUTTONDOWN || msg == WM_MOUSEWHEEL;
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+           msg == WM_NCLBUTTONDOWN || msg == WM_NCRBUTTONDOWN || msg == WM_NCMBUTTONDOWN ||
+           msg == WM_MOUSEWHEEL;
 }
 
 }  // namespace
 
 void HandleException(const std::exception& error) {
-    if (Application) Application->HandleException(error);
+    if (Application)
+        Application->HandleException(error);
 }
 
 TApplication::TApplication() : TComponent(nullptr) {
-    if (Application) throw EInvalidOperation("An application exists already");
+    if (Application)
+        throw EInvalidOperation("An application exists already");
     Application = this;
     previousFilter_ = SetMessageFilter([this](MSG& msg) { return PreProcess(msg); });
 }
@@ -52,12 +55,14 @@ TApplication::~TApplication() {
     // Forms go first, while the application and its window still exist for them.
     DestroyComponents();
     SetMessageFilter(std::move(previousFilter_));
-    if (handle_ && IsWindow(handle_)) DestroyWindow(handle_);
+    if (handle_ && IsWindow(handle_))
+        DestroyWindow(handle_);
     Application = nullptr;
 }
 
 HWND TApplication::Handle() {
-    if (handle_ && IsWindow(handle_)) return handle_;
+    if (handle_ && IsWindow(handle_))
+        return handle_;
     WNDCLASS existing;
     if (!GetClassInfo(kAppWindowClass, &existing)) {
         WNDCLASS windowClass;
@@ -72,44 +77,57 @@ HWND TApplication::Handle() {
 
 void TApplication::SetTitle(const std::string& title) {
     title_ = title;
-    if (handle_) SetWindowText(handle_, title);
+    if (handle_)
+        SetWindowText(handle_, title);
 }
 
 TForm* TApplication::ActiveForm() const {
     HWND active = GetActiveWindow();
     for (TForm* form : forms_)
-        if (form->HandleAllocated() && form->Handle() == active) return form;
+        if (form->HandleAllocated() && form->Handle() == active)
+            return form;
     return nullptr;
 }
 
-void TApplication::FormMade(TForm* form) { forms_.push_back(form); }
+void TApplication::FormMade(TForm* form) {
+    forms_.push_back(form);
+}
 
 void TApplication::FormGone(TForm* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
-    if (mainForm_ == form) mainForm_ = nullptr;
-    if (lastActiveForm_ == form) lastActiveForm_ = nullptr;
-    if (hintControl_ && hintControl_->ParentForm() == form) CancelHint();
+    if (mainForm_ == form)
+        mainForm_ = nullptr;
+    if (lastActiveForm_ == form)
+        lastActiveForm_ = nullptr;
+    if (hintControl_ && hintControl_->ParentForm() == form)
+        CancelHint();
 }
 
-void TApplication::FormActivated(TForm* form) { lastActiveForm_ = form; }
+void TApplication::FormActivated(TForm* form) {
+    lastActiveForm_ = form;
+}
 
 // --- The loop --------------------------------------------------------------------------------
 
 void TApplication::Run() {
-    if (HWND window = Handle()) ShowWindow(window, SW_SHOWNA);
+    if (HWND window = Handle())
+        ShowWindow(window, SW_SHOWNA);
     if (mainForm_) {
-        if (title_.empty()) SetTitle(mainForm_->Caption());
+        if (title_.empty())
+            SetTitle(mainForm_->Caption());
         mainForm_->Show();
     }
     while (!terminated_) {
-        if (!HandleMessage()) break;
+        if (!HandleMessage())
+            break;
     }
 }
 
 bool TApplication::HandleMessage() {
     MSG msg;
     const int got = GetMessage(&msg);
-    if (got < 0) return false;
+    if (got < 0)
+        return false;
     if (got == 0) {
         terminated_ = true;
         return false;
@@ -131,7 +149,8 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Terminate() {
-    if (terminated_) return;
+    if (terminated_)
+        return;
     terminated_ = true;
     PostQuitMessage(0);
 }
@@ -140,11 +159,13 @@ bool TApplication::PreProcess(MSG& msg) {
     if (OnMessage) {
         bool handled = false;
         OnMessage(msg, handled);
-        if (handled) return true;
+        if (handled)
+            return true;
     }
     TrackHint(msg);
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-        if (TWinControl* control = TWinControl::FindControl(msg.hwnd)) return control->PreProcessKeyDown(msg);
+        if (TWinControl* control = TWinControl::FindControl(msg.hwnd))
+            return control->PreProcessKeyDown(msg);
     }
     return false;
 }
@@ -152,52 +173,69 @@ bool TApplication::PreProcess(MSG& msg) {
 // --- Minimising ------------------------------------------------------------------------------
 
 void TApplication::Minimize() {
-    if (minimized_) return;
+    if (minimized_)
+        return;
     HWND window = Handle();
     minimized_ = true;
     for (TForm* form : forms_)
-        if (form->HandleAllocated() && IsWindowVisible(form->Handle())) ShowWindow(form->Handle(), SW_HIDE);
+        if (form->HandleAllocated() && IsWindowVisible(form->Handle()))
+            ShowWindow(form->Handle(), SW_HIDE);
     if (window) {
         ShowWindow(window, SW_SHOWNA);
         ShowWindow(window, SW_MINIMIZE);
     }
-    if (OnMinimize) OnMinimize(this);
+    if (OnMinimize)
+        OnMinimize(this);
 }
 
 void TApplication::Restore() {
-    if (!minimized_) return;
+    if (!minimized_)
+        return;
     minimized_ = false;
-    if (handle_) ShowWindow(handle_, SW_RESTORE);
+    if (handle_)
+        ShowWindow(handle_, SW_RESTORE);
     for (TForm* form : std::vector<TForm*>(forms_))
-        if (form->Visible() && form->HandleAllocated()) ShowWindow(form->Handle(), SW_SHOWNA);
+        if (form->Visible() && form->HandleAllocated())
+            ShowWindow(form->Handle(), SW_SHOWNA);
     TForm* back = lastActiveForm_ ? lastActiveForm_ : mainForm_;
-    if (back && back->HandleAllocated() && back->Visible()) SetForegroundWindow(back->Handle());
-    if (OnRestore) OnRestore(this);
+    if (back && back->HandleAllocated() && back->Visible())
+        SetForegroundWindow(back->Handle());
+    if (OnRestore)
+        OnRestore(this);
 }
 
 LRESULT TApplication::AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TApplication* app = Application;
-    if (!app || hwnd != app->handle_) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (!app || hwnd != app->handle_)
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     try {
         switch (msg) {
             case WM_SYSCOMMAND:
                 switch (SysCommandOf(wParam)) {
-                    case SC_MINIMIZE: app->Minimize(); return 0;
-                    case SC_RESTORE: app->Restore(); return 0;
-                    case SC_CLOSE:
-                        if (app->mainForm_) app->mainForm_->Close();
+                    case SC_MINIMIZE:
+                        app->Minimize();
                         return 0;
-                    default: break;
+                    case SC_RESTORE:
+                        app->Restore();
+                        return 0;
+                    case SC_CLOSE:
+                        if (app->mainForm_)
+                            app->mainForm_->Close();
+                        return 0;
+                    default:
+                        break;
                 }
                 break;
             case WM_CLOSE:
-                if (app->mainForm_) app->mainForm_->Close();
+                if (app->mainForm_)
+                    app->mainForm_->Close();
                 return 0;
             case WM_ACTIVATE:
                 // The application's window never keeps the activation: its last active form takes it.
                 if (LOWORD(wParam) != WA_INACTIVE && !app->minimized_) {
                     TForm* back = app->lastActiveForm_ ? app->lastActiveForm_ : app->mainForm_;
-                    if (back && back->HandleAllocated() && back->Visible()) SetActiveWindow(back->Handle());
+                    if (back && back->HandleAllocated() && back->Visible())
+                        SetActiveWindow(back->Handle());
                 }
                 return 0;
             case WM_TIMER:
@@ -206,7 +244,8 @@ LRESULT TApplication::AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
                     return 0;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     } catch (const std::exception& error) {
         app->HandleException(error);
@@ -218,7 +257,8 @@ LRESULT TApplication::AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 // --- Hints -----------------------------------------------------------------------------------
 
 void TApplication::SetShowHint(bool showHint) {
-    if (showHint == showHint_) return;
+    if (showHint == showHint_)
+        return;
     showHint_ = showHint;
     if (!showHint) {
         CancelHint();
@@ -226,36 +266,47 @@ void TApplication::SetShowHint(bool showHint) {
     }
 }
 
-void TApplication::SetHintWindowClass(THintWindowClass hintClass) { hintWindowClass_ = std::move(hintClass); }
+void TApplication::SetHintWindowClass(THintWindowClass hintClass) {
+    hintWindowClass_ = std::move(hintClass);
+}
 
 THintWindow* TApplication::HintWindow() {
-    if (!showHint_) return nullptr;
-    if (!hintWindow_) hintWindow_ = hintWindowClass_ ? hintWindowClass_(this) : new THintWindow(this);
+    if (!showHint_)
+        return nullptr;
+    if (!hintWindow_)
+        hintWindow_ = hintWindowClass_ ? hintWindowClass_(this) : new THintWindow(this);
     return hintWindow_;
 }
 
 void TApplication::CancelHint() {
-    if (handle_) KillTimer(handle_, kHintTimer);
-    if (hintWindow_ && hintPhase_ == HintPhase::Shown) hintWindow_->ReleaseHintWindow();
+    if (handle_)
+        KillTimer(handle_, kHintTimer);
+    if (hintWindow_ && hintPhase_ == HintPhase::Shown)
+        hintWindow_->ReleaseHintWindow();
     hintPhase_ = HintPhase::Idle;
     hintControl_ = nullptr;
 }
 
 void TApplication::TrackHint(const MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || IsMouseButtonMessage(msg.message)) {
-        if (hintPhase_ != HintPhase::Idle) CancelHint();
+        if (hintPhase_ != HintPhase::Idle)
+            CancelHint();
         return;
     }
-    if (msg.message != WM_MOUSEMOVE || !showHint_) return;
+    if (msg.message != WM_MOUSEMOVE || !showHint_)
+        return;
     TWinControl* window = TWinControl::FindControl(msg.hwnd);
     TControl* control = window;
     if (window) {
-        if (TControl* child = window->ControlAtPos(PointFromLParam(msg.lParam))) control = child;
+        if (TControl* child = window->ControlAtPos(PointFromLParam(msg.lParam)))
+            control = child;
     }
-    if (control == hintControl_) return;
+    if (control == hintControl_)
+        return;
     const bool wasShown = hintPhase_ == HintPhase::Shown;
     CancelHint();
-    if (!control || control->Hint().empty() || !control->ShowHint() || !Handle()) return;
+    if (!control || control->Hint().empty() || !control->ShowHint() || !Handle())
+        return;
     hintControl_ = control;
     hintPhase_ = HintPhase::Waiting;
     SetTimer(handle_, kHintTimer, UINT(wasShown ? hintShortPause_ : hintPause_));
@@ -277,7 +328,8 @@ void TApplication::HintTimerFired() {
     info.HintMaxWidth = GetSystemMetrics(SM_CXSCREEN);
     info.HideTimeout = hintHidePause_;
     bool canShow = true;
-    if (OnShowHint) OnShowHint(text, canShow, info);
+    if (OnShowHint)
+        OnShowHint(text, canShow, info);
     THintWindow* window = canShow && !text.empty() ? HintWindow() : nullptr;
     if (!window) {
         hintPhase_ = HintPhase::Idle;
@@ -291,7 +343,9 @@ void TApplication::HintTimerFired() {
 
 // --- Errors ----------------------------------------------------------------------------------
 
-TErrorBoxHook TApplication::SetErrorBoxHook(TErrorBoxHook hook) { return std::exchange(ErrorBoxHook(), std::move(hook)); }
+TErrorBoxHook TApplication::SetErrorBoxHook(TErrorBoxHook hook) {
+    return std::exchange(ErrorBoxHook(), std::move(hook));
+}
 
 void TApplication::HandleException(const std::exception& error) {
     if (OnException)
@@ -303,7 +357,8 @@ void TApplication::HandleException(const std::exception& error) {
 void TApplication::ShowException(const std::exception& error) {
     std::string text = error.what();
     // The box ends the message with a full stop unless it ends in punctuation already.
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
+        text += '.';
     const std::string title = title_.empty() && mainForm_ ? mainForm_->Caption() : title_;
     if (ErrorBoxHook()) {
         ErrorBoxHook()(title, text);

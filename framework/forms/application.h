@@ -39,7 +39,7 @@ using THintWindowClass = std::function<THintWindow*(TComponent* owner)>;
 using TErrorBoxHook = std::function<void(const std::string& title, const std::string& text)>;
 
 class TApplication : public TComponent {
-public:
+  public:
     TApplication();
     ~TApplication() override;
 
@@ -52,7 +52,8 @@ public:
     template <class T, class... Args>
     T* CreateForm(Args&&... args) {
         T* form = new T(this, std::forward<Args>(args)...);
-        if (!mainForm_) mainForm_ = form;
+        if (!mainForm_)
+            mainForm_ = form;
         return form;
     }
     TForm* MainForm() const { return mainForm_; }
@@ -109,7 +110,7 @@ public:
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
 
-private:
+  private:
     friend class TForm;
     static LRESULT AppWindowProc(platform::HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool PreProcess(platform::MSG& msg);

@@ -37,7 +37,8 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 template <>
 struct EnumNames<TFormBorderStyle> {
-    static constexpr std::array names{"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+    static constexpr std::array names{"bsNone",   "bsSingle",     "bsSizeable",
+                                      "bsDialog", "bsToolWindow", "bsSizeToolWin"};
     static_assert(names.size() == size_t(TFormBorderStyle::bsSizeToolWin) + 1);
 };
 template <>
@@ -47,8 +48,9 @@ struct EnumNames<TBorderIcon> {
 };
 template <>
 struct EnumNames<TPosition> {
-    static constexpr std::array names{"poDesigned",     "poDefault",       "poDefaultPosOnly",  "poDefaultSizeOnly",
-                                      "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
+    static constexpr std::array names{"poDesigned",        "poDefault",        "poDefaultPosOnly",
+                                      "poDefaultSizeOnly", "poScreenCenter",   "poDesktopCenter",
+                                      "poMainFormCenter",  "poOwnerFormCenter"};
     static_assert(names.size() == size_t(TPosition::poOwnerFormCenter) + 1);
 };
 template <>
@@ -81,7 +83,7 @@ using TShortCutEvent = std::function<void(TWMKey& msg, bool& handled)>;
 constexpr UINT CM_RELEASE = CM_BASE + 33;
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
     static PersistentClass Published();
@@ -146,7 +148,7 @@ public:
     TCloseQueryEvent OnCloseQuery;
     TShortCutEvent OnShortCut;
 
-protected:
+  protected:
     friend class TWinControl;
     friend class TApplication;
 
@@ -157,7 +159,7 @@ protected:
     void DoCreate();
     void DoDestroy();
 
-private:
+  private:
     void FocusedControlChanged(TWinControl* control);
     void ControlRemoved(TControl* control);
     void Activated(bool active);

@@ -38,7 +38,8 @@ Rect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
 void THintWindow::ActivateHint(Rect rect, const std::string& hint) {
     SetCaption(hint);
     HWND window = Handle();
-    if (!window) return;
+    if (!window)
+        return;
     SetWindowPos(window, HWND_TOPMOST, rect.Left, rect.Top, rect.width(), rect.height(),
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     TControl::SetVisible(true);
@@ -53,7 +54,9 @@ void THintWindow::ReleaseHintWindow() {
     TControl::SetVisible(false);
 }
 
-bool THintWindow::HintShowing() const { return Visible(); }
+bool THintWindow::HintShowing() const {
+    return Visible();
+}
 
 void THintWindow::Paint() {
     Rect client = ClientRect();

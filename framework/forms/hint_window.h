@@ -9,7 +9,7 @@
 namespace framework {
 
 class THintWindow : public TCustomControl {
-public:
+  public:
     explicit THintWindow(TComponent* owner);
 
     // The size the window needs for `hint`, at (0, 0); lines wider than maxWidth wrap.
@@ -20,7 +20,7 @@ public:
     virtual void ReleaseHintWindow();
     bool HintShowing() const;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
     void Dispatch(TMessage& message) override;

@@ -42,7 +42,8 @@ void ShowMessageBox(const std::string& title, const std::string& text) {
     ok->SetModalResult(mrOk);
 
     const int32_t clientWidth = std::max(label->Width(), kButtonWidth) + 2 * kMargin;
-    ok->SetBounds((clientWidth - kButtonWidth) / 2, kMargin * 2 + label->Height(), kButtonWidth, kButtonHeight);
+    ok->SetBounds((clientWidth - kButtonWidth) / 2, kMargin * 2 + label->Height(), kButtonWidth,
+                  kButtonHeight);
     box.SetClientWidth(clientWidth);
     box.SetClientHeight(ok->Top() + kButtonHeight + kMargin);
     box.SetActiveControl(nullptr);

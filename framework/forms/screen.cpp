@@ -28,8 +28,12 @@ bool TMonitor::Primary() const {
     return GetMonitorInfo(handle_, &info) && (info.dwFlags & MONITORINFOF_PRIMARY);
 }
 
-int32_t TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
-int32_t TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+int32_t TScreen::Width() const {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int32_t TScreen::Height() const {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 Rect TScreen::WorkAreaRect() const {
     Rect area;
@@ -37,7 +41,9 @@ Rect TScreen::WorkAreaRect() const {
     return area;
 }
 
-int TScreen::MonitorCount() const { return GetSystemMetrics(SM_CMONITORS); }
+int TScreen::MonitorCount() const {
+    return GetSystemMetrics(SM_CMONITORS);
+}
 
 TMonitor TScreen::MonitorFromWindow(HWND window) const {
     return TMonitor(platform::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
@@ -47,12 +53,20 @@ TMonitor TScreen::MonitorFromPoint(Point point) const {
     return TMonitor(platform::MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST));
 }
 
-TMonitor TScreen::PrimaryMonitor() const { return TMonitor(platform::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)); }
+TMonitor TScreen::PrimaryMonitor() const {
+    return TMonitor(platform::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
 
-int TScreen::FormCount() const { return Application ? Application->FormCount() : 0; }
+int TScreen::FormCount() const {
+    return Application ? Application->FormCount() : 0;
+}
 
-TForm* TScreen::Forms(int index) const { return Application ? Application->Forms(index) : nullptr; }
+TForm* TScreen::Forms(int index) const {
+    return Application ? Application->Forms(index) : nullptr;
+}
 
-TForm* TScreen::ActiveForm() const { return Application ? Application->ActiveForm() : nullptr; }
+TForm* TScreen::ActiveForm() const {
+    return Application ? Application->ActiveForm() : nullptr;
+}
 
 }  // namespace framework

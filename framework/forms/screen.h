@@ -8,19 +8,19 @@
 namespace framework {
 
 class TMonitor {
-public:
+  public:
     explicit TMonitor(platform::HMONITOR handle) : handle_(handle) {}
     platform::HMONITOR Handle() const { return handle_; }
     Rect BoundsRect() const;
     Rect WorkareaRect() const;
     bool Primary() const;
 
-private:
+  private:
     platform::HMONITOR handle_;
 };
 
 class TScreen {
-public:
+  public:
     // The whole primary screen, not its work area.
     int32_t Width() const;
     int32_t Height() const;

@@ -9,11 +9,12 @@ using namespace platform;
 
 // Selects the canvas's objects into its DC for one call and puts the DC's own ones back after it.
 class TCanvas::Selection {
-public:
+  public:
     enum Need : unsigned { kPen = 1, kBrush = 2, kFont = 4 };
 
     Selection(TCanvas& canvas, unsigned needs) : dc_(canvas.dc_) {
-        if (!dc_) return;
+        if (!dc_)
+            return;
         if (needs & kPen) {
             pen_ = canvas.pen_.Style() == TPenStyle::psClear
                        ? CreatePen(PS_NULL, 1, 0)
@@ -35,24 +36,29 @@ public:
         }
     }
     ~Selection() {
-        if (!dc_) return;
+        if (!dc_)
+            return;
         if (oldFont_) {
             SelectObject(dc_, oldFont_);
             SetTextColor(dc_, oldTextColor_);
             SetBkMode(dc_, oldBkMode_);
             SetBkColor(dc_, oldBkColor_);
         }
-        if (oldBrush_) SelectObject(dc_, oldBrush_);
-        if (oldPen_) SelectObject(dc_, oldPen_);
-        if (brush_) DeleteObject(brush_);
-        if (pen_) DeleteObject(pen_);
+        if (oldBrush_)
+            SelectObject(dc_, oldBrush_);
+        if (oldPen_)
+            SelectObject(dc_, oldPen_);
+        if (brush_)
+            DeleteObject(brush_);
+        if (pen_)
+            DeleteObject(pen_);
     }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
     HBRUSH brush() const { return brush_; }
 
-private:
+  private:
     HDC dc_;
     HPEN pen_ = nullptr;
     HBRUSH brush_ = nullptr;
@@ -68,24 +74,29 @@ TCanvas::TCanvas() = default;
 TCanvas::~TCanvas() = default;
 
 void TCanvas::FillRect(const Rect& rect) {
-    if (!dc_ || brush_.Style() == TBrushStyle::bsClear) return;
+    if (!dc_ || brush_.Style() == TBrushStyle::bsClear)
+        return;
     Selection s(*this, Selection::kBrush);
     platform::FillRect(dc_, rect, s.brush());
 }
 
 void TCanvas::FrameRect(const Rect& rect) {
-    if (!dc_ || brush_.Style() == TBrushStyle::bsClear) return;
+    if (!dc_ || brush_.Style() == TBrushStyle::bsClear)
+        return;
     Selection s(*this, Selection::kBrush);
     platform::FrameRect(dc_, rect, s.brush());
 }
 
 void TCanvas::Rectangle(const Rect& rect) {
-    if (!dc_) return;
+    if (!dc_)
+        return;
     Selection s(*this, Selection::kPen | Selection::kBrush);
     platform::Rectangle(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
 }
 
-void TCanvas::MoveTo(int32_t x, int32_t y) { penPos_ = {x, y}; }
+void TCanvas::MoveTo(int32_t x, int32_t y) {
+    penPos_ = {x, y};
+}
 
 void TCanvas::LineTo(int32_t x, int32_t y) {
     if (dc_) {
@@ -96,20 +107,25 @@ void TCanvas::LineTo(int32_t x, int32_t y) {
     penPos_ = {x, y};
 }
 
-COLORREF TCanvas::Pixel(int32_t x, int32_t y) const { return dc_ ? GetPixel(dc_, x, y) : CLR_INVALID; }
+COLORREF TCanvas::Pixel(int32_t x, int32_t y) const {
+    return dc_ ? GetPixel(dc_, x, y) : CLR_INVALID;
+}
 
 void TCanvas::SetPixel(int32_t x, int32_t y, TColor color) {
-    if (dc_) platform::SetPixel(dc_, x, y, ColorToRGB(color));
+    if (dc_)
+        platform::SetPixel(dc_, x, y, ColorToRGB(color));
 }
 
 void TCanvas::TextOut(int32_t x, int32_t y, std::string_view text) {
-    if (!dc_) return;
+    if (!dc_)
+        return;
     Selection s(*this, Selection::kFont);
     platform::TextOut(dc_, x, y, text);
 }
 
 void TCanvas::TextRect(const Rect& rect, int32_t x, int32_t y, std::string_view text) {
-    if (!dc_) return;
+    if (!dc_)
+        return;
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, rect.Left, rect.Top, rect.Right, rect.Bottom);
     {
@@ -120,7 +136,8 @@ void TCanvas::TextRect(const Rect& rect, int32_t x, int32_t y, std::string_view 
 }
 
 int TCanvas::DrawText(std::string_view text, Rect& rect, uint32_t format) {
-    if (!dc_) return 0;
+    if (!dc_)
+        return 0;
     Selection s(*this, Selection::kFont);
     SetBkMode(dc_, TRANSPARENT);
     return platform::DrawText(dc_, text, &rect, format);
@@ -143,10 +160,11 @@ Size TCanvas::TextExtent(std::string_view text) {
 }
 
 void TCanvas::CopyRect(const Rect& dest, TCanvas& source, const Rect& sourceRect) {
-    if (!dc_ || !source.dc_) return;
+    if (!dc_ || !source.dc_)
+        return;
     if (dest.width() == sourceRect.width() && dest.height() == sourceRect.height()) {
-        BitBlt(dc_, dest.Left, dest.Top, dest.width(), dest.height(), source.dc_, sourceRect.Left, sourceRect.Top,
-               SRCCOPY);
+        BitBlt(dc_, dest.Left, dest.Top, dest.width(), dest.height(), source.dc_, sourceRect.Left,
+               sourceRect.Top, SRCCOPY);
     } else {
         StretchBlt(dc_, dest.Left, dest.Top, dest.width(), dest.height(), source.dc_, sourceRect.Left,
                    sourceRect.Top, sourceRect.width(), sourceRect.height(), SRCCOPY);
@@ -158,17 +176,23 @@ void TCanvas::Draw(int32_t x, int32_t y, Surface& picture) {
 }
 
 void TCanvas::StretchDraw(const Rect& dest, Surface& picture) {
-    if (!dc_ || picture.isEmpty() || dest.isEmpty()) return;
+    if (!dc_ || picture.isEmpty() || dest.isEmpty())
+        return;
     HDC source = CreateSurfaceDC(&picture, {0, 0}, nullptr);
-    if (!source) return;
+    if (!source)
+        return;
     TCanvas from;
     from.SetHandle(source);
     CopyRect(dest, from, {0, 0, picture.width(), picture.height()});
     DeleteDC(source);
 }
 
-void TCanvas::Draw(int32_t x, int32_t y, TBitmap& picture) { Draw(x, y, picture.Surface()); }
+void TCanvas::Draw(int32_t x, int32_t y, TBitmap& picture) {
+    Draw(x, y, picture.Surface());
+}
 
-void TCanvas::StretchDraw(const Rect& dest, TBitmap& picture) { StretchDraw(dest, picture.Surface()); }
+void TCanvas::StretchDraw(const Rect& dest, TBitmap& picture) {
+    StretchDraw(dest, picture.Surface());
+}
 
 }  // namespace framework

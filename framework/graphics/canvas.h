@@ -21,7 +21,7 @@ enum class TPenStyle { psSolid, psClear };
 enum class TBrushStyle { bsSolid, bsClear };
 
 class TPen : public TPersistent {
-public:
+  public:
     TColor Color() const { return color_; }
     void SetColor(TColor color) { color_ = color; }
     int32_t Width() const { return width_; }
@@ -29,14 +29,14 @@ public:
     TPenStyle Style() const { return style_; }
     void SetStyle(TPenStyle style) { style_ = style; }
 
-private:
+  private:
     TColor color_ = clBlack;
     int32_t width_ = 1;
     TPenStyle style_ = TPenStyle::psSolid;
 };
 
 class TBrush : public TPersistent {
-public:
+  public:
     TColor Color() const { return color_; }
     // Setting a colour makes the brush solid again.
     void SetColor(TColor color) {
@@ -46,13 +46,13 @@ public:
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style) { style_ = style; }
 
-private:
+  private:
     TColor color_ = clWhite;
     TBrushStyle style_ = TBrushStyle::bsSolid;
 };
 
 class TCanvas : public TPersistent {
-public:
+  public:
     TCanvas();
     ~TCanvas() override;
     TCanvas(const TCanvas&) = delete;
@@ -99,7 +99,7 @@ public:
     void Draw(int32_t x, int32_t y, TBitmap& picture);
     void StretchDraw(const platform::Rect& dest, TBitmap& picture);
 
-private:
+  private:
     class Selection;
 
     platform::HDC dc_ = nullptr;

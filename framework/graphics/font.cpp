@@ -6,16 +6,20 @@ namespace framework {
 
 TFont::TFont() = default;
 
-TFont::~TFont() { DropHandle(); }
+TFont::~TFont() {
+    DropHandle();
+}
 
 void TFont::SetName(const std::string& name) {
-    if (name == name_) return;
+    if (name == name_)
+        return;
     name_ = name;
     Changed();
 }
 
 void TFont::SetHeight(int32_t height) {
-    if (height == height_) return;
+    if (height == height_)
+        return;
     height_ = height;
     Changed();
 }
@@ -31,27 +35,33 @@ void TFont::SetSize(int32_t points) {
 }
 
 void TFont::SetStyle(TFontStyles style) {
-    if (style == style_) return;
+    if (style == style_)
+        return;
     style_ = style;
     Changed();
 }
 
 void TFont::SetColor(TColor color) {
-    if (color == color_) return;
+    if (color == color_)
+        return;
     color_ = color;
     // The colour is not part of the platform font: the handle stays.
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TFont::SetCharset(uint8_t charset) {
-    if (charset == charset_) return;
+    if (charset == charset_)
+        return;
     charset_ = charset;
     Changed();
 }
 
 void TFont::Assign(const TFont& source) {
-    if (&source == this) return;
-    if (SameAs(source)) return;
+    if (&source == this)
+        return;
+    if (SameAs(source))
+        return;
     name_ = source.name_;
     height_ = source.height_;
     style_ = source.style_;
@@ -61,8 +71,8 @@ void TFont::Assign(const TFont& source) {
 }
 
 bool TFont::SameAs(const TFont& other) const {
-    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_ &&
-           charset_ == other.charset_;
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
+           color_ == other.color_ && charset_ == other.charset_;
 }
 
 platform::LOGFONT TFont::LogFont() const {
@@ -78,7 +88,8 @@ platform::LOGFONT TFont::LogFont() const {
 }
 
 platform::HFONT TFont::Handle() const {
-    if (!handle_) handle_ = platform::CreateFontIndirect(LogFont());
+    if (!handle_)
+        handle_ = platform::CreateFontIndirect(LogFont());
     // A height the platform refuses still draws, in the default height.
     if (!handle_) {
         platform::LOGFONT fallback = LogFont();
@@ -90,11 +101,13 @@ platform::HFONT TFont::Handle() const {
 
 void TFont::Changed() {
     DropHandle();
-    if (OnChange) OnChange(this);
+    if (OnChange)
+        OnChange(this);
 }
 
 void TFont::DropHandle() const {
-    if (handle_) platform::DeleteObject(handle_);
+    if (handle_)
+        platform::DeleteObject(handle_);
     handle_ = nullptr;
 }
 

@@ -32,7 +32,7 @@ constexpr TColor clNone = 0x1FFFFFFF;
 constexpr int kScreenPixelsPerInch = 96;
 
 class TFont : public TPersistent {
-public:
+  public:
     // "Tahoma", height -11 (8 points), no style, window-text colour, the default character set.
     TFont();
     ~TFont() override;
@@ -64,7 +64,7 @@ public:
 
     TNotifyEvent OnChange;
 
-private:
+  private:
     void Changed();
     void DropHandle() const;
 

@@ -18,7 +18,7 @@
 namespace framework {
 
 class TImageList : public TComponent {
-public:
+  public:
     explicit TImageList(TComponent* owner);
     static PersistentClass Published();
 
@@ -49,7 +49,7 @@ public:
     int AddChangeListener(std::function<void()> listener);
     void RemoveChangeListener(int id);
 
-private:
+  private:
     struct Image {
         platform::Surface pixels;
         std::optional<platform::COLORREF> transparent;

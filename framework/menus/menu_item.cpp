@@ -20,16 +20,19 @@ struct KeyName {
     std::string_view name;
 };
 constexpr KeyName kKeyNames[] = {
-    {VK_BACK, "BkSp"},   {VK_TAB, "Tab"},     {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},   {VK_SPACE, "Space"},
-    {VK_PRIOR, "PgUp"},  {VK_NEXT, "PgDn"},   {VK_END, "End"},      {VK_HOME, "Home"},    {VK_LEFT, "Left"},
-    {VK_UP, "Up"},       {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},    {VK_INSERT, "Ins"},   {VK_DELETE, "Del"},
+    {VK_BACK, "BkSp"},  {VK_TAB, "Tab"},     {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"}, {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},   {VK_END, "End"},      {VK_HOME, "Home"},  {VK_LEFT, "Left"},
+    {VK_UP, "Up"},      {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},    {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
 };
 
 std::string KeyText(int vk) {
-    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return std::string(1, char(vk));
-    if (vk >= VK_F1 && vk <= VK_F1 + 23) return "F" + std::to_string(vk - VK_F1 + 1);
+    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z'))
+        return std::string(1, char(vk));
+    if (vk >= VK_F1 && vk <= VK_F1 + 23)
+        return "F" + std::to_string(vk - VK_F1 + 1);
     for (const KeyName& key : kKeyNames)
-        if (key.vk == vk) return std::string(key.name);
+        if (key.vk == vk)
+            return std::string(key.name);
     return {};
 }
 
@@ -39,8 +42,10 @@ constexpr struct {
 } kModifiers[] = {{scShift, "Shift+"}, {scCtrl, "Ctrl+"}, {scAlt, "Alt+"}};
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
            });
 }
 
@@ -48,18 +53,23 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 TShortCut ShortCut(uint16_t key, bool shift, bool ctrl, bool alt) {
     TShortCut value = TShortCut(key & 0xFF);
-    if (shift) value |= scShift;
-    if (ctrl) value |= scCtrl;
-    if (alt) value |= scAlt;
+    if (shift)
+        value |= scShift;
+    if (ctrl)
+        value |= scCtrl;
+    if (alt)
+        value |= scAlt;
     return value;
 }
 
 std::string ShortCutToText(TShortCut shortCut) {
     std::string key = KeyText(shortCut & 0xFF);
-    if (key.empty()) return {};
+    if (key.empty())
+        return {};
     std::string text;
     for (const auto& modifier : kModifiers)
-        if (shortCut & modifier.flag) text += modifier.text;
+        if (shortCut & modifier.flag)
+            text += modifier.text;
     return text + key;
 }
 
@@ -77,7 +87,8 @@ TShortCut TextToShortCut(std::string_view text) {
     }
     for (int vk = 1; vk < 0xFF; ++vk) {
         const std::string name = KeyText(vk);
-        if (!name.empty() && name.size() == text.size() && StartsWith(text, name)) return TShortCut(modifiers | vk);
+        if (!name.empty() && name.size() == text.size() && StartsWith(text, name))
+            return TShortCut(modifiers | vk);
     }
     return scNone;
 }
@@ -86,13 +97,15 @@ TShortCut TextToShortCut(std::string_view text) {
 
 std::optional<char32_t> GetHotkey(std::string_view caption) {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
+        if (caption[i] != '&')
+            continue;
         if (caption[i + 1] == '&') {
             ++i;
             continue;
         }
         const unsigned char c = static_cast<unsigned char>(caption[i + 1]);
-        if (c < 0x80) return char32_t(std::toupper(c));
+        if (c < 0x80)
+            return char32_t(std::toupper(c));
         return utf8::DecodeAt(caption, i + 1);
     }
     return std::nullopt;
@@ -115,8 +128,10 @@ std::string StripHotkey(std::string_view caption) {
 
 bool IsAccel(char32_t key, std::string_view caption) {
     std::optional<char32_t> hotkey = GetHotkey(caption);
-    if (!hotkey) return false;
-    if (key < 0x80) key = char32_t(std::toupper(int(key)));
+    if (!hotkey)
+        return false;
+    if (key < 0x80)
+        key = char32_t(std::toupper(int(key)));
     return *hotkey == key;
 }
 
@@ -125,15 +140,18 @@ bool IsAccel(char32_t key, std::string_view caption) {
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
 
 TMenuItem::~TMenuItem() {
-    if (parent_) parent_->Remove(this);
+    if (parent_)
+        parent_->Remove(this);
     while (!items_.empty()) delete items_.back();
 }
 
 void TMenuItem::SetChecked(bool checked) {
     checked_ = checked;
-    if (!checked || !radioItem_ || !parent_) return;
+    if (!checked || !radioItem_ || !parent_)
+        return;
     for (TMenuItem* sibling : parent_->items_)
-        if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+        if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+            sibling->checked_ = false;
 }
 
 int TMenuItem::IndexOf(const TMenuItem* item) const {
@@ -141,24 +159,30 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return found == items_.end() ? -1 : int(found - items_.begin());
 }
 
-void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+void TMenuItem::Add(TMenuItem* item) {
+    Insert(Count(), item);
+}
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
-    if (!item || item == this) return;
-    if (item->parent_) throw EInvalidOperation("Menu inserted twice");
+    if (!item || item == this)
+        return;
+    if (item->parent_)
+        throw EInvalidOperation("Menu inserted twice");
     items_.insert(items_.begin() + std::clamp(index, 0, Count()), item);
     item->parent_ = this;
 }
 
 void TMenuItem::Remove(TMenuItem* item) {
     const int index = IndexOf(item);
-    if (index < 0) return;
+    if (index < 0)
+        return;
     items_.erase(items_.begin() + index);
     item->parent_ = nullptr;
 }
 
 void TMenuItem::Delete(int index) {
-    if (index < 0 || index >= Count()) return;
+    if (index < 0 || index >= Count())
+        return;
     delete items_[size_t(index)];
 }
 
@@ -169,7 +193,8 @@ void TMenuItem::Clear() {
 TMenuItem* TMenuItem::Find(std::string_view caption) const {
     const std::string wanted = StripHotkey(caption);
     for (TMenuItem* item : items_)
-        if (StripHotkey(item->caption_) == wanted) return item;
+        if (StripHotkey(item->caption_) == wanted)
+            return item;
     return nullptr;
 }
 
@@ -182,7 +207,8 @@ TMenu* TMenuItem::GetParentMenu() const {
 bool TMenuItem::RethinkLines() {
     bool changed = false;
     auto setVisible = [&changed](TMenuItem* item, bool visible) {
-        if (item->visible_ != visible) changed = true;
+        if (item->visible_ != visible)
+            changed = true;
         item->visible_ = visible;
     };
     TMenuItem* pendingLine = nullptr;  // a separator waiting for a visible item after it
@@ -196,46 +222,60 @@ bool TMenuItem::RethinkLines() {
                 setVisible(item, false);
             continue;
         }
-        if (!item->visible_) continue;
-        if (pendingLine) setVisible(pendingLine, true);
+        if (!item->visible_)
+            continue;
+        if (pendingLine)
+            setVisible(pendingLine, true);
         pendingLine = nullptr;
         itemSeen = true;
     }
-    if (pendingLine) setVisible(pendingLine, false);
+    if (pendingLine)
+        setVisible(pendingLine, false);
     return changed;
 }
 
 void TMenuItem::Click() {
-    if (!enabled_) return;
+    if (!enabled_)
+        return;
     // A copy: the handler may free the item (and its menu).
     TNotifyEvent handler = OnClick;
-    if (handler) handler(this);
+    if (handler)
+        handler(this);
 }
 
 // --- TMenu -----------------------------------------------------------------------------------
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) { items_->menu_ = this; }
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) {
+    items_->menu_ = this;
+}
 
-TMenu::~TMenu() { delete items_; }
+TMenu::~TMenu() {
+    delete items_;
+}
 
 void TMenu::SetImages(TImageList* images) {
-    if (images_) images_->RemoveFreeNotification(this);
+    if (images_)
+        images_->RemoveFreeNotification(this);
     images_ = images;
-    if (images_) images_->FreeNotification(this);
+    if (images_)
+        images_->FreeNotification(this);
 }
 
 void TMenu::Notification(TComponent* component, Operation operation) {
     TComponent::Notification(component, operation);
-    if (operation == Operation::opRemove && component == images_) images_ = nullptr;
+    if (operation == Operation::opRemove && component == images_)
+        images_ = nullptr;
 }
 
 TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const {
-    if (shortCut == scNone) return nullptr;
+    if (shortCut == scNone)
+        return nullptr;
     std::vector<TMenuItem*> pending{items_};
     while (!pending.empty()) {
         TMenuItem* item = pending.back();
         pending.pop_back();
-        if (item != items_ && item->ShortCut() == shortCut) return item;
+        if (item != items_ && item->ShortCut() == shortCut)
+            return item;
         for (int i = item->Count() - 1; i >= 0; --i) pending.push_back(item->Items(i));
     }
     return nullptr;

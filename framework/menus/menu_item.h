@@ -45,7 +45,7 @@ bool IsAccel(char32_t key, std::string_view caption);
 enum class TMenuAutoFlag { maAutomatic, maManual };
 
 class TMenuItem : public TComponent {
-public:
+  public:
     explicit TMenuItem(TComponent* owner);
     ~TMenuItem() override;
     static PersistentClass Published();
@@ -101,7 +101,7 @@ public:
     virtual void Click();
     TNotifyEvent OnClick;
 
-private:
+  private:
     friend class TMenu;
     std::string caption_;
     TShortCut shortCut_ = scNone;
@@ -120,7 +120,7 @@ private:
 };
 
 class TMenu : public TComponent {
-public:
+  public:
     explicit TMenu(TComponent* owner);
     ~TMenu() override;
 
@@ -132,10 +132,10 @@ public:
     // The item whose short-cut this is (sub-items included), or nullptr.
     TMenuItem* FindItemByShortCut(TShortCut shortCut) const;
 
-protected:
+  protected:
     void Notification(TComponent* component, Operation operation) override;
 
-private:
+  private:
     TMenuItem* items_;
     TImageList* images_ = nullptr;
     TMenuAutoFlag autoLineReduction_ = TMenuAutoFlag::maAutomatic;

@@ -28,15 +28,18 @@ constexpr int32_t kArrowColumn = 16;
 std::vector<TMenuItem*> ShownItems(const TMenuItem& parent) {
     std::vector<TMenuItem*> items;
     for (int i = 0; i < parent.Count(); ++i)
-        if (parent.Items(i)->Visible()) items.push_back(parent.Items(i));
+        if (parent.Items(i)->Visible())
+            items.push_back(parent.Items(i));
     return items;
 }
 
-bool Selectable(const TMenuItem* item) { return item->Enabled() && !item->IsLine(); }
+bool Selectable(const TMenuItem* item) {
+    return item->Enabled() && !item->IsLine();
+}
 
 // One level of the menu: a popup window listing the shown sub-items of an item.
 class TPlainMenuWindow : public TCustomControl {
-public:
+  public:
     TPlainMenuWindow(TMenuItem& parent, TImageList* images)
         : TCustomControl(nullptr), parent_(parent), images_(images), items_(ShownItems(parent)) {
         TControl::SetVisible(false);
@@ -49,7 +52,8 @@ public:
     TMenuItem& ParentItem() const { return parent_; }
     int Hot() const { return hot_; }
     void SetHot(int index) {
-        if (index == hot_) return;
+        if (index == hot_)
+            return;
         hot_ = index;
         Invalidate();
     }
@@ -62,7 +66,8 @@ public:
     }
     int ItemAt(Point client) const {
         for (int i = 0; i < int(items_.size()); ++i)
-            if (ItemRect(i).contains(client)) return i;
+            if (ItemRect(i).contains(client))
+                return i;
         return -1;
     }
 
@@ -75,8 +80,10 @@ public:
         width += GlyphColumn() + kArrowColumn + 8;
         const Rect work = Screen->MonitorFromPoint(at).WorkareaRect();
         // Kept on the screen: a sub-menu that does not fit on the right opens on the left of its item.
-        if (at.X + width > work.Right) at.X = avoid.isEmpty() ? work.Right - width : avoid.Left - width;
-        if (at.Y + height > work.Bottom) at.Y = std::max(work.Bottom - height, work.Top);
+        if (at.X + width > work.Right)
+            at.X = avoid.isEmpty() ? work.Right - width : avoid.Left - width;
+        if (at.Y + height > work.Bottom)
+            at.Y = std::max(work.Bottom - height, work.Top);
         at.X = std::max(at.X, work.Left);
         SetBounds(at.X, at.Y, width, height);
         if (HWND window = Handle()) {
@@ -85,7 +92,7 @@ public:
         }
     }
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override {
         TCustomControl::CreateParams(params);
         params.Style = WS_POPUP;
@@ -111,13 +118,17 @@ protected:
         for (int i = 0; i < int(items_.size()); ++i) PaintItem(canvas, i);
     }
 
-private:
-    int32_t GlyphColumn() const { return images_ ? std::max(kGlyphColumn, images_->Width() + 6) : kGlyphColumn; }
+  private:
+    int32_t GlyphColumn() const {
+        return images_ ? std::max(kGlyphColumn, images_->Width() + 6) : kGlyphColumn;
+    }
     static int32_t Height(const TMenuItem& item) { return item.IsLine() ? kLineHeight : kItemHeight; }
     int32_t TextWidth(const TMenuItem& item) const {
-        if (item.IsLine()) return 0;
+        if (item.IsLine())
+            return 0;
         std::string text = StripHotkey(item.Caption());
-        if (item.ShortCut() != scNone) text += "    " + ShortCutToText(item.ShortCut());
+        if (item.ShortCut() != scNone)
+            text += "    " + ShortCutToText(item.ShortCut());
         TCanvas measure;
         measure.Font().Assign(Font());
         return measure.TextWidth(text);
@@ -149,7 +160,8 @@ private:
                         glyph.Top + (glyph.height() - picture.height()) / 2, picture);
         } else if (images_ && item.ImageIndex() >= 0) {
             images_->Draw(canvas, glyph.Left + (glyph.width() - images_->Width()) / 2,
-                          glyph.Top + (glyph.height() - images_->Height()) / 2, item.ImageIndex(), item.Enabled());
+                          glyph.Top + (glyph.height() - images_->Height()) / 2, item.ImageIndex(),
+                          item.Enabled());
         } else if (item.Checked()) {
             if (item.RadioItem()) {
                 const int32_t cx = glyph.Left + glyph.width() / 2, cy = glyph.Top + glyph.height() / 2;
@@ -166,9 +178,12 @@ private:
         canvas.DrawText(item.Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
         if (item.ShortCut() != scNone) {
             Rect keys = text;
-            canvas.DrawText(ShortCutToText(item.ShortCut()), keys, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+            canvas.DrawText(ShortCutToText(item.ShortCut()), keys,
+                            DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
         }
-        if (item.Count() > 0) DrawArrow(canvas, {r.Right - kArrowColumn, r.Top, r.Right, r.Bottom}, ArrowDirection::Right, textColor);
+        if (item.Count() > 0)
+            DrawArrow(canvas, {r.Right - kArrowColumn, r.Top, r.Right, r.Bottom}, ArrowDirection::Right,
+                      textColor);
     }
 
     TMenuItem& parent_;
@@ -179,7 +194,7 @@ private:
 
 // The open levels of one popup menu and what the user does with them.
 class PlainMenuSession {
-public:
+  public:
     PlainMenuSession(TMenuItem& root, Point point, TImageList* images) : images_(images) {
         Open(root, point, {});
     }
@@ -194,16 +209,21 @@ public:
     bool Filter(MSG& msg) {
         switch (msg.message) {
             case WM_MOUSEMOVE:
-            case WM_NCMOUSEMOVE: Hover(msg.pt); return true;
+            case WM_NCMOUSEMOVE:
+                Hover(msg.pt);
+                return true;
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN:
             case WM_NCLBUTTONDOWN:
             case WM_NCRBUTTONDOWN:
-                if (LevelAt(msg.pt) < 0) Dismiss();
+                if (LevelAt(msg.pt) < 0)
+                    Dismiss();
                 return true;
             case WM_LBUTTONUP:
-            case WM_RBUTTONUP: Release(msg.pt); return true;
+            case WM_RBUTTONUP:
+                Release(msg.pt);
+                return true;
             case WM_KEYDOWN:
             case WM_SYSKEYDOWN:
                 // Consumed here, so the key's character (an access key) is made here too.
@@ -211,54 +231,68 @@ public:
                 Key(int(msg.wParam));
                 return true;
             case WM_CHAR:
-            case WM_SYSCHAR: Accelerator(char32_t(msg.wParam)); return true;
+            case WM_SYSCHAR:
+                Accelerator(char32_t(msg.wParam));
+                return true;
             case WM_KEYUP:
             case WM_SYSKEYUP:
             case WM_MOUSEWHEEL:
             case WM_LBUTTONDBLCLK:
-            case WM_RBUTTONDBLCLK: return true;
+            case WM_RBUTTONDBLCLK:
+                return true;
             case WM_ACTIVATE:
-            case WM_CANCELMODE: Dismiss(); return false;
-            default: return false;
+            case WM_CANCELMODE:
+                Dismiss();
+                return false;
+            default:
+                return false;
         }
     }
 
-private:
+  private:
     void Open(TMenuItem& parent, Point at, const Rect& avoid) {
         auto level = std::make_unique<TPlainMenuWindow>(parent, images_);
-        if (level->Items().empty()) return;
+        if (level->Items().empty())
+            return;
         level->Open(at, avoid);
-        if (levels_.empty() && level->HandleAllocated()) SetCapture(level->Handle());
+        if (levels_.empty() && level->HandleAllocated())
+            SetCapture(level->Handle());
         levels_.push_back(std::move(level));
     }
     void CloseLast() {
         std::unique_ptr<TPlainMenuWindow> level = std::move(levels_.back());
         levels_.pop_back();
-        if (level->HandleAllocated() && GetCapture() == level->Handle()) ReleaseCapture();
+        if (level->HandleAllocated() && GetCapture() == level->Handle())
+            ReleaseCapture();
     }
     void CloseAbove(int level) {
         while (int(levels_.size()) > level + 1) CloseLast();
     }
     int LevelAt(Point screen) const {
         for (int i = int(levels_.size()) - 1; i >= 0; --i)
-            if (levels_[size_t(i)]->BoundsRect().contains(screen)) return i;
+            if (levels_[size_t(i)]->BoundsRect().contains(screen))
+                return i;
         return -1;
     }
     void Hover(Point screen) {
         const int level = LevelAt(screen);
-        if (level < 0) return;
+        if (level < 0)
+            return;
         TPlainMenuWindow& window = *levels_[size_t(level)];
         const int index = window.ItemAt(window.ScreenToClient(screen));
-        if (index < 0 || index == window.Hot()) return;
+        if (index < 0 || index == window.Hot())
+            return;
         CloseAbove(level);
         window.SetHot(index);
         TMenuItem* item = window.Items()[size_t(index)];
-        if (Selectable(item) && item->Count() > 0) OpenSub(level);
+        if (Selectable(item) && item->Count() > 0)
+            OpenSub(level);
     }
     void OpenSub(int level) {
         TPlainMenuWindow& window = *levels_[size_t(level)];
         const int hot = window.Hot();
-        if (hot < 0) return;
+        if (hot < 0)
+            return;
         TMenuItem* item = window.Items()[size_t(hot)];
         const Rect r = window.ItemRect(hot);
         const Point topRight = window.ClientToScreen({r.Right, r.Top});
@@ -267,16 +301,20 @@ private:
     }
     void Release(Point screen) {
         const int level = LevelAt(screen);
-        if (level < 0) return;
+        if (level < 0)
+            return;
         TPlainMenuWindow& window = *levels_[size_t(level)];
         const int index = window.ItemAt(window.ScreenToClient(screen));
-        if (index >= 0) Choose(level, index);
+        if (index >= 0)
+            Choose(level, index);
     }
     void Choose(int level, int index) {
         TMenuItem* item = levels_[size_t(level)]->Items()[size_t(index)];
-        if (!Selectable(item)) return;
+        if (!Selectable(item))
+            return;
         if (item->Count() > 0) {
-            if (int(levels_.size()) == level + 1) OpenSub(level);
+            if (int(levels_.size()) == level + 1)
+                OpenSub(level);
             return;
         }
         chosen_ = item;
@@ -298,10 +336,15 @@ private:
         const int level = int(levels_.size()) - 1;
         TPlainMenuWindow& window = *levels_.back();
         switch (key) {
-            case VK_UP: MoveHot(window, -1); break;
-            case VK_DOWN: MoveHot(window, 1); break;
+            case VK_UP:
+                MoveHot(window, -1);
+                break;
+            case VK_DOWN:
+                MoveHot(window, 1);
+                break;
             case VK_RIGHT:
-                if (window.Hot() >= 0 && window.Items()[size_t(window.Hot())]->Count() > 0) OpenSub(level);
+                if (window.Hot() >= 0 && window.Items()[size_t(window.Hot())]->Count() > 0)
+                    OpenSub(level);
                 break;
             case VK_LEFT:
             case VK_ESCAPE:
@@ -311,9 +354,11 @@ private:
                     Dismiss();
                 break;
             case VK_RETURN:
-                if (window.Hot() >= 0) Choose(level, window.Hot());
+                if (window.Hot() >= 0)
+                    Choose(level, window.Hot());
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     void Accelerator(char32_t key) {
@@ -341,13 +386,15 @@ TMenuItem* TrackPlainMenu(TMenuItem& root, Point point, TImageList* images) {
     // The menu takes the application's filter over while it is open and gives it back after.
     MessageFilter previous = GetMessageFilter();
     SetMessageFilter([&session, previous](MSG& msg) {
-        if (session.Filter(msg)) return true;
+        if (session.Filter(msg))
+            return true;
         return previous ? previous(msg) : false;
     });
     while (!session.Done()) {
         MSG msg;
         if (GetMessage(&msg) <= 0) {
-            if (msg.message == WM_QUIT) PostQuitMessage(int(msg.wParam));
+            if (msg.message == WM_QUIT)
+                PostQuitMessage(int(msg.wParam));
             break;
         }
         try {
@@ -366,9 +413,12 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
 void TPopupMenu::Popup(int32_t x, int32_t y) {
     popupPoint_ = {x, y};
-    if (OnPopup) OnPopup(this);
-    if (AutoLineReduction() == TMenuAutoFlag::maAutomatic) Items()->RethinkLines();
-    if (TMenuItem* chosen = TrackPlainMenu(*Items(), {x, y}, Images())) chosen->Click();
+    if (OnPopup)
+        OnPopup(this);
+    if (AutoLineReduction() == TMenuAutoFlag::maAutomatic)
+        Items()->RethinkLines();
+    if (TMenuItem* chosen = TrackPlainMenu(*Items(), {x, y}, Images()))
+        chosen->Click();
 }
 
 }  // namespace framework

@@ -14,7 +14,7 @@
 namespace framework {
 
 class TPopupMenu : public TMenu {
-public:
+  public:
     explicit TPopupMenu(TComponent* owner);
     static PersistentClass Published();
 
@@ -27,7 +27,7 @@ public:
 
     TNotifyEvent OnPopup;
 
-private:
+  private:
     TComponent* popupComponent_ = nullptr;
     platform::Point popupPoint_{-1, -1};
 };

@@ -22,7 +22,7 @@ using ::testing::ElementsAre;
 namespace {
 
 class Forms : public FrameworkTest {
-protected:
+  protected:
     // A shown form with an edit that has the focus.
     TForm* ShownForm() {
         auto* form = application.CreateForm<TForm>();
@@ -48,7 +48,8 @@ TEST_F(Forms, OnMessageSeesMessagesFirstAndCanBeTakenOverAndGivenBack) {
     // A component takes the filter over (a menu while it is open) and puts the previous one back.
     TMessageEvent previous = application.OnMessage;
     application.OnMessage = [&](MSG& msg, bool& handled) {
-        if (msg.message == WM_CHAR) seen.push_back("menu");
+        if (msg.message == WM_CHAR)
+            seen.push_back("menu");
         handled = msg.message == WM_CHAR;
     };
     Type('A');

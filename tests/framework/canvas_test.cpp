@@ -122,7 +122,7 @@ TEST(ImageList, ImagesDrawWithTheirTransparentColourNormalAndDisabled) {
     EXPECT_EQ(GetGValue(grey), GetBValue(grey));
     EXPECT_EQ(target.Pixel(4, 0), RGB(0, 128, 0));
     EXPECT_EQ(target.Pixel(8, 0), RGB(255, 0, 255));  // without a transparent colour
-    images.SetWidth(16);  // a new size drops the images
+    images.SetWidth(16);                              // a new size drops the images
     EXPECT_EQ(images.Count(), 0);
     images.RemoveChangeListener(listener);
     images.SetWidth(8);

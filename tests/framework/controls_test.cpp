@@ -37,7 +37,7 @@ T* Make(TWinControl* parent, int left, int top, int width, int height) {
 // A shown form holding a panel with an edit, a drop-down list, two spin edits, a check box and two
 // buttons, the first the default one, in that tab order.
 class Controls : public FrameworkTest {
-protected:
+  protected:
     Controls() {
         form = application.CreateForm<TForm>();
         form->SetBounds(50, 50, 500, 300);

@@ -24,12 +24,14 @@ std::vector<std::string> g_log;
 // A component that tells what happens to it: creation, properties, references (and whether it is
 // still loading then), its finishing step and removal notices.
 class TRecorder : public TComponent {
-public:
+  public:
     explicit TRecorder(TComponent* owner) : TComponent(owner) { g_log.push_back("create"); }
     void SetPeer(TRecorder* peer) {
-        g_log.push_back("ref " + Name() + "->" + (peer ? peer->Name() : "none") + (InState(csLoading) ? " loading" : ""));
+        g_log.push_back("ref " + Name() + "->" + (peer ? peer->Name() : "none") +
+                        (InState(csLoading) ? " loading" : ""));
         peer_ = peer;
-        if (peer) peer->FreeNotification(this);
+        if (peer)
+            peer->FreeNotification(this);
     }
     void SetTitle(const std::string& title) { g_log.push_back("title " + Name() + "=" + title); }
     void SetData(Bytes data) { this->data.assign(data.begin(), data.end()); }
@@ -40,25 +42,26 @@ public:
     TRecorder* Peer() const { return peer_; }
     std::vector<uint8_t> data;
 
-protected:
+  protected:
     void Notification(TComponent* component, Operation operation) override {
         TComponent::Notification(component, operation);
-        if (operation == Operation::opRemove && component == peer_) peer_ = nullptr;
+        if (operation == Operation::opRemove && component == peer_)
+            peer_ = nullptr;
     }
 
-private:
+  private:
     TRecorder* peer_ = nullptr;
 };
 
 void RegisterRecorder() {
-    RegisterPersistentClass(ClassTable<TRecorder>("TRecorder", "",
-                                                  {Property("Peer", &TRecorder::SetPeer),
-                                                   Property("Title", &TRecorder::SetTitle),
-                                                   Property("Data", &TRecorder::SetData)}));
+    RegisterPersistentClass(
+        ClassTable<TRecorder>("TRecorder", "",
+                              {Property("Peer", &TRecorder::SetPeer), Property("Title", &TRecorder::SetTitle),
+                               Property("Data", &TRecorder::SetData)}));
 }
 
 class TLoadForm : public TForm {
-public:
+  public:
     explicit TLoadForm(TComponent* owner) : TForm(owner) {}
     void Loaded() override {
         TForm::Loaded();
@@ -67,7 +70,7 @@ public:
 };
 
 class FormData : public FrameworkTest {
-protected:
+  protected:
     FormData() {
         g_log.clear();
         RegisterRecorder();
@@ -77,13 +80,12 @@ protected:
 const uint8_t kStored[] = {0x78, 0xDA, 0x00, 0xFF, 0x10};
 
 TEST_F(FormData, BuildsInOrderCreateBindReferencesLoadedThenCreation) {
-    const framework::FormData data{
-        {{"Caption", "加载"}},
-        {
-            {"TRecorder", "a", "", {{"Peer", Ref{"b"}}, {"Title", "first"}}},
-            {"TRecorder", "b", "", {{"Data", Bytes(kStored)}}},
-            {"TRecorder", "c", "", {{"Peer", Ref{"a"}}}},
-        }};
+    const framework::FormData data{{{"Caption", "加载"}},
+                                   {
+                                       {"TRecorder", "a", "", {{"Peer", Ref{"b"}}, {"Title", "first"}}},
+                                       {"TRecorder", "b", "", {{"Data", Bytes(kStored)}}},
+                                       {"TRecorder", "c", "", {{"Peer", Ref{"a"}}}},
+                                   }};
     auto* form = new TLoadForm(&application);
     form->OnCreate = [](TObject*) { g_log.push_back("create event"); };
     form->LoadFormData(data, [] { g_log.push_back("bind"); });
@@ -127,10 +129,22 @@ TEST_F(FormData, ControlsGoOnTheirParentsWithTheirProperties) {
     form->LoadFormData(
         {{{"ClientWidth", 400}, {"ClientHeight", 120}, {"Font.Name", "Tahoma"}, {"Font.Height", -11}},
          {
-             {"TPanel", "Panel1", "", {{"Left", 3}, {"Top", 3}, {"Width", 300}, {"Height", 62}, {"BevelOuter", Ident{"bvNone"}}}},
-             {"TEdit", "m_keyword", "Panel1", {{"Left", 47}, {"Top", 7}, {"TabOrder", 1}, {"Font.Style", SetOf{{"fsBold"}}}}},
-             {"TButton", "m_soso", "Panel1", {{"Left", 190}, {"Default", true}, {"Enabled", false}, {"TabOrder", 0}}},
-             {"TTabControl", "m_tab", "", {{"Top", 70}, {"Tabs", StringList{"一", "二"}}, {"TabIndex", 1}, {"Color", Ident{"clWindow"}}}},
+             {"TPanel",
+              "Panel1",
+              "",
+              {{"Left", 3}, {"Top", 3}, {"Width", 300}, {"Height", 62}, {"BevelOuter", Ident{"bvNone"}}}},
+             {"TEdit",
+              "m_keyword",
+              "Panel1",
+              {{"Left", 47}, {"Top", 7}, {"TabOrder", 1}, {"Font.Style", SetOf{{"fsBold"}}}}},
+             {"TButton",
+              "m_soso",
+              "Panel1",
+              {{"Left", 190}, {"Default", true}, {"Enabled", false}, {"TabOrder", 0}}},
+             {"TTabControl",
+              "m_tab",
+              "",
+              {{"Top", 70}, {"Tabs", StringList{"一", "二"}}, {"TabIndex", 1}, {"Color", Ident{"clWindow"}}}},
          }});
     auto* panel = As<TPanel>(form->FindComponent("Panel1"));
     auto* edit = As<TEdit>(form->FindComponent("m_keyword"));

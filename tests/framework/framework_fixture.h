@@ -15,7 +15,7 @@
 namespace framework::test {
 
 class FrameworkTest : public ::testing::Test {
-protected:
+  protected:
     FrameworkTest() {
         previousHook_ = TApplication::SetErrorBoxHook(
             [this](const std::string&, const std::string& text) { errorBoxes.push_back(text); });
@@ -25,7 +25,9 @@ protected:
     // Runs what is queued (input included) until nothing is left.
     void Pump() { Application->ProcessMessages(); }
     // The screen point of a client point of the control.
-    static platform::Point At(const TControl& control, int x, int y) { return control.ClientToScreen({x, y}); }
+    static platform::Point At(const TControl& control, int x, int y) {
+        return control.ClientToScreen({x, y});
+    }
     void Click(const TControl& control, int x, int y) {
         display.click(At(control, x, y));
         Pump();
@@ -39,7 +41,7 @@ protected:
     TApplication application;
     std::vector<std::string> errorBoxes;
 
-private:
+  private:
     TErrorBoxHook previousHook_;
 };
 

@@ -1,11 +1,10 @@
 // Menu items (short-cut text, access keys, separator reduction, radio groups) and the plain popup
 // menu driven by keys and the pointer, with the application's filter given back after it closes.
-#include "framework/menus/popup_menu.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "framework/core/timer.h"
+#include "framework/menus/popup_menu.h"
 #include "framework_fixture.h"
 #include "platform/window/keys.h"
 #include "platform/window/timers.h"
@@ -25,9 +24,12 @@ TEST(ShortCuts, TextAndBack) {
         const char* text;
     };
     const Case cases[] = {
-        {ShortCut(VK_F4, false, false, true), "Alt+F4"},  {ShortCut('S', false, true, false), "Ctrl+S"},
-        {ShortCut(VK_DELETE, true, false, false), "Shift+Del"}, {ShortCut(VK_RETURN, false, false, false), "Enter"},
-        {ShortCut('1', true, true, true), "Shift+Ctrl+Alt+1"},   {scNone, ""},
+        {ShortCut(VK_F4, false, false, true), "Alt+F4"},
+        {ShortCut('S', false, true, false), "Ctrl+S"},
+        {ShortCut(VK_DELETE, true, false, false), "Shift+Del"},
+        {ShortCut(VK_RETURN, false, false, false), "Enter"},
+        {ShortCut('1', true, true, true), "Shift+Ctrl+Alt+1"},
+        {scNone, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ShortCutToText(c.shortCut), c.text);
@@ -98,7 +100,7 @@ TEST(MenuItems, RadioItemsOfAGroupCheckOneAtATimeAndSubItemsGoWithTheirParent) {
 }
 
 class PopupMenus : public FrameworkTest {
-protected:
+  protected:
     PopupMenus() {
         form = application.CreateForm<TForm>();
         form->Show();

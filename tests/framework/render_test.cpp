@@ -17,7 +17,7 @@ using namespace platform;
 namespace {
 
 class Render : public FrameworkTest {
-protected:
+  protected:
     Render() {
         form = application.CreateForm<TForm>();
         form->SetBounds(40, 40, 400, 160);
@@ -53,7 +53,9 @@ protected:
         if (const char* dir = std::getenv("VELMORO_BINARY_DIR"))
             display.saveScreenshot(std::string(dir) + "/tests/framework/render_test.png");
     }
-    COLORREF At(const TControl& control, int x, int y) { return display.colorAt(control.ClientToScreen({x, y})); }
+    COLORREF At(const TControl& control, int x, int y) {
+        return display.colorAt(control.ClientToScreen({x, y}));
+    }
     // Pixels of the control's area darker than mid-grey: where text and lines are.
     int DarkPixels(const TControl& control, Rect area) {
         int dark = 0;

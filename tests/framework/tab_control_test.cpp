@@ -23,26 +23,28 @@ namespace {
 
 // A tab control that tells what reaches its own operations, as the skinned strip overrides them.
 class TLoggingTabs : public TTabControl {
-public:
+  public:
     TLoggingTabs(TComponent* owner, std::vector<std::string>* log) : TTabControl(owner), log_(log) {}
 
-protected:
+  protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override {
         log_->push_back("mouse down, selected " + std::to_string(TabIndex()));
         TTabControl::MouseDown(button, shift, x, y);
     }
     void Dispatch(TMessage& message) override {
-        if (message.Msg == WM_SIZE) log_->push_back("size");
-        if (message.Msg == WM_HSCROLL) log_->push_back("scroll " + std::to_string(HIWORD(message.WParam)));
+        if (message.Msg == WM_SIZE)
+            log_->push_back("size");
+        if (message.Msg == WM_HSCROLL)
+            log_->push_back("scroll " + std::to_string(HIWORD(message.WParam)));
         TTabControl::Dispatch(message);
     }
 
-private:
+  private:
     std::vector<std::string>* log_;
 };
 
 class Tabs : public FrameworkTest {
-protected:
+  protected:
     Tabs() {
         form = application.CreateForm<TForm>();
         form->SetBounds(20, 20, 520, 300);

@@ -22,7 +22,7 @@ using ::testing::HasSubstr;
 namespace {
 
 class Browser : public FrameworkTest {
-protected:
+  protected:
     Browser() {
         form = application.CreateForm<TForm>();
         form->SetBounds(10, 10, 400, 300);
@@ -47,7 +47,8 @@ TEST_F(Browser, NavigatesAndTellsEachFinishedDocument) {
     EXPECT_EQ(browser->LocationURL(), "http://127.0.0.1:18080/qrwk/");
     engine->finishLoading("http://127.0.0.1:18080/qrwk/frame.html");
     engine->finishLoading();
-    EXPECT_THAT(completed, ElementsAre("http://127.0.0.1:18080/qrwk/frame.html", "http://127.0.0.1:18080/qrwk/"));
+    EXPECT_THAT(completed,
+                ElementsAre("http://127.0.0.1:18080/qrwk/frame.html", "http://127.0.0.1:18080/qrwk/"));
     // A failing handler goes to the error box, not into the engine.
     browser->OnDocumentComplete = [](TObject*, const std::string&) { throw EInvalidOperation("坏了"); };
     engine->finishLoading();
@@ -140,7 +141,8 @@ TEST_F(Browser, APageThatNeverAnswersCostsTheBoundOnTheClock) {
 TEST_F(Browser, AnAnswerInTimeIsTakenALateOneIsDropped) {
     engine->finishLoading();
     int answers = 0;
-    engine->page().define("SoItem", [&](const std::vector<PageArg>&) { return PageAnswer::Number(++answers); });
+    engine->page().define("SoItem",
+                          [&](const std::vector<PageArg>&) { return PageAnswer::Number(++answers); });
     browser->SetPageCallTimeout(500);
     engine->setAnswering(HeadlessBrowserBackend::Answering::Later, 200);
     EXPECT_EQ(browser->CallPageFunction("SoItem", {}), 1);
@@ -186,7 +188,8 @@ TEST_F(Browser, TheEngineIsMadeByTheProcessWideFactory) {
     EXPECT_EQ(made, 1);
     SetBrowserBackendFactory(previous);
     // Without any engine the call still fails as a page call.
-    BrowserBackendFactory none = SetBrowserBackendFactory([]() -> std::unique_ptr<BrowserBackend> { return nullptr; });
+    BrowserBackendFactory none =
+        SetBrowserBackendFactory([]() -> std::unique_ptr<BrowserBackend> { return nullptr; });
     TWebBrowser lost(nullptr);
     EXPECT_THROW(lost.CallPageFunction("SoItem", {}), EPageCallError);
     EXPECT_THROW(lost.Navigate("about:blank"), ENavigationError);
