@@ -141,10 +141,15 @@ bool TApplication::HandleMessage() {
 }
 
 void TApplication::ProcessMessages() {
-    try {
-        ProcessPendingMessages();
-    } catch (const std::exception& error) {
-        HandleException(error);
+    // Taking input can post messages of its own (a mouse leave): passes go on until one finds
+    // nothing.
+    for (;;) {
+        try {
+            if (ProcessPendingMessages() == 0)
+                return;
+        } catch (const std::exception& error) {
+            HandleException(error);
+        }
     }
 }
 

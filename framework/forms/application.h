@@ -66,7 +66,7 @@ class TApplication : public TComponent {
 
     // Shows the main form and runs the message loop until Terminate (or the main form closes).
     void Run();
-    // Handles the messages that are waiting, without waiting for more.
+    // Handles the messages that are waiting (and those they post), without waiting for more.
     void ProcessMessages();
     // Waits for one message and handles it; false when no message can ever come.
     bool HandleMessage();

@@ -6,10 +6,13 @@
 
 #include "framework/controls/button.h"
 #include "framework/controls/edit.h"
+#include "framework/controls/label.h"
+#include "framework/core/form_data.h"
 #include "framework/forms/hint_window.h"
 #include "framework/forms/screen.h"
 #include "framework_fixture.h"
 #include "platform/window/focus.h"
+#include "platform/window/input.h"
 #include "platform/window/keys.h"
 #include "platform/window/window.h"
 #include "platform/window/window_pos.h"
@@ -270,6 +273,90 @@ TEST_F(Forms, HintsShowAfterThePauseInTheHintWindowClassAndHide) {
     PumpMessagesFor(uint32_t(application.HintHidePause()) + 20);
     EXPECT_FALSE(application.HintWindow()->HintShowing());
     (void)form;
+}
+
+}  // namespace
+
+namespace {
+
+// Tells CM_MOUSEENTER and CM_MOUSELEAVE, the notices the skinned controls build on.
+template <class Base>
+class THover : public Base {
+  public:
+    THover(TComponent* owner, std::vector<std::string>* log, std::string name)
+        : Base(owner), log_(log), name_(std::move(name)) {}
+
+  protected:
+    void Dispatch(TMessage& message) override {
+        if (message.Msg == CM_MOUSEENTER)
+            log_->push_back("enter " + name_);
+        if (message.Msg == CM_MOUSELEAVE)
+            log_->push_back("leave " + name_);
+        Base::Dispatch(message);
+    }
+
+  private:
+    std::vector<std::string>* log_;
+    std::string name_;
+};
+
+TEST_F(Forms, ControlsHearThePointerEnterAndLeaveThem) {
+    auto* form = application.CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 200);
+    std::vector<std::string> log;
+    auto* button = new THover<TButton>(form, &log, "button");
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 24);
+    auto* label = new THover<TLabel>(form, &log, "label");
+    label->SetParent(form);
+    label->SetBounds(10, 60, 80, 20);
+    form->Show();
+    Pump();
+    display.moveMouse(At(*button, 5, 5));
+    display.moveMouse(At(*button, 20, 5));
+    display.moveMouse(At(*label, 5, 5));
+    display.moveMouse({700, 700});
+    Pump();
+    EXPECT_THAT(log, ElementsAre("enter button", "leave button", "enter label", "leave label"));
+}
+
+TEST_F(Forms, OwnedFormsGoWithTheirOwnerAndReleaseFreesAfterTheMessage) {
+    std::vector<std::string> log;
+    auto* main = application.CreateForm<TForm>();
+    auto* second = new TForm(main);
+    main->OnDestroy = [&](TObject*) {
+        log.push_back("main destroyed, second still there: " + std::to_string(main->ComponentCount()));
+    };
+    second->OnDestroy = [&](TObject*) { log.push_back("second destroyed"); };
+    auto* third = new TForm(main);
+    third->Show();
+    third->Release();
+    EXPECT_EQ(main->ComponentCount(), 2);  // not yet: it may be inside one of its own messages
+    Pump();
+    EXPECT_EQ(main->ComponentCount(), 1);
+    delete main;
+    EXPECT_THAT(log, ElementsAre("main destroyed, second still there: 1", "second destroyed"));
+    EXPECT_EQ(application.FormCount(), 0);
+    EXPECT_EQ(application.MainForm(), nullptr);
+}
+
+TEST_F(Forms, PositionPlacesTheFormOnItsFirstShowAndActiveControlFromFormData) {
+    auto* form = application.CreateForm<TForm>();
+    form->LoadFormData({{{"Width", 400},
+                         {"Height", 300},
+                         {"Position", Ident{"poScreenCenter"}},
+                         {"ActiveControl", Ref{"second"}}},
+                        {{"TEdit", "first", "", {{"Top", 10}}}, {"TEdit", "second", "", {{"Top", 40}}}}});
+    form->Show();
+    Pump();
+    EXPECT_EQ(form->Left(), (1024 - 400) / 2);
+    EXPECT_EQ(form->Top(), (768 - 300) / 2);
+    EXPECT_TRUE(As<TEdit>(form->FindComponent("second"))->Focused());
+    // Moved by the program, hidden and shown again: it stays where it was put.
+    form->SetLeft(10);
+    form->Hide();
+    form->Show();
+    EXPECT_EQ(form->Left(), 10);
 }
 
 }  // namespace
