@@ -116,21 +116,8 @@ int32_t TWebBrowser::CallPageFunction(const std::string& name, const std::vector
         // Wakes the loop when the bound passes, should nothing else arrive.
         const UINT_PTR wake = SetTimer(nullptr, 0, std::max<uint32_t>(timeout, USER_TIMER_MINIMUM));
         while (!call->answered && *alive && !Expired(deadline)) {
-            if (!WaitMessage())
+            if (HandleNextMessage() != LoopStep::Handled)
                 break;
-            MSG msg;
-            if (!PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-                continue;
-            if (msg.message == WM_QUIT) {
-                // The application's own loop ends on it; the call gives up.
-                PostQuitMessage(int(msg.wParam));
-                break;
-            }
-            try {
-                ProcessMessage(msg);
-            } catch (const std::exception& error) {
-                HandleException(error);
-            }
         }
         if (wake)
             KillTimer(nullptr, wake);

@@ -3,8 +3,10 @@
 #include <cctype>
 
 #include "framework/controls/control_look.h"
+#include "framework/controls/popup_control.h"
 #include "framework/forms/screen.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/text_measure.h"
 #include "platform/window/input.h"
 #include "platform/window/keys.h"
 #include "platform/window/message_loop.h"
@@ -23,16 +25,6 @@ constexpr int32_t kButtonWidth = 17;
 constexpr UINT CM_FREELIST = CM_BASE + 0x100;
 constexpr int32_t kScrollBarWidth = 16;
 
-int32_t FontLineHeight(const TFont& font) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Handle());
-    TEXTMETRIC metrics;
-    const int32_t height = GetTextMetrics(dc, &metrics) ? metrics.tmHeight : 13;
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return height;
-}
-
 // The caption without its leading blanks, for matching typed letters.
 std::string_view Trimmed(const std::string& caption) {
     std::string_view view(caption);
@@ -44,10 +36,9 @@ std::string_view Trimmed(const std::string& caption) {
 
 // The open list: a top-level popup that never takes the activation. It holds the mouse while it
 // is open, so that a press anywhere else closes it.
-class TComboListWindow : public TCustomControl {
+class TComboListWindow : public TPopupControl {
   public:
-    explicit TComboListWindow(TComboBox& combo) : TCustomControl(nullptr), combo_(combo) {
-        TControl::SetVisible(false);
+    explicit TComboListWindow(TComboBox& combo) : TPopupControl(nullptr), combo_(combo) {
         SetColor(SystemColor(COLOR_WINDOW));
         SetParentFont(false);
         Font().Assign(combo.Font());
@@ -80,14 +71,10 @@ class TComboListWindow : public TCustomControl {
         // No room below: the list opens upwards.
         if (y + height > work.Bottom && below.Y - combo_.Height() - height >= work.Top)
             y = below.Y - combo_.Height() - height;
-        SetBounds(below.X, y, combo_.Width(), height);
+        ShowPopup(rectOfSize(below.X, y, combo_.Width(), height));
         ShowRow(hot_ < 0 ? 0 : hot_);
-        HWND window = Handle();
-        if (!window)
-            return;
-        SetWindowPos(window, HWND_TOPMOST, Left(), Top(), Width(), Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        TControl::SetVisible(true);
-        SetCapture(window);
+        if (HandleAllocated())
+            SetCapture(Handle());
     }
 
     void ShowRow(int index) {
@@ -107,9 +94,7 @@ class TComboListWindow : public TCustomControl {
     }
     void ReleaseHandleLater() {
         closing_ = true;
-        if (HandleAllocated())
-            ShowWindow(Handle(), SW_HIDE);
-        TControl::SetVisible(false);
+        HidePopup();
     }
     void Scroll(int rows) {
         top_ = std::clamp(top_ + rows, 0, std::max(int(combo_.Items().size()) - Rows(), 0));
@@ -117,19 +102,8 @@ class TComboListWindow : public TCustomControl {
     }
 
   protected:
-    void CreateParams(TCreateParams& params) override {
-        TCustomControl::CreateParams(params);
-        params.Style = WS_POPUP;
-        params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-        params.WndParent = nullptr;
-        params.WinClassName = "TComboListWindow";
-    }
-
     void Dispatch(TMessage& message) override {
         switch (message.Msg) {
-            case WM_MOUSEACTIVATE:
-                message.Result = MA_NOACTIVATE;
-                return;
             case WM_MOUSEMOVE: {
                 const int row = RowAt(PointFromLParam(message.LParam));
                 if (row >= 0) {
@@ -175,7 +149,7 @@ class TComboListWindow : public TCustomControl {
                 }
                 return;
             default:
-                TCustomControl::Dispatch(message);
+                TPopupControl::Dispatch(message);
         }
     }
 
@@ -271,7 +245,7 @@ void TComboBox::SetText(const std::string& text) {
 }
 
 int TComboBox::ItemHeight() const {
-    return FontLineHeight(Font()) + 2;
+    return TextMeasure(Font()).LineHeight() + 2;
 }
 
 UINT TComboBox::DialogCode() const {

@@ -3,6 +3,7 @@
 #include "framework/controls/control_look.h"
 #include "framework/core/utf8.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/text_measure.h"
 #include "platform/window/clipboard.h"
 #include "platform/window/ime.h"
 #include "platform/window/input.h"
@@ -17,32 +18,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-
-// Text measured in a font without a window: a memory DC with the font selected.
-class Measure {
-  public:
-    explicit Measure(const TFont& font) : dc_(CreateCompatibleDC(nullptr)) {
-        old_ = SelectObject(dc_, font.Handle());
-    }
-    ~Measure() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
-    int32_t width(std::string_view text) const {
-        Size size;
-        return text.empty() || !GetTextExtentPoint32(dc_, text, &size) ? 0 : size.cx;
-    }
-    int32_t height() const {
-        TEXTMETRIC metrics;
-        return GetTextMetrics(dc_, &metrics) ? metrics.tmHeight : 13;
-    }
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 }  // namespace
 
@@ -402,11 +377,11 @@ Rect TCustomEdit::TextArea() const {
 }
 
 int32_t TCustomEdit::MeasureText(std::string_view text) const {
-    return Measure(Font()).width(text);
+    return TextMeasure(Font()).Width(text);
 }
 
 int32_t TCustomEdit::LineHeight() const {
-    return Measure(Font()).height();
+    return TextMeasure(Font()).LineHeight();
 }
 
 int32_t TCustomEdit::XOf(size_t position) const {
@@ -419,12 +394,12 @@ size_t TCustomEdit::PositionAt(int x) const {
     const int32_t target = x - TextArea().Left + scroll_;
     if (target <= 0)
         return 0;
-    Measure measure(Font());
+    const TextMeasure measure(Font());
     size_t position = 0;
     int32_t previous = 0;
     while (position < text.size()) {
         const size_t next = utf8::NextBoundary(text, position);
-        const int32_t width = measure.width(std::string_view(text).substr(0, next));
+        const int32_t width = measure.Width(std::string_view(text).substr(0, next));
         // Past the middle of a character: the caret goes after it.
         if (target < (previous + width + 1) / 2)
             return position;

@@ -1,6 +1,7 @@
 #include "framework/controls/label.h"
 
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/text_measure.h"
 
 namespace framework {
 
@@ -55,15 +56,8 @@ uint32_t TLabel::TextFormat() const {
 void TLabel::AdjustBounds() {
     if (!autoSize_ || InState(csLoading))
         return;
-    TCanvas& canvas = Canvas();
-    canvas.Font().Assign(Font());
-    Rect text{0, 0, wordWrap_ ? Width() : 0, 0};
-    HDC measure = CreateCompatibleDC(nullptr);
-    canvas.SetHandle(measure);
     const std::string caption = Caption().empty() ? std::string(" ") : Caption();
-    canvas.DrawText(caption, text, TextFormat() | DT_CALCRECT);
-    canvas.SetHandle(nullptr);
-    DeleteDC(measure);
+    const Rect text = TextMeasure(Font()).Extent(caption, wordWrap_ ? Width() : 0, TextFormat());
     // A right-aligned label keeps its right edge as it grows.
     int32_t left = Left();
     if (alignment_ == TAlignment::taRightJustify)

@@ -6,6 +6,7 @@
 
 #include "framework/controls/win_control.h"
 #include "framework/graphics/image_list.h"
+#include "framework/graphics/text_measure.h"
 #include "platform/gfx/dc.h"
 #include "platform/window/focus.h"
 #include "platform/window/keys.h"
@@ -59,48 +60,21 @@ DWORD StyleOf(HWND hwnd) {
     return DWORD(GetWindowLongPtr(hwnd, GWL_STYLE));
 }
 
-// Measures with the strip's font on a memory DC.
-class Measure {
-  public:
-    explicit Measure(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
-        old_ = font ? SelectObject(dc_, font) : nullptr;
-    }
-    ~Measure() {
-        if (old_)
-            SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    Measure(const Measure&) = delete;
-    Measure& operator=(const Measure&) = delete;
-    int32_t width(const std::string& text) const {
-        Size size;
-        return !text.empty() && GetTextExtentPoint32(dc_, text, &size) ? size.cx : 0;
-    }
-    int32_t height() const {
-        TEXTMETRIC metrics;
-        return GetTextMetrics(dc_, &metrics) ? metrics.tmHeight : 13;
-    }
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 // --- Geometry: one set of functions for layout, hit testing and painting ---------------------
 
 int32_t TabHeight(const TabStrip& strip) {
     if (strip.fixedSize.cy > 0)
         return strip.fixedSize.cy;
-    int32_t content = Measure(strip.font).height();
+    int32_t content = TextMeasure(strip.font).LineHeight();
     if (strip.images)
         content = std::max(content, strip.images->Height());
     return content + kAutoExtraHeight;
 }
 
-int32_t TabWidth(const TabStrip& strip, DWORD style, const Measure& measure, const TabItem& item) {
+int32_t TabWidth(const TabStrip& strip, DWORD style, const TextMeasure& measure, const TabItem& item) {
     if ((style & TCS_FIXEDWIDTH) && strip.fixedSize.cx > 0)
         return strip.fixedSize.cx;
-    int32_t width = measure.width(item.text) + 2 * kPaddingX;
+    int32_t width = measure.Width(item.text) + 2 * kPaddingX;
     if (strip.images)
         width += strip.images->Width() + kImageGap;
     return width;
@@ -109,7 +83,7 @@ int32_t TabWidth(const TabStrip& strip, DWORD style, const Measure& measure, con
 // Every tab's rectangle, the first visible tab at the margin.
 std::vector<Rect> ItemRects(HWND hwnd, const TabStrip& strip) {
     const DWORD style = StyleOf(hwnd);
-    const Measure measure(strip.font);
+    const TextMeasure measure(strip.font);
     const int32_t height = TabHeight(strip);
     Rect client;
     GetClientRect(hwnd, &client);

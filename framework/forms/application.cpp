@@ -43,6 +43,24 @@ void HandleException(const std::exception& error) {
         Application->HandleException(error);
 }
 
+LoopStep HandleNextMessage() {
+    if (!WaitMessage())
+        return LoopStep::NothingCanCome;
+    MSG msg;
+    // Woken for nothing that is a message (a wait that ended): the caller looks again.
+    if (!PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        return LoopStep::Handled;
+    if (msg.message == WM_QUIT)
+        return LoopStep::QuitPosted;
+    PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE);
+    try {
+        ProcessMessage(msg);
+    } catch (const std::exception& error) {
+        HandleException(error);
+    }
+    return LoopStep::Handled;
+}
+
 TApplication::TApplication() : TComponent(nullptr) {
     if (Application)
         throw EInvalidOperation("An application exists already");
@@ -124,20 +142,19 @@ void TApplication::Run() {
 }
 
 bool TApplication::HandleMessage() {
-    MSG msg;
-    const int got = GetMessage(&msg);
-    if (got < 0)
-        return false;
-    if (got == 0) {
-        terminated_ = true;
-        return false;
+    switch (HandleNextMessage()) {
+        case LoopStep::Handled:
+            return true;
+        case LoopStep::QuitPosted: {
+            MSG quit;
+            PeekMessage(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+            terminated_ = true;
+            return false;
+        }
+        case LoopStep::NothingCanCome:
+            return false;
     }
-    try {
-        ProcessMessage(msg);
-    } catch (const std::exception& error) {
-        HandleException(error);
-    }
-    return true;
+    return false;
 }
 
 void TApplication::ProcessMessages() {

@@ -144,4 +144,10 @@ extern TApplication* Application;
 // A failure inside a message handler: to the application, or dropped when there is none.
 void HandleException(const std::exception& error);
 
+// One step of every loop of the program (the application's, a modal form's, an open menu's, a
+// page call's): waits for the next message and handles it as the application's loop does, a
+// failure going to HandleException. WM_QUIT stays in the queue for the outermost loop.
+enum class LoopStep { Handled, QuitPosted, NothingCanCome };
+LoopStep HandleNextMessage();
+
 }  // namespace framework

@@ -301,13 +301,7 @@ TModalResult TForm::ShowModal() {
     inModal_ = true;
     Show();
     while (modalResult_ == mrNone && IsWindowVisible(Handle())) {
-        if (!Application)
-            break;
-        if (!Application->HandleMessage()) {
-            modalResult_ = mrCancel;
-            break;
-        }
-        if (Application->Terminated())
+        if (HandleNextMessage() != LoopStep::Handled)
             modalResult_ = mrCancel;
     }
     inModal_ = false;

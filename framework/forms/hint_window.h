@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "framework/controls/win_control.h"
+#include "framework/controls/popup_control.h"
 
 namespace framework {
 
-class THintWindow : public TCustomControl {
+class THintWindow : public TPopupControl {
   public:
     explicit THintWindow(TComponent* owner);
 
@@ -23,7 +23,6 @@ class THintWindow : public TCustomControl {
   protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
-    void Dispatch(TMessage& message) override;
 };
 
 }  // namespace framework

@@ -15,6 +15,7 @@ namespace {
 constexpr int32_t kMargin = 16;
 constexpr int32_t kButtonWidth = 75;
 constexpr int32_t kButtonHeight = 23;
+constexpr int32_t kMinimumTextWidth = 200;
 
 }  // namespace
 
@@ -41,7 +42,7 @@ void ShowMessageBox(const std::string& title, const std::string& text) {
     ok->SetCancel(true);
     ok->SetModalResult(mrOk);
 
-    const int32_t clientWidth = std::max(label->Width(), kButtonWidth) + 2 * kMargin;
+    const int32_t clientWidth = std::max(label->Width(), kMinimumTextWidth) + 2 * kMargin;
     ok->SetBounds((clientWidth - kButtonWidth) / 2, kMargin * 2 + label->Height(), kButtonWidth,
                   kButtonHeight);
     box.SetClientWidth(clientWidth);

@@ -1,6 +1,7 @@
 #include "framework/graphics/canvas.h"
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/text_measure.h"
 #include "platform/gfx/text.h"
 
 namespace framework {
@@ -150,13 +151,9 @@ Size TCanvas::TextExtent(std::string_view text) {
         GetTextExtentPoint32(dc_, text, &size);
         return size;
     }
-    // Measuring needs no surface: a memory DC answers for a canvas without one.
-    HDC measure = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(measure, font_.Handle());
-    GetTextExtentPoint32(measure, text, &size);
-    SelectObject(measure, old);
-    DeleteDC(measure);
-    return size;
+    // Measuring needs no surface.
+    const TextMeasure measure(font_);
+    return {measure.Width(text), measure.LineHeight()};
 }
 
 void TCanvas::CopyRect(const Rect& dest, TCanvas& source, const Rect& sourceRect) {

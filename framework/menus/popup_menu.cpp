@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "framework/controls/control_look.h"
+#include "framework/controls/popup_control.h"
 #include "framework/controls/win_control.h"
 #include "framework/forms/application.h"
 #include "framework/forms/screen.h"
 #include "framework/graphics/image_list.h"
+#include "framework/graphics/text_measure.h"
 #include "platform/window/input.h"
 #include "platform/window/keys.h"
 #include "platform/window/message_loop.h"
@@ -38,11 +40,10 @@ bool Selectable(const TMenuItem* item) {
 }
 
 // One level of the menu: a popup window listing the shown sub-items of an item.
-class TPlainMenuWindow : public TCustomControl {
+class TPlainMenuWindow : public TPopupControl {
   public:
     TPlainMenuWindow(TMenuItem& parent, TImageList* images)
-        : TCustomControl(nullptr), parent_(parent), images_(images), items_(ShownItems(parent)) {
-        TControl::SetVisible(false);
+        : TPopupControl(nullptr), parent_(parent), images_(images), items_(ShownItems(parent)) {
         SetParentFont(false);
         Font().SetColor(SystemColor(COLOR_MENUTEXT));
         SetColor(SystemColor(COLOR_MENU));
@@ -85,30 +86,10 @@ class TPlainMenuWindow : public TCustomControl {
         if (at.Y + height > work.Bottom)
             at.Y = std::max(work.Bottom - height, work.Top);
         at.X = std::max(at.X, work.Left);
-        SetBounds(at.X, at.Y, width, height);
-        if (HWND window = Handle()) {
-            SetWindowPos(window, HWND_TOPMOST, Left(), Top(), width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
-            TControl::SetVisible(true);
-        }
+        ShowPopup(rectOfSize(at.X, at.Y, width, height));
     }
 
   protected:
-    void CreateParams(TCreateParams& params) override {
-        TCustomControl::CreateParams(params);
-        params.Style = WS_POPUP;
-        params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-        params.WndParent = nullptr;
-        params.WinClassName = "TPlainMenuWindow";
-    }
-
-    void Dispatch(TMessage& message) override {
-        if (message.Msg == WM_MOUSEACTIVATE) {
-            message.Result = MA_NOACTIVATE;
-            return;
-        }
-        TCustomControl::Dispatch(message);
-    }
-
     void Paint() override {
         TCanvas& canvas = Canvas();
         const Rect client = ClientRect();
@@ -129,9 +110,7 @@ class TPlainMenuWindow : public TCustomControl {
         std::string text = StripHotkey(item.Caption());
         if (item.ShortCut() != scNone)
             text += "    " + ShortCutToText(item.ShortCut());
-        TCanvas measure;
-        measure.Font().Assign(Font());
-        return measure.TextWidth(text);
+        return TextMeasure(Font()).Width(text);
     }
 
     void PaintItem(TCanvas& canvas, int index) {
@@ -391,17 +370,8 @@ TMenuItem* TrackPlainMenu(TMenuItem& root, Point point, TImageList* images) {
         return previous ? previous(msg) : false;
     });
     while (!session.Done()) {
-        MSG msg;
-        if (GetMessage(&msg) <= 0) {
-            if (msg.message == WM_QUIT)
-                PostQuitMessage(int(msg.wParam));
+        if (HandleNextMessage() != LoopStep::Handled)
             break;
-        }
-        try {
-            ProcessMessage(msg);
-        } catch (const std::exception& error) {
-            HandleException(error);
-        }
     }
     SetMessageFilter(previous);
     return session.Chosen();

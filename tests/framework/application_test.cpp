@@ -4,10 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "framework/controls/button.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/label.h"
 #include "framework/core/form_data.h"
+#include "framework/core/timer.h"
 #include "framework/forms/hint_window.h"
 #include "framework/forms/screen.h"
 #include "framework_fixture.h"
@@ -357,6 +360,28 @@ TEST_F(Forms, PositionPlacesTheFormOnItsFirstShowAndActiveControlFromFormData) {
     form->Hide();
     form->Show();
     EXPECT_EQ(form->Left(), 10);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Forms, TheStandardErrorBoxIsAModalWindowWithTheTextAndOk) {
+    TApplication::SetErrorBoxHook({});
+    application.SetTitle("Velmoro");
+    HWND seen = nullptr;
+    TTimer look(nullptr);
+    look.SetInterval(50);
+    look.SetOnTimer([&](TObject*) {
+        look.SetEnabled(false);
+        seen = FindWindowEx(nullptr, nullptr, "TForm", "Velmoro");
+        if (const char* dir = std::getenv("VELMORO_BINARY_DIR"))
+            display.saveScreenshot(std::string(dir) + "/tests/framework/error_box.png");
+        display.typeKey(VK_RETURN);  // OK is the default button
+    });
+    application.ShowException(EInvalidOperation("无法打开页面"));
+    EXPECT_NE(seen, nullptr);
+    EXPECT_FALSE(IsWindow(seen));  // closed and gone
 }
 
 }  // namespace
