@@ -115,11 +115,16 @@ void TCustomEdit::Replace(std::string_view with, bool typing) {
         canUndo_ = true;
     }
     text.replace(start, end - start, insert);
-    caret_ = anchor_ = start + insert.size();
+    ChangeByUser(text, start + insert.size());
+    typingRun_ = typing;
+}
+
+void TCustomEdit::ChangeByUser(const std::string& text, size_t caret) {
     changingText_ = true;
     SetText(text);
     changingText_ = false;
-    typingRun_ = typing;
+    caret_ = anchor_ = std::min(caret, text.size());
+    modified_ = true;
     ScrollToCaret();
     Invalidate();
     Change();
@@ -128,18 +133,11 @@ void TCustomEdit::Replace(std::string_view with, bool typing) {
 void TCustomEdit::Undo() {
     if (!canUndo_)
         return;
-    std::string current = Text();
-    const size_t currentCaret = caret_;
-    changingText_ = true;
-    SetText(undoText_);
-    changingText_ = false;
-    caret_ = anchor_ = std::min(undoCaret_, undoText_.size());
-    undoText_ = std::move(current);
-    undoCaret_ = currentCaret;
+    // Undoing again redoes: the two texts change places.
+    const std::string restored = std::exchange(undoText_, Text());
+    const size_t restoredCaret = std::exchange(undoCaret_, caret_);
     typingRun_ = false;
-    ScrollToCaret();
-    Invalidate();
-    Change();
+    ChangeByUser(restored, restoredCaret);
 }
 
 void TCustomEdit::TextChangedOutside() {
@@ -148,6 +146,7 @@ void TCustomEdit::TextChangedOutside() {
     scroll_ = 0;
     canUndo_ = false;
     typingRun_ = false;
+    modified_ = false;
     Invalidate();
     Change();
 }
@@ -155,7 +154,6 @@ void TCustomEdit::TextChangedOutside() {
 void TCustomEdit::Change() {
     if (InState(csLoading))
         return;
-    modified_ = true;
     if (OnChange)
         OnChange(this);
 }

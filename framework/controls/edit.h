@@ -43,6 +43,7 @@ class TCustomEdit : public TCustomControl {
     bool CanUndo() const { return canUndo_; }
     void Undo();
     void ClearUndo() { canUndo_ = false; }
+    // Changed by the user since the program last set the text.
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
@@ -75,6 +76,8 @@ class TCustomEdit : public TCustomControl {
     size_t SelectionStart() const { return std::min(caret_, anchor_); }
     size_t SelectionEnd() const { return std::max(caret_, anchor_); }
     void Replace(std::string_view with, bool typing);
+    // The user changed the text (typed, deleted, pasted, undid): caret placed, change told.
+    void ChangeByUser(const std::string& text, size_t caret);
     void MoveCaret(size_t position, bool extend);
     size_t PositionAt(int x) const;
     int32_t XOf(size_t position) const;

@@ -199,6 +199,12 @@ TEST_F(Controls, TheEditTakesTypedTextSelectionsTheClipboardAndUndo) {
     Type(VK_DELETE);
     EXPECT_EQ(edit->Text(), "rkiy");
     EXPECT_GT(changes, 5);
+    EXPECT_TRUE(edit->Modified());
+    // Text set by the program: not modified, caret at the start, nothing to undo.
+    edit->SetText("裙子");
+    EXPECT_FALSE(edit->Modified());
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_FALSE(edit->CanUndo());
 }
 
 TEST_F(Controls, TheEditSelectsWithTheMouseAndKeepsToMaxLength) {
