@@ -111,13 +111,12 @@ enum class TControlStyleFlag {
     csAcceptsControls,  // may parent other controls
     csCaptureMouse,     // holds the mouse from a press to the release
     csClickEvents,      // a press and a release on it make a click
-    csOpaque,           // paints its whole area (the parent need not paint below it)
     csDoubleClicks,     // takes double-clicks as such (else as a second press)
 };
 using TControlStyle = EnumSet<TControlStyleFlag>;
 
 // What a control is going through.
-enum class TControlStateFlag { csLButtonDown, csClicked, csFocusing, csAligning, csPainting };
+enum class TControlStateFlag { csClicked, csAligning, csPainting };
 using TControlState = EnumSet<TControlStateFlag>;
 
 // The modifier keys as they are now, for mouse and key events.
