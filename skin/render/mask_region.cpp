@@ -1,0 +1,168 @@
+#include "skin/render/mask_region.h"
+
+#include <cstring>
+
+namespace skin {
+
+using namespace platform;
+
+namespace {
+
+// Calls run(x0, x1, y) for every maximal run of opaque pixels, rows top to bottom.
+template <class RunFn>
+void ForEachMaskRun(const Picture& mask, RunFn&& run) {
+    const int32_t width = mask.width();
+    for (int32_t y = 0; y < mask.height(); ++y) {
+        const uint32_t* row = mask.row(y);
+        int32_t x = 0;
+        while (x < width) {
+            while (x < width && !IsOpaqueMaskPixel(row[x])) ++x;
+            if (x == width) break;
+            const int32_t start = x;
+            while (x < width && IsOpaqueMaskPixel(row[x])) ++x;
+            run(start, x, y);
+        }
+    }
+}
+
+void WriteHeader(uint8_t* block, uint32_t count, const Rect& bound) {
+    RGNDATAHEADER header;
+    header.nCount = count;
+    header.rcBound = bound;
+    std::memcpy(block, &header, sizeof header);
+}
+
+// Builds the region of a stream of runs one block of kMaskRunsPerBlock rectangles at a time, so a
+// mask with any number of runs gives its whole region and the block never grows.
+class RunRegionBuilder {
+public:
+    explicit RunRegionBuilder(const Rect& bound) : bound_(bound), block_(sizeof(RGNDATAHEADER)) {}
+    ~RunRegionBuilder() {
+        if (region_) DeleteObject(region_);
+    }
+    RunRegionBuilder(const RunRegionBuilder&) = delete;
+    RunRegionBuilder& operator=(const RunRegionBuilder&) = delete;
+
+    void add(const Rect& r) {
+        if (count_ == kMaskRunsPerBlock) flush();
+        const size_t at = block_.size();
+        block_.resize(at + sizeof(Rect));
+        std::memcpy(block_.data() + at, &r, sizeof r);
+        ++count_;
+    }
+
+    // The region of everything added (empty when nothing was); the caller owns it.
+    HRGN finish() {
+        flush();
+        if (!region_) region_ = CreateRectRgn(0, 0, 0, 0);
+        HRGN result = region_;
+        region_ = nullptr;
+        return result;
+    }
+
+private:
+    void flush() {
+        if (count_ == 0) return;
+        WriteHeader(block_.data(), count_, bound_);
+        HRGN piece = ExtCreateRegion(nullptr, uint32_t(block_.size()), block_.data());
+        if (piece && region_) {
+            CombineRgn(region_, region_, piece, RGN_OR);
+            DeleteObject(piece);
+        } else if (piece) {
+            region_ = piece;
+        }
+        block_.resize(sizeof(RGNDATAHEADER));
+        count_ = 0;
+    }
+
+    Rect bound_;
+    std::vector<uint8_t> block_;
+    uint32_t count_ = 0;
+    HRGN region_ = nullptr;
+};
+
+HRGN RegionOfRuns(const Picture& mask, int32_t dx, int32_t dy) {
+    RunRegionBuilder builder({dx, dy, dx + mask.width(), dy + mask.height()});
+    ForEachMaskRun(mask, [&](int32_t x0, int32_t x1, int32_t y) { builder.add({x0 + dx, y + dy, x1 + dx, y + dy + 1}); });
+    return builder.finish();
+}
+
+// A band of the mask for a side strip: rows `top .. bottom` of columns `columns` tiled from strip
+// row 0, then the end rows Cl.Top .. top and bottom .. Cl.Bottom at the strip's ends.
+void MaskSideStrip(Picture& strip, const Picture& mask, int32_t columnsFrom, int32_t columnsTo, int32_t height,
+                   int32_t top, int32_t bottom, const Rect& Cl) {
+    const int32_t width = columnsTo - columnsFrom;
+    strip.resize(width, height);
+    strip.fill(0);
+    if (bottom != top)
+        FillPiece(strip, {0, 0, width, height}, mask, {columnsFrom, top, columnsTo, bottom}, PieceFill::TileY);
+    if (const int32_t above = top - Cl.Top; above > 0)
+        CopyPictureRect(strip, {0, 0, width, above}, mask, {columnsFrom, Cl.Top, columnsTo, top});
+    if (const int32_t below = Cl.Bottom - bottom; below > 0)
+        CopyPictureRect(strip, {0, height - below, width, height}, mask, {columnsFrom, bottom, columnsTo, Cl.Bottom});
+}
+
+// A band of the mask for the top or bottom strip: columns `left .. right` of rows `rows` tiled from
+// newLeft up to newRight, then the ends 0 .. left and right .. mask width.
+void MaskEndStrip(Picture& strip, const Picture& mask, int32_t W, int32_t rowsFrom, int32_t rowsTo, int32_t left,
+                  int32_t right, int32_t newLeft, int32_t newRight) {
+    const int32_t height = rowsTo - rowsFrom, mw = mask.width();
+    strip.resize(W, height);
+    strip.fill(0);
+    if (right != left)
+        FillPiece(strip, {newLeft, 0, newRight, height}, mask, {left, rowsFrom, right, rowsTo}, PieceFill::TileX);
+    CopyPictureRect(strip, {0, 0, left, height}, mask, {0, rowsFrom, left, rowsTo});
+    CopyPictureRect(strip, {newRight, 0, W, height}, mask, {right, rowsFrom, mw, rowsTo});
+}
+
+}  // namespace
+
+void ComposeMaskStrips(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
+                       FrameStrips& strips, int32_t width) {
+    const NinePartLayout l = ClampLayout(layout), n = ClampLayout(newLayout);
+    const int32_t W = ClampCoordinate(width), mw = mask.width(), mh = mask.height();
+    const int32_t ch = n.Cl.height();
+    if (l.Cl.Left > 0 && ch > 0) MaskSideStrip(strips.Left, mask, 0, l.Cl.Left, ch, l.LT.Y, l.LB.Y, l.Cl);
+    if (mw - l.Cl.Right > 0 && ch > 0) MaskSideStrip(strips.Right, mask, l.Cl.Right, mw, ch, l.RT.Y, l.RB.Y, l.Cl);
+    if (W > 0 && l.Cl.Top > 0) MaskEndStrip(strips.Top, mask, W, 0, l.Cl.Top, l.LT.X, l.RT.X, n.LT.X, n.RT.X);
+    if (W >= 1 && mh - l.Cl.Bottom >= 1)
+        MaskEndStrip(strips.Bottom, mask, W, l.Cl.Bottom, mh, l.LB.X, l.RB.X, n.LB.X, n.RB.X);
+}
+
+std::vector<uint8_t> CollectMaskRuns(const Picture& mask, int32_t dx, int32_t dy) {
+    std::vector<uint8_t> block(sizeof(RGNDATAHEADER));
+    uint32_t count = 0;
+    ForEachMaskRun(mask, [&](int32_t x0, int32_t x1, int32_t y) {
+        const Rect r{x0 + dx, y + dy, x1 + dx, y + dy + 1};
+        const size_t at = block.size();
+        block.resize(at + sizeof r);
+        std::memcpy(block.data() + at, &r, sizeof r);
+        ++count;
+    });
+    WriteHeader(block.data(), count, {dx, dy, dx + mask.width(), dy + mask.height()});
+    return block;
+}
+
+HRGN RegionFromMask(const Picture& mask) { return mask.isEmpty() ? nullptr : RegionOfRuns(mask, 0, 0); }
+
+HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
+                      Size size) {
+    const NinePartLayout n = ClampLayout(newLayout);
+    if (n.RT.X < n.LT.X || n.LB.Y < n.LT.Y || n.Cl.isEmpty()) return nullptr;
+    FrameStrips strips;
+    ComposeMaskStrips(layout, n, mask, strips, size.cx);
+    HRGN result = CreateRectRgnIndirect(n.Cl);
+    const std::pair<const Picture*, Point> placed[] = {{&strips.Top, {0, 0}},
+                                                       {&strips.Bottom, {0, n.Cl.Bottom}},
+                                                       {&strips.Left, {0, n.Cl.Top}},
+                                                       {&strips.Right, {n.Cl.Right, n.Cl.Top}}};
+    for (const auto& [strip, at] : placed) {
+        if (strip->isEmpty()) continue;
+        HRGN band = RegionOfRuns(*strip, at.X, at.Y);
+        CombineRgn(result, result, band, RGN_OR);
+        DeleteObject(band);
+    }
+    return result;
+}
+
+}  // namespace skin
