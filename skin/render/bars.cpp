@@ -11,7 +11,7 @@ void ComposeHorizontalBar(BarEnds ends, Picture& target, const Picture& source, 
     const Rect r = ClampRect(R);
     const int32_t W = ClampCoordinate(width);
     const int32_t a = ClampCoordinate(ends.first), b = ClampCoordinate(ends.last);
-    target.resize(W, r.height());
+    SetPictureSize(target, W, r.height());
     const int32_t h = target.height();
     if (a > 0) CopyPictureRect(target, {0, 0, a, h}, source, {r.Left, r.Top, r.Left + a, r.Bottom});
     if (b > 0) CopyPictureRect(target, {W - b, 0, W, h}, source, {r.Right - b, r.Top, r.Right, r.Bottom});
@@ -25,7 +25,7 @@ void ComposeVerticalBar(BarEnds ends, Picture& target, const Picture& source, co
     const Rect r = ClampRect(R);
     const int32_t H = ClampCoordinate(height);
     const int32_t a = ClampCoordinate(ends.first), b = ClampCoordinate(ends.last);
-    target.resize(r.width(), H);
+    SetPictureSize(target, r.width(), H);
     const int32_t w = target.width();
     if (a > 0) CopyPictureRect(target, {0, 0, w, a}, source, {r.Left, r.Top, r.Right, r.Top + a});
     if (b > 0) CopyPictureRect(target, {0, H - b, w, H}, source, {r.Left, r.Bottom - b, r.Right, r.Bottom});

@@ -13,7 +13,7 @@ namespace {
 void ComposeSideStrip(Picture& strip, int32_t width, int32_t S, const Picture& source, const Rect& r,
                       int32_t columnsFrom, int32_t columnsTo, int32_t top, int32_t bottom, const Rect& Cl,
                       bool stretch) {
-    strip.resize(width, S);
+    SetPictureSize(strip, width, S);
     const int32_t above = top - Cl.Top, below = Cl.Bottom - bottom;
     const Rect middle{r.Left + columnsFrom, r.Top + top, r.Left + columnsTo, r.Top + bottom};
     if (stretch)
@@ -33,7 +33,7 @@ void ComposeSideStrip(Picture& strip, int32_t width, int32_t S, const Picture& s
 // the ends 0 .. left to 0 .. newLeft and right .. w to newRight .. W.
 void ComposeEndStrip(Picture& strip, int32_t W, int32_t height, const Picture& source, const Rect& r,
                      int32_t rowsFrom, int32_t left, int32_t right, int32_t newLeft, int32_t newRight, bool stretch) {
-    strip.resize(W, height);
+    SetPictureSize(strip, W, height);
     const int32_t t = r.Top + rowsFrom, b = t + height;
     const Rect middle{r.Left + left, t, r.Left + right, b};
     if (stretch)

@@ -92,7 +92,7 @@ HRGN RegionOfRuns(const Picture& mask, int32_t dx, int32_t dy) {
 void MaskSideStrip(Picture& strip, const Picture& mask, int32_t columnsFrom, int32_t columnsTo, int32_t height,
                    int32_t top, int32_t bottom, const Rect& Cl) {
     const int32_t width = columnsTo - columnsFrom;
-    strip.resize(width, height);
+    SetPictureSize(strip, width, height);
     strip.fill(0);
     if (bottom != top)
         FillPiece(strip, {0, 0, width, height}, mask, {columnsFrom, top, columnsTo, bottom}, PieceFill::TileY);
@@ -107,7 +107,7 @@ void MaskSideStrip(Picture& strip, const Picture& mask, int32_t columnsFrom, int
 void MaskEndStrip(Picture& strip, const Picture& mask, int32_t W, int32_t rowsFrom, int32_t rowsTo, int32_t left,
                   int32_t right, int32_t newLeft, int32_t newRight) {
     const int32_t height = rowsTo - rowsFrom, mw = mask.width();
-    strip.resize(W, height);
+    SetPictureSize(strip, W, height);
     strip.fill(0);
     if (right != left)
         FillPiece(strip, {newLeft, 0, newRight, height}, mask, {left, rowsFrom, right, rowsTo}, PieceFill::TileX);

@@ -78,7 +78,7 @@ void DrawClient(Picture& target, const Picture& source, const Rect& from, const 
 void ComposeNinePartImage(const NinePartLayout& layout, const NinePartLayout& newLayout, Picture& target,
                           const Picture& source, const Rect& R, Size size, const SideStretch& stretch,
                           const ClientFill& client) {
-    target.resize(size.cx, size.cy);
+    SetPictureSize(target, size.cx, size.cy);
     const NinePartLayout l = ClampLayout(layout), n = ClampLayout(newLayout);
     const Rect r = ClampRect(R);
     if (l.RB.X == l.LT.X || l.RB.Y == l.LT.Y || source.isEmpty()) return;

@@ -39,6 +39,12 @@ struct TileRun {
 template <class TileFn>
 void ForEachTile(const TileRun& run, int64_t lo, int64_t hi, TileFn&& tile);
 
+// Gives the picture a size; its contents are then undefined. A picture that has the size already
+// keeps its pixels (and nothing is cleared), so composing again at the same size costs no fill.
+inline void SetPictureSize(Picture& picture, int32_t width, int32_t height) {
+    if (picture.width() != width || picture.height() != height || picture.isEmpty()) picture.resize(width, height);
+}
+
 // How a piece fills its destination rectangle.
 enum class PieceFill {
     Scale,     // copied, scaled when the sizes differ (a stretched piece, a corner)
