@@ -81,10 +81,8 @@ private:
     HRGN region_ = nullptr;
 };
 
-HRGN RegionOfRuns(const Picture& mask, int32_t dx, int32_t dy) {
-    RunRegionBuilder builder({dx, dy, dx + mask.width(), dy + mask.height()});
+void AddRuns(RunRegionBuilder& builder, const Picture& mask, int32_t dx, int32_t dy) {
     ForEachMaskRun(mask, [&](int32_t x0, int32_t x1, int32_t y) { builder.add({x0 + dx, y + dy, x1 + dx, y + dy + 1}); });
-    return builder.finish();
 }
 
 // A band of the mask for a side strip: rows `top .. bottom` of columns `columns` tiled from strip
@@ -143,7 +141,12 @@ std::vector<uint8_t> CollectMaskRuns(const Picture& mask, int32_t dx, int32_t dy
     return block;
 }
 
-HRGN RegionFromMask(const Picture& mask) { return mask.isEmpty() ? nullptr : RegionOfRuns(mask, 0, 0); }
+HRGN RegionFromMask(const Picture& mask) {
+    if (mask.isEmpty()) return nullptr;
+    RunRegionBuilder builder(mask.bounds());
+    AddRuns(builder, mask, 0, 0);
+    return builder.finish();
+}
 
 HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
                       Size size) {
@@ -151,18 +154,15 @@ HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLay
     if (n.RT.X < n.LT.X || n.LB.Y < n.LT.Y || n.Cl.isEmpty()) return nullptr;
     FrameStrips strips;
     ComposeMaskStrips(layout, n, mask, strips, size.cx);
-    HRGN result = CreateRectRgnIndirect(n.Cl);
-    const std::pair<const Picture*, Point> placed[] = {{&strips.Top, {0, 0}},
-                                                       {&strips.Bottom, {0, n.Cl.Bottom}},
-                                                       {&strips.Left, {0, n.Cl.Top}},
-                                                       {&strips.Right, {n.Cl.Right, n.Cl.Top}}};
-    for (const auto& [strip, at] : placed) {
-        if (strip->isEmpty()) continue;
-        HRGN band = RegionOfRuns(*strip, at.X, at.Y);
-        CombineRgn(result, result, band, RGN_OR);
-        DeleteObject(band);
-    }
-    return result;
+    // The client rectangle and the runs of every band go to the platform together, in as few
+    // blocks as they fill.
+    RunRegionBuilder builder({0, 0, size.cx, size.cy});
+    builder.add(n.Cl);
+    AddRuns(builder, strips.Top, 0, 0);
+    AddRuns(builder, strips.Left, 0, n.Cl.Top);
+    AddRuns(builder, strips.Right, n.Cl.Right, n.Cl.Top);
+    AddRuns(builder, strips.Bottom, 0, n.Cl.Bottom);
+    return builder.finish();
 }
 
 }  // namespace skin

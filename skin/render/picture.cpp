@@ -1,5 +1,7 @@
 #include "skin/render/picture.h"
 
+#include <pixman.h>
+
 #include <cstring>
 
 #include "platform/gfx/dc.h"
@@ -20,9 +22,13 @@ void PlainCopy(Picture& target, const Rect& to, const Picture& source, const Rec
     const int64_t right = std::min<int64_t>({to.Right, clip.Right, from.Right + dx, source.width() + dx});
     const int64_t bottom = std::min<int64_t>({to.Bottom, clip.Bottom, from.Bottom + dy, source.height() + dy});
     if (left >= right || top >= bottom) return;
-    const size_t bytes = size_t(right - left) * sizeof(uint32_t);
+    // pixman's block copy: its vector loops beat a memcpy per row at the widths of skin pieces.
+    if (pixman_blt(const_cast<uint32_t*>(source.data()), target.data(), source.width(), target.width(), 32, 32,
+                   int(left - dx), int(top - dy), int(left), int(top), int(right - left), int(bottom - top)))
+        return;
     for (int64_t y = top; y < bottom; ++y)
-        std::memcpy(target.row(int32_t(y)) + left, source.row(int32_t(y - dy)) + (left - dx), bytes);
+        std::memcpy(target.row(int32_t(y)) + left, source.row(int32_t(y - dy)) + (left - dx),
+                    size_t(right - left) * sizeof(uint32_t));
 }
 
 // A scaled copy through the platform's StretchBlt, so that scaling maps pixels exactly as the

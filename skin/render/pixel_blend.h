@@ -32,18 +32,8 @@ constexpr uint32_t TransparentCopyPixel(uint32_t source, uint32_t dest) {
 // copied as they are.
 enum class DrawMode { Blend, Transparent, Copy };
 
-inline void DrawRow(DrawMode mode, uint32_t* dest, const uint32_t* source, int32_t count) {
-    switch (mode) {
-        case DrawMode::Blend:
-            for (int32_t i = 0; i < count; ++i) dest[i] = BlendPixel(source[i], dest[i]);
-            break;
-        case DrawMode::Transparent:
-            for (int32_t i = 0; i < count; ++i) dest[i] = TransparentCopyPixel(source[i], dest[i]);
-            break;
-        case DrawMode::Copy:
-            for (int32_t i = 0; i < count; ++i) dest[i] = source[i];
-            break;
-    }
-}
+// One row of pixels onto another by a mode. Blending takes four pixels at a time in 16-bit lanes
+// where the processor offers them (SSE2), with exactly the arithmetic of BlendPixel.
+void DrawRow(DrawMode mode, uint32_t* dest, const uint32_t* source, int32_t count);
 
 }  // namespace skin

@@ -4,10 +4,7 @@
 #include <functional>
 #include <random>
 
-#include "skin/render/bars.h"
-#include "skin/render/frame_strips.h"
-#include "skin/render/nine_part_image.h"
-#include "skin/render/rect_helpers.h"
+#include "skin/render/bsUtils.h"
 #include "tests/skin_render/render_test_support.h"
 
 namespace skin {

@@ -4,8 +4,7 @@
 
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/dc.h"
-#include "skin/render/stack_blur.h"
-#include "skin/render/work_bitmap.h"
+#include "skin/render/bsEffects.h"
 
 namespace skin {
 namespace {
@@ -100,6 +99,23 @@ TEST(BlendTest, PackedIntegerPath) {
     for (const Case& c : cases) EXPECT_EQ(BlendPixel(c.source, c.dest), c.result) << std::hex << c.source;
     EXPECT_EQ(TransparentCopyPixel(0x127F007Fu, 5), 5u);
     EXPECT_EQ(TransparentCopyPixel(0x127F0080u, 5), 0xFF7F0080u);
+}
+
+// The row blend works four pixels at a time: every alpha, every length, against the one-pixel rule.
+TEST(BlendTest, RowsBlendLikeSinglePixels) {
+    std::mt19937 rng(12);
+    for (int32_t length = 0; length < 40; ++length) {
+        std::vector<uint32_t> source(static_cast<size_t>(length)), dest(static_cast<size_t>(length));
+        for (int32_t i = 0; i < length; ++i) {
+            const uint32_t alpha = i % 5 == 0 ? 0 : i % 5 == 1 ? 255 : rng() & 0xFF;
+            source[size_t(i)] = (uint32_t(rng()) & 0x00FFFFFFu) | (alpha << 24);
+            dest[size_t(i)] = uint32_t(rng());
+        }
+        std::vector<uint32_t> want = dest;
+        for (int32_t i = 0; i < length; ++i) want[size_t(i)] = BlendPixel(source[size_t(i)], dest[size_t(i)]);
+        DrawRow(DrawMode::Blend, dest.data(), source.data(), length);
+        ASSERT_EQ(dest, want) << length;
+    }
 }
 
 TEST(TbsBitmapTest, FillAreaSetsOrBlendsInsideTheBitmap) {
