@@ -1,6 +1,11 @@
 #include "skin/render/mask_region.h"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace skin {
 
@@ -8,18 +13,31 @@ using namespace platform;
 
 namespace {
 
+// The first position from x on (up to `width`) whose pixel is opaque (`opaque`) or not; four
+// pixels at a time where SSE2 is there, since masks are long runs of one kind.
+int32_t NextOfKind(const uint32_t* row, int32_t x, int32_t width, bool opaque) {
+#if defined(__SSE2__)
+    const __m128i colour = _mm_set1_epi32(0x00FFFFFF), zero = _mm_setzero_si128();
+    for (; x + 4 <= width; x += 4) {
+        const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x)), colour);
+        const int black = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, zero)));
+        const int wanted = opaque ? black : ~black & 0xF;
+        if (wanted) return x + __builtin_ctz(unsigned(wanted));
+    }
+#endif
+    while (x < width && IsOpaqueMaskPixel(row[x]) != opaque) ++x;
+    return x;
+}
+
 // Calls run(x0, x1, y) for every maximal run of opaque pixels, rows top to bottom.
 template <class RunFn>
 void ForEachMaskRun(const Picture& mask, RunFn&& run) {
     const int32_t width = mask.width();
     for (int32_t y = 0; y < mask.height(); ++y) {
         const uint32_t* row = mask.row(y);
-        int32_t x = 0;
-        while (x < width) {
-            while (x < width && !IsOpaqueMaskPixel(row[x])) ++x;
-            if (x == width) break;
+        for (int32_t x = NextOfKind(row, 0, width, true); x < width; x = NextOfKind(row, x, width, true)) {
             const int32_t start = x;
-            while (x < width && IsOpaqueMaskPixel(row[x])) ++x;
+            x = NextOfKind(row, x, width, false);
             run(start, x, y);
         }
     }
@@ -36,7 +54,10 @@ void WriteHeader(uint8_t* block, uint32_t count, const Rect& bound) {
 // mask with any number of runs gives its whole region and the block never grows.
 class RunRegionBuilder {
 public:
-    explicit RunRegionBuilder(const Rect& bound) : bound_(bound), block_(sizeof(RGNDATAHEADER)) {}
+    // `expectedRuns` only sizes the first block.
+    RunRegionBuilder(const Rect& bound, size_t expectedRuns) : bound_(bound), block_(sizeof(RGNDATAHEADER)) {
+        block_.reserve(sizeof(RGNDATAHEADER) + sizeof(Rect) * std::min<size_t>(expectedRuns, kMaskRunsPerBlock));
+    }
     ~RunRegionBuilder() {
         if (region_) DeleteObject(region_);
     }
@@ -143,20 +164,22 @@ std::vector<uint8_t> CollectMaskRuns(const Picture& mask, int32_t dx, int32_t dy
 
 HRGN RegionFromMask(const Picture& mask) {
     if (mask.isEmpty()) return nullptr;
-    RunRegionBuilder builder(mask.bounds());
+    RunRegionBuilder builder(mask.bounds(), size_t(mask.height()) * 2);
     AddRuns(builder, mask, 0, 0);
     return builder.finish();
 }
 
-HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
-                      Size size) {
+HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask, Size size,
+                      FrameStrips* maskStrips) {
     const NinePartLayout n = ClampLayout(newLayout);
     if (n.RT.X < n.LT.X || n.LB.Y < n.LT.Y || n.Cl.isEmpty()) return nullptr;
-    FrameStrips strips;
+    FrameStrips ownStrips;
+    FrameStrips& strips = maskStrips ? *maskStrips : ownStrips;
     ComposeMaskStrips(layout, n, mask, strips, size.cx);
     // The client rectangle and the runs of every band go to the platform together, in as few
-    // blocks as they fill.
-    RunRegionBuilder builder({0, 0, size.cx, size.cy});
+    // blocks as they fill (about two runs a row is usual for a frame).
+    const size_t rows = size_t(strips.Top.height()) + size_t(strips.Bottom.height()) + 2 * size_t(n.Cl.height());
+    RunRegionBuilder builder({0, 0, size.cx, size.cy}, 1 + 2 * rows);
     builder.add(n.Cl);
     AddRuns(builder, strips.Top, 0, 0);
     AddRuns(builder, strips.Left, 0, n.Cl.Top);

@@ -35,9 +35,10 @@ platform::HRGN RegionFromMask(const Picture& mask);
 // The window region for a frame of `size` (none when the new corner points are reversed or the new
 // client rectangle is empty): NewCl united with the black runs of the four mask bands, placed at
 // (0, 0) top, (0, NewCl.Bottom) bottom, (0, NewCl.Top) left, (NewCl.Right, NewCl.Top) right. The
-// caller owns it (hands it to SetWindowRgn).
+// caller owns it (hands it to SetWindowRgn). A frame that keeps its mask bands from one size change
+// to the next passes them as `maskStrips`; they are composed there and stay.
 platform::HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
-                                platform::Size size);
+                                platform::Size size, FrameStrips* maskStrips = nullptr);
 
 // The runs go to the platform in blocks of at most this many rectangles, one call per block.
 constexpr uint32_t kMaskRunsPerBlock = 10001;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <random>
 
 #include "skin/render/bsUtils.h"
@@ -357,6 +358,41 @@ TEST(ComposeBarTest, VerticalStretchesTheMiddle) {
     ExpectFrom(bar, {0, 3, 4, 38},
                [](int32_t x, int32_t y) -> Point { return {x, 3 + Scaled(y - 3, 7, 35)}; }, "middle");
     ExpectFrom(bar, {0, 38, 4, 40}, [](int32_t x, int32_t y) -> Point { return {x, 10 + y - 38}; }, "bottom end");
+}
+
+// Layouts a damaged skin might give (huge, negative, reversed, coinciding points) through every
+// composition and region operation: no crash, nothing outside a picture (the sanitizers watch),
+// and a target of the asked size.
+TEST(CompositionRobustnessTest, WildLayoutsStayInsideThePictures) {
+    std::mt19937 rng(77);
+    const int32_t wild[] = {INT32_MIN, -1000000, -5, -1, 0, 1, 2, 3, 7, 40, 1000000, INT32_MAX};
+    auto any = [&] {
+        return rng() % 3 == 0 ? wild[rng() % std::size(wild)] : int32_t(rng() % 50) - 5;
+    };
+    const Picture source = CoordPicture(23, 17);
+    for (int round = 0; round < 1500; ++round) {
+        const NinePartLayout l{{any(), any()}, {any(), any()}, {any(), any()}, {any(), any()},
+                               {any(), any(), any(), any()}};
+        const Rect R{any(), any(), any(), any()};
+        const Size size{int32_t(rng() % 70), int32_t(rng() % 70)};
+        const Rect r = ClampRect(R);  // the caller's own arithmetic stays in range
+        const NinePartLayout n = rng() % 2 ? ResizeLayout({r.width(), r.height()}, l, size)
+                                           : NinePartLayout{{any(), any()}, {any(), any()}, {any(), any()},
+                                                            {any(), any()}, {any(), any(), any(), any()}};
+        const SideStretch s{rng() % 2 == 0, rng() % 2 == 0, rng() % 2 == 0, rng() % 2 == 0};
+        Picture target;
+        ComposeNinePartImage(l, n, target, source, R, size, s, {true, rng() % 2 == 0, TStretchType(rng() % 3)});
+        ASSERT_EQ(target.width() * target.height(), size.cx * size.cy);
+        FrameStrips strips;
+        ComposeFrameStrips(l, n, strips, source, R, size, s);
+        ComposeMaskStrips(l, n, source, strips, size.cx);
+        if (platform::HRGN region = BuildFrameRegion(l, n, source, size)) platform::DeleteObject(region);
+        Picture bar;
+        ComposeHorizontalBar({any(), any()}, bar, source, R, any() % 100, rng() % 2 == 0);
+        ComposeVerticalBar({any(), any()}, bar, source, R, any() % 100, rng() % 2 == 0);
+        Picture framed(size.cx, size.cy);
+        ComposeClientFramedImage(framed, source, R, {any(), any(), any(), any()}, true);
+    }
 }
 
 // --- Helpers ---------------------------------------------------------------------------------
