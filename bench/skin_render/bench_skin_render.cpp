@@ -8,10 +8,9 @@
 // AGG's array code that is none of ours.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuse-after-free"
-#include <agg_renderer_base.h>
-
 #include <agg_blur.h>
 #include <agg_pixfmt_rgba.h>
+#include <agg_renderer_base.h>
 #include <agg_rendering_buffer.h>
 #pragma GCC diagnostic pop
 #include <benchmark/benchmark.h>
@@ -64,9 +63,10 @@ std::vector<Copy> CopiesOf(Size size) {
     const Rect bounds{0, 0, size.cx, size.cy};
     auto add = [&](const Rect& from, const Rect& to) {
         const Rect clipped = platform::intersect(to, bounds);
-        if (clipped.isEmpty() || from.isEmpty()) return;
-        copies.push_back({from.Left + clipped.Left - to.Left, from.Top + clipped.Top - to.Top, clipped.Left, clipped.Top,
-                          clipped.width(), clipped.height()});
+        if (clipped.isEmpty() || from.isEmpty())
+            return;
+        copies.push_back({from.Left + clipped.Left - to.Left, from.Top + clipped.Top - to.Top, clipped.Left,
+                          clipped.Top, clipped.width(), clipped.height()});
     };
     const auto newLayout = skin::ResizeLayout(kFramePicture, kMainFrame, size);
     for (const skin::NinePiece& p : skin::NinePartPieces(kMainFrame, newLayout, kFramePicture, size)) {
@@ -74,7 +74,8 @@ std::vector<Copy> CopiesOf(Size size) {
                             p.kind == skin::NinePiece::Client;
         const bool alongY = p.kind == skin::NinePiece::LeftEdge || p.kind == skin::NinePiece::RightEdge ||
                             p.kind == skin::NinePiece::Client;
-        const skin::TileRun columns{p.to.Left, alongX ? p.to.Right : p.to.Left + 1, alongX ? p.from.width() : 1};
+        const skin::TileRun columns{p.to.Left, alongX ? p.to.Right : p.to.Left + 1,
+                                    alongX ? p.from.width() : 1};
         const skin::TileRun rows{p.to.Top, alongY ? p.to.Bottom : p.to.Top + 1, alongY ? p.from.height() : 1};
         skin::ForEachTile(rows, 0, size.cy, [&](int64_t y, int32_t h) {
             skin::ForEachTile(columns, 0, size.cx, [&](int64_t x, int32_t w) {
@@ -107,7 +108,8 @@ void NinePartPixman(benchmark::State& state, Size size) {
     const std::vector<Copy> copies = CopiesOf(size);
     for (auto _ : state) {
         for (const Copy& c : copies)
-            pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, c.sx, c.sy, 0, 0, c.dx, c.dy, c.w, c.h);
+            pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, c.sx, c.sy, 0, 0, c.dx, c.dy, c.w,
+                                     c.h);
         benchmark::ClobberMemory();
     }
     state.counters["copies"] = double(copies.size());
@@ -120,8 +122,8 @@ void NinePartPixman(benchmark::State& state, Size size) {
 constexpr Size kScreen{1920, 1080};
 
 void AggBlur(Picture& p, int radius) {
-    agg::rendering_buffer buffer(reinterpret_cast<agg::int8u*>(p.data()), unsigned(p.width()), unsigned(p.height()),
-                                 p.strideBytes());
+    agg::rendering_buffer buffer(reinterpret_cast<agg::int8u*>(p.data()), unsigned(p.width()),
+                                 unsigned(p.height()), p.strideBytes());
     agg::pixfmt_bgra32 pixels(buffer);
     agg::stack_blur_rgb24(pixels, unsigned(radius), unsigned(radius));
 }
@@ -141,8 +143,8 @@ bool BlurAgreesWithAgg(int radius, std::string& why) {
             const uint32_t a = ours.PixelAt(x, y), b = agg.pixel(x, y);
             for (int shift = 0; shift < 24; shift += 8) {
                 if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 1) {
-                    why = "radius " + std::to_string(radius) + ": more than 1 from AGG at " + std::to_string(x) +
-                          "," + std::to_string(y);
+                    why = "radius " + std::to_string(radius) + ": more than 1 from AGG at " +
+                          std::to_string(x) + "," + std::to_string(y);
                     return false;
                 }
             }
@@ -239,10 +241,11 @@ void RegionPixman(benchmark::State& state, Size size) {
     skin::ComposeMaskStrips(kMainFrame, newLayout, mask, strips, size.cx);
     std::vector<pixman_box32_t> boxes = {
         {newLayout.Cl.Left, newLayout.Cl.Top, newLayout.Cl.Right, newLayout.Cl.Bottom}};
-    const std::pair<const Picture*, platform::Point> placed[] = {{&strips.Top, {0, 0}},
-                                                                 {&strips.Bottom, {0, newLayout.Cl.Bottom}},
-                                                                 {&strips.Left, {0, newLayout.Cl.Top}},
-                                                                 {&strips.Right, {newLayout.Cl.Right, newLayout.Cl.Top}}};
+    const std::pair<const Picture*, platform::Point> placed[] = {
+        {&strips.Top, {0, 0}},
+        {&strips.Bottom, {0, newLayout.Cl.Bottom}},
+        {&strips.Left, {0, newLayout.Cl.Top}},
+        {&strips.Right, {newLayout.Cl.Right, newLayout.Cl.Top}}};
     for (const auto& [strip, at] : placed) {
         const std::vector<uint8_t> block = skin::CollectMaskRuns(*strip, at.X, at.Y);
         const auto* rects = reinterpret_cast<const Rect*>(block.data() + sizeof(platform::RGNDATAHEADER));
@@ -277,7 +280,7 @@ const Pair kPairs[] = {
 
 // Collects each run's time per iteration to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
@@ -286,14 +289,22 @@ public:
         ConsoleReporter::Finalize();
         std::printf("\n%-45s %10s\n", "ours / reference (pixman, AGG)", "ratio");
         for (const Pair& p : kPairs) {
-            const auto ours = times_.find(std::string(p.name) + "/ours");
-            const auto ref = times_.find(std::string(p.name) + "/reference");
-            if (ours != times_.end() && ref != times_.end() && ref->second > 0)
-                std::printf("%-45s %10.2f\n", p.name, ours->second / ref->second);
+            const double ours = time(std::string(p.name) + "/ours"),
+                         ref = time(std::string(p.name) + "/reference");
+            if (ours > 0 && ref > 0)
+                std::printf("%-45s %10.2f\n", p.name, ours / ref);
         }
     }
 
-private:
+  private:
+    // The median of repetitions (--benchmark_repetitions) when there are any, else the single run.
+    double time(const std::string& name) const {
+        for (const std::string& key : {name + "_median", name})
+            if (auto it = times_.find(key); it != times_.end())
+                return it->second;
+        return 0;
+    }
+
     std::map<std::string, double> times_;
 };
 

@@ -24,7 +24,7 @@ void ComposeHorizontalBar(BarEnds ends, Picture& target, const Picture& source, 
                           int32_t W, bool stretch);
 
 // The same along y: the target becomes width of R x H. A middle of height 0 draws nothing.
-void ComposeVerticalBar(BarEnds ends, Picture& target, const Picture& source, const platform::Rect& R, int32_t H,
-                        bool stretch);
+void ComposeVerticalBar(BarEnds ends, Picture& target, const Picture& source, const platform::Rect& R,
+                        int32_t H, bool stretch);
 
 }  // namespace skin

@@ -17,17 +17,23 @@ GlyphAndTextPlaces LayoutGlyphAndText(const GlyphAndText& g) {
     const int32_t across = (gw + tw + spacing) / 2, down = (th + gh + spacing) / 2;
     switch (g.layout) {
         case GlyphLayout::GlyphRight:
-            if (centred) return {{cx + across - gw, cy - gh / 2}, {cx - across, cy - th / 2}};
-            return {{f.Right - gw - g.margin, cy - gh / 2}, {f.Right - gw - g.margin - spacing - tw, cy - th / 2}};
+            if (centred)
+                return {{cx + across - gw, cy - gh / 2}, {cx - across, cy - th / 2}};
+            return {{f.Right - gw - g.margin, cy - gh / 2},
+                    {f.Right - gw - g.margin - spacing - tw, cy - th / 2}};
         case GlyphLayout::GlyphAbove:
-            if (centred) return {{cx - gw / 2, cy - down}, {cx - tw / 2, cy + down - th}};
+            if (centred)
+                return {{cx - gw / 2, cy - down}, {cx - tw / 2, cy + down - th}};
             return {{cx - gw / 2, f.Top + g.margin}, {cx - tw / 2, f.Top + g.margin + gh + spacing}};
         case GlyphLayout::GlyphBelow:
-            if (centred) return {{cx - gw / 2, cy + down - gh}, {cx - tw / 2, cy - down}};
-            return {{cx - gw / 2, f.Bottom - gh - g.margin}, {cx - tw / 2, f.Bottom - gh - g.margin - spacing - th}};
+            if (centred)
+                return {{cx - gw / 2, cy + down - gh}, {cx - tw / 2, cy - down}};
+            return {{cx - gw / 2, f.Bottom - gh - g.margin},
+                    {cx - tw / 2, f.Bottom - gh - g.margin - spacing - th}};
         case GlyphLayout::GlyphLeft:
         default:
-            if (centred) return {{cx - across, cy - gh / 2}, {cx + across - tw, cy - th / 2}};
+            if (centred)
+                return {{cx - across, cy - gh / 2}, {cx + across - tw, cy - th / 2}};
             return {{f.Left + g.margin, cy - gh / 2}, {f.Left + g.margin + gw + spacing, cy - th / 2}};
     }
 }
@@ -49,10 +55,13 @@ void FillBox(HDC canvas, const Rect& r, COLORREF colour) {
 // The size of the caption when laid out in the face less the glyph's room (beside or under it; a
 // layout outside 0 .. 3 leaves the face whole).
 Size MeasureCaption(HDC canvas, const CaptionFace& f, Size glyph) {
-    if (f.caption.empty()) return {0, 0};
+    if (f.caption.empty())
+        return {0, 0};
     Rect r{0, 0, f.face.width(), f.face.height()};
-    if (f.layout == GlyphLayout::GlyphLeft || f.layout == GlyphLayout::GlyphRight) r.Right -= glyph.cx;
-    if (f.layout == GlyphLayout::GlyphAbove || f.layout == GlyphLayout::GlyphBelow) r.Bottom -= glyph.cy;
+    if (f.layout == GlyphLayout::GlyphLeft || f.layout == GlyphLayout::GlyphRight)
+        r.Right -= glyph.cx;
+    if (f.layout == GlyphLayout::GlyphAbove || f.layout == GlyphLayout::GlyphBelow)
+        r.Bottom -= glyph.cy;
     DrawText(canvas, f.caption, &r, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK);
     return {r.width(), r.height()};
 }
@@ -92,13 +101,16 @@ void DrawCaptionWithListImage(HDC canvas, const CaptionFace& f, int32_t index, c
     const bool hasImage = images && index >= 0 && index < images->Count();
     const Size glyph = hasImage ? images->ImageSize() : Size{0, 0};
     const auto [at, textRect] = PlaceAndDrawCaption(canvas, f, glyph);
-    if (hasImage) images->Draw(canvas, at.glyph.X, at.glyph.Y, index, enabled);
-    if (!f.markBar) return;
+    if (hasImage)
+        images->Draw(canvas, at.glyph.X, at.glyph.Y, index, enabled);
+    if (!f.markBar)
+        return;
     if (hasImage) {
         for (int32_t y = at.glyph.Y + glyph.cy - 2; y <= at.glyph.Y + glyph.cy; ++y)
             FillRow(canvas, at.glyph.X, at.glyph.X + glyph.cx, y, f.markColour);
     } else {
-        MarkWithoutGlyph(canvas, f, textRect, {f.face.Left + 4, f.face.Top + 4, f.face.Right - 2, f.face.Bottom - 4});
+        MarkWithoutGlyph(canvas, f, textRect,
+                         {f.face.Left + 4, f.face.Top + 4, f.face.Right - 2, f.face.Bottom - 4});
     }
 }
 
@@ -107,8 +119,10 @@ void DrawCaptionWithGlyph(HDC canvas, const CaptionFace& f, const Picture& strip
     const bool hasGlyph = !strip.isEmpty() && frameCount > 0;
     const Size glyph = hasGlyph ? Size{strip.width() / frameCount, strip.height()} : Size{0, 0};
     const auto [at, textRect] = PlaceAndDrawCaption(canvas, f, glyph);
-    if (hasGlyph) DrawGlyphFrame(canvas, at.glyph.X, at.glyph.Y, frame, frameCount, strip);
-    if (!f.markBar) return;
+    if (hasGlyph)
+        DrawGlyphFrame(canvas, at.glyph.X, at.glyph.Y, frame, frameCount, strip);
+    if (!f.markBar)
+        return;
     if (hasGlyph) {
         for (int32_t y = at.glyph.Y + strip.height() - 2; y <= at.glyph.Y + strip.height(); ++y)
             FillRow(canvas, at.glyph.X, at.glyph.X + strip.width(), y, f.markColour);

@@ -37,7 +37,7 @@ GlyphAndTextPlaces LayoutGlyphAndText(const GlyphAndText& g);
 
 // What an image list offers the face drawer.
 class ImageList {
-public:
+  public:
     virtual ~ImageList() = default;
     virtual platform::Size ImageSize() const = 0;
     virtual int32_t Count() const = 0;
@@ -58,10 +58,10 @@ struct CaptionFace {
 
 // The caption in the canvas font and the image `index` of `images` (none when the index is outside
 // the list), placed by LayoutGlyphAndText, with the mark bar when asked.
-void DrawCaptionWithListImage(platform::HDC canvas, const CaptionFace& face, int32_t index, const ImageList* images,
-                              bool enabled);
+void DrawCaptionWithListImage(platform::HDC canvas, const CaptionFace& face, int32_t index,
+                              const ImageList* images, bool enabled);
 // The same with frame `frame` of a glyph strip of `frameCount` frames (DrawGlyphFrame).
-void DrawCaptionWithGlyph(platform::HDC canvas, const CaptionFace& face, const Picture& strip, int32_t frameCount,
-                          int32_t frame);
+void DrawCaptionWithGlyph(platform::HDC canvas, const CaptionFace& face, const Picture& strip,
+                          int32_t frameCount, int32_t frame);
 
 }  // namespace skin

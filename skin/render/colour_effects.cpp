@@ -51,7 +51,8 @@ void TbsEffectBmp::ToGray() {
 }
 
 void TbsEffectBmp::AddNoise(int32_t amount, uint32_t seed) {
-    if (amount <= 0) return;
+    if (amount <= 0)
+        return;
     std::minstd_rand random(seed);
     ForEachRow(*this, [&](uint8_t* row, int32_t width) {
         for (int32_t x = 0; x < width; ++x) {
@@ -65,7 +66,8 @@ void TbsEffectBmp::AddNoise(int32_t amount, uint32_t seed) {
 // bottom or right edge is mirrored to height - i (width - j); on the first row or column of a
 // bitmap no larger than the amount that mirror falls outside, and the last row or column is read.
 void TbsEffectBmp::BlurSplit(int32_t amount) {
-    if (amount <= 0 || Empty()) return;
+    if (amount <= 0 || Empty())
+        return;
     const int64_t a = amount;
     auto neighbours = [a](int64_t i, int64_t size) {
         const int64_t before = i - a < 0 ? i : i - a;

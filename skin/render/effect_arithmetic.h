@@ -13,8 +13,12 @@ inline uint8_t RoundToByte(long double v) {
 }
 
 // round(a * f + b * (1 - f)), f in extended precision.
-inline uint8_t Mix(uint8_t a, uint8_t b, long double f) { return RoundToByte(a * f + b * (1.0L - f)); }
+inline uint8_t Mix(uint8_t a, uint8_t b, long double f) {
+    return RoundToByte(a * f + b * (1.0L - f));
+}
 
-inline long double Clamp01(long double v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
+inline long double Clamp01(long double v) {
+    return v < 0 ? 0 : v > 1 ? 1 : v;
+}
 
 }  // namespace skin

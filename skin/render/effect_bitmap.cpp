@@ -1,5 +1,7 @@
 #include "skin/render/effect_bitmap.h"
 
+#include <iterator>
+
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/dc.h"
 
@@ -8,7 +10,8 @@ namespace skin {
 using namespace platform;
 
 TbsEffectBmp::TbsEffectBmp(int32_t width, int32_t height) {
-    if (!Surface::SizeAllowed(width, height) || width <= 0 || height <= 0) return;
+    if (!Surface::SizeAllowed(width, height) || width <= 0 || height <= 0)
+        return;
     width_ = width;
     height_ = height;
     rowBytes_ = (3 * width + 3) & ~3;
@@ -33,13 +36,15 @@ TbsEffectBmp TbsEffectBmp::FromBitmap(HBITMAP bitmap) {
 }
 
 COLORREF TbsEffectBmp::ColourAt(int32_t x, int32_t y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0;
     const uint8_t* p = Row(y) + 3 * x;
     return RGB(p[2], p[1], p[0]);
 }
 
 void TbsEffectBmp::SetColourAt(int32_t x, int32_t y, COLORREF colour) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
     uint8_t* p = Row(y) + 3 * x;
     p[0] = GetBValue(colour);
     p[1] = GetGValue(colour);
@@ -57,7 +62,8 @@ Picture TbsEffectBmp::ToPicture() const {
 }
 
 void TbsEffectBmp::PaintAt(HDC dc, int32_t x, int32_t y) const {
-    if (Empty()) return;
+    if (Empty())
+        return;
     Picture pixels = ToPicture();
     HDC source = CreateSurfaceDC(&pixels, {0, 0}, nullptr);
     BitBlt(dc, x, y, width_, height_, source, 0, 0, SRCCOPY);
@@ -111,7 +117,8 @@ static_assert(std::size(kInactiveEffects) == EnumNames<TInactiveEffect>::names.s
 
 void ApplyInactiveEffect(TbsEffectBmp& bitmap, TInactiveEffect effect) {
     for (const InactiveEffectEntry& e : kInactiveEffects)
-        if (e.effect == effect) e.apply(bitmap);
+        if (e.effect == effect)
+            e.apply(bitmap);
 }
 
 void ApplyInactiveEffect(Picture& picture, TInactiveEffect effect) {
@@ -136,7 +143,8 @@ void Morph(TbsEffectBmp& a, const TbsEffectBmp& b, TMorphKind kind, double x) {
     };
     static_assert(std::size(kMorphs) == EnumNames<TMorphKind>::names.size());
     for (const auto& m : kMorphs)
-        if (m.kind == kind) (a.*m.fn)(b, x);
+        if (m.kind == kind)
+            (a.*m.fn)(b, x);
 }
 
 }  // namespace skin

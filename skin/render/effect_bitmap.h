@@ -15,7 +15,7 @@
 namespace skin {
 
 class TbsEffectBmp {
-public:
+  public:
     TbsEffectBmp() = default;
     // Blank (black) at a size; sizes beyond the surface bounds give an empty bitmap.
     TbsEffectBmp(int32_t width, int32_t height);
@@ -66,7 +66,7 @@ public:
 
     friend bool operator==(const TbsEffectBmp&, const TbsEffectBmp&) = default;
 
-private:
+  private:
     void GradientFromCentreAcross(const TbsEffectBmp& b, double x);
     void GradientFromCentreDown(const TbsEffectBmp& b, double x);
     bool SameSize(const TbsEffectBmp& b) const { return b.width_ == width_ && b.height_ == height_; }

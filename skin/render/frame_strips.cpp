@@ -32,7 +32,8 @@ void ComposeSideStrip(Picture& strip, int32_t width, int32_t S, const Picture& s
 // middle columns `left .. right` (stretched into newLeft .. newRight, or tiled from column 0), then
 // the ends 0 .. left to 0 .. newLeft and right .. w to newRight .. W.
 void ComposeEndStrip(Picture& strip, int32_t W, int32_t height, const Picture& source, const Rect& r,
-                     int32_t rowsFrom, int32_t left, int32_t right, int32_t newLeft, int32_t newRight, bool stretch) {
+                     int32_t rowsFrom, int32_t left, int32_t right, int32_t newLeft, int32_t newRight,
+                     bool stretch) {
     SetPictureSize(strip, W, height);
     const int32_t t = r.Top + rowsFrom, b = t + height;
     const Rect middle{r.Left + left, t, r.Left + right, b};
@@ -58,12 +59,14 @@ void ComposeFrameStrips(const NinePartLayout& layout, const NinePartLayout& newL
         topHeight = strips.Top.height();
     }
     if (const int32_t d = H - n.Cl.Bottom; W > 0 && d > 0 && l.RB.X - l.LB.X > 0) {
-        ComposeEndStrip(strips.Bottom, W, d, source, r, h - d, l.LB.X, l.RB.X, n.LB.X, n.RB.X, stretch.Bottom);
+        ComposeEndStrip(strips.Bottom, W, d, source, r, h - d, l.LB.X, l.RB.X, n.LB.X, n.RB.X,
+                        stretch.Bottom);
         bottomHeight = strips.Bottom.height();
     }
     const int32_t S = H - bottomHeight - topHeight;
     if (n.Cl.Left > 0 && S > 0 && l.LB.Y - l.LT.Y > 0)
-        ComposeSideStrip(strips.Left, n.Cl.Left, S, source, r, 0, n.Cl.Left, l.LT.Y, l.LB.Y, l.Cl, stretch.Left);
+        ComposeSideStrip(strips.Left, n.Cl.Left, S, source, r, 0, n.Cl.Left, l.LT.Y, l.LB.Y, l.Cl,
+                         stretch.Left);
     if (const int32_t b = W - n.Cl.Right; b >= 1 && S >= 1 && l.RB.Y - l.RT.Y >= 1)
         ComposeSideStrip(strips.Right, b, S, source, r, l.Cl.Right, w, l.RT.Y, l.RB.Y, l.Cl, stretch.Right);
 }

@@ -7,9 +7,11 @@ namespace skin {
 using namespace platform;
 
 void DrawGlyphFrame(HDC canvas, int32_t x, int32_t y, int32_t k, int32_t N, const Picture& strip) {
-    if (strip.isEmpty() || N < 1 || k < 1 || k > N) return;
+    if (strip.isEmpty() || N < 1 || k < 1 || k > N)
+        return;
     const int32_t fw = strip.width() / N, h = strip.height();
-    if (fw < 1) return;
+    if (fw < 1)
+        return;
     Picture frame(fw, h);
     CopyPictureRect(frame, frame.bounds(), strip, {fw * (k - 1), 0, fw * k, h});
     const COLORREF key = ColorFromPixel(frame.pixel(0, h - 1));

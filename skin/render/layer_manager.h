@@ -22,7 +22,7 @@ class TbsLayerManager;
 class TbsSkinData;
 
 class TbsLayerWindow {
-public:
+  public:
     static constexpr const char* kClassName = "TbsLayerWindow";
     // A hidden layered window with these bounds (screen coordinates) whose fade timer ticks
     // `manager`.
@@ -33,12 +33,12 @@ public:
 
     platform::HWND Handle() const { return handle_; }
 
-private:
+  private:
     platform::HWND handle_ = nullptr;
 };
 
 class TbsLayerManager {
-public:
+  public:
     static constexpr uint32_t kFadeInterval = 25;
 
     TbsLayerManager() = default;
@@ -68,7 +68,7 @@ public:
     // One fade step (the layer window's timer calls it).
     void FadeTick();
 
-private:
+  private:
     std::unique_ptr<TbsLayerWindow> window_;
     std::unique_ptr<TbsBitmap> image_;
     bool topMost_ = true;

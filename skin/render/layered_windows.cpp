@@ -14,13 +14,16 @@ bool SetWindowAlpha(HWND window, uint8_t alpha) {
 }
 
 bool PushLayeredImage(const TbsBitmap& image, uint8_t alpha, HWND window) {
-    if (!PlatformCalls().updateLayered || image.Empty()) return false;
+    if (!PlatformCalls().updateLayered || image.Empty())
+        return false;
     Rect bounds;
-    if (!GetWindowRect(window, &bounds)) return false;
+    if (!GetWindowRect(window, &bounds))
+        return false;
     const Point position = bounds.topLeft(), from{0, 0};
     const Size size{image.Width(), image.Height()};
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(window, nullptr, &position, &size, image.CanvasOf(), &from, 0, &blend, ULW_ALPHA);
+    return UpdateLayeredWindow(window, nullptr, &position, &size, image.CanvasOf(), &from, 0, &blend,
+                               ULW_ALPHA);
 }
 
 void MakeAlphaFromMask(const framework::TBitmap& picture, const framework::TBitmap& mask, TbsBitmap& image) {
@@ -36,8 +39,14 @@ void MakeAlphaFromMask(const framework::TBitmap& picture, const framework::TBitm
 
 // The platform has no desktop composition library (PlatformCalls() finds none of its calls), so
 // composition is never on and the two settings do nothing.
-bool IsCompositionEnabled() { return false; }
-bool SetWindowTransitions(HWND, bool) { return false; }
-bool SetBlurBehind(HWND, bool, HRGN) { return false; }
+bool IsCompositionEnabled() {
+    return false;
+}
+bool SetWindowTransitions(HWND, bool) {
+    return false;
+}
+bool SetBlurBehind(HWND, bool, HRGN) {
+    return false;
+}
 
 }  // namespace skin

@@ -15,7 +15,9 @@
 namespace skin {
 
 // A mask pixel is opaque (inside the shape) only when its blue, green and red are all 0.
-constexpr bool IsOpaqueMaskPixel(uint32_t pixel) { return (pixel & 0x00FFFFFFu) == 0; }
+constexpr bool IsOpaqueMaskPixel(uint32_t pixel) {
+    return (pixel & 0x00FFFFFFu) == 0;
+}
 
 // The four bands of a frame of width W cut from a mask with the layout of R at the mask's origin.
 // Masks are always tiled; the tile pattern of the top and bottom bands starts at the new corner
@@ -37,8 +39,8 @@ platform::HRGN RegionFromMask(const Picture& mask);
 // (0, 0) top, (0, NewCl.Bottom) bottom, (0, NewCl.Top) left, (NewCl.Right, NewCl.Top) right. The
 // caller owns it (hands it to SetWindowRgn). A frame that keeps its mask bands from one size change
 // to the next passes them as `maskStrips`; they are composed there and stay.
-platform::HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout, const Picture& mask,
-                                platform::Size size, FrameStrips* maskStrips = nullptr);
+platform::HRGN BuildFrameRegion(const NinePartLayout& layout, const NinePartLayout& newLayout,
+                                const Picture& mask, platform::Size size, FrameStrips* maskStrips = nullptr);
 
 // The runs go to the platform in blocks of at most this many rectangles, one call per block.
 constexpr uint32_t kMaskRunsPerBlock = 10001;

@@ -12,14 +12,18 @@ namespace skin {
 
 namespace {
 
-int64_t RoundHalfEven(long double v) { return int64_t(std::nearbyint(v)); }
+int64_t RoundHalfEven(long double v) {
+    return int64_t(std::nearbyint(v));
+}
 
 // "At least 1, at most W - 1", the upper bound winning on a bitmap one pixel wide.
 int32_t WidthOfProgress(int32_t width, double x) {
     return int32_t(std::min<int64_t>(std::max<int64_t>(RoundHalfEven((long double)width * x), 1), width - 1));
 }
 
-void CopyPixel(uint8_t* to, const uint8_t* from) { std::copy_n(from, 3, to); }
+void CopyPixel(uint8_t* to, const uint8_t* from) {
+    std::copy_n(from, 3, to);
+}
 
 void MixPixel(uint8_t* to, const uint8_t* a, const uint8_t* b, long double f) {
     for (int c = 0; c < 3; ++c) to[c] = Mix(a[c], b[c], f);
@@ -31,7 +35,8 @@ void Fade(uint8_t* row, const uint8_t* b, int32_t from, int32_t to, int32_t dir,
     long double f = 0;
     for (int32_t x = from;; x += dir) {
         MixPixel(row + 3 * x, row + 3 * x, b + 3 * x, Clamp01(f));
-        if (x == to) break;
+        if (x == to)
+            break;
         f += step;
     }
 }
@@ -39,7 +44,8 @@ void Fade(uint8_t* row, const uint8_t* b, int32_t from, int32_t to, int32_t dir,
 }  // namespace
 
 void TbsEffectBmp::BlendWith(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b)) return;
+    if (!SameSize(b))
+        return;
     const long double f = Clamp01(x);
     for (int32_t y = 0; y < height_; ++y) {
         uint8_t* row = Row(y);
@@ -49,34 +55,39 @@ void TbsEffectBmp::BlendWith(const TbsEffectBmp& b, double x) {
 }
 
 void TbsEffectBmp::GradientFromLeft(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
+    if (!SameSize(b) || Empty())
+        return;
     const int32_t a = WidthOfProgress(width_, x);
     const long double step = a > 0 ? 1.0L / a : 1.0L;
     for (int32_t y = 0; y < height_; ++y) Fade(Row(y), b.Row(y), 0, a, 1, step);
 }
 
 void TbsEffectBmp::GradientFromRight(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
-    const int32_t from = int32_t(std::clamp<int64_t>(width_ - RoundHalfEven((long double)width_ * x), 0, width_ - 1));
+    if (!SameSize(b) || Empty())
+        return;
+    const int32_t from =
+        int32_t(std::clamp<int64_t>(width_ - RoundHalfEven((long double)width_ * x), 0, width_ - 1));
     const long double step = 1.0L / (width_ - from);
     for (int32_t y = 0; y < height_; ++y) Fade(Row(y), b.Row(y), width_ - 1, from, -1, step);
 }
 
 void TbsEffectBmp::SlideFromLeft(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
+    if (!SameSize(b) || Empty())
+        return;
     const int32_t a = WidthOfProgress(width_, x);
-    for (int32_t y = 0; y < height_; ++y)
-        std::copy_n(b.Row(y) + 3 * (width_ - a), 3 * a, Row(y));
+    for (int32_t y = 0; y < height_; ++y) std::copy_n(b.Row(y) + 3 * (width_ - a), 3 * a, Row(y));
 }
 
 void TbsEffectBmp::SlideFromRight(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
+    if (!SameSize(b) || Empty())
+        return;
     const int32_t a = WidthOfProgress(width_, x);
     for (int32_t y = 0; y < height_; ++y) std::copy_n(b.Row(y), 3 * a, Row(y) + 3 * (width_ - a));
 }
 
 void TbsEffectBmp::PushFromLeft(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
+    if (!SameSize(b) || Empty())
+        return;
     const int32_t a = int32_t(std::clamp<int64_t>(RoundHalfEven((long double)width_ * x), 0, width_ - 1));
     for (int32_t y = 0; y < height_; ++y) {
         uint8_t* row = Row(y);
@@ -87,7 +98,8 @@ void TbsEffectBmp::PushFromLeft(const TbsEffectBmp& b, double x) {
 }
 
 void TbsEffectBmp::GradientFromCentre(const TbsEffectBmp& b, double x) {
-    if (!SameSize(b) || Empty()) return;
+    if (!SameSize(b) || Empty())
+        return;
     if (width_ < height_)
         GradientFromCentreDown(b, x);
     else
@@ -123,8 +135,10 @@ void TbsEffectBmp::GradientFromCentreDown(const TbsEffectBmp& b, double x) {
         for (int32_t y = from;; y += dir) {
             uint8_t* row = Row(y);
             const uint8_t* other = b.Row(y);
-            for (int32_t i = 0; i < width_; ++i) MixPixel(row + 3 * i, row + 3 * i, other + 3 * i, Clamp01(f));
-            if (y == to) break;
+            for (int32_t i = 0; i < width_; ++i)
+                MixPixel(row + 3 * i, row + 3 * i, other + 3 * i, Clamp01(f));
+            if (y == to)
+                break;
             f += step;
         }
     };

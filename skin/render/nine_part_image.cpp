@@ -43,13 +43,15 @@ PieceFill EdgeFill(NinePiece::Kind kind, const SideStretch& stretch) {
 }
 
 // The client piece G (gw x gh) into NewCl (cw x ch).
-void DrawClient(Picture& target, const Picture& source, const Rect& from, const Rect& to, const ClientFill& fill) {
+void DrawClientPiece(Picture& target, const Picture& source, const Rect& from, const Rect& to,
+                     const ClientFill& fill) {
     if (!fill.StretchEffect) {
         FillPiece(target, to, source, from, PieceFill::TileBoth);
         return;
     }
     const Rect visible = platform::intersect(to, target.bounds());
-    if (to.isEmpty() || visible.isEmpty()) return;
+    if (to.isEmpty() || visible.isEmpty())
+        return;
     const int32_t gw = from.width(), gh = from.height();
     switch (fill.StretchType) {
         case TStretchType::stFull:
@@ -59,15 +61,15 @@ void DrawClient(Picture& target, const Picture& source, const Rect& from, const 
             // G scaled to a band gw x ch, repeated across; the last band is clipped to NewCl.
             ForEachTile({to.Left, int64_t(to.Left) + (int64_t(to.width()) / std::max(gw, 1) + 1) * gw, gw},
                         visible.Left, visible.Right, [&](int64_t p, int32_t) {
-                            CopyPictureRect(target, {int32_t(p), to.Top, int32_t(p + gw), to.Bottom}, source, from,
-                                            to);
+                            CopyPictureRect(target, {int32_t(p), to.Top, int32_t(p + gw), to.Bottom}, source,
+                                            from, to);
                         });
             break;
         case TStretchType::stVert:
             ForEachTile({to.Top, int64_t(to.Top) + (int64_t(to.height()) / std::max(gh, 1) + 1) * gh, gh},
                         visible.Top, visible.Bottom, [&](int64_t p, int32_t) {
-                            CopyPictureRect(target, {to.Left, int32_t(p), to.Right, int32_t(p + gh)}, source, from,
-                                            to);
+                            CopyPictureRect(target, {to.Left, int32_t(p), to.Right, int32_t(p + gh)}, source,
+                                            from, to);
                         });
             break;
     }
@@ -81,11 +83,13 @@ void ComposeNinePartImage(const NinePartLayout& layout, const NinePartLayout& ne
     SetPictureSize(target, size.cx, size.cy);
     const NinePartLayout l = ClampLayout(layout), n = ClampLayout(newLayout);
     const Rect r = ClampRect(R);
-    if (l.RB.X == l.LT.X || l.RB.Y == l.LT.Y || source.isEmpty()) return;
+    if (l.RB.X == l.LT.X || l.RB.Y == l.LT.Y || source.isEmpty())
+        return;
     for (const NinePiece& piece : NinePartPieces(l, n, {r.width(), r.height()}, size)) {
         const Rect from = piece.from.offsetBy(r.Left, r.Top);
         if (piece.kind == NinePiece::Client) {
-            if (client.DrawClient) DrawClient(target, source, from, piece.to, client);
+            if (client.DrawClient)
+                DrawClientPiece(target, source, from, piece.to, client);
         } else {
             FillPiece(target, piece.to, source, from, EdgeFill(piece.kind, stretch));
         }

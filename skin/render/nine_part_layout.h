@@ -56,9 +56,12 @@ constexpr int32_t ClampCoordinate(int64_t v) {
     return int32_t(v < -kMaxLayoutCoordinate ? -kMaxLayoutCoordinate
                                              : (v > kMaxLayoutCoordinate ? kMaxLayoutCoordinate : v));
 }
-constexpr platform::Point ClampPoint(platform::Point p) { return {ClampCoordinate(p.X), ClampCoordinate(p.Y)}; }
+constexpr platform::Point ClampPoint(platform::Point p) {
+    return {ClampCoordinate(p.X), ClampCoordinate(p.Y)};
+}
 constexpr platform::Rect ClampRect(const platform::Rect& r) {
-    return {ClampCoordinate(r.Left), ClampCoordinate(r.Top), ClampCoordinate(r.Right), ClampCoordinate(r.Bottom)};
+    return {ClampCoordinate(r.Left), ClampCoordinate(r.Top), ClampCoordinate(r.Right),
+            ClampCoordinate(r.Bottom)};
 }
 constexpr NinePartLayout ClampLayout(const NinePartLayout& l) {
     return {ClampPoint(l.LT), ClampPoint(l.RT), ClampPoint(l.LB), ClampPoint(l.RB), ClampRect(l.Cl)};
@@ -67,7 +70,8 @@ constexpr NinePartLayout ClampLayout(const NinePartLayout& l) {
 // The layout moved from a source of size w x h to a target of W x H: dW = W - w, dH = H - h;
 // NewLT = LT, NewRT = RT + (dW, 0), NewLB = LB + (0, dH), NewRB = RB + (dW, dH), NewCl = Cl with its
 // right and bottom edges moved by dW and dH. Corners keep their size; edges and client change.
-constexpr NinePartLayout ResizeLayout(platform::Size source, const NinePartLayout& layout, platform::Size target) {
+constexpr NinePartLayout ResizeLayout(platform::Size source, const NinePartLayout& layout,
+                                      platform::Size target) {
     const NinePartLayout l = ClampLayout(layout);
     const int64_t dW = int64_t(target.cx) - source.cx, dH = int64_t(target.cy) - source.cy;
     auto c = [](int64_t v) { return ClampCoordinate(v); };

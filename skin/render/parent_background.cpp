@@ -23,31 +23,34 @@ std::map<HWND, ParentBackgroundHooks>& Hooks() {
 
 // Sets a painting-copy flag for as long as it lives, also when painting throws.
 class PaintingCopy {
-public:
+  public:
     explicit PaintingCopy(std::function<void(bool)> set) : set_(std::move(set)) {
-        if (set_) set_(true);
+        if (set_)
+            set_(true);
     }
     ~PaintingCopy() {
-        if (set_) set_(false);
+        if (set_)
+            set_(false);
     }
     PaintingCopy(const PaintingCopy&) = delete;
     PaintingCopy& operator=(const PaintingCopy&) = delete;
 
-private:
+  private:
     std::function<void(bool)> set_;
 };
 
 // Restores the canvas state saved when it was made, also when painting throws.
 class SavedState {
-public:
+  public:
     explicit SavedState(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
     ~SavedState() {
-        if (level_) RestoreDC(dc_, level_);
+        if (level_)
+            RestoreDC(dc_, level_);
     }
     SavedState(const SavedState&) = delete;
     SavedState& operator=(const SavedState&) = delete;
 
-private:
+  private:
     HDC dc_;
     int level_;
 };
@@ -65,17 +68,23 @@ void PaintParent(HWND parent, const ParentBackgroundHooks* hooks, HDC canvas) {
         return;
     }
     SendMessage(parent, WM_ERASEBKGND, WPARAM(canvas), 0);
-    if (GetWindowLongPtr(parent, GWL_STYLE) & WS_CHILD) SendMessage(parent, WM_PAINT, WPARAM(canvas), 0);
+    if (GetWindowLongPtr(parent, GWL_STYLE) & WS_CHILD)
+        SendMessage(parent, WM_PAINT, WPARAM(canvas), 0);
 }
 
 }  // namespace
 
-void SetParentBackgroundHooks(HWND parent, ParentBackgroundHooks hooks) { Hooks()[parent] = std::move(hooks); }
-void RemoveParentBackgroundHooks(HWND parent) { Hooks().erase(parent); }
+void SetParentBackgroundHooks(HWND parent, ParentBackgroundHooks hooks) {
+    Hooks()[parent] = std::move(hooks);
+}
+void RemoveParentBackgroundHooks(HWND parent) {
+    Hooks().erase(parent);
+}
 
 void PaintParentBackgroundPart(HWND control, const Rect& part, HDC canvas) {
     const HWND parent = GetParent(control);
-    if (!parent || !(GetWindowLongPtr(control, GWL_STYLE) & WS_CHILD)) return;
+    if (!parent || !(GetWindowLongPtr(control, GWL_STYLE) & WS_CHILD))
+        return;
     const auto found = Hooks().find(parent);
     const ParentBackgroundHooks* hooks = found == Hooks().end() ? nullptr : &found->second;
     const Rect bounds = BoundsInParent(control, parent);
@@ -89,9 +98,11 @@ void PaintParentBackgroundPart(HWND control, const Rect& part, HDC canvas) {
         IntersectClipRect(canvas, 0, 0, client.width(), client.height());
         PaintParent(parent, hooks, canvas);
     }
-    if (!hooks || !hooks->windowlessChildrenBefore) return;
+    if (!hooks || !hooks->windowlessChildrenBefore)
+        return;
     for (const WindowlessChild& child : hooks->windowlessChildrenBefore(control)) {
-        if (!child.visible || !child.paint || platform::intersect(child.bounds, bounds).isEmpty()) continue;
+        if (!child.visible || !child.paint || platform::intersect(child.bounds, bounds).isEmpty())
+            continue;
         SavedState saved(canvas);
         const PaintingCopy copying(child.setPaintingCopy);
         OffsetWindowOrgEx(canvas, shift.X - child.bounds.Left, shift.Y - child.bounds.Top, nullptr);
@@ -100,6 +111,8 @@ void PaintParentBackgroundPart(HWND control, const Rect& part, HDC canvas) {
     }
 }
 
-void PaintParentBackground(HWND control, HDC canvas) { PaintParentBackgroundPart(control, {}, canvas); }
+void PaintParentBackground(HWND control, HDC canvas) {
+    PaintParentBackgroundPart(control, {}, canvas);
+}
 
 }  // namespace skin

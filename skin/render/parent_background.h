@@ -21,8 +21,8 @@ namespace skin {
 struct WindowlessChild {
     platform::Rect bounds;  // in the parent's client coordinates
     bool visible = true;
-    std::function<void(platform::HDC)> paint;       // paints itself at its (0, 0)
-    std::function<void(bool)> setPaintingCopy;      // may be empty
+    std::function<void(platform::HDC)> paint;   // paints itself at its (0, 0)
+    std::function<void(bool)> setPaintingCopy;  // may be empty
 };
 
 struct ParentBackgroundHooks {

@@ -20,11 +20,14 @@ void PlainCopy(Picture& target, const Rect& to, const Picture& source, const Rec
     const int64_t left = std::max<int64_t>({to.Left, clip.Left, from.Left + dx, dx});
     const int64_t top = std::max<int64_t>({to.Top, clip.Top, from.Top + dy, dy});
     const int64_t right = std::min<int64_t>({to.Right, clip.Right, from.Right + dx, source.width() + dx});
-    const int64_t bottom = std::min<int64_t>({to.Bottom, clip.Bottom, from.Bottom + dy, source.height() + dy});
-    if (left >= right || top >= bottom) return;
+    const int64_t bottom =
+        std::min<int64_t>({to.Bottom, clip.Bottom, from.Bottom + dy, source.height() + dy});
+    if (left >= right || top >= bottom)
+        return;
     // pixman's block copy: its vector loops beat a memcpy per row at the widths of skin pieces.
-    if (pixman_blt(const_cast<uint32_t*>(source.data()), target.data(), source.width(), target.width(), 32, 32,
-                   int(left - dx), int(top - dy), int(left), int(top), int(right - left), int(bottom - top)))
+    if (pixman_blt(const_cast<uint32_t*>(source.data()), target.data(), source.width(), target.width(), 32,
+                   32, int(left - dx), int(top - dy), int(left), int(top), int(right - left),
+                   int(bottom - top)))
         return;
     for (int64_t y = top; y < bottom; ++y)
         std::memcpy(target.row(int32_t(y)) + left, source.row(int32_t(y - dy)) + (left - dx),
@@ -39,8 +42,8 @@ void ScaledCopy(Picture& target, const Rect& to, const Picture& source, const Re
     HDC src = CreateSurfaceDC(const_cast<Picture*>(&source), {0, 0}, nullptr);
     HDC dest = CreateSurfaceDC(&target, {0, 0}, nullptr);
     IntersectClipRect(dest, clip.Left, clip.Top, clip.Right, clip.Bottom);
-    StretchBlt(dest, to.Left, to.Top, to.width(), to.height(), src, from.Left, from.Top, from.width(), from.height(),
-               SRCCOPY);
+    StretchBlt(dest, to.Left, to.Top, to.width(), to.height(), src, from.Left, from.Top, from.width(),
+               from.height(), SRCCOPY);
     DeleteDC(dest);
     DeleteDC(src);
 }
@@ -49,9 +52,11 @@ void ScaledCopy(Picture& target, const Rect& to, const Picture& source, const Re
 
 void CopyPictureRect(Picture& target, const Rect& to, const Picture& source, const Rect& from,
                      std::optional<Rect> clip) {
-    if (to.isEmpty() || from.isEmpty() || target.isEmpty() || source.isEmpty()) return;
+    if (to.isEmpty() || from.isEmpty() || target.isEmpty() || source.isEmpty())
+        return;
     const Rect limit = clip ? platform::intersect(*clip, target.bounds()) : target.bounds();
-    if (limit.isEmpty()) return;
+    if (limit.isEmpty())
+        return;
     // Widths in 64 bits: a skin may give any 32-bit coordinates.
     const auto width = [](const Rect& r) { return int64_t(r.Right) - r.Left; };
     const auto height = [](const Rect& r) { return int64_t(r.Bottom) - r.Top; };

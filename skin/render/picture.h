@@ -21,8 +21,8 @@ using Picture = platform::Surface;
 // both have the same size, otherwise scaled nearest-neighbour exactly as the platform's StretchBlt
 // maps pixels. Only pixels inside both pictures and inside `clip` (when given) are read and
 // written; an empty or inverted rectangle copies nothing. `source` and `target` must differ.
-void CopyPictureRect(Picture& target, const platform::Rect& to, const Picture& source, const platform::Rect& from,
-                     std::optional<platform::Rect> clip = std::nullopt);
+void CopyPictureRect(Picture& target, const platform::Rect& to, const Picture& source,
+                     const platform::Rect& from, std::optional<platform::Rect> clip = std::nullopt);
 
 // The tiling rule along one axis. A piece of span `s` fills the run a .. b: n = (b - a) div s
 // (truncating); nothing when n < 0; else tile i = 0 .. n starts at p = a + i s and is s - cut long,
@@ -42,7 +42,8 @@ void ForEachTile(const TileRun& run, int64_t lo, int64_t hi, TileFn&& tile);
 // Gives the picture a size; its contents are then undefined. A picture that has the size already
 // keeps its pixels (and nothing is cleared), so composing again at the same size costs no fill.
 inline void SetPictureSize(Picture& picture, int32_t width, int32_t height) {
-    if (picture.width() != width || picture.height() != height || picture.isEmpty()) picture.resize(width, height);
+    if (picture.width() != width || picture.height() != height || picture.isEmpty())
+        picture.resize(width, height);
 }
 
 // How a piece fills its destination rectangle.
@@ -70,9 +71,11 @@ constexpr int64_t FloorDiv(int64_t a, int64_t b) {
 template <class TileFn>
 void ForEachTile(const TileRun& run, int64_t lo, int64_t hi, TileFn&& tile) {
     const int64_t s = run.span;
-    if (s <= 0) return;
+    if (s <= 0)
+        return;
     const int64_t n = (run.b - run.a) / s;
-    if (n < 0) return;
+    if (n < 0)
+        return;
     // Tiles wholly before lo or from hi on change nothing; skipping them bounds the loop by the
     // target's size whatever the run.
     const int64_t first = std::max<int64_t>(0, detail::FloorDiv(lo - run.a, s));
@@ -80,7 +83,8 @@ void ForEachTile(const TileRun& run, int64_t lo, int64_t hi, TileFn&& tile) {
     for (int64_t i = first; i <= last; ++i) {
         const int64_t p = run.a + i * s;
         const int64_t cut = std::max<int64_t>(0, p + s - run.b);
-        if (s - cut > 0) tile(p, int32_t(s - cut));
+        if (s - cut > 0)
+            tile(p, int32_t(s - cut));
     }
 }
 

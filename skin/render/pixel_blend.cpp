@@ -49,7 +49,8 @@ void DrawRow(DrawMode mode, uint32_t* dest, const uint32_t* source, int32_t coun
             for (int32_t i = 0; i < count; ++i) dest[i] = TransparentCopyPixel(source[i], dest[i]);
             break;
         case DrawMode::Copy:
-            if (count > 0) std::memmove(dest, source, size_t(count) * sizeof(uint32_t));
+            if (count > 0)
+                std::memmove(dest, source, size_t(count) * sizeof(uint32_t));
             break;
     }
 }

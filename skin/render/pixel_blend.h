@@ -11,8 +11,10 @@ namespace skin {
 // 16-bit lanes of one 32-bit word; a lane's sum stays below 255 * 256, so lanes never carry.
 constexpr uint32_t BlendPixel(uint32_t source, uint32_t dest) {
     const uint32_t a = source >> 24;
-    if (a == 0) return dest;
-    if (a == 255) return source;
+    if (a == 0)
+        return dest;
+    if (a == 255)
+        return source;
     const uint32_t na = 256 - a;
     const uint32_t rb = (((source & 0x00FF00FFu) * a + (dest & 0x00FF00FFu) * na) >> 8) & 0x00FF00FFu;
     const uint32_t ag = (((source >> 8) & 0x00FF00FFu) * a + ((dest >> 8) & 0x00FF00FFu) * na) & 0xFF00FF00u;

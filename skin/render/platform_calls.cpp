@@ -11,10 +11,18 @@ OsVersion GetOsVersionPair() {
     return {uint8_t(v & 0xFF), uint8_t((v >> 8) & 0xFF)};
 }
 
-bool LayeringSupported() { return LayeringSupported(GetOsVersionPair()); }
-bool IsOsVersion51OrLater() { return IsOsVersion51OrLater(GetOsVersionPair()); }
-bool IsOsVersion6OrLater() { return IsOsVersion6OrLater(GetOsVersionPair()); }
-bool IsOsVersion61() { return IsOsVersion61(GetOsVersionPair()); }
+bool LayeringSupported() {
+    return LayeringSupported(GetOsVersionPair());
+}
+bool IsOsVersion51OrLater() {
+    return IsOsVersion51OrLater(GetOsVersionPair());
+}
+bool IsOsVersion6OrLater() {
+    return IsOsVersion6OrLater(GetOsVersionPair());
+}
+bool IsOsVersion61() {
+    return IsOsVersion61(GetOsVersionPair());
+}
 
 namespace {
 

@@ -17,11 +17,19 @@ struct OsVersion {
 OsVersion GetOsVersionPair();
 
 // Version 5.0, 5.1 or 5.2, or any major version above 5.
-constexpr bool LayeringSupported(OsVersion v) { return (v.major == 5 && v.minor <= 2) || v.major > 5; }
+constexpr bool LayeringSupported(OsVersion v) {
+    return (v.major == 5 && v.minor <= 2) || v.major > 5;
+}
 // Version 5.1, or any major version above 5 (5.2 does not count).
-constexpr bool IsOsVersion51OrLater(OsVersion v) { return (v.major == 5 && v.minor == 1) || v.major > 5; }
-constexpr bool IsOsVersion6OrLater(OsVersion v) { return v.major >= 6; }
-constexpr bool IsOsVersion61(OsVersion v) { return v.major == 6 && v.minor == 1; }
+constexpr bool IsOsVersion51OrLater(OsVersion v) {
+    return (v.major == 5 && v.minor == 1) || v.major > 5;
+}
+constexpr bool IsOsVersion6OrLater(OsVersion v) {
+    return v.major >= 6;
+}
+constexpr bool IsOsVersion61(OsVersion v) {
+    return v.major == 6 && v.minor == 1;
+}
 
 // The same tests on the platform this runs on.
 bool LayeringSupported();
@@ -31,14 +39,14 @@ bool IsOsVersion61();
 
 // The optional calls found at start-up.
 struct FoundPlatformCalls {
-    bool monitors = false;        // MonitorFromWindow and GetMonitorInfoA
+    bool monitors = false;           // MonitorFromWindow and GetMonitorInfoA
     bool layeredAttributes = false;  // SetLayeredWindowAttributes
-    bool updateLayered = false;   // UpdateLayeredWindow
-    bool transparentBlt = false;  // TransparentBlt (looked up on version 5.0 or later)
-    bool composition = false;     // DwmIsCompositionEnabled
-    bool windowAttribute = false;  // DwmSetWindowAttribute
-    bool blurBehind = false;      // DwmEnableBlurBehindWindow
-    bool ntFamily = true;         // the platform family that takes wide text directly
+    bool updateLayered = false;      // UpdateLayeredWindow
+    bool transparentBlt = false;     // TransparentBlt (looked up on version 5.0 or later)
+    bool composition = false;        // DwmIsCompositionEnabled
+    bool windowAttribute = false;    // DwmSetWindowAttribute
+    bool blurBehind = false;         // DwmEnableBlurBehindWindow
+    bool ntFamily = true;            // the platform family that takes wide text directly
 };
 const FoundPlatformCalls& PlatformCalls();
 

@@ -8,11 +8,21 @@
 
 namespace skin {
 
-constexpr int32_t WidthOfRect(const platform::Rect& r) { return r.Right - r.Left; }
-constexpr int32_t HeightOfRect(const platform::Rect& r) { return r.Bottom - r.Top; }
-constexpr bool IsEmptyRect(const platform::Rect& r) { return WidthOfRect(r) <= 0 || HeightOfRect(r) <= 0; }
-constexpr void ZeroRect(platform::Rect& r) { r = {}; }
-constexpr bool SameRect(const platform::Rect& a, const platform::Rect& b) { return a == b; }
+constexpr int32_t WidthOfRect(const platform::Rect& r) {
+    return r.Right - r.Left;
+}
+constexpr int32_t HeightOfRect(const platform::Rect& r) {
+    return r.Bottom - r.Top;
+}
+constexpr bool IsEmptyRect(const platform::Rect& r) {
+    return WidthOfRect(r) <= 0 || HeightOfRect(r) <= 0;
+}
+constexpr void ZeroRect(platform::Rect& r) {
+    r = {};
+}
+constexpr bool SameRect(const platform::Rect& a, const platform::Rect& b) {
+    return a == b;
+}
 
 // The right and bottom edges count as inside.
 constexpr bool PointInRectInclusive(const platform::Point& p, const platform::Rect& r) {
@@ -26,9 +36,15 @@ constexpr bool RectInsideRect(const platform::Rect& a, const platform::Rect& b) 
 }
 
 // Skin readers take a point with a zero coordinate as one the skin does not give.
-constexpr bool HasZeroCoordinate(const platform::Point& p) { return p.X == 0 || p.Y == 0; }
+constexpr bool HasZeroCoordinate(const platform::Point& p) {
+    return p.X == 0 || p.Y == 0;
+}
 
-constexpr int32_t LargerOf(int32_t a, int32_t b) { return a > b ? a : b; }
-constexpr int32_t SmallerOf(int32_t a, int32_t b) { return a < b ? a : b; }
+constexpr int32_t LargerOf(int32_t a, int32_t b) {
+    return a > b ? a : b;
+}
+constexpr int32_t SmallerOf(int32_t a, int32_t b) {
+    return a < b ? a : b;
+}
 
 }  // namespace skin

@@ -21,8 +21,9 @@ LOGFONT LogFontOf(const SkinFontKeys& keys, uint8_t charSet) {
 LOGFONT ApplySkinFont(const SkinFontKeys* record, bool useSkinFont, const LOGFONT& defaultFont,
                       const TbsSkinData* skinData) {
     const uint8_t charSet = skinData && skinData->ResourceStrData() ? skinData->ResourceStrData()->CharSet()
-                                                                     : defaultFont.lfCharSet;
-    if (record && useSkinFont) return LogFontOf(*record, charSet);
+                                                                    : defaultFont.lfCharSet;
+    if (record && useSkinFont)
+        return LogFontOf(*record, charSet);
     LOGFONT f = defaultFont;
     f.lfCharSet = charSet;
     return f;

@@ -21,8 +21,8 @@ struct SkinFontKeys {
 
 // The record's font when there is a record and `useSkinFont`, else `defaultFont`; the character
 // set from the skin data's resource strings when attached, else the default font's.
-platform::LOGFONT ApplySkinFont(const SkinFontKeys* record, bool useSkinFont, const platform::LOGFONT& defaultFont,
-                                const TbsSkinData* skinData);
+platform::LOGFONT ApplySkinFont(const SkinFontKeys* record, bool useSkinFont,
+                                const platform::LOGFONT& defaultFont, const TbsSkinData* skinData);
 
 // The LOGFONT of skin font keys (a positive height is the cell height, as the skin gives it).
 platform::LOGFONT LogFontOf(const SkinFontKeys& keys, uint8_t charSet);

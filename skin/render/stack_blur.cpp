@@ -17,8 +17,10 @@ void BlurLine(const uint8_t* in, uint8_t* out, int32_t length, int32_t r, const 
         const uint8_t* p = at(k);
         for (int c = 0; c < 4; ++c) {
             sum[c] += uint32_t(r + 1 - std::abs(k)) * p[c];
-            if (k <= 0) sumOut[c] += p[c];
-            if (k > 0) sumIn[c] += p[c];
+            if (k <= 0)
+                sumOut[c] += p[c];
+            if (k > 0)
+                sumIn[c] += p[c];
         }
     }
     for (int c = 0; c < 4; ++c) sumIn[c] += at(r + 1)[c];
@@ -48,8 +50,10 @@ void BlurColumns(const uint8_t* in, uint8_t* out, int32_t width, int32_t height,
         const uint32_t weight = k <= r ? uint32_t(r + 1 - std::abs(k)) : 0;
         for (size_t i = 0; i < n; ++i) {
             sum[i] += weight * p[i];
-            if (k <= 0) sumOut[i] += p[i];
-            if (k > 0) sumIn[i] += p[i];
+            if (k <= 0)
+                sumOut[i] += p[i];
+            if (k > 0)
+                sumIn[i] += p[i];
         }
     }
     for (int32_t y = 0; y < height; ++y) {
@@ -73,7 +77,8 @@ void BlurColumns(const uint8_t* in, uint8_t* out, int32_t width, int32_t height,
 }  // namespace
 
 void StackBlur(TbsBitmap& bitmap, int32_t radius) {
-    if (radius <= 0 || bitmap.Empty()) return;
+    if (radius <= 0 || bitmap.Empty())
+        return;
     const int32_t r = std::min(radius, kMaxBlurRadius);
     const BlurDivider divide(r);
     platform::Surface& pixels = bitmap.Pixels();

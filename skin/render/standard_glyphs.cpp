@@ -114,10 +114,12 @@ constexpr GlyphPicture kGlyphs[] = {
 
 void DrawStandardGlyph(HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, COLORREF colour) {
     for (const GlyphPicture& g : kGlyphs) {
-        if (g.glyph != glyph) continue;
+        if (g.glyph != glyph)
+            continue;
         for (int32_t row = 0; row < 10; ++row)
             for (int32_t col = 0; col < 11; ++col)
-                if (g.rows[size_t(row)][col] == '#') SetPixel(canvas, x + col, y + row, colour);
+                if (g.rows[size_t(row)][col] == '#')
+                    SetPixel(canvas, x + col, y + row, colour);
     }
 }
 
@@ -128,10 +130,18 @@ void DrawSmallArrow(HDC canvas, const Rect& rect, COLORREF colour, ArrowDirectio
     for (int32_t i = 0; i < 4; ++i) {
         Rect stroke;
         switch (direction) {
-            case ArrowDirection::Left: stroke = {cx + i - 2, cy - i, cx + i - 1, cy + i + 1}; break;
-            case ArrowDirection::Right: stroke = {cx - i + 2, cy - i, cx - i + 3, cy + i + 1}; break;
-            case ArrowDirection::Up: stroke = {cx - i, cy + i - 2, cx + i + 1, cy + i - 1}; break;
-            case ArrowDirection::Down: stroke = {cx - i, cy - i + 2, cx + i + 1, cy - i + 3}; break;
+            case ArrowDirection::Left:
+                stroke = {cx + i - 2, cy - i, cx + i - 1, cy + i + 1};
+                break;
+            case ArrowDirection::Right:
+                stroke = {cx - i + 2, cy - i, cx - i + 3, cy + i + 1};
+                break;
+            case ArrowDirection::Up:
+                stroke = {cx - i, cy + i - 2, cx + i + 1, cy + i - 1};
+                break;
+            case ArrowDirection::Down:
+                stroke = {cx - i, cy - i + 2, cx + i + 1, cy - i + 3};
+                break;
         }
         FillRect(canvas, stroke, brush);
     }

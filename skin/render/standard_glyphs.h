@@ -13,7 +13,8 @@ namespace skin {
 
 enum class StandardGlyph { Close, SystemMenu, Minimize, Maximize, Restore, RollUp, RollDown, Tray };
 
-void DrawStandardGlyph(platform::HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, platform::COLORREF colour);
+void DrawStandardGlyph(platform::HDC canvas, StandardGlyph glyph, int32_t x, int32_t y,
+                       platform::COLORREF colour);
 
 inline void DrawCloseGlyph(platform::HDC c, int32_t x, int32_t y, platform::COLORREF colour) {
     DrawStandardGlyph(c, StandardGlyph::Close, x, y, colour);

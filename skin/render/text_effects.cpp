@@ -20,7 +20,7 @@ constexpr COLORREF kPureRed = 0x000000FF;
 // A zeroed work bitmap whose canvas holds a copy of `canvas`'s font, in pure red over a clear
 // background, for the time it lives.
 class RedTextBitmap {
-public:
+  public:
     RedTextBitmap(HDC canvas, int32_t width, int32_t height) {
         bitmap_.Resize(width, height);
         LOGFONT font;
@@ -31,8 +31,10 @@ public:
         SetBkMode(dc(), TRANSPARENT);
     }
     ~RedTextBitmap() {
-        if (previous_) SelectObject(dc(), previous_);
-        if (font_) DeleteObject(font_);
+        if (previous_)
+            SelectObject(dc(), previous_);
+        if (font_)
+            DeleteObject(font_);
     }
     RedTextBitmap(const RedTextBitmap&) = delete;
     RedTextBitmap& operator=(const RedTextBitmap&) = delete;
@@ -42,7 +44,7 @@ public:
     int32_t width() const { return bitmap_.Width(); }
     int32_t height() const { return bitmap_.Height(); }
 
-private:
+  private:
     TbsBitmap bitmap_;
     HFONT font_ = nullptr;
     HGDIOBJ previous_ = nullptr;
@@ -100,18 +102,23 @@ int DrawGlowText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_
     return DrawPlainText(canvas, rect, text, format);
 }
 
-int DrawHaloText10(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format, COLORREF haloColour) {
-    return DrawHaloText(canvas, rect, text, format, haloColour, 10,
-                        [](const Rect& t) { return Rect{t.Left + 3, t.Top + 3, t.Right - 3, t.Bottom - 3}; });
+int DrawHaloText10(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format,
+                   COLORREF haloColour) {
+    return DrawHaloText(canvas, rect, text, format, haloColour, 10, [](const Rect& t) {
+        return Rect{t.Left + 3, t.Top + 3, t.Right - 3, t.Bottom - 3};
+    });
 }
 
-int DrawHaloText12(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format, COLORREF haloColour) {
-    return DrawHaloText(canvas, rect, text, format, haloColour, 12,
-                        [](const Rect& t) { return Rect{t.Left - 3, t.Top + 2, t.Right + 3, t.Bottom - 2}; });
+int DrawHaloText12(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format,
+                   COLORREF haloColour) {
+    return DrawHaloText(canvas, rect, text, format, haloColour, 12, [](const Rect& t) {
+        return Rect{t.Left - 3, t.Top + 2, t.Right + 3, t.Bottom - 2};
+    });
 }
 
 void FadeReflection(TbsBitmap& bitmap, int32_t th, COLORREF colour) {
-    if (th <= 0) return;
+    if (th <= 0)
+        return;
     const uint32_t rgb = PixelOfColour(colour) & 0x00FFFFFFu;
     Surface& pixels = bitmap.Pixels();
     for (int32_t i = 0; i < pixels.height(); ++i) {
@@ -142,7 +149,8 @@ void DrawReflectedText(HDC canvas, const Rect& rect, std::string_view text, uint
     const int32_t tb = placed.Bottom;
     FadeReflection(red.bitmap(), th, reflectionColour);
     Surface& pixels = red.bitmap().Pixels();
-    for (int32_t i = 0; i < h / 2; ++i) std::swap_ranges(pixels.row(i), pixels.row(i) + w, pixels.row(h - 1 - i));
+    for (int32_t i = 0; i < h / 2; ++i)
+        std::swap_ranges(pixels.row(i), pixels.row(i) + w, pixels.row(h - 1 - i));
     BlendOnto(red.bitmap(), canvas, rect.Left, tb + th + offset - h);
     SetBkMode(canvas, TRANSPARENT);
     Rect own = rect;

@@ -20,14 +20,14 @@ int DrawGlowText(platform::HDC canvas, const platform::Rect& rect, std::u16strin
                  int32_t offset, platform::COLORREF glowColour, int32_t size);
 
 // Halo with a margin of 10 (blur radius 5, twice) or 12 (radius 6, twice).
-int DrawHaloText10(platform::HDC canvas, const platform::Rect& rect, std::u16string_view text, uint32_t format,
-                   platform::COLORREF haloColour);
-int DrawHaloText12(platform::HDC canvas, const platform::Rect& rect, std::u16string_view text, uint32_t format,
-                   platform::COLORREF haloColour);
+int DrawHaloText10(platform::HDC canvas, const platform::Rect& rect, std::u16string_view text,
+                   uint32_t format, platform::COLORREF haloColour);
+int DrawHaloText12(platform::HDC canvas, const platform::Rect& rect, std::u16string_view text,
+                   uint32_t format, platform::COLORREF haloColour);
 
 // The text (UTF-8) mirrored below itself, `offset` pixels lower, fading from 0.7 at its bottom row.
-void DrawReflectedText(platform::HDC canvas, const platform::Rect& rect, std::string_view text, uint32_t format,
-                       int32_t offset, platform::COLORREF reflectionColour);
+void DrawReflectedText(platform::HDC canvas, const platform::Rect& rect, std::string_view text,
+                       uint32_t format, int32_t offset, platform::COLORREF reflectionColour);
 
 // Every pixel's alpha becomes its red and its colour `colour` (not premultiplied); the bitmap is
 // then drawn by its alpha.

@@ -13,16 +13,20 @@ constexpr char32_t kReplacement = 0xFFFD;
 std::pair<char32_t, size_t> DecodeUtf8(std::string_view text, size_t i) {
     const auto byte = [&](size_t k) { return uint8_t(text[k]); };
     const uint8_t b0 = byte(i);
-    if (b0 < 0x80) return {b0, 1};
+    if (b0 < 0x80)
+        return {b0, 1};
     const size_t length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 ? 2 : 0;
-    if (length == 0 || b0 > 0xF4 || i + length > text.size()) return {kReplacement, 1};
+    if (length == 0 || b0 > 0xF4 || i + length > text.size())
+        return {kReplacement, 1};
     char32_t c = b0 & (0x7F >> length);
     for (size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return {kReplacement, 1};
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return {kReplacement, 1};
         c = (c << 6) | (byte(i + k) & 0x3F);
     }
     const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
-    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {kReplacement, 1};
+    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {kReplacement, 1};
     return {c, length};
 }
 
@@ -67,7 +71,8 @@ std::string Utf8FromUtf16(std::u16string_view text) {
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {

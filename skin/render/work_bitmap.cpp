@@ -48,10 +48,13 @@ std::vector<int32_t> SourceTable(int32_t d0, int32_t dLen, int32_t s0, int32_t s
 
 }  // namespace
 
-TbsBitmap::~TbsBitmap() { FreeBuffer(); }
+TbsBitmap::~TbsBitmap() {
+    FreeBuffer();
+}
 
 void TbsBitmap::FreeBuffer() {
-    if (!bitmap_) return;
+    if (!bitmap_)
+        return;
     Forget(this);
     SelectObject(dc_, previous_);
     DeleteDC(dc_);
@@ -64,11 +67,14 @@ void TbsBitmap::FreeBuffer() {
 
 void TbsBitmap::Resize(int32_t width, int32_t height) {
     const int64_t w = std::llabs(width), h = std::llabs(height);
-    if (w == 0 || h == 0 || (w == width_ && h == height_ && bitmap_)) return;
+    if (w == 0 || h == 0 || (w == width_ && h == height_ && bitmap_))
+        return;
     FreeBuffer();
-    if (w > kMaxSurfaceDimension || h > kMaxSurfaceDimension) throw EbsBitmapError("Can't allocate the DIB handle");
+    if (w > kMaxSurfaceDimension || h > kMaxSurfaceDimension)
+        throw EbsBitmapError("Can't allocate the DIB handle");
     HBITMAP bitmap = CreateDIBSection32(int32_t(w), int32_t(h), nullptr);
-    if (!bitmap) throw EbsBitmapError("Can't allocate the DIB handle");
+    if (!bitmap)
+        throw EbsBitmapError("Can't allocate the DIB handle");
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) {
         DeleteObject(bitmap);
@@ -88,18 +94,25 @@ void TbsBitmap::Resize(int32_t width, int32_t height) {
     LiveBitmaps().push_back(this);
 }
 
-Surface& TbsBitmap::Pixels() { return bitmap_ ? *SurfaceOfBitmap(bitmap_) : NoPixels(); }
-const Surface& TbsBitmap::Pixels() const { return bitmap_ ? *SurfaceOfBitmap(bitmap_) : NoPixels(); }
+Surface& TbsBitmap::Pixels() {
+    return bitmap_ ? *SurfaceOfBitmap(bitmap_) : NoPixels();
+}
+const Surface& TbsBitmap::Pixels() const {
+    return bitmap_ ? *SurfaceOfBitmap(bitmap_) : NoPixels();
+}
 
 TbsBitmap* TbsBitmap::OwnerOfCanvas(HDC dc) {
-    if (!dc) return nullptr;
+    if (!dc)
+        return nullptr;
     for (TbsBitmap* b : LiveBitmaps())
-        if (b->dc_ == dc) return b;
+        if (b->dc_ == dc)
+            return b;
     return nullptr;
 }
 
 void TbsBitmap::CopyFrom(const TbsBitmap& source) {
-    if (&source == this) return;
+    if (&source == this)
+        return;
     if (source.Empty()) {
         FreeBuffer();
     } else {
@@ -112,7 +125,8 @@ void TbsBitmap::CopyFrom(const TbsBitmap& source) {
 }
 
 void TbsBitmap::CopyFrom(const framework::TBitmap& source) {
-    if (source.Empty()) return;
+    if (source.Empty())
+        return;
     Resize(source.Width(), source.Height());
     Pixels() = source.Surface();
     if (source.PixelFormat() == framework::TPixelFormat::pf32bit)
@@ -124,7 +138,8 @@ void TbsBitmap::CopyFrom(const framework::TBitmap& source) {
 void TbsBitmap::CopyTo(framework::TBitmap& target) const {
     target.SetSize(width_, height_);
     target.SetPixelFormat(framework::TPixelFormat::pf32bit);
-    if (Empty()) return;
+    if (Empty())
+        return;
     HDC dc = CreateSurfaceDC(&target.Surface(), {0, 0}, nullptr);
     DrawToCanvas(dc, 0, 0);
     DeleteDC(dc);
@@ -134,7 +149,8 @@ void TbsBitmap::FillAlpha(uint8_t value) {
     Surface& s = Pixels();
     uint32_t* p = s.data();
     const uint32_t a = uint32_t(value) << 24;
-    for (size_t i = 0, n = size_t(s.width()) * size_t(s.height()); i < n; ++i) p[i] = (p[i] & 0x00FFFFFFu) | a;
+    for (size_t i = 0, n = size_t(s.width()) * size_t(s.height()); i < n; ++i)
+        p[i] = (p[i] & 0x00FFFFFFu) | a;
 }
 
 void TbsBitmap::ClampColoursToAlpha() {
@@ -164,18 +180,24 @@ void TbsBitmap::KeyColourToTransparent(COLORREF key) {
     uint32_t* p = s.data();
     for (size_t i = 0, n = size_t(s.width()) * size_t(s.height()); i < n; ++i) {
         const int b = int(p[i] & 0xFF), g = int((p[i] >> 8) & 0xFF), r = int((p[i] >> 16) & 0xFF);
-        if (std::abs(r - kr) < 6 && std::abs(g - kg) < 6 && std::abs(b - kb) < 6) p[i] = kTransparentMarker;
+        if (std::abs(r - kr) < 6 && std::abs(g - kg) < 6 && std::abs(b - kb) < 6)
+            p[i] = kTransparentMarker;
     }
     transparent_ = true;
 }
 
-uint32_t TbsBitmap::PixelAt(int32_t x, int32_t y) const { return Pixels().pixel(x, y); }
-void TbsBitmap::SetPixelAt(int32_t x, int32_t y, uint32_t value) { Pixels().setPixel(x, y, value); }
+uint32_t TbsBitmap::PixelAt(int32_t x, int32_t y) const {
+    return Pixels().pixel(x, y);
+}
+void TbsBitmap::SetPixelAt(int32_t x, int32_t y, uint32_t value) {
+    Pixels().setPixel(x, y, value);
+}
 
 void TbsBitmap::FillArea(const Rect& rect, uint32_t value) {
     Surface& s = Pixels();
     const Rect r = intersect(rect, s.bounds());
-    if (r.isEmpty()) return;
+    if (r.isEmpty())
+        return;
     const std::vector<uint32_t> row(size_t(r.width()), value);
     for (int32_t y = r.Top; y < r.Bottom; ++y)
         DrawRow(alpha_ ? DrawMode::Blend : DrawMode::Copy, s.row(y) + r.Left, row.data(), r.width());
@@ -218,7 +240,8 @@ void TbsBitmap::DrawToBitmap(TbsBitmap& target, const Rect& dest, const Rect& so
 }
 
 void TbsBitmap::DrawToCanvas(HDC dc, int32_t x, int32_t y) const {
-    if (Empty()) return;
+    if (Empty())
+        return;
     if (TbsBitmap* owner = OwnerOfCanvas(dc)) {
         // Logical (x, y) on the owner's canvas is its pixel (x - window origin + viewport origin).
         Point window, viewport;
@@ -228,8 +251,10 @@ void TbsBitmap::DrawToCanvas(HDC dc, int32_t x, int32_t y) const {
         return;
     }
     const DrawMode mode = Mode();
-    if (mode == DrawMode::Transparent && PlatformCalls().transparentBlt && GetDeviceCaps(dc, BITSPIXEL) > 23) {
-        TransparentBlt(dc, x, y, width_, height_, dc_, 0, 0, width_, height_, ColorFromPixel(kTransparentMarker));
+    if (mode == DrawMode::Transparent && PlatformCalls().transparentBlt &&
+        GetDeviceCaps(dc, BITSPIXEL) > 23) {
+        TransparentBlt(dc, x, y, width_, height_, dc_, 0, 0, width_, height_,
+                       ColorFromPixel(kTransparentMarker));
         return;
     }
     if (mode == DrawMode::Copy) {

@@ -32,7 +32,7 @@ constexpr uint32_t PixelOfColour(platform::COLORREF c) {
 }
 
 class TbsBitmap {
-public:
+  public:
     // No buffer: 0 x 0, flags clear, no name.
     TbsBitmap() = default;
     ~TbsBitmap();
@@ -103,7 +103,7 @@ public:
     // The live work bitmap whose canvas is `dc`, or null.
     static TbsBitmap* OwnerOfCanvas(platform::HDC dc);
 
-private:
+  private:
     void FreeBuffer();
 
     int32_t width_ = 0;

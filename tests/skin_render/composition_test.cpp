@@ -24,14 +24,14 @@ const NinePartLayout kMainFrame{{13, 27}, {142, 26}, {6, 130}, {152, 129}, {4, 2
 const NinePartLayout kPopup{{22, 10}, {51, 10}, {24, 29}, {50, 30}, {17, 5, 56, 35}};
 
 // Checks every pixel of `area` in the picture against the source position `expected` gives.
-void ExpectFrom(const Picture& p, const Rect& area, const std::function<Point(int32_t x, int32_t y)>& expected,
-                const std::string& what) {
+void ExpectFrom(const Picture& p, const Rect& area,
+                const std::function<Point(int32_t x, int32_t y)>& expected, const std::string& what) {
     for (int32_t y = area.Top; y < area.Bottom; ++y) {
         for (int32_t x = area.Left; x < area.Right; ++x) {
             const auto got = SourceOf(p.pixel(x, y));
             const Point want = expected(x, y);
-            ASSERT_TRUE(got && *got == want) << what << " at (" << x << ", " << y << "): got " << Describe(got)
-                                             << ", want " << Describe(want);
+            ASSERT_TRUE(got && *got == want) << what << " at (" << x << ", " << y << "): got "
+                                             << Describe(got) << ", want " << Describe(want);
         }
     }
 }
@@ -46,7 +46,10 @@ TEST(ResizeLayoutTest, MovesEdgesAndClientByTheSizeChange) {
 }
 
 TEST(ResizeLayoutTest, SkinCoordinatesAtTheEdgesOfTheIntegerRangeDoNotOverflow) {
-    const NinePartLayout wild{{INT32_MIN, INT32_MAX}, {INT32_MAX, 0}, {0, INT32_MAX}, {INT32_MAX, INT32_MAX},
+    const NinePartLayout wild{{INT32_MIN, INT32_MAX},
+                              {INT32_MAX, 0},
+                              {0, INT32_MAX},
+                              {INT32_MAX, INT32_MAX},
                               {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}};
     const NinePartLayout n = ResizeLayout({1, 1}, wild, {32767, 32767});
     EXPECT_EQ(n.RB.X, kMaxLayoutCoordinate);
@@ -64,29 +67,49 @@ TEST(ComposeFrameStripsTest, MainFrameAt400x300) {
     ASSERT_EQ(Size(strips.Left.width(), strips.Left.height()), Size(4, 272));
     ASSERT_EQ(Size(strips.Right.width(), strips.Right.height()), Size(4, 272));
 
-    ExpectFrom(strips.Top, strips.Top.bounds(), [](int32_t x, int32_t y) -> Point {
-        if (x < 13) return {x, y};
-        if (x >= 384) return {142 + x - 384, y};
-        return {13 + x % 129, y};
-    }, "top");
+    ExpectFrom(
+        strips.Top, strips.Top.bounds(),
+        [](int32_t x, int32_t y) -> Point {
+            if (x < 13)
+                return {x, y};
+            if (x >= 384)
+                return {142 + x - 384, y};
+            return {13 + x % 129, y};
+        },
+        "top");
     EXPECT_EQ(SourceOf(strips.Top.pixel(13, 0))->X, 26);
     EXPECT_EQ(SourceOf(strips.Top.pixel(200, 0))->X, 84);
 
-    ExpectFrom(strips.Bottom, strips.Bottom.bounds(), [](int32_t x, int32_t y) -> Point {
-        if (x < 6) return {x, 131 + y};
-        if (x >= 394) return {152 + x - 394, 131 + y};
-        return {6 + x % 146, 131 + y};
-    }, "bottom");
-    ExpectFrom(strips.Left, strips.Left.bounds(), [](int32_t x, int32_t y) -> Point {
-        if (y < 4) return {x, 23 + y};
-        if (y == 271) return {x, 130};
-        return {x, 27 + y % 103};
-    }, "left");
-    ExpectFrom(strips.Right, strips.Right.bounds(), [](int32_t x, int32_t y) -> Point {
-        if (y < 3) return {154 + x, 23 + y};
-        if (y >= 270) return {154 + x, 129 + y - 270};
-        return {154 + x, 26 + y % 103};
-    }, "right");
+    ExpectFrom(
+        strips.Bottom, strips.Bottom.bounds(),
+        [](int32_t x, int32_t y) -> Point {
+            if (x < 6)
+                return {x, 131 + y};
+            if (x >= 394)
+                return {152 + x - 394, 131 + y};
+            return {6 + x % 146, 131 + y};
+        },
+        "bottom");
+    ExpectFrom(
+        strips.Left, strips.Left.bounds(),
+        [](int32_t x, int32_t y) -> Point {
+            if (y < 4)
+                return {x, 23 + y};
+            if (y == 271)
+                return {x, 130};
+            return {x, 27 + y % 103};
+        },
+        "left");
+    ExpectFrom(
+        strips.Right, strips.Right.bounds(),
+        [](int32_t x, int32_t y) -> Point {
+            if (y < 3)
+                return {154 + x, 23 + y};
+            if (y >= 270)
+                return {154 + x, 129 + y - 270};
+            return {154 + x, 26 + y % 103};
+        },
+        "right");
 
     const FrameStripOrigins at = PlaceFrameStrips(strips, {400, 300});
     EXPECT_EQ(at.Left, (Point{0, 23}));
@@ -98,39 +121,93 @@ TEST(ComposeFrameStripsTest, MainFrameAt400x300) {
 TEST(ComposeNinePartImageTest, PopupWindowAt150x100) {
     const Picture pw = CoordPicture(61, 40);
     Picture target;
-    ComposeNinePartImage(kPopup, ResizeLayout({61, 40}, kPopup, {150, 100}), target, pw, {0, 0, 61, 40}, {150, 100},
-                         {}, {true, false, TStretchType::stFull});
+    ComposeNinePartImage(kPopup, ResizeLayout({61, 40}, kPopup, {150, 100}), target, pw, {0, 0, 61, 40},
+                         {150, 100}, {}, {true, false, TStretchType::stFull});
     ASSERT_EQ(Size(target.width(), target.height()), Size(150, 100));
     // Edges: tiles start at the new corner point.
-    ExpectFrom(target, {22, 0, 140, 5}, [](int32_t x, int32_t y) -> Point { return {22 + (x - 22) % 29, y}; },
-               "top edge");
+    ExpectFrom(
+        target, {22, 0, 140, 5},
+        [](int32_t x, int32_t y) -> Point {
+            return {22 + (x - 22) % 29, y};
+        },
+        "top edge");
     EXPECT_EQ(SourceOf(target.pixel(138, 0))->X, 22);
     EXPECT_EQ(SourceOf(target.pixel(139, 0))->X, 23);
-    ExpectFrom(target, {24, 95, 139, 100},
-               [](int32_t x, int32_t y) -> Point { return {24 + (x - 24) % 26, 35 + y - 95}; }, "bottom edge");
-    ExpectFrom(target, {0, 10, 17, 89}, [](int32_t x, int32_t y) -> Point { return {x, 10 + (y - 10) % 19}; },
-               "left edge");
+    ExpectFrom(
+        target, {24, 95, 139, 100},
+        [](int32_t x, int32_t y) -> Point {
+            return {24 + (x - 24) % 26, 35 + y - 95};
+        },
+        "bottom edge");
+    ExpectFrom(
+        target, {0, 10, 17, 89},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, 10 + (y - 10) % 19};
+        },
+        "left edge");
     // Four full tiles of 20 rows fill 10 .. 90 exactly; the fifth pass is empty and rows 90 on
     // belong to corner 8.
-    ExpectFrom(target, {145, 10, 150, 90},
-               [](int32_t x, int32_t y) -> Point { return {56 + x - 145, 10 + (y - 10) % 20}; }, "right edge");
-    ExpectFrom(target, {145, 90, 150, 95}, [](int32_t x, int32_t y) -> Point { return {56 + x - 145, 30 + y - 90}; },
-               "corner 8");
-    ExpectFrom(target, {0, 0, 22, 5}, [](int32_t x, int32_t y) -> Point { return {x, y}; }, "corner 1");
-    ExpectFrom(target, {140, 0, 150, 5}, [](int32_t x, int32_t y) -> Point { return {51 + x - 140, y}; },
-               "corner 3");
-    ExpectFrom(target, {139, 95, 150, 100}, [](int32_t x, int32_t y) -> Point { return {50 + x - 139, 35 + y - 95}; },
-               "corner 7");
-    ExpectFrom(target, {0, 5, 17, 10}, [](int32_t x, int32_t y) -> Point { return {x, y}; }, "corner 2");
-    ExpectFrom(target, {145, 5, 150, 10}, [](int32_t x, int32_t y) -> Point { return {56 + x - 145, y}; },
-               "corner 4");
-    ExpectFrom(target, {0, 89, 17, 100}, [](int32_t x, int32_t y) -> Point { return {x, 29 + y - 89}; },
-               "corner 5");
-    ExpectFrom(target, {17, 95, 24, 100}, [](int32_t x, int32_t y) -> Point { return {x, 35 + y - 95}; },
-               "corner 6");
+    ExpectFrom(
+        target, {145, 10, 150, 90},
+        [](int32_t x, int32_t y) -> Point {
+            return {56 + x - 145, 10 + (y - 10) % 20};
+        },
+        "right edge");
+    ExpectFrom(
+        target, {145, 90, 150, 95},
+        [](int32_t x, int32_t y) -> Point {
+            return {56 + x - 145, 30 + y - 90};
+        },
+        "corner 8");
+    ExpectFrom(
+        target, {0, 0, 22, 5},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, y};
+        },
+        "corner 1");
+    ExpectFrom(
+        target, {140, 0, 150, 5},
+        [](int32_t x, int32_t y) -> Point {
+            return {51 + x - 140, y};
+        },
+        "corner 3");
+    ExpectFrom(
+        target, {139, 95, 150, 100},
+        [](int32_t x, int32_t y) -> Point {
+            return {50 + x - 139, 35 + y - 95};
+        },
+        "corner 7");
+    ExpectFrom(
+        target, {0, 5, 17, 10},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, y};
+        },
+        "corner 2");
+    ExpectFrom(
+        target, {145, 5, 150, 10},
+        [](int32_t x, int32_t y) -> Point {
+            return {56 + x - 145, y};
+        },
+        "corner 4");
+    ExpectFrom(
+        target, {0, 89, 17, 100},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, 29 + y - 89};
+        },
+        "corner 5");
+    ExpectFrom(
+        target, {17, 95, 24, 100},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, 35 + y - 95};
+        },
+        "corner 6");
     // Client: 39 x 30 tiles from (17, 5); the last column 11 wide, three full rows.
-    ExpectFrom(target, {17, 5, 145, 95},
-               [](int32_t x, int32_t y) -> Point { return {17 + (x - 17) % 39, 5 + (y - 5) % 30}; }, "client");
+    ExpectFrom(
+        target, {17, 5, 145, 95},
+        [](int32_t x, int32_t y) -> Point {
+            return {17 + (x - 17) % 39, 5 + (y - 5) % 30};
+        },
+        "client");
     // Nothing left undrawn.
     for (int32_t y = 0; y < 100; ++y)
         for (int32_t x = 0; x < 150; ++x) ASSERT_TRUE(SourceOf(target.pixel(x, y))) << x << "," << y;
@@ -168,8 +245,18 @@ TEST(ComposeNinePartImageTest, NarrowerThanBothCornersDrawsBothCornersRightOneOn
     ComposeNinePartImage(kPopup, ResizeLayout({61, 40}, kPopup, size), target, pw, pw.bounds(), size, {},
                          {false, false, TStretchType::stFull});
     // Corner 3 goes to NewRT.X = 51 - 41 = 10 .. 20 over corner 1 (0 .. 22); no top-edge tile.
-    ExpectFrom(target, {0, 0, 10, 5}, [](int32_t x, int32_t y) -> Point { return {x, y}; }, "corner 1");
-    ExpectFrom(target, {10, 0, 20, 5}, [](int32_t x, int32_t y) -> Point { return {51 + x - 10, y}; }, "corner 3");
+    ExpectFrom(
+        target, {0, 0, 10, 5},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, y};
+        },
+        "corner 1");
+    ExpectFrom(
+        target, {10, 0, 20, 5},
+        [](int32_t x, int32_t y) -> Point {
+            return {51 + x - 10, y};
+        },
+        "corner 3");
 }
 
 TEST(ComposeNinePartImageTest, DegenerateCornerPointsOrEmptySourceLeaveTheTargetSizedButUndrawn) {
@@ -178,12 +265,12 @@ TEST(ComposeNinePartImageTest, DegenerateCornerPointsOrEmptySourceLeaveTheTarget
     flatX.RB.X = flatX.LT.X;
     NinePartLayout flatY = kPopup;
     flatY.RB.Y = flatY.LT.Y;
-    for (const auto& [layout, source] :
-         {std::pair{flatX, &pw}, std::pair{flatY, &pw}, std::pair{kPopup, static_cast<const Picture*>(nullptr)}}) {
+    for (const auto& [layout, source] : {std::pair{flatX, &pw}, std::pair{flatY, &pw},
+                                         std::pair{kPopup, static_cast<const Picture*>(nullptr)}}) {
         const Picture empty;
         Picture target;
-        ComposeNinePartImage(layout, ResizeLayout({61, 40}, layout, {90, 50}), target, source ? *source : empty,
-                             pw.bounds(), {90, 50}, {}, {});
+        ComposeNinePartImage(layout, ResizeLayout({61, 40}, layout, {90, 50}), target,
+                             source ? *source : empty, pw.bounds(), {90, 50}, {}, {});
         ASSERT_EQ(Size(target.width(), target.height()), Size(90, 50));
         for (int32_t y = 0; y < 50; ++y)
             for (int32_t x = 0; x < 90; ++x) ASSERT_FALSE(SourceOf(target.pixel(x, y)));
@@ -199,10 +286,18 @@ TEST(ComposeNinePartImageTest, StretchTypesNeverDrawOutsideTheClient) {
     for (TStretchType type : {TStretchType::stHorz, TStretchType::stVert}) {
         Picture target;
         ComposeNinePartImage(kPopup, n, target, pw, pw.bounds(), size, {}, {true, true, type});
-        ExpectFrom(target, {145, 10, 150, 90},
-                   [](int32_t x, int32_t y) -> Point { return {56 + x - 145, 10 + (y - 10) % 20}; }, "right edge");
-        ExpectFrom(target, {24, 95, 139, 100},
-                   [](int32_t x, int32_t y) -> Point { return {24 + (x - 24) % 26, 35 + y - 95}; }, "bottom edge");
+        ExpectFrom(
+            target, {145, 10, 150, 90},
+            [](int32_t x, int32_t y) -> Point {
+                return {56 + x - 145, 10 + (y - 10) % 20};
+            },
+            "right edge");
+        ExpectFrom(
+            target, {24, 95, 139, 100},
+            [](int32_t x, int32_t y) -> Point {
+                return {24 + (x - 24) % 26, 35 + y - 95};
+            },
+            "bottom edge");
         // Horizontal: columns repeat every 39; vertical: rows repeat every 30.
         if (type == TStretchType::stHorz)
             EXPECT_EQ(SourceOf(target.pixel(17 + 39 * 3 + 2, 50))->X, 17 + 2);
@@ -213,14 +308,19 @@ TEST(ComposeNinePartImageTest, StretchTypesNeverDrawOutsideTheClient) {
 
 // --- The simple reference: each target pixel looked up piece by piece -----------------------
 
-int32_t Scaled(int32_t i, int32_t from, int32_t to) { return int32_t((2 * int64_t(i) + 1) * from / (2 * int64_t(to))); }
-int32_t Mod(int64_t a, int64_t b) { return int32_t(((a % b) + b) % b); }
+int32_t Scaled(int32_t i, int32_t from, int32_t to) {
+    return int32_t((2 * int64_t(i) + 1) * from / (2 * int64_t(to)));
+}
+int32_t Mod(int64_t a, int64_t b) {
+    return int32_t(((a % b) + b) % b);
+}
 
 // The source position of target pixel (x, y) for one piece, if the piece draws it.
 std::optional<Point> PieceSource(const NinePiece& piece, PieceFill fill, int32_t x, int32_t y) {
     const Rect& f = piece.from;
     const Rect& t = piece.to;
-    if (f.isEmpty() || t.isEmpty() || !t.contains({x, y})) return std::nullopt;
+    if (f.isEmpty() || t.isEmpty() || !t.contains({x, y}))
+        return std::nullopt;
     const int32_t i = x - t.Left, j = y - t.Top;
     switch (fill) {
         case PieceFill::Scale:
@@ -235,22 +335,35 @@ std::optional<Point> PieceSource(const NinePiece& piece, PieceFill fill, int32_t
     return std::nullopt;
 }
 
-Picture ReferenceNinePart(const NinePartLayout& l, const NinePartLayout& n, const Picture& source, const Rect& R,
-                          Size size, const SideStretch& s, const ClientFill& client) {
+Picture ReferenceNinePart(const NinePartLayout& l, const NinePartLayout& n, const Picture& source,
+                          const Rect& R, Size size, const SideStretch& s, const ClientFill& client) {
     Picture out(size.cx, size.cy);
-    if (l.RB.X == l.LT.X || l.RB.Y == l.LT.Y || source.isEmpty()) return out;
+    if (l.RB.X == l.LT.X || l.RB.Y == l.LT.Y || source.isEmpty())
+        return out;
     for (NinePiece piece : NinePartPieces(l, n, {R.width(), R.height()}, size)) {
         piece.from = piece.from.offsetBy(R.Left, R.Top);
         PieceFill fill = PieceFill::Scale;
         switch (piece.kind) {
-            case NinePiece::TopEdge: fill = s.Top ? PieceFill::Scale : PieceFill::TileX; break;
-            case NinePiece::BottomEdge: fill = s.Bottom ? PieceFill::Scale : PieceFill::TileX; break;
-            case NinePiece::LeftEdge: fill = s.Left ? PieceFill::Scale : PieceFill::TileY; break;
-            case NinePiece::RightEdge: fill = s.Right ? PieceFill::Scale : PieceFill::TileY; break;
-            case NinePiece::Corner: break;
-            case NinePiece::Client: fill = PieceFill::TileBoth; break;
+            case NinePiece::TopEdge:
+                fill = s.Top ? PieceFill::Scale : PieceFill::TileX;
+                break;
+            case NinePiece::BottomEdge:
+                fill = s.Bottom ? PieceFill::Scale : PieceFill::TileX;
+                break;
+            case NinePiece::LeftEdge:
+                fill = s.Left ? PieceFill::Scale : PieceFill::TileY;
+                break;
+            case NinePiece::RightEdge:
+                fill = s.Right ? PieceFill::Scale : PieceFill::TileY;
+                break;
+            case NinePiece::Corner:
+                break;
+            case NinePiece::Client:
+                fill = PieceFill::TileBoth;
+                break;
         }
-        if (piece.kind == NinePiece::Client && !client.DrawClient) continue;
+        if (piece.kind == NinePiece::Client && !client.DrawClient)
+            continue;
         const bool banded = piece.kind == NinePiece::Client && client.StretchEffect;
         for (int32_t y = 0; y < size.cy; ++y) {
             for (int32_t x = 0; x < size.cx; ++x) {
@@ -263,12 +376,19 @@ Picture ReferenceNinePart(const NinePartLayout& l, const NinePartLayout& n, cons
                     const int32_t i = x - t.Left, j = y - t.Top;
                     const int32_t gw = f.width(), gh = f.height();
                     switch (client.StretchType) {
-                        case TStretchType::stFull: from = PieceSource(piece, PieceFill::Scale, x, y); break;
-                        case TStretchType::stHorz: from = Point{f.Left + i % gw, f.Top + Scaled(j, gh, t.height())}; break;
-                        case TStretchType::stVert: from = Point{f.Left + Scaled(i, gw, t.width()), f.Top + j % gh}; break;
+                        case TStretchType::stFull:
+                            from = PieceSource(piece, PieceFill::Scale, x, y);
+                            break;
+                        case TStretchType::stHorz:
+                            from = Point{f.Left + i % gw, f.Top + Scaled(j, gh, t.height())};
+                            break;
+                        case TStretchType::stVert:
+                            from = Point{f.Left + Scaled(i, gw, t.width()), f.Top + j % gh};
+                            break;
                     }
                 }
-                if (from && source.bounds().contains(*from)) out.row(y)[x] = source.pixel(from->X, from->Y);
+                if (from && source.bounds().contains(*from))
+                    out.row(y)[x] = source.pixel(from->X, from->Y);
             }
         }
     }
@@ -283,10 +403,12 @@ TEST(ComposeNinePartImageTest, RandomLayoutsMatchTheReference) {
     for (int round = 0; round < 400; ++round) {
         const int32_t pw = uniform(1, 30), ph = uniform(1, 30);
         const Picture source = CoordPicture(pw, ph);
-        const Rect R{uniform(-2, pw / 2), uniform(-2, ph / 2), uniform(pw / 2, pw + 2), uniform(ph / 2, ph + 2)};
+        const Rect R{uniform(-2, pw / 2), uniform(-2, ph / 2), uniform(pw / 2, pw + 2),
+                     uniform(ph / 2, ph + 2)};
         auto px = [&] { return uniform(-2, R.width() + 2); };
         auto py = [&] { return uniform(-2, R.height() + 2); };
-        const NinePartLayout l{{px(), py()}, {px(), py()}, {px(), py()}, {px(), py()}, {px(), py(), px(), py()}};
+        const NinePartLayout l{
+            {px(), py()}, {px(), py()}, {px(), py()}, {px(), py()}, {px(), py(), px(), py()}};
         const Size size{uniform(0, 60), uniform(0, 60)};
         const NinePartLayout n = ResizeLayout({R.width(), R.height()}, l, size);
         const SideStretch s{uniform(0, 1) == 1, uniform(0, 1) == 1, uniform(0, 1) == 1, uniform(0, 1) == 1};
@@ -323,9 +445,24 @@ TEST(ComposeBarTest, HorizontalTilesTheMiddleBetweenTheEnds) {
     Picture bar;
     ComposeHorizontalBar({5, 7}, bar, face, {2, 0, 27, 6}, 60, false);  // middle 13 columns: 7 .. 20
     ASSERT_EQ(Size(bar.width(), bar.height()), Size(60, 6));
-    ExpectFrom(bar, {0, 0, 5, 6}, [](int32_t x, int32_t y) -> Point { return {2 + x, y}; }, "left end");
-    ExpectFrom(bar, {53, 0, 60, 6}, [](int32_t x, int32_t y) -> Point { return {20 + x - 53, y}; }, "right end");
-    ExpectFrom(bar, {5, 0, 53, 6}, [](int32_t x, int32_t y) -> Point { return {7 + (x - 5) % 13, y}; }, "middle");
+    ExpectFrom(
+        bar, {0, 0, 5, 6},
+        [](int32_t x, int32_t y) -> Point {
+            return {2 + x, y};
+        },
+        "left end");
+    ExpectFrom(
+        bar, {53, 0, 60, 6},
+        [](int32_t x, int32_t y) -> Point {
+            return {20 + x - 53, y};
+        },
+        "right end");
+    ExpectFrom(
+        bar, {5, 0, 53, 6},
+        [](int32_t x, int32_t y) -> Point {
+            return {7 + (x - 5) % 13, y};
+        },
+        "middle");
 }
 
 TEST(ComposeBarTest, TargetShorterThanBothEndsShowsTheRightEndOverTheLeft) {
@@ -333,8 +470,18 @@ TEST(ComposeBarTest, TargetShorterThanBothEndsShowsTheRightEndOverTheLeft) {
     for (bool stretch : {false, true}) {
         Picture bar;
         ComposeHorizontalBar({8, 8}, bar, face, face.bounds(), 10, stretch);
-        ExpectFrom(bar, {0, 0, 2, 4}, [](int32_t x, int32_t y) -> Point { return {x, y}; }, "left end");
-        ExpectFrom(bar, {2, 0, 10, 4}, [](int32_t x, int32_t y) -> Point { return {12 + x - 2, y}; }, "right end");
+        ExpectFrom(
+            bar, {0, 0, 2, 4},
+            [](int32_t x, int32_t y) -> Point {
+                return {x, y};
+            },
+            "left end");
+        ExpectFrom(
+            bar, {2, 0, 10, 4},
+            [](int32_t x, int32_t y) -> Point {
+                return {12 + x - 2, y};
+            },
+            "right end");
     }
 }
 
@@ -343,7 +490,12 @@ TEST(ComposeBarTest, EmptyMiddleIsOneColumnAcrossButNothingDown) {
     Picture across;
     ComposeHorizontalBar({5, 5}, across, face, face.bounds(), 14, false);
     // Middle of width 0 taken as column 5 (the right end's first column), repeated.
-    ExpectFrom(across, {5, 0, 9, 10}, [](int32_t, int32_t y) -> Point { return {5, y}; }, "middle");
+    ExpectFrom(
+        across, {5, 0, 9, 10},
+        [](int32_t, int32_t y) -> Point {
+            return {5, y};
+        },
+        "middle");
     Picture down(10, 14);
     down.fill(0);
     ComposeVerticalBar({5, 5}, down, face, face.bounds(), 14, false);
@@ -355,9 +507,18 @@ TEST(ComposeBarTest, VerticalStretchesTheMiddle) {
     Picture bar;
     ComposeVerticalBar({3, 2}, bar, face, face.bounds(), 40, true);  // middle rows 3 .. 10 into 3 .. 38
     ASSERT_EQ(Size(bar.width(), bar.height()), Size(4, 40));
-    ExpectFrom(bar, {0, 3, 4, 38},
-               [](int32_t x, int32_t y) -> Point { return {x, 3 + Scaled(y - 3, 7, 35)}; }, "middle");
-    ExpectFrom(bar, {0, 38, 4, 40}, [](int32_t x, int32_t y) -> Point { return {x, 10 + y - 38}; }, "bottom end");
+    ExpectFrom(
+        bar, {0, 3, 4, 38},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, 3 + Scaled(y - 3, 7, 35)};
+        },
+        "middle");
+    ExpectFrom(
+        bar, {0, 38, 4, 40},
+        [](int32_t x, int32_t y) -> Point {
+            return {x, 10 + y - 38};
+        },
+        "bottom end");
 }
 
 // Layouts a damaged skin might give (huge, negative, reversed, coinciding points) through every
@@ -366,27 +527,30 @@ TEST(ComposeBarTest, VerticalStretchesTheMiddle) {
 TEST(CompositionRobustnessTest, WildLayoutsStayInsideThePictures) {
     std::mt19937 rng(77);
     const int32_t wild[] = {INT32_MIN, -1000000, -5, -1, 0, 1, 2, 3, 7, 40, 1000000, INT32_MAX};
-    auto any = [&] {
-        return rng() % 3 == 0 ? wild[rng() % std::size(wild)] : int32_t(rng() % 50) - 5;
-    };
+    auto any = [&] { return rng() % 3 == 0 ? wild[rng() % std::size(wild)] : int32_t(rng() % 50) - 5; };
     const Picture source = CoordPicture(23, 17);
     for (int round = 0; round < 1500; ++round) {
-        const NinePartLayout l{{any(), any()}, {any(), any()}, {any(), any()}, {any(), any()},
-                               {any(), any(), any(), any()}};
+        const NinePartLayout l{
+            {any(), any()}, {any(), any()}, {any(), any()}, {any(), any()}, {any(), any(), any(), any()}};
         const Rect R{any(), any(), any(), any()};
         const Size size{int32_t(rng() % 70), int32_t(rng() % 70)};
         const Rect r = ClampRect(R);  // the caller's own arithmetic stays in range
         const NinePartLayout n = rng() % 2 ? ResizeLayout({r.width(), r.height()}, l, size)
-                                           : NinePartLayout{{any(), any()}, {any(), any()}, {any(), any()},
-                                                            {any(), any()}, {any(), any(), any(), any()}};
+                                           : NinePartLayout{{any(), any()},
+                                                            {any(), any()},
+                                                            {any(), any()},
+                                                            {any(), any()},
+                                                            {any(), any(), any(), any()}};
         const SideStretch s{rng() % 2 == 0, rng() % 2 == 0, rng() % 2 == 0, rng() % 2 == 0};
         Picture target;
-        ComposeNinePartImage(l, n, target, source, R, size, s, {true, rng() % 2 == 0, TStretchType(rng() % 3)});
+        ComposeNinePartImage(l, n, target, source, R, size, s,
+                             {true, rng() % 2 == 0, TStretchType(rng() % 3)});
         ASSERT_EQ(target.width() * target.height(), size.cx * size.cy);
         FrameStrips strips;
         ComposeFrameStrips(l, n, strips, source, R, size, s);
         ComposeMaskStrips(l, n, source, strips, size.cx);
-        if (platform::HRGN region = BuildFrameRegion(l, n, source, size)) platform::DeleteObject(region);
+        if (platform::HRGN region = BuildFrameRegion(l, n, source, size))
+            platform::DeleteObject(region);
         Picture bar;
         ComposeHorizontalBar({any(), any()}, bar, source, R, any() % 100, rng() % 2 == 0);
         ComposeVerticalBar({any(), any()}, bar, source, R, any() % 100, rng() % 2 == 0);

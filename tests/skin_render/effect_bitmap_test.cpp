@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "skin/render/effect_bitmap.h"
+
+#include <gtest/gtest.h>
 
 namespace skin {
 namespace {
@@ -37,10 +37,13 @@ TEST(TbsEffectBmpTest, ColourEffectsRoundHalvesToEven) {
         COLORREF in, out;
     };
     const Case cases[] = {
-        {"lighten 0.5: 127.5 to 128", [](TbsEffectBmp& b) { b.Lighten(0.5); }, RGB(0, 0, 0), RGB(128, 128, 128)},
-        {"lighten 0.5 keeps white", [](TbsEffectBmp& b) { b.Lighten(0.5); }, RGB(255, 255, 255), RGB(255, 255, 255)},
+        {"lighten 0.5: 127.5 to 128", [](TbsEffectBmp& b) { b.Lighten(0.5); }, RGB(0, 0, 0),
+         RGB(128, 128, 128)},
+        {"lighten 0.5 keeps white", [](TbsEffectBmp& b) { b.Lighten(0.5); }, RGB(255, 255, 255),
+         RGB(255, 255, 255)},
         {"lighten above 1 is 1", [](TbsEffectBmp& b) { b.Lighten(7); }, RGB(3, 4, 5), RGB(255, 255, 255)},
-        {"darken 0.3 of 255 and 100", [](TbsEffectBmp& b) { b.Darken(0.3); }, RGB(255, 100, 0), RGB(179, 70, 0)},
+        {"darken 0.3 of 255 and 100", [](TbsEffectBmp& b) { b.Darken(0.3); }, RGB(255, 100, 0),
+         RGB(179, 70, 0)},
         {"darken below 0 is 0", [](TbsEffectBmp& b) { b.Darken(-1); }, RGB(3, 4, 5), RGB(3, 4, 5)},
         {"grey of red", [](TbsEffectBmp& b) { b.ToGray(); }, RGB(255, 0, 0), RGB(76, 76, 76)},
         {"grey of green", [](TbsEffectBmp& b) { b.ToGray(); }, RGB(0, 255, 0), RGB(150, 150, 150)},
@@ -119,7 +122,9 @@ TEST(TbsEffectBmpTest, RotationsAndFlip) {
 
 // --- Morphs: A is black, B numbers its columns ---------------------------------------------------
 
-TbsEffectBmp Black(int32_t w) { return TbsEffectBmp(w, 1); }
+TbsEffectBmp Black(int32_t w) {
+    return TbsEffectBmp(w, 1);
+}
 TbsEffectBmp Numbered(int32_t w) {
     TbsEffectBmp b(w, 1);
     for (int32_t x = 0; x < w; ++x) b.SetColourAt(x, 0, RGB(uint8_t(100 + x), 0, 0));
@@ -156,7 +161,11 @@ TEST(MorphTest, Table) {
         // so the columns beside the band get f = 1 and keep A.
         {"centre gradient across", TMorphKind::mkGradient, 6, 0.5, {0, 0, 102, 103, 104, 0}},
         // a = 1, c = 0: the band is column 5; fade (10 - 1) div 2 = 4, step 1/4; 79.5 and 53.5 go to even.
-        {"centre gradient, a narrow band", TMorphKind::mkGradient, 10, 0.1, {0, 0, 26, 52, 78, 105, 80, 54, 27, 0}},
+        {"centre gradient, a narrow band",
+         TMorphKind::mkGradient,
+         10,
+         0.1,
+         {0, 0, 26, 52, 78, 105, 80, 54, 27, 0}},
     };
     for (const Case& c : cases) {
         TbsEffectBmp a = Black(c.width);

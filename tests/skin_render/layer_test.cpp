@@ -6,9 +6,9 @@
 #include "platform/window/message_loop.h"
 #include "platform/window/styles.h"
 #include "platform/window/window.h"
+#include "skin/data/skin_data.h"
 #include "skin/render/layer_manager.h"
 #include "skin/render/layered_windows.h"
-#include "skin/data/skin_data.h"
 #include "skin/render/platform_calls.h"
 #include "tests/skin_data/skin_fixture.h"
 
@@ -25,8 +25,9 @@ TEST(OsVersionTest, Table) {
         bool layering, v51, v6, v61;
     };
     const Case cases[] = {
-        {{4, 0}, false, false, false, false}, {{5, 0}, true, false, false, false}, {{5, 1}, true, true, false, false},
-        {{5, 2}, true, false, false, false},  {{6, 0}, true, true, true, false},   {{6, 1}, true, true, true, true},
+        {{4, 0}, false, false, false, false}, {{5, 0}, true, false, false, false},
+        {{5, 1}, true, true, false, false},   {{5, 2}, true, false, false, false},
+        {{6, 0}, true, true, true, false},    {{6, 1}, true, true, true, true},
         {{6, 2}, true, true, true, false},    {{10, 0}, true, true, true, false},
     };
     for (const Case& c : cases) {
@@ -64,7 +65,7 @@ TEST(MakeAlphaFromMaskTest, MaskGivesAlphaAndLimitsColours) {
 }
 
 class LayerTest : public ::testing::Test {
-protected:
+  protected:
     uint8_t LayerAlpha(platform::HWND w) const { return display.stateOf(w)->layer.alpha; }
 
     HeadlessDisplay display;
@@ -96,7 +97,8 @@ TEST_F(LayerTest, FadeSequences) {
         int updates = display.surfaceUpdates();
         for (int tick = 0; tick < 20; ++tick) {
             platform::PumpMessagesFor(TbsLayerManager::kFadeInterval);
-            if (display.surfaceUpdates() != updates) pushed.push_back(LayerAlpha(w));
+            if (display.surfaceUpdates() != updates)
+                pushed.push_back(LayerAlpha(w));
             updates = display.surfaceUpdates();
         }
         EXPECT_EQ(pushed, c.pushed) << int(c.alpha);
@@ -154,8 +156,8 @@ TEST_F(LayerTest, ScreenShowsThePictureThroughItsMask) {
     manager.ShowLayer(10, 10, 255, mask4, red);
     platform::PumpMessagesFor(400);
     const COLORREF desktop = display.colorAt({500, 500});
-    EXPECT_EQ(display.colorAt({10, 10}), desktop);           // black mask pixel: nothing shows
-    EXPECT_EQ(display.colorAt({11, 10}), RGB(255, 0, 0));    // white: the picture
+    EXPECT_EQ(display.colorAt({10, 10}), desktop);         // black mask pixel: nothing shows
+    EXPECT_EQ(display.colorAt({11, 10}), RGB(255, 0, 0));  // white: the picture
 }
 
 TEST_F(LayerTest, GlowNeedsSkinDataAPictureAndTheSwitch) {
@@ -176,8 +178,22 @@ TEST_F(LayerTest, GlowNeedsSkinDataAPictureAndTheSwitch) {
     const Case cases[] = {
         {"no skin data", nullptr, {0, 1, 2, 3, 200}, GlowOwner::CaptionButton, true, true, false, 0},
         {"no glow picture", &data, {-1, 1, 2, 3, 200}, GlowOwner::CaptionButton, true, true, false, 0},
-        {"a picture the skin lacks", &data, {5, 1, 2, 3, 200}, GlowOwner::CaptionButton, true, true, false, 0},
-        {"caption glows switched off", &data, {0, 1, 2, 3, 200}, GlowOwner::CaptionButton, false, true, false, 0},
+        {"a picture the skin lacks",
+         &data,
+         {5, 1, 2, 3, 200},
+         GlowOwner::CaptionButton,
+         true,
+         true,
+         false,
+         0},
+        {"caption glows switched off",
+         &data,
+         {0, 1, 2, 3, 200},
+         GlowOwner::CaptionButton,
+         false,
+         true,
+         false,
+         0},
         {"button glows switched off", &data, {0, 1, 2, 3, 200}, GlowOwner::PushButton, true, false, false, 0},
         {"masked", &data, {0, 1, 2, 3, 200}, GlowOwner::CaptionButton, true, false, true, 0x80000080u},
         {"no mask: opaque", &data, {0, -1, 2, 3, 200}, GlowOwner::PushButton, false, true, true, 0xFF0000FFu},
@@ -188,7 +204,8 @@ TEST_F(LayerTest, GlowNeedsSkinDataAPictureAndTheSwitch) {
         TbsLayerManager manager;
         EXPECT_EQ(ShowGlowFrame(manager, c.data, c.keys, {50, 50}, c.owner), c.shown) << c.name;
         EXPECT_EQ(manager.Visible(), c.shown) << c.name;
-        if (!c.shown) continue;
+        if (!c.shown)
+            continue;
         EXPECT_EQ(display.stateOf(manager.LayerWindow())->bounds, (platform::Rect{48, 47, 56, 53})) << c.name;
         EXPECT_EQ(manager.LayerImage()->PixelAt(0, 0), c.pixel) << c.name;
         platform::PumpMessagesFor(400);

@@ -1,3 +1,5 @@
+#include "skin/render/mask_region.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "platform/gfx/region.h"
-#include "skin/render/mask_region.h"
 #include "tests/skin_render/render_test_support.h"
 
 namespace skin {
@@ -25,7 +26,8 @@ constexpr uint32_t kBlack = 0xFF000000u, kWhite = 0xFFFFFFFFu;
 Picture MaskOf(const std::vector<std::string>& rows) {
     Picture m(int32_t(rows[0].size()), int32_t(rows.size()));
     for (int32_t y = 0; y < m.height(); ++y)
-        for (int32_t x = 0; x < m.width(); ++x) m.row(y)[x] = rows[size_t(y)][size_t(x)] == '#' ? kBlack : kWhite;
+        for (int32_t x = 0; x < m.width(); ++x)
+            m.row(y)[x] = rows[size_t(y)][size_t(x)] == '#' ? kBlack : kWhite;
     return m;
 }
 
@@ -45,24 +47,26 @@ Block Parse(const std::vector<uint8_t>& bytes) {
 struct OwnedRegion {
     HRGN handle;
     ~OwnedRegion() {
-        if (handle) platform::DeleteObject(handle);
+        if (handle)
+            platform::DeleteObject(handle);
     }
     const Region& value() const { return *platform::RegionFromHandle(handle); }
 };
 
 TEST(CollectMaskRunsTest, RunsOfPureBlackRowByRow) {
-    Picture mask = MaskOf({"##..###",   //
-                           ".......",   //
+    Picture mask = MaskOf({"##..###",    //
+                           ".......",    //
                            "..#####"});  // black to the last pixel: the run ends at the width
-    mask.row(1)[3] = 0xFF010000u;  // (0, 0, 1): not pure black, so transparent
-    mask.row(1)[4] = 0x00000000u;  // black with alpha 0 still counts: alpha is not read
+    mask.row(1)[3] = 0xFF010000u;        // (0, 0, 1): not pure black, so transparent
+    mask.row(1)[4] = 0x00000000u;        // black with alpha 0 still counts: alpha is not read
     const Block b = Parse(CollectMaskRuns(mask, 10, 20));
     EXPECT_EQ(b.header.dwSize, 32u);
     EXPECT_EQ(b.header.iType, 1u);
     EXPECT_EQ(b.header.nRgnSize, 0u);
     EXPECT_EQ(b.header.rcBound, (Rect{10, 20, 17, 23}));
     ASSERT_EQ(b.header.nCount, 4u);
-    EXPECT_EQ(b.rects, (std::vector<Rect>{{10, 20, 12, 21}, {14, 20, 17, 21}, {14, 21, 15, 22}, {12, 22, 17, 23}}));
+    EXPECT_EQ(b.rects,
+              (std::vector<Rect>{{10, 20, 12, 21}, {14, 20, 17, 21}, {14, 21, 15, 22}, {12, 22, 17, 23}}));
 }
 
 TEST(RegionFromMaskTest, EmptyMaskGivesNoRegionAndAllWhiteAnEmptyOne) {
@@ -82,7 +86,8 @@ TEST(RegionFromMaskTest, MoreRunsThanOneBlockStillGiveTheWholeRegion) {
         for (int32_t x = 0; x < mask.width(); ++x) {
             const bool black = (x + y) % 2 == 0;
             mask.row(y)[x] = black ? kBlack : kWhite;
-            if (black) expected.push_back({x, y, x + 1, y + 1});
+            if (black)
+                expected.push_back({x, y, x + 1, y + 1});
         }
     }
     ASSERT_GT(expected.size(), 2 * size_t(kMaskRunsPerBlock));
@@ -105,26 +110,46 @@ TEST(ComposeMaskStripsTest, MainFrameMaskAt400x300) {
                 ASSERT_EQ(SourceOf(strip.pixel(x, y)), std::optional<Point>(expected(x, y)))
                     << what << " " << x << "," << y;
     };
-    check(s.Top, {400, 23}, [](int32_t x, int32_t y) -> Point {
-        if (x < 13) return {x, y};
-        if (x >= 384) return {142 + x - 384, y};
-        return {13 + (x - 13) % 129, y};
-    }, "top");
-    check(s.Bottom, {400, 5}, [](int32_t x, int32_t y) -> Point {
-        if (x < 6) return {x, 131 + y};
-        if (x >= 394) return {152 + x - 394, 131 + y};
-        return {6 + (x - 6) % 146, 131 + y};
-    }, "bottom");
-    check(s.Left, {4, 272}, [](int32_t x, int32_t y) -> Point {
-        if (y < 4) return {x, 23 + y};
-        if (y == 271) return {x, 130};
-        return {x, 27 + y % 103};
-    }, "left");
-    check(s.Right, {4, 272}, [](int32_t x, int32_t y) -> Point {
-        if (y < 3) return {154 + x, 23 + y};
-        if (y >= 270) return {154 + x, 129 + y - 270};
-        return {154 + x, 26 + y % 103};
-    }, "right");
+    check(
+        s.Top, {400, 23},
+        [](int32_t x, int32_t y) -> Point {
+            if (x < 13)
+                return {x, y};
+            if (x >= 384)
+                return {142 + x - 384, y};
+            return {13 + (x - 13) % 129, y};
+        },
+        "top");
+    check(
+        s.Bottom, {400, 5},
+        [](int32_t x, int32_t y) -> Point {
+            if (x < 6)
+                return {x, 131 + y};
+            if (x >= 394)
+                return {152 + x - 394, 131 + y};
+            return {6 + (x - 6) % 146, 131 + y};
+        },
+        "bottom");
+    check(
+        s.Left, {4, 272},
+        [](int32_t x, int32_t y) -> Point {
+            if (y < 4)
+                return {x, 23 + y};
+            if (y == 271)
+                return {x, 130};
+            return {x, 27 + y % 103};
+        },
+        "left");
+    check(
+        s.Right, {4, 272},
+        [](int32_t x, int32_t y) -> Point {
+            if (y < 3)
+                return {154 + x, 23 + y};
+            if (y >= 270)
+                return {154 + x, 129 + y - 270};
+            return {154 + x, 26 + y % 103};
+        },
+        "right");
 }
 
 // The frame region of a random black-and-white mask against the region built pixel by pixel from
@@ -134,22 +159,32 @@ TEST(BuildFrameRegionTest, MatchesTheMaskBandsPixelByPixel) {
     Picture mask(158, 136);
     for (int32_t y = 0; y < 136; ++y)
         for (int32_t x = 0; x < 158; ++x) mask.row(y)[x] = rng() % 3 == 0 ? kWhite : kBlack;
-    for (platform::Size size : {platform::Size{400, 300}, platform::Size{785, 96}, platform::Size{158, 136}}) {
+    for (platform::Size size :
+         {platform::Size{400, 300}, platform::Size{785, 96}, platform::Size{158, 136}}) {
         const NinePartLayout n = ResizeLayout({158, 136}, kMainFrame, size);
         auto maskAt = [&](int32_t x, int32_t y) -> Point {  // window pixel outside NewCl -> mask pixel
-            if (y < 23) return {x < 13 ? x : x >= n.RT.X ? 142 + x - n.RT.X : 13 + (x - 13) % 129, y};
+            if (y < 23)
+                return {x < 13 ? x : x >= n.RT.X ? 142 + x - n.RT.X : 13 + (x - 13) % 129, y};
             if (y >= n.Cl.Bottom)
-                return {x < 6 ? x : x >= n.RB.X ? 152 + x - n.RB.X : 6 + (x - 6) % 146, 131 + y - n.Cl.Bottom};
+                return {x < 6         ? x
+                        : x >= n.RB.X ? 152 + x - n.RB.X
+                                      : 6 + (x - 6) % 146,
+                        131 + y - n.Cl.Bottom};
             const int32_t row = y - 23, ch = n.Cl.height();
-            if (x < 4) return {x, row < 4 ? 23 + row : row >= ch - 1 ? 130 : 27 + row % 103};
-            return {154 + x - n.Cl.Right, row < 3 ? 23 + row : row >= ch - 2 ? 129 + row - (ch - 2) : 26 + row % 103};
+            if (x < 4)
+                return {x, row < 4 ? 23 + row : row >= ch - 1 ? 130 : 27 + row % 103};
+            return {154 + x - n.Cl.Right, row < 3         ? 23 + row
+                                          : row >= ch - 2 ? 129 + row - (ch - 2)
+                                                          : 26 + row % 103};
         };
         std::vector<Rect> pixels;
         for (int32_t y = 0; y < size.cy; ++y) {
             for (int32_t x = 0; x < size.cx; ++x) {
-                if (n.Cl.contains({x, y})) continue;
+                if (n.Cl.contains({x, y}))
+                    continue;
                 const Point m = maskAt(x, y);
-                if (IsOpaqueMaskPixel(mask.pixel(m.X, m.Y))) pixels.push_back({x, y, x + 1, y + 1});
+                if (IsOpaqueMaskPixel(mask.pixel(m.X, m.Y)))
+                    pixels.push_back({x, y, x + 1, y + 1});
             }
         }
         OwnedRegion r{BuildFrameRegion(kMainFrame, n, mask, size)};

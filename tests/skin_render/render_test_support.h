@@ -24,7 +24,8 @@ inline Picture CoordPicture(int32_t w, int32_t h) {
 }
 // The source position a pixel of a coordinate picture came from; none for a pixel never drawn.
 inline std::optional<platform::Point> SourceOf(uint32_t pixel) {
-    if (((pixel >> 16) & 0xFF) != kTag) return std::nullopt;
+    if (((pixel >> 16) & 0xFF) != kTag)
+        return std::nullopt;
     return platform::Point{int32_t(pixel & 0xFF), int32_t((pixel >> 8) & 0xFF)};
 }
 

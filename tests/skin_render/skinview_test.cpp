@@ -1,3 +1,5 @@
+#include "tools/skinview/skinview.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +13,6 @@
 #include "tests/skin_data/skin_fixture.h"
 #include "tests/skin_render/render_test_support.h"
 #include "tools/skinview/frame_preview.h"
-#include "tools/skinview/skinview.h"
 
 namespace tools {
 namespace {
@@ -23,7 +24,9 @@ using skin::Picture;
 
 constexpr uint32_t kMagenta = 0xFFFF00FFu;
 
-fs::path ShippedSkin() { return fixture::SourceDir() / "skins/default"; }
+fs::path ShippedSkin() {
+    return fixture::SourceDir() / "skins/default";
+}
 
 struct ToolRun {
     int status;
@@ -37,7 +40,7 @@ ToolRun Skinview(const std::vector<std::string>& args) {
 
 // The shipped skin loaded as the program loads it.
 class ShippedSkinTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         skin::TbsCompressedStoredSkin stored(nullptr);
         stored.PackSkinFolder((ShippedSkin() / "skin.ini").string());
@@ -77,14 +80,14 @@ TEST_F(ShippedSkinTest, MapSkinRectByCornerRegions) {
         Rect in, out;
     };
     const Case cases[] = {
-        {{2, 2, 10, 20}, {2, 2, 10, 20}},          // inside the top-left corner: stays
-        {{145, 2, 150, 20}, {387, 2, 392, 20}},    // top-right: moves across
-        {{1, 131, 5, 135}, {1, 295, 5, 299}},      // bottom-left: moves down
+        {{2, 2, 10, 20}, {2, 2, 10, 20}},              // inside the top-left corner: stays
+        {{145, 2, 150, 20}, {387, 2, 392, 20}},        // top-right: moves across
+        {{1, 131, 5, 135}, {1, 295, 5, 299}},          // bottom-left: moves down
         {{153, 130, 156, 134}, {395, 294, 398, 298}},  // bottom-right: both
-        {{2, 2, 150, 20}, {2, 2, 392, 20}},        // top-left to top-right: stretches across
-        {{2, 2, 5, 133}, {2, 2, 5, 297}},          // top-left to bottom-left: stretches down
-        {{2, 2, 155, 133}, {2, 2, 397, 297}},      // top-left to bottom-right: both
-        {{50, 50, 60, 60}, {50, 50, 60, 60}},      // the middle: stays
+        {{2, 2, 150, 20}, {2, 2, 392, 20}},            // top-left to top-right: stretches across
+        {{2, 2, 5, 133}, {2, 2, 5, 297}},              // top-left to bottom-left: stretches down
+        {{2, 2, 155, 133}, {2, 2, 397, 297}},          // top-left to bottom-right: both
+        {{50, 50, 60, 60}, {50, 50, 60, 60}},          // the middle: stays
     };
     for (const Case& c : cases) EXPECT_EQ(MapSkinRect(g, c.in), c.out) << c.in.Left << "," << c.in.Top;
 }
@@ -98,10 +101,13 @@ TEST_F(ShippedSkinTest, FrameAtTheMainWindowSizes) {
             const std::string name = std::to_string(size.cx) + "x" + std::to_string(size.cy) +
                                      (inactive ? "_inactive" : "") + ".png";
             const fs::path out = temp / name;
-            std::vector<std::string> args = {"frame", ShippedSkin().string(), "--size",
-                                             std::to_string(size.cx) + "x" + std::to_string(size.cy),
-                                             "--caption", "Velmoro 女装搜索", "-o", out.string()};
-            if (inactive) args.push_back("--inactive");
+            std::vector<std::string> args = {
+                "frame",     ShippedSkin().string(),
+                "--size",    std::to_string(size.cx) + "x" + std::to_string(size.cy),
+                "--caption", "Velmoro 女装搜索",
+                "-o",        out.string()};
+            if (inactive)
+                args.push_back("--inactive");
             const ToolRun run = Skinview(args);
             ASSERT_EQ(run.status, 0) << run.err;
             const auto png = platform::LoadSurfacePng(out.string());
@@ -120,7 +126,7 @@ TEST_F(ShippedSkinTest, FrameAtTheMainWindowSizes) {
                     if (client.contains({x, y})) {
                         ASSERT_EQ(px, kMagenta) << name << " " << x << "," << y;
                     } else if (y >= 23) {  // below the caption row only the strips show
-                        const uint32_t want = y >= at.Bottom.Y ? strips.Bottom.pixel(x, y - at.Bottom.Y)
+                        const uint32_t want = y >= at.Bottom.Y  ? strips.Bottom.pixel(x, y - at.Bottom.Y)
                                               : x < client.Left ? strips.Left.pixel(x, y - 23)
                                                                 : strips.Right.pixel(x - at.Right.X, y - 23);
                         ASSERT_EQ(px, want) << name << " " << x << "," << y;
@@ -144,8 +150,8 @@ TEST_F(ShippedSkinTest, FrameAtTheMainWindowSizes) {
 
 TEST_F(ShippedSkinTest, FrameOfThePicturesOwnSizeWithoutObjectsIsThePicture) {
     const fs::path out = temp / "plain.bmp";
-    const ToolRun run = Skinview({"frame", (ShippedSkin() / "skin.ini").string(), "--size", "158x136", "--no-objects",
-                              "-o", out.string()});
+    const ToolRun run = Skinview({"frame", (ShippedSkin() / "skin.ini").string(), "--size", "158x136",
+                                  "--no-objects", "-o", out.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     framework::TBitmap bmp;
     bmp.LoadFromFile(out.string());
@@ -182,8 +188,8 @@ TEST_F(ShippedSkinTest, EveryCommandDraws) {
 // The popup window picture, tiled to 150 x 100, shows exactly what composing it gives.
 TEST_F(ShippedSkinTest, NinePartMatchesTheComposition) {
     const fs::path out = temp / "popup.png";
-    ASSERT_EQ(Skinview({"ninepart", ShippedSkin().string(), "POPUPWINDOW", "--size", "150x100", "--zoom", "2", "-o",
-                        out.string()})
+    ASSERT_EQ(Skinview({"ninepart", ShippedSkin().string(), "POPUPWINDOW", "--size", "150x100", "--zoom", "2",
+                        "-o", out.string()})
                   .status,
               0);
     const auto png = platform::LoadSurfacePng(out.string());
@@ -225,7 +231,8 @@ TEST_F(ShippedSkinTest, RegionOfAMaskedSkin) {
     EXPECT_EQ(png->pixel(150, 40), inside);
     EXPECT_EQ(png->pixel(299, 79), inside);
 
-    const ToolRun unshaped = Skinview({"region", ShippedSkin().string(), "--size", "300x80", "-o", out.string()});
+    const ToolRun unshaped =
+        Skinview({"region", ShippedSkin().string(), "--size", "300x80", "-o", out.string()});
     EXPECT_EQ(unshaped.status, 1);
     EXPECT_NE(unshaped.err.find("no frame mask"), std::string::npos);
 }
@@ -253,11 +260,14 @@ TEST_F(ShippedSkinTest, BadInputAndWrongUse) {
         {{"frame", ShippedSkin().string(), "--size", "100by100", "-o", out}, 2, "WxH"},
         {{"frame", ShippedSkin().string(), "--size", "100x100"}, 2, "-o OUT"},
         {{"frame", ShippedSkin().string(), "--size", "100x100", "--bogus", "-o", out}, 2, "--bogus"},
-        {{"ninepart", ShippedSkin().string(), "nosuchrecord", "--size", "10x10", "-o", out}, 1, "nosuchrecord"},
+        {{"ninepart", ShippedSkin().string(), "nosuchrecord", "--size", "10x10", "-o", out},
+         1,
+         "nosuchrecord"},
         {{"ninepart", ShippedSkin().string(), "closebutton", "--size", "10x10", "-o", out}, 1, "nine-part"},
         {{"bar", ShippedSkin().string(), "MENUITEM", "-o", out}, 2, "--width"},
         {{"effect", ShippedSkin().string(), "mkpush", "-o", out}, 2, "--record"},
-        {{"frame", ShippedSkin().string(), "--size", "100x100", "-o", (temp / "no/such/dir/x.png").string()}, 1,
+        {{"frame", ShippedSkin().string(), "--size", "100x100", "-o", (temp / "no/such/dir/x.png").string()},
+         1,
          "cannot write"},
     };
     for (const Case& c : cases) {

@@ -26,7 +26,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255), kInk = RGB(200, 0, 50);
 
 // A canvas with an Arial font selected, freed with it.
 class TextCanvas : public Canvas {
-public:
+  public:
     TextCanvas(int32_t w, int32_t h, int32_t fontHeight = -13) : Canvas(w, h) {
         platform::LOGFONT f;
         f.lfFaceName = "Arial";
@@ -40,7 +40,7 @@ public:
         platform::DeleteObject(font_);
     }
 
-private:
+  private:
     platform::HFONT font_;
     platform::HGDIOBJ old_;
 };
@@ -80,7 +80,7 @@ TEST(FitTextWithEllipsisTest, Table) {
          }},
         {"a character outside the basic plane goes whole", u"ab\U0001F600\U0001F600", 1,
          [](const std::u16string& t) { EXPECT_EQ(t, u"..."); }},
-        {"Chinese caption", u"女装搜索 连衣裙", MeasureTextWidth(c.dc(), u"女装...") ,
+        {"Chinese caption", u"女装搜索 连衣裙", MeasureTextWidth(c.dc(), u"女装..."),
          [](const std::u16string& t) { EXPECT_EQ(t, u"女装..."); }},
     };
     for (const Case& k : cases) {
@@ -101,24 +101,35 @@ TEST(LayoutGlyphAndTextTest, Table) {
         GlyphAndTextPlaces out;
     };
     const Case cases[] = {
-        {"centred group, glyph left", {face, {16, 16}, {40, 13}, 4, -1, GlyphLayout::GlyphLeft}, {{20, 7}, {40, 9}}},
+        {"centred group, glyph left",
+         {face, {16, 16}, {40, 13}, 4, -1, GlyphLayout::GlyphLeft},
+         {{20, 7}, {40, 9}}},
         {"no glyph: spacing ignored, caption centred",
          {face, {0, 0}, {40, 13}, 4, -1, GlyphLayout::GlyphLeft},
          {{30, 15}, {30, 9}}},
         {"margin, glyph left", {face, {16, 16}, {40, 13}, 4, 3, GlyphLayout::GlyphLeft}, {{3, 7}, {23, 9}}},
-        {"margin, glyph right", {face, {16, 16}, {40, 13}, 4, 3, GlyphLayout::GlyphRight}, {{81, 7}, {37, 9}}},
-        {"centred group, glyph right", {face, {16, 16}, {40, 13}, 4, -1, GlyphLayout::GlyphRight},
+        {"margin, glyph right",
+         {face, {16, 16}, {40, 13}, 4, 3, GlyphLayout::GlyphRight},
+         {{81, 7}, {37, 9}}},
+        {"centred group, glyph right",
+         {face, {16, 16}, {40, 13}, 4, -1, GlyphLayout::GlyphRight},
          {{64, 7}, {20, 9}}},
-        {"margin, glyph above", {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, 5, GlyphLayout::GlyphAbove},
+        {"margin, glyph above",
+         {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, 5, GlyphLayout::GlyphAbove},
          {{22, 5}, {10, 23}}},
         // half = (13 + 16 + 2) div 2 = 15
-        {"centred group, glyph above", {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, -1, GlyphLayout::GlyphAbove},
+        {"centred group, glyph above",
+         {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, -1, GlyphLayout::GlyphAbove},
          {{22, 10}, {10, 27}}},
-        {"margin, glyph below", {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, 5, GlyphLayout::GlyphBelow},
+        {"margin, glyph below",
+         {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, 5, GlyphLayout::GlyphBelow},
          {{22, 29}, {10, 14}}},
-        {"centred group, glyph below", {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, -1, GlyphLayout::GlyphBelow},
+        {"centred group, glyph below",
+         {{0, 0, 60, 50}, {16, 16}, {40, 13}, 2, -1, GlyphLayout::GlyphBelow},
          {{22, 24}, {10, 10}}},
-        {"odd sizes truncate", {{1, 1, 10, 10}, {3, 3}, {5, 5}, 1, -1, GlyphLayout::GlyphLeft}, {{1, 4}, {4, 3}}},
+        {"odd sizes truncate",
+         {{1, 1, 10, 10}, {3, 3}, {5, 5}, 1, -1, GlyphLayout::GlyphLeft},
+         {{1, 4}, {4, 3}}},
     };
     for (const Case& c : cases) EXPECT_EQ(LayoutGlyphAndText(c.in), c.out) << c.name;
 }
@@ -183,16 +194,18 @@ TEST(CaptionFaceTest, MarkBars) {
     };
     for (const Case& k : cases) {
         TextCanvas c(60, 30);
-        CaptionFace face{{0, 0, 60, 30}, -1, 0, GlyphLayout::GlyphLeft, k.caption ? "A" : "", k.down, true, kInk};
+        CaptionFace face{{0, 0, 60, 30},       -1,     0,    GlyphLayout::GlyphLeft,
+                         k.caption ? "A" : "", k.down, true, kInk};
         DrawCaptionWithGlyph(c.dc(), face, k.glyph ? strip : Picture(), 2, 2);
         for (int32_t y = k.mark.Top; y < k.mark.Bottom; ++y)
-            for (int32_t x = k.mark.Left; x < k.mark.Right; ++x) ASSERT_EQ(c.at(x, y), kInk) << k.name << x << "," << y;
+            for (int32_t x = k.mark.Left; x < k.mark.Right; ++x)
+                ASSERT_EQ(c.at(x, y), kInk) << k.name << x << "," << y;
         EXPECT_EQ(c.inkBounds(kWhite), k.ink) << k.name;
     }
 }
 
 class TwoImages : public ImageList {
-public:
+  public:
     platform::Size ImageSize() const override { return {6, 5}; }
     int32_t Count() const override { return 2; }
     void Draw(platform::HDC dc, int32_t x, int32_t y, int32_t index, bool enabled) const override {
@@ -243,15 +256,25 @@ std::set<std::pair<int, int>> Expected(StandardGlyph g) {
             for (int k = 0; k <= 7; ++k)
                 for (int x : {1 + k, 2 + k, 9 - k, 8 - k}) px.insert({x, 1 + k});
             break;
-        case StandardGlyph::SystemMenu: outline(1, 3, 8, 5); break;
-        case StandardGlyph::Minimize: row(8, 1, 8), row(9, 1, 8); break;
-        case StandardGlyph::Maximize: outline(0, 0, 10, 9), row(1, 0, 10); break;
+        case StandardGlyph::SystemMenu:
+            outline(1, 3, 8, 5);
+            break;
+        case StandardGlyph::Minimize:
+            row(8, 1, 8), row(9, 1, 8);
+            break;
+        case StandardGlyph::Maximize:
+            outline(0, 0, 10, 9), row(1, 0, 10);
+            break;
         case StandardGlyph::Restore:
             outline(2, 0, 9, 5), row(1, 2, 9);
             outline(0, 4, 6, 9), row(5, 0, 6);
             break;
-        case StandardGlyph::RollUp: row(6, 1, 8), row(5, 2, 7), row(4, 3, 6), row(3, 4, 5); break;
-        case StandardGlyph::RollDown: row(2, 1, 8), row(3, 2, 7), row(4, 3, 6), row(5, 4, 5); break;
+        case StandardGlyph::RollUp:
+            row(6, 1, 8), row(5, 2, 7), row(4, 3, 6), row(3, 4, 5);
+            break;
+        case StandardGlyph::RollDown:
+            row(2, 1, 8), row(3, 2, 7), row(4, 3, 6), row(5, 4, 5);
+            break;
         case StandardGlyph::Tray:
             for (int y = 2; y <= 6; ++y) row(y, 2, 6);
             break;
@@ -260,15 +283,16 @@ std::set<std::pair<int, int>> Expected(StandardGlyph g) {
 }
 
 TEST(StandardGlyphTest, EveryGlyphSetsExactlyItsPixels) {
-    for (StandardGlyph g : {StandardGlyph::Close, StandardGlyph::SystemMenu, StandardGlyph::Minimize,
-                            StandardGlyph::Maximize, StandardGlyph::Restore, StandardGlyph::RollUp,
-                            StandardGlyph::RollDown, StandardGlyph::Tray}) {
+    for (StandardGlyph g :
+         {StandardGlyph::Close, StandardGlyph::SystemMenu, StandardGlyph::Minimize, StandardGlyph::Maximize,
+          StandardGlyph::Restore, StandardGlyph::RollUp, StandardGlyph::RollDown, StandardGlyph::Tray}) {
         Canvas c(20, 20);
         DrawStandardGlyph(c.dc(), g, 4, 5, kInk);
         std::set<std::pair<int, int>> got;
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x)
-                if (c.at(x, y) == kInk) got.insert({x - 4, y - 5});
+                if (c.at(x, y) == kInk)
+                    got.insert({x - 4, y - 5});
         EXPECT_EQ(got, Expected(g)) << int(g);
         EXPECT_EQ(c.inkBounds(kWhite).Left >= 4 && c.inkBounds(kWhite).Right <= 15, true);
     }

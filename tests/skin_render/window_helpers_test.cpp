@@ -40,14 +40,15 @@ LRESULT PatternProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         DeleteObject(brush);
         for (int32_t y = 0; y < 150; ++y)
             for (int32_t x = 0; x < 200; ++x)
-                if (message == WM_ERASEBKGND && (x + y) % 7 == 0) SetPixel(dc, x, y, RGB(0, 0, 0));
+                if (message == WM_ERASEBKGND && (x + y) % 7 == 0)
+                    SetPixel(dc, x, y, RGB(0, 0, 0));
         return 1;
     }
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
 class ParentBackgroundTest : public ::testing::Test {
-protected:
+  protected:
     ParentBackgroundTest() {
         static const bool registered = [] {
             WNDCLASS c;
@@ -93,11 +94,13 @@ TEST_F(ParentBackgroundTest, PartShiftsTheBackgroundToTheCanvasOrigin) {
 }
 
 TEST_F(ParentBackgroundTest, ChildParentAlsoPaintsItsContents) {
-    const HWND inner = CreateWindowEx(0, "VelmoroPatternParent", "", WS_CHILD | WS_VISIBLE, 20, 20, 30, 30, control);
+    const HWND inner =
+        CreateWindowEx(0, "VelmoroPatternParent", "", WS_CHILD | WS_VISIBLE, 20, 20, 30, 30, control);
     Canvas c(30, 30);
     PaintParentBackground(inner, c.dc());
     // A parent that is a child window erases and then paints its contents into the canvas.
-    EXPECT_EQ(PaintLog(), (std::vector<std::pair<HWND, UINT>>{{control, WM_ERASEBKGND}, {control, WM_PAINT}}));
+    EXPECT_EQ(PaintLog(),
+              (std::vector<std::pair<HWND, UINT>>{{control, WM_ERASEBKGND}, {control, WM_PAINT}}));
     EXPECT_EQ(c.at(5, 5), RGB(0, 0, 255));
     // The middle parent's client area is 40 x 30, so from (20, 20) only 20 x 10 of it lies behind.
     EXPECT_TRUE(ShowsPattern(c, 0, 0, 20, 20));
@@ -126,8 +129,11 @@ TEST_F(ParentBackgroundTest, HooksPaintInsteadAndWindowlessChildrenFollow) {
             };
         };
         return std::vector<WindowlessChild>{
-            {{25, 35, 35, 45}, true, paint(RGB(200, 0, 0)), [&](bool on) { log.push_back(on ? "a on" : "a off"); }},
-            {{0, 0, 10, 10}, true, paint(RGB(0, 200, 0)), {}},    // does not overlap the control
+            {{25, 35, 35, 45},
+             true,
+             paint(RGB(200, 0, 0)),
+             [&](bool on) { log.push_back(on ? "a on" : "a off"); }},
+            {{0, 0, 10, 10}, true, paint(RGB(0, 200, 0)), {}},     // does not overlap the control
             {{60, 60, 80, 80}, false, paint(RGB(0, 0, 200)), {}},  // hidden
         };
     };
@@ -135,7 +141,8 @@ TEST_F(ParentBackgroundTest, HooksPaintInsteadAndWindowlessChildrenFollow) {
     Canvas c(40, 30);
     PaintParentBackground(control, c.dc());
     RemoveParentBackgroundHooks(top);
-    EXPECT_EQ(log, (std::vector<std::string>{"parent copying", "background", "parent done", "a on", "a off"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"parent copying", "background", "parent done", "a on", "a off"}));
     EXPECT_EQ(c.at(0, 0), RGB(200, 0, 0));  // child a covers (30, 40) .. (35, 45) of the parent
     EXPECT_EQ(c.at(4, 4), RGB(200, 0, 0));
     EXPECT_EQ(c.at(5, 5), RGB(1, 2, 3));

@@ -91,10 +91,12 @@ TEST(BlendTest, PackedIntegerPath) {
         uint32_t source, dest, result;
     };
     const Case cases[] = {
-        {Px(128, 255, 0, 0), Px(255, 0, 0, 0), Px(191, 127, 0, 0)},  // red 127; alpha (128*128 + 255*128) >> 8
-        {Px(0, 255, 255, 255), Px(7, 1, 2, 3), Px(7, 1, 2, 3)},      // alpha 0 keeps the destination
-        {Px(255, 9, 8, 7), Px(7, 1, 2, 3), Px(255, 9, 8, 7)},        // alpha 255 copies
-        {Px(1, 255, 255, 255), Px(255, 0, 0, 0), Px(254, 0, 0, 0)},  // (255 + 0) >> 8 = 0; alpha (1 + 255*255) >> 8
+        {Px(128, 255, 0, 0), Px(255, 0, 0, 0),
+         Px(191, 127, 0, 0)},                                    // red 127; alpha (128*128 + 255*128) >> 8
+        {Px(0, 255, 255, 255), Px(7, 1, 2, 3), Px(7, 1, 2, 3)},  // alpha 0 keeps the destination
+        {Px(255, 9, 8, 7), Px(7, 1, 2, 3), Px(255, 9, 8, 7)},    // alpha 255 copies
+        {Px(1, 255, 255, 255), Px(255, 0, 0, 0),
+         Px(254, 0, 0, 0)},  // (255 + 0) >> 8 = 0; alpha (1 + 255*255) >> 8
     };
     for (const Case& c : cases) EXPECT_EQ(BlendPixel(c.source, c.dest), c.result) << std::hex << c.source;
     EXPECT_EQ(TransparentCopyPixel(0x127F007Fu, 5), 5u);
@@ -146,16 +148,16 @@ TEST(TbsBitmapTest, ScaledDrawMapsEndsToEnds) {
         const Rect D{u(-3, 6), u(-3, 6), u(0, 15), u(0, 15)};
         source.DrawToBitmap(target, D, S);
         auto map = [](int32_t i, int32_t d0, int32_t dLen, int32_t s0, int32_t sLen) {
-            if (dLen < 2) return (s0 + s0 + sLen - 1) / 2;
+            if (dLen < 2)
+                return (s0 + s0 + sLen - 1) / 2;
             return int32_t((long double)(i - d0) * ((long double)(sLen - 1) / (dLen - 1))) + s0;
         };
         for (int32_t y = 0; y < 12; ++y) {
             for (int32_t x = 0; x < 12; ++x) {
                 const bool inside = D.contains({x, y});
-                const uint32_t want =
-                    inside ? source.PixelAt(map(x, D.Left, D.width(), S.Left, S.width()),
-                                            map(y, D.Top, D.height(), S.Top, S.height()))
-                           : 0u;
+                const uint32_t want = inside ? source.PixelAt(map(x, D.Left, D.width(), S.Left, S.width()),
+                                                              map(y, D.Top, D.height(), S.Top, S.height()))
+                                             : 0u;
                 ASSERT_EQ(target.PixelAt(x, y), want) << "round " << round << " at " << x << "," << y;
             }
         }
@@ -264,7 +266,8 @@ TEST(StackBlurTest, DividerIsExactForEveryRadius) {
     for (int32_t r : {1, 2, 3, 5, 6, 10, 31, 64, 99, kMaxBlurRadius}) {
         const BlurDivider divide(r);
         const uint32_t d = uint32_t((r + 1) * (r + 1));
-        for (uint32_t sum = 0; sum <= 255 * d; ++sum) ASSERT_EQ(divide(sum), sum / d) << "r " << r << " sum " << sum;
+        for (uint32_t sum = 0; sum <= 255 * d; ++sum)
+            ASSERT_EQ(divide(sum), sum / d) << "r " << r << " sum " << sum;
     }
 }
 
@@ -280,7 +283,8 @@ void ReferenceBlur(TbsBitmap& b, int32_t r) {
                 for (int32_t k = -r; k <= r; ++k) {
                     const uint32_t p = across ? b.PixelAt(std::clamp(x + k, 0, w - 1), y)
                                               : b.PixelAt(x, std::clamp(y + k, 0, h - 1));
-                    for (int c = 0; c < 3; ++c) sums[c] += uint32_t(r + 1 - std::abs(k)) * ((p >> (8 * c)) & 0xFF);
+                    for (int c = 0; c < 3; ++c)
+                        sums[c] += uint32_t(r + 1 - std::abs(k)) * ((p >> (8 * c)) & 0xFF);
                 }
                 out[size_t(y) * size_t(w) + size_t(x)] =
                     0xFF000000u | (sums[2] / d) << 16 | (sums[1] / d) << 8 | (sums[0] / d);
@@ -307,8 +311,8 @@ TEST(StackBlurTest, MatchesTheDefinition) {
         ReferenceBlur(want, c.r);
         for (int32_t y = 0; y < c.h; ++y)
             for (int32_t x = 0; x < c.w; ++x)
-                ASSERT_EQ(ours.PixelAt(x, y), want.PixelAt(x, y)) << c.w << "x" << c.h << " r " << c.r << " at " << x
-                                                                  << "," << y;
+                ASSERT_EQ(ours.PixelAt(x, y), want.PixelAt(x, y))
+                    << c.w << "x" << c.h << " r " << c.r << " at " << x << "," << y;
     }
 }
 

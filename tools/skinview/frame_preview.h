@@ -37,7 +37,7 @@ struct FramePreviewOptions {
     bool objects = true;
     std::string caption;  // UTF-8
     BorderIcons icons;
-    std::optional<CaptionEffect> captionEffect;  // none: as the caption record says
+    std::optional<CaptionEffect> captionEffect;      // none: as the caption record says
     std::optional<platform::COLORREF> effectColour;  // none: the record's glow or reflection colour
     std::optional<int32_t> glowSize;                 // none: the record's
 };
@@ -70,6 +70,7 @@ std::vector<FrameObject> LayoutFrameObjects(const skin::TbsSkinData& data, const
 
 // The window: frame strips at their places, objects drawn, client area left as the picture was
 // (the caller fills it first).
-void PaintFramePreview(const skin::TbsSkinData& data, const FramePreviewOptions& options, skin::Picture& window);
+void PaintFramePreview(const skin::TbsSkinData& data, const FramePreviewOptions& options,
+                       skin::Picture& window);
 
 }  // namespace tools

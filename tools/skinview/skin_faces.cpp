@@ -11,7 +11,8 @@ namespace {
 
 const Picture* PictureAt(const TbsSkinData& data, int32_t index) {
     const auto& pictures = data.ActivePictures();
-    if (index < 0 || size_t(index) >= pictures.size() || pictures[size_t(index)].Empty()) return nullptr;
+    if (index < 0 || size_t(index) >= pictures.size() || pictures[size_t(index)].Empty())
+        return nullptr;
     return &pictures[size_t(index)].Surface();
 }
 
@@ -34,7 +35,8 @@ template <class Window>
 RecordFace WindowFace(const Picture* picture, const Window& w, const Rect& client) {
     return FaceOf(picture, picture->bounds(),
                   {w.LeftTopPoint, w.RightTopPoint, w.LeftBottomPoint, w.RightBottomPoint, client},
-                  {w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch}, w.StretchEffect, w.StretchType);
+                  {w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch}, w.StretchEffect,
+                  w.StretchType);
 }
 
 }  // namespace
@@ -50,7 +52,8 @@ std::optional<RecordFace> FaceOfRecord(const TbsSkinData& data, std::string_view
     }
     if (name == "POPUPWINDOW" || name == "HINTWINDOW") {
         const bool popup = name == "POPUPWINDOW";
-        const int32_t index = popup ? data.PopupWindow().WindowPictureIndex : data.HintWindow().WindowPictureIndex;
+        const int32_t index =
+            popup ? data.PopupWindow().WindowPictureIndex : data.HintWindow().WindowPictureIndex;
         const Picture* picture = PictureAt(data, index);
         if (!picture) {
             why = std::string(name) + " has no window picture";
@@ -65,14 +68,16 @@ std::optional<RecordFace> FaceOfRecord(const TbsSkinData& data, std::string_view
             why = "control \"" + std::string(name) + "\" has no picture";
             return std::nullopt;
         }
-        return FaceOf(picture, c->SkinRect,
-                      {c->LeftTopPoint, c->RightTopPoint, c->LeftBottomPoint, c->RightBottomPoint, c->ClientRect},
-                      {c->LeftStretch, c->TopStretch, c->RightStretch, c->BottomStretch}, c->StretchEffect,
-                      c->StretchType);
+        return FaceOf(
+            picture, c->SkinRect,
+            {c->LeftTopPoint, c->RightTopPoint, c->LeftBottomPoint, c->RightBottomPoint, c->ClientRect},
+            {c->LeftStretch, c->TopStretch, c->RightStretch, c->BottomStretch}, c->StretchEffect,
+            c->StretchType);
     }
     if (const auto* o = data.ObjectAs<TbsDataSkinObject>(data.FindObjectIndex(name))) {
         RecordFace f;
-        f.picture = o->SkinRectInAPicture ? PictureAt(data, o->ActivePictureIndex) : &data.FramePicture().Surface();
+        f.picture =
+            o->SkinRectInAPicture ? PictureAt(data, o->ActivePictureIndex) : &data.FramePicture().Surface();
         if (!f.picture || f.picture->isEmpty()) {
             why = "object \"" + std::string(name) + "\" has no picture";
             return std::nullopt;
@@ -91,7 +96,8 @@ std::optional<RecordFace> FaceOfRecord(const TbsSkinData& data, std::string_view
     return std::nullopt;
 }
 
-std::optional<MorphFaces> MorphFacesOfRecord(const TbsSkinData& data, std::string_view name, std::string& why) {
+std::optional<MorphFaces> MorphFacesOfRecord(const TbsSkinData& data, std::string_view name,
+                                             std::string& why) {
     if (const auto* o = data.ObjectAs<TbsDataSkinObject>(data.FindObjectIndex(name))) {
         const Picture* active = PictureAt(data, o->ActivePictureIndex);
         const Picture* normal = o->SkinRectInAPicture ? active : &data.FramePicture().Surface();

@@ -27,7 +27,8 @@ struct RecordFace {
 // "FORMINFO", "POPUPWINDOW", "HINTWINDOW", a skin control (the nine-part faces of controls) or a
 // skin object (caption buttons, menu items: bars). None when there is no such record or its
 // picture is missing; `why` then says which.
-std::optional<RecordFace> FaceOfRecord(const skin::TbsSkinData& data, std::string_view name, std::string& why);
+std::optional<RecordFace> FaceOfRecord(const skin::TbsSkinData& data, std::string_view name,
+                                       std::string& why);
 
 // A record's normal and active faces (caption buttons, menu items, buttons) for morphs: the first
 // the picture and rectangle of its normal face, the second of its active face.
@@ -37,6 +38,7 @@ struct MorphFaces {
     const skin::Picture* activePicture = nullptr;
     platform::Rect active;
 };
-std::optional<MorphFaces> MorphFacesOfRecord(const skin::TbsSkinData& data, std::string_view name, std::string& why);
+std::optional<MorphFaces> MorphFacesOfRecord(const skin::TbsSkinData& data, std::string_view name,
+                                             std::string& why);
 
 }  // namespace tools
