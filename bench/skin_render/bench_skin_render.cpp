@@ -4,15 +4,19 @@
 // bitmap beside pixman's OVER, and a frame region from a mask beside pixman building the region of
 // the same runs. Every case is a pair, <name>/ours and <name>/reference; after the run the ratio
 // ours / reference of CPU time is printed for each pair (below 1: ours is faster).
-// agg_blur.h uses the renderer without including it; GCC's optimiser sees a use after free in
-// AGG's array code that is none of ours.
+
+// agg_blur.h uses the renderer without including it, so the order matters; GCC's optimiser sees a
+// use after free in AGG's array code that is none of ours.
+// clang-format off
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuse-after-free"
+#include <agg_renderer_base.h>
 #include <agg_blur.h>
 #include <agg_pixfmt_rgba.h>
-#include <agg_renderer_base.h>
 #include <agg_rendering_buffer.h>
 #pragma GCC diagnostic pop
+// clang-format on
+
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 
