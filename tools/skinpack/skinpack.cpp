@@ -106,9 +106,9 @@ void PackFolder(TbsCompressedStoredSkin& stored, const fs::path& iniPath) {
     throw InputError("the INI file lacks the section(s) " + missing + "; nothing was packed");
 }
 
-// Fills a stored skin from any of the inputs skinpack takes. Returns the INI file name the skin
-// came from, if it came from one.
-std::string LoadInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
+}  // namespace
+
+std::string LoadSkinInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
     if (fs::is_directory(in)) {
         fs::path ini = IniFileOfFolder(in);
         PackFolder(stored, ini);
@@ -133,6 +133,14 @@ std::string LoadInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
         throw InputError("the compressed skin file holds no data");
     return "";
 }
+
+std::string SkinErrorText(const std::exception& e) {
+    if (dynamic_cast<const InputError*>(&e))
+        return e.what();
+    return ErrorClass(e) + ": " + e.what();
+}
+
+namespace {
 
 skin::SkinPackage InflatePackage(const TbsCompressedStoredSkin& stored) {
     TMemoryStream package;
@@ -233,7 +241,7 @@ void PrintInfoText(const skin::TbsSkinData& data, const fs::path& in, std::ostre
 
 int Info(const fs::path& in, bool json, std::ostream& out) {
     TbsCompressedStoredSkin stored(nullptr);
-    LoadInput(stored, in);
+    LoadSkinInput(stored, in);
     skin::TbsSkinData data(nullptr);
     data.LoadStoredSkin(stored);
     if (data.Empty())
@@ -282,7 +290,7 @@ void WritePicture(const TBitmap& picture, const fs::path& path) {
 
 int Unpack(const fs::path& in, const fs::path& outDir) {
     TbsCompressedStoredSkin stored(nullptr);
-    std::string iniName = LoadInput(stored, in);
+    std::string iniName = LoadSkinInput(stored, in);
     if (iniName.empty())
         iniName = "skin.ini";
     skin::SkinPackage package = InflatePackage(stored);

@@ -13,12 +13,23 @@
 // file and the error); 2 wrong use.
 #pragma once
 
+#include <exception>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "skin/data/compressed_stored_skin.h"
+
 namespace tools {
 
 int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Fills a stored skin from any input skinpack takes (a compressed skin file, a bare zlib stream, a
+// skin INI file or a skin folder); returns the INI file name when it came from one. Bad input
+// raises an error whose message says what is wrong (SkinErrorText words it for a user).
+std::string LoadSkinInput(skin::TbsCompressedStoredSkin& stored, const std::filesystem::path& in);
+// "EDecompressionError: ..." for the skin services' errors, the message alone for the others.
+std::string SkinErrorText(const std::exception& e);
 
 }  // namespace tools

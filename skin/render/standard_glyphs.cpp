@@ -1,0 +1,151 @@
+#include "skin/render/standard_glyphs.h"
+
+#include <array>
+
+#include "platform/gfx/dc.h"
+
+namespace skin {
+
+using namespace platform;
+
+namespace {
+
+// The glyphs as they look, '#' drawn, one row a line of the 11 x 10 cell.
+using Cell = std::array<const char*, 10>;
+struct GlyphPicture {
+    StandardGlyph glyph;
+    Cell rows;
+};
+
+// clang-format off
+constexpr GlyphPicture kGlyphs[] = {
+    {StandardGlyph::Close, {
+        "...........",
+        ".##.....##.",
+        "..##...##..",
+        "...##.##...",
+        "....###....",
+        "....###....",
+        "...##.##...",
+        "..##...##..",
+        ".##.....##.",
+        "..........."}},
+    {StandardGlyph::SystemMenu, {
+        "...........",
+        "...........",
+        "...........",
+        ".########..",
+        ".#......#..",
+        ".########..",
+        "...........",
+        "...........",
+        "...........",
+        "..........."}},
+    {StandardGlyph::Minimize, {
+        "...........",
+        "...........",
+        "...........",
+        "...........",
+        "...........",
+        "...........",
+        "...........",
+        "...........",
+        ".########..",
+        ".########.."}},
+    {StandardGlyph::Maximize, {
+        "###########",
+        "###########",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "###########"}},
+    {StandardGlyph::Restore, {
+        "..########.",
+        "..########.",
+        "..#......#.",
+        "..#......#.",
+        "#######..#.",
+        "##########.",
+        "#.....#....",
+        "#.....#....",
+        "#.....#....",
+        "#######...."}},
+    {StandardGlyph::RollUp, {
+        "...........",
+        "...........",
+        "...........",
+        "....##.....",
+        "...####....",
+        "..######...",
+        ".########..",
+        "...........",
+        "...........",
+        "..........."}},
+    {StandardGlyph::RollDown, {
+        "...........",
+        "...........",
+        ".########..",
+        "..######...",
+        "...####....",
+        "....##.....",
+        "...........",
+        "...........",
+        "...........",
+        "..........."}},
+    {StandardGlyph::Tray, {
+        "...........",
+        "...........",
+        "..#####....",
+        "..#####....",
+        "..#####....",
+        "..#####....",
+        "..#####....",
+        "...........",
+        "...........",
+        "..........."}},
+};
+// clang-format on
+
+}  // namespace
+
+void DrawStandardGlyph(HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, COLORREF colour) {
+    for (const GlyphPicture& g : kGlyphs) {
+        if (g.glyph != glyph)
+            continue;
+        for (int32_t row = 0; row < 10; ++row)
+            for (int32_t col = 0; col < 11; ++col)
+                if (g.rows[size_t(row)][col] == '#')
+                    SetPixel(canvas, x + col, y + row, colour);
+    }
+}
+
+void DrawSmallArrow(HDC canvas, const Rect& rect, COLORREF colour, ArrowDirection direction) {
+    const int32_t cx = rect.Left + rect.width() / 2, cy = rect.Top + rect.height() / 2;
+    HBRUSH brush = CreateSolidBrush(colour);
+    // Four strokes, from the tip (length 1) to the base (length 7).
+    for (int32_t i = 0; i < 4; ++i) {
+        Rect stroke;
+        switch (direction) {
+            case ArrowDirection::Left:
+                stroke = {cx + i - 2, cy - i, cx + i - 1, cy + i + 1};
+                break;
+            case ArrowDirection::Right:
+                stroke = {cx - i + 2, cy - i, cx - i + 3, cy + i + 1};
+                break;
+            case ArrowDirection::Up:
+                stroke = {cx - i, cy + i - 2, cx + i + 1, cy + i - 1};
+                break;
+            case ArrowDirection::Down:
+                stroke = {cx - i, cy - i + 2, cx + i + 1, cy - i + 3};
+                break;
+        }
+        FillRect(canvas, stroke, brush);
+    }
+    DeleteObject(brush);
+}
+
+}  // namespace skin
