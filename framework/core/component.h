@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/persistent.h"
+
 namespace framework {
 
 enum class Operation { opInsert, opRemove };
@@ -25,10 +27,10 @@ enum ComponentStateFlag : uint32_t {
 };
 using ComponentState = uint32_t;
 
-class TComponent {
+class TComponent : public TPersistent {
 public:
     explicit TComponent(TComponent* owner);
-    virtual ~TComponent();
+    ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
