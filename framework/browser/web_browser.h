@@ -28,6 +28,7 @@ public:
 
     explicit TWebBrowser(TComponent* owner);
     ~TWebBrowser() override;
+    static PersistentClass Published();
 
     // Starts loading `url`; ENavigationError when loading cannot start.
     void Navigate(const std::string& url);

@@ -12,11 +12,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "framework/core/component.h"
 #include "framework/core/enum_set.h"
+#include "framework/core/exception.h"
+#include "framework/core/properties.h"
 #include "framework/graphics/font.h"
 #include "platform/geometry.h"
+#include "platform/window/messages.h"
+#include "platform/window/styles.h"
 #include "platform/window/types.h"
 
 namespace framework {
@@ -69,6 +74,17 @@ using TShiftState = EnumSet<TShiftFlag>;
 // The input method a control asks for when it gets the focus.
 enum class TImeMode { imDisable, imClose, imOpen, imDontCare, imChinese };
 
+template <>
+struct EnumNames<TAlign> {
+    static constexpr std::array names{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+    static_assert(names.size() == size_t(TAlign::alClient) + 1);
+};
+template <>
+struct EnumNames<TImeMode> {
+    static constexpr std::array names{"imDisable", "imClose", "imOpen", "imDontCare", "imChinese"};
+    static_assert(names.size() == size_t(TImeMode::imChinese) + 1);
+};
+
 // Cursor shapes, the framework's numbering.
 using TCursor = int;
 constexpr TCursor crDefault = 0;
@@ -111,6 +127,7 @@ class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
+    static PersistentClass Published();
 
     // --- Place ---
     TWinControl* Parent() const { return parent_; }

@@ -24,6 +24,29 @@ using platform::HDC;
 using platform::HWND;
 using platform::WNDPROC;
 
+// WM_GETDLGCODE answers: the keys a control takes itself instead of the form's dialog keys.
+constexpr UINT DLGC_WANTARROWS = 0x0001;
+constexpr UINT DLGC_WANTTAB = 0x0002;
+constexpr UINT DLGC_WANTALLKEYS = 0x0004;
+constexpr UINT DLGC_WANTCHARS = 0x0080;
+
+// The head of every WM_NOTIFY (lParam); the parent reflects it to the child as CN_NOTIFY.
+struct NMHDR {
+    HWND hwndFrom = nullptr;
+    platform::UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+
+// The procedure of every window the framework makes for a control.
+LRESULT FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The control under the pointer, as the last mouse message found it.
+TControl* MouseControl();
+// Holds the mouse for the control from a press to its release (a graphic control through its
+// parent's window).
+void SetMouseCapture(TControl* control, bool capture);
+// Forgets a control that goes away.
+void ForgetMouseControl(TControl* control);
+
 // How the control's window is made (CreateParams fills it, CreateWindowHandle uses it).
 struct TCreateParams {
     std::string Caption;
@@ -45,6 +68,7 @@ class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
+    static PersistentClass Published();
 
     // --- The window ---
     // The window, made now (with the parents' windows) when there is none yet. Null when the
@@ -82,6 +106,10 @@ public:
     // descendants, wrapping around; `checkTabStop` skips controls without TabStop.
     TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+    // A key-down on its way to this control: offered to the form's short-cuts, then, unless the
+    // control takes the key itself (Tab, arrows, Enter, Escape), to the form's dialog keys.
+    // True when one of them consumed it.
+    bool PreProcessKeyDown(const platform::MSG& msg);
     TImeMode ImeMode() const { return imeMode_; }
     void SetImeMode(TImeMode mode);
     const std::string& ImeName() const { return imeName_; }
@@ -98,6 +126,8 @@ public:
     std::string GetText() const override;
     void SetText(const std::string& text) override;
     void SetParent(TWinControl* parent) override;
+    // Puts the children read from form data in the tab order they asked for, and aligns them.
+    void Loaded() override;
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -139,6 +169,8 @@ protected:
     // Which keys the control takes itself instead of leaving them to the form's dialog keys
     // (Tab, Enter, Escape, arrows): WM_GETDLGCODE's answer.
     virtual UINT DialogCode() const { return 0; }
+    // Whether the control asks for the input method while it has the focus (ImeMode).
+    virtual bool WantsInputMethod() const;
 
     // Where the aligned children go, in client coordinates (the tab control: its page area).
     virtual void AdjustClientRect(Rect& rect);
@@ -148,6 +180,10 @@ protected:
 
 private:
     friend LRESULT FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend void SetMouseCapture(TControl*, bool);
+    friend void ForgetMouseControl(TControl*);
+    bool DoKeyDown(TMessage& message);
+    bool DoKeyPress(TMessage& message);
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void MainWndProc(TMessage& message);
@@ -156,8 +192,6 @@ private:
     void ReflectNotify(TMessage& message);
     void FocusArrived();
     void FocusLeft();
-    bool DialogKey(TMessage& message);
-    void ForwardMouse(TMessage& message);
     void TrackMouseOver(TControl* control);
     void SendFontToWindow();
     void ApplyImeMode();
@@ -167,6 +201,7 @@ private:
     std::vector<TControl*> controls_;  // in z-order, bottom first
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
+    int requestedTabOrder_ = -1;  // as read from form data, applied by the parent's Loaded
     TImeMode imeMode_ = TImeMode::imDontCare;
     std::string imeName_;
     TControl* mouseCapture_ = nullptr;  // the graphic child holding the mouse

@@ -98,6 +98,9 @@ void TComponent::RemoveNotifier(TComponent* other) { EraseOne(freeNotifies_, oth
 void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* child = components_.back();
+        child->BeforeDestruction();
+        // The step may have freed the child (or others) already.
+        if (components_.empty() || components_.back() != child) continue;
         RemoveComponent(child);
         delete child;
     }

@@ -64,6 +64,10 @@ public:
     void DestroyComponents();
 
 protected:
+    // Run by the owner just before it frees the component (DestroyComponents), while everything
+    // of the derived classes is still whole: forms run their destruction event here.
+    virtual void BeforeDestruction() {}
+
     // Told about a component inserted into or removed from the owner (siblings see each other's
     // insertion and removal) and about components registered with FreeNotification. Overrides
     // clear their references to a removed component and call the base.

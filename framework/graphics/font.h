@@ -7,6 +7,7 @@
 
 #include "framework/core/enum_set.h"
 #include "framework/core/persistent.h"
+#include "framework/core/properties.h"
 #include "platform/color.h"
 #include "platform/gfx/font.h"
 
@@ -14,6 +15,11 @@ namespace framework {
 
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = EnumSet<TFontStyle>;
+template <>
+struct EnumNames<TFontStyle> {
+    static constexpr std::array names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+    static_assert(names.size() == size_t(TFontStyle::fsStrikeOut) + 1);
+};
 
 // Colours are platform colours: 0x00BBGGRR or a system colour (0xFF000000 | index).
 using TColor = platform::COLORREF;
@@ -30,6 +36,7 @@ public:
     // "Tahoma", height -11 (8 points), no style, window-text colour, the default character set.
     TFont();
     ~TFont() override;
+    static PersistentClass Published();
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
 
