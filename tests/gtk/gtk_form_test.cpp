@@ -11,6 +11,7 @@
 #include "framework/forms/application.h"
 #include "platform/window/focus.h"
 #include "tests/gtk/desktop_test_support.h"
+#include "tests/gtk/page_checksum.h"
 #include "tests/gtk/test_page_server.h"
 
 namespace platform::test {
@@ -27,13 +28,6 @@ using framework::TEdit;
 using framework::TForm;
 using framework::TWebBrowser;
 
-// FNV-1a over the UTF-8 bytes, as the page computes it.
-int32_t Fnv1a(const std::string& bytes) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
-    return int32_t(h);
-}
-
 const char* kPage = R"(<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title>Velmoro</title></head>
 <body style="background:#fff0f5;font:16px sans-serif;margin:12px">
@@ -42,11 +36,7 @@ const char* kPage = R"(<!DOCTYPE html>
 <input id="q" style="font-size:16px">
 <script>
 function SoItem(query, one) { return one === 1 && typeof query === "string" ? 0 : -1; }
-function Fnv(s) {
-  let h = 2166136261;
-  for (const byte of new TextEncoder().encode(s)) h = Math.imul(h ^ byte, 16777619) >>> 0;
-  return h | 0;
-}
+)" VELMORO_PAGE_FNV R"(
 function Length(s) { return s.length; }
 function InputLength() { return document.getElementById("q").value.length; }
 function Throws() { throw new Error("boom"); }

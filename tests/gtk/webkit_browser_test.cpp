@@ -9,6 +9,7 @@
 #include "platform/display/gtk/native_widget.h"
 #include "platform/window/native_widget.h"
 #include "tests/gtk/desktop_test_support.h"
+#include "tests/gtk/page_checksum.h"
 #include "tests/gtk/test_page_server.h"
 
 namespace platform::test {
@@ -20,13 +21,6 @@ using framework::PageCallResult;
 using framework::WebKitBrowserBackend;
 using Status = PageCallResult::Status;
 
-// FNV-1a over the UTF-8 bytes, as the page computes it.
-int32_t Fnv1a(const std::string& bytes) {
-    uint32_t h = 2166136261u;
-    for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
-    return int32_t(h);
-}
-
 const char* kPage = R"(<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title>Velmoro test page</title></head>
 <body style="background:#ffe0f0;font:20px sans-serif">
@@ -35,13 +29,7 @@ const char* kPage = R"(<!DOCTYPE html>
 function Answer() { return 42; }
 function Sum(a, b) { return a + b; }
 function Types(a, b) { return (typeof a === "string" ? 1 : 0) + (typeof b === "number" ? 2 : 0); }
-function Fnv(s) {
-  let h = 2166136261;
-  for (const byte of new TextEncoder().encode(s)) h = Math.imul(h ^ byte, 16777619) >>> 0;
-  window.stored = s;
-  return h | 0;
-}
-function StoredLength() { return window.stored.length; }
+)" VELMORO_PAGE_FNV R"(
 function Half() { return 1.5; }
 function Text() { return "12"; }
 function Yes() { return true; }
