@@ -90,8 +90,8 @@ protected:
     // A window painted in one colour, shown at once.
     HWND solid(const Rect& r, COLORREF colour, DWORD style = WS_POPUP | WS_VISIBLE, DWORD exStyle = 0,
                HWND owner = nullptr) {
-        HWND w = CreateWindowEx(exStyle, kClass, "", style & ~WS_VISIBLE, r.Left, r.Top, r.width(), r.height(),
-                                owner);
+        HWND w = CreateWindowEx(exStyle, kClass, "", style & ~WS_VISIBLE, r.Left, r.Top, r.width(),
+                                r.height(), owner);
         colours()[w] = colour;
         if (style & WS_VISIBLE) ShowWindow(w, SW_SHOW);
         return w;
@@ -141,7 +141,8 @@ protected:
     static void saveScreenshot(const std::string& name) {
         const char* dir = std::getenv("VELMORO_BINARY_DIR");
         std::string folder = std::string(dir ? dir : ".") + "/screenshots";
-        std::string command = "mkdir -p '" + folder + "' && import -window root '" + folder + "/" + name + ".png'";
+        std::string command =
+            "mkdir -p '" + folder + "' && import -window root '" + folder + "/" + name + ".png'";
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
     }
 

@@ -113,8 +113,10 @@ TEST_F(GtkDisplayTest, RegionsBecomeShapesAndZOrderFollowsTheWindowSystem) {
 
 TEST_F(GtkDisplayTest, WindowKindsBecomeTheirDesktopWindows) {
     HWND main = solid({50, 50, 250, 250}, kBlue, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    HWND tool = solid({300, 50, 400, 150}, kBlue, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_TOOLWINDOW, main);
-    HWND menu = solid({60, 60, 120, 160}, kRed, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, main);
+    HWND tool =
+        solid({300, 50, 400, 150}, kBlue, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_TOOLWINDOW, main);
+    HWND menu =
+        solid({60, 60, 120, 160}, kRed, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, main);
     SetWindowText(main, "Velmoro 女装搜索");
     GtkWindow* m = GTK_WINDOW(display.desktopWindowOf(main));
     EXPECT_EQ(gtk_window_get_window_type(m), GTK_WINDOW_TOPLEVEL);
@@ -254,13 +256,14 @@ TEST_F(GtkDisplayTest, TheDesktopMovesAndClosesWindows) {
 TEST_F(GtkDisplayTest, LayeredWindowsWithoutACompositorShowTheirSolidPixels) {
     if (display.hasCompositor()) GTEST_SKIP() << "a compositing manager shows translucency itself";
     solid({0, 0, 300, 200}, kBlue);
-    HWND glow = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW, kClass, "", WS_POPUP, 0, 0, 1,
-                               1, nullptr);
+    HWND glow = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW, kClass, "", WS_POPUP, 0,
+                               0, 1, 1, nullptr);
     uint32_t* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection32(40, 20, &bits);
     ASSERT_NE(bits, nullptr);
     for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 40; ++x) bits[y * 40 + x] = x < 20 ? PackBGRA(0, 0, 255, 255) : PackBGRA(0, 0, 64, 64);
+        for (int x = 0; x < 40; ++x)
+            bits[y * 40 + x] = x < 20 ? PackBGRA(0, 0, 255, 255) : PackBGRA(0, 0, 64, 64);
     }
     HDC source = CreateCompatibleDC(nullptr);
     SelectObject(source, bitmap);

@@ -75,21 +75,24 @@ TEST(GtkLayerPixelsTest, HowEachLayerModeShows) {
         {"colour key", {Mode::Constant, 255, RGB(255, 0, 0)}, true, {0, 0xFF000080u, 0xFF000000u}},
         {"per pixel", {Mode::PerPixel, 255, {}}, true, {0x00FF0000u, 0x80000080u, 0}},
         {"per pixel half", {Mode::PerPixel, 128, {}}, true, {0x00800000u, 0x40000040u, 0}},
-        // Without a compositor: opaque colours, un-premultiplied; the shape cuts the rest away.
-        {"per pixel, no compositor", {Mode::PerPixel, 255, {}}, false, {0xFF000000u, 0xFF0000FFu, 0xFF000000u}},
-        {"constant, no compositor", {Mode::Constant, 100, {}}, false, {0xFFFF0000u, 0xFF000080u, 0xFF000000u}},
+        // Bare X, no compositor: opaque colours, un-premultiplied; the shape cuts the rest away.
+        {"bare, per pixel", {Mode::PerPixel, 255, {}}, false, {0xFF000000u, 0xFF0000FFu, 0xFF000000u}},
+        {"bare, constant", {Mode::Constant, 100, {}}, false, {0xFFFF0000u, 0xFF000080u, 0xFF000000u}},
     };
     for (const Case& c : cases) {
         Surface out(3, 1);
         ConvertLayerPixels(image, image.bounds(), c.layer, c.compositor, out);
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(out.pixel(x, 0), c.shown[size_t(x)]) << c.name << " pixel " << x;
+        for (int x = 0; x < 3; ++x) {
+            EXPECT_EQ(out.pixel(x, 0), c.shown[size_t(x)]) << c.name << " pixel " << x;
+        }
     }
 }
 
 TEST(GtkLayerPixelsTest, WithoutACompositorOnlyPixelsOfAtLeastHalfAlphaShow) {
     using Mode = LayerAttributes::Mode;
     // Alphas 0xFF, 0x80, 0x7F, 0x00 in a row, twice.
-    const Surface image = Image({0xFF0000FFu, 0x80000080u, 0x7F00007Fu, 0, 0xFF0000FFu, 0x80000080u, 0x7F00007Fu, 0}, 4);
+    const Surface image =
+        Image({0xFF0000FFu, 0x80000080u, 0x7F00007Fu, 0, 0xFF0000FFu, 0x80000080u, 0x7F00007Fu, 0}, 4);
     EXPECT_FALSE(ShownPixels(image, {Mode::Opaque, 255, {}}));
     EXPECT_FALSE(ShownPixels(image, {Mode::Constant, 128, {}}));
     EXPECT_EQ(ShownPixels(image, {Mode::Constant, 127, {}}), Region());

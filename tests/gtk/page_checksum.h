@@ -14,11 +14,11 @@ inline int32_t Fnv1a(const std::string& bytes) {
 }
 
 // The page's side: function Fnv(s).
-#define VELMORO_PAGE_FNV                                                                \
-    "function Fnv(s) {\n"                                                              \
-    "  let h = 2166136261;\n"                                                          \
+#define VELMORO_PAGE_FNV                                                                           \
+    "function Fnv(s) {\n"                                                                          \
+    "  let h = 2166136261;\n"                                                                      \
     "  for (const byte of new TextEncoder().encode(s)) h = Math.imul(h ^ byte, 16777619) >>> 0;\n" \
-    "  return h | 0;\n"                                                                \
+    "  return h | 0;\n"                                                                            \
     "}\n"
 
 }  // namespace platform::test

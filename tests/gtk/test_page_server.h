@@ -33,7 +33,9 @@ public:
     TestPageServer(const TestPageServer&) = delete;
     TestPageServer& operator=(const TestPageServer&) = delete;
 
-    std::string url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
+    std::string url(const std::string& path) const {
+        return "http://127.0.0.1:" + std::to_string(port_) + path;
+    }
 
 private:
     std::map<std::string, std::string> pages_;

@@ -1,11 +1,13 @@
 // The WebKitGTK engine on its own (below the browser component): navigation, document complete,
 // page calls with their answers and failures, hostile string arguments, and what a kiosk browser
 // does not do. A page served on loopback; runs under a virtual X display.
+#include "framework/browser/gtk/webkit_browser.h"
+
 #include <gtk/gtk.h>
 
+#include <cstdint>
 #include <optional>
 
-#include "framework/browser/gtk/webkit_browser.h"
 #include "platform/display/gtk/native_widget.h"
 #include "platform/window/native_widget.h"
 #include "tests/gtk/desktop_test_support.h"
@@ -88,9 +90,10 @@ TEST_F(WebKitBrowserTest, LoadsAPageAndCallsItsFunctions) {
         PageAnswer::Kind kind;
         double number;
     };
+    // clang-format off
     const Case cases[] = {
         {"Answer", {}, Status::Answered, PageAnswer::Kind::Number, 42},
-        {"Sum", {int32_t(-2147483647 - 1), int32_t(2147483647)}, Status::Answered, PageAnswer::Kind::Number, -1},
+        {"Sum", {INT32_MIN, INT32_MAX}, Status::Answered, PageAnswer::Kind::Number, -1},
         {"Types", {std::string("1"), int32_t(1)}, Status::Answered, PageAnswer::Kind::Number, 3},
         {"This", {}, Status::Answered, PageAnswer::Kind::Number, 1},
         {"Half", {}, Status::Answered, PageAnswer::Kind::Number, 1.5},
@@ -103,6 +106,7 @@ TEST_F(WebKitBrowserTest, LoadsAPageAndCallsItsFunctions) {
         {"Throws", {}, Status::ScriptError, PageAnswer::Kind::Other, 0},
         {std::string("Fnv\0", 4), {}, Status::NoSuchFunction, PageAnswer::Kind::Other, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         auto result = call(browser, c.name, c.args);
         ASSERT_TRUE(result) << c.name;
@@ -185,7 +189,8 @@ TEST_F(WebKitBrowserTest, ThePageShowsOverItsHostWindow) {
     SetWindowText(top, "Velmoro 浏览器");
     Rect client;
     GetClientRect(top, &client);
-    HWND host = CreateWindowEx(0, kClass, "", WS_CHILD | WS_VISIBLE, 10, 10, client.Right - 20, client.Bottom - 20, top);
+    HWND host = CreateWindowEx(0, kClass, "", WS_CHILD | WS_VISIBLE, 10, 10, client.Right - 20,
+                               client.Bottom - 20, top);
     ASSERT_TRUE(AttachNativeWidget(host, browser.nativeWidget()));
     load(browser);
     Point inside{60 + 200, 60 + 100};

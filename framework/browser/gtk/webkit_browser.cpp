@@ -48,7 +48,8 @@ PageCallResult ResultOf(JSCValue* wrapped) {
     JSCValue* tag = jsc_value_object_get_property_at_index(wrapped, 0);
     bool found = jsc_value_to_int32(tag) == 1;
     g_object_unref(tag);
-    if (!found) return PageCallResult::Failed(PageCallResult::Status::NoSuchFunction, "no such function on the page");
+    if (!found)
+        return PageCallResult::Failed(PageCallResult::Status::NoSuchFunction, "no such function on the page");
     JSCValue* value = jsc_value_object_get_property_at_index(wrapped, 1);
     PageAnswer answer = AnswerOf(value);
     g_object_unref(value);
@@ -57,8 +58,9 @@ PageCallResult ResultOf(JSCValue* wrapped) {
 
 PageCallResult FailureOf(const GError* error) {
     bool script = error->domain == WEBKIT_JAVASCRIPT_ERROR;
-    return PageCallResult::Failed(script ? PageCallResult::Status::ScriptError : PageCallResult::Status::EngineError,
-                                  error->message ? error->message : "the page call failed");
+    return PageCallResult::Failed(
+        script ? PageCallResult::Status::ScriptError : PageCallResult::Status::EngineError,
+        error->message ? error->message : "the page call failed");
 }
 
 }  // namespace
@@ -69,8 +71,8 @@ bool WebKitCanNavigate(const std::string& url) {
     if (!uri) return false;
     const char* scheme = g_uri_get_scheme(uri);
     const char* host = g_uri_get_host(uri);
-    bool web = (g_ascii_strcasecmp(scheme, "http") == 0 || g_ascii_strcasecmp(scheme, "https") == 0) && host &&
-               *host;
+    bool web = (g_ascii_strcasecmp(scheme, "http") == 0 || g_ascii_strcasecmp(scheme, "https") == 0) &&
+               host && *host;
     g_uri_unref(uri);
     return web;
 }
@@ -123,9 +125,9 @@ public:
         auto* call = new Call{link_, std::move(done), g_cancellable_new()};
         cancellables_.insert(call->cancellable);
         Calls().insert(call);
-        webkit_web_view_call_async_javascript_function(webView(), script.c_str(), gssize(script.size()),
-                                                       webkit::PageCallArguments(name, args), nullptr, nullptr,
-                                                       call->cancellable, &View::OnCallFinished, call);
+        webkit_web_view_call_async_javascript_function(
+            webView(), script.c_str(), gssize(script.size()), webkit::PageCallArguments(name, args), nullptr,
+            nullptr, call->cancellable, &View::OnCallFinished, call);
     }
 
     void setDocumentComplete(DocumentCompleteHandler handler) { documentComplete_ = std::move(handler); }
@@ -170,7 +172,8 @@ private:
         auto* call = static_cast<Call*>(data);
         Calls().erase(call);
         GError* error = nullptr;
-        JSCValue* value = webkit_web_view_call_async_javascript_function_finish(WEBKIT_WEB_VIEW(source), result, &error);
+        JSCValue* value =
+            webkit_web_view_call_async_javascript_function_finish(WEBKIT_WEB_VIEW(source), result, &error);
         PageCallResult outcome = value ? ResultOf(value) : FailureOf(error);
         if (value) g_object_unref(value);
         if (error) g_error_free(error);
@@ -194,12 +197,13 @@ private:
 
     static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer) { return nullptr; }
 
-    static gboolean OnContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent*, WebKitHitTestResult*, gpointer) {
+    static gboolean OnContextMenu(WebKitWebView*, WebKitContextMenu*, GdkEvent*, WebKitHitTestResult*,
+                                  gpointer) {
         return true;
     }
 
-    static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type,
-                                   gpointer) {
+    static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                   WebKitPolicyDecisionType type, gpointer) {
         if (type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) return false;
         webkit_policy_decision_ignore(decision);
         return true;

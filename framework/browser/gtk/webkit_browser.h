@@ -33,7 +33,8 @@ public:
     WebKitBrowserBackend& operator=(const WebKitBrowserBackend&) = delete;
 
     void navigate(const std::string& url) override;
-    void callFunction(const std::string& name, const std::vector<PageArg>& args, CallCompletion done) override;
+    void callFunction(const std::string& name, const std::vector<PageArg>& args,
+                      CallCompletion done) override;
     void setDocumentCompleteHandler(DocumentCompleteHandler handler) override;
     platform::NativeWidget* nativeWidget() override;
 

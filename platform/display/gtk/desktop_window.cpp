@@ -47,9 +47,9 @@ DesktopWindow::DesktopWindow(HWND window, const TopLevelState& state, DesktopHos
     window_ = gtk_window_new(popup ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
     GtkWindow* w = GTK_WINDOW(window_);
     gtk_window_set_decorated(w, false);
-    gtk_window_set_type_hint(w, popup                                ? GDK_WINDOW_TYPE_HINT_POPUP_MENU
+    gtk_window_set_type_hint(w, popup                              ? GDK_WINDOW_TYPE_HINT_POPUP_MENU
                                 : state.kind == TopLevelKind::Tool ? GDK_WINDOW_TYPE_HINT_UTILITY
-                                                                     : GDK_WINDOW_TYPE_HINT_NORMAL);
+                                                                   : GDK_WINDOW_TYPE_HINT_NORMAL);
     gtk_widget_set_app_paintable(window_, true);
     if (compositor_) {
         if (GdkVisual* rgba = gdk_screen_get_rgba_visual(gtk_widget_get_screen(window_)))
@@ -297,7 +297,9 @@ gboolean DesktopWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer dat
 gboolean DesktopWindow::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
     constexpr int kNotch = 120;  // WHEEL_DELTA
-    int delta = event->direction == GDK_SCROLL_UP ? kNotch : event->direction == GDK_SCROLL_DOWN ? -kNotch : 0;
+    int delta = event->direction == GDK_SCROLL_UP     ? kNotch
+                : event->direction == GDK_SCROLL_DOWN ? -kNotch
+                                                      : 0;
     if (delta) self->host_.queue(WheelTurned{self->host_.screenPoint(event->x_root, event->y_root), delta});
     return true;
 }

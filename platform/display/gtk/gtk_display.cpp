@@ -160,7 +160,8 @@ public:
 
     void warp(Point screen) {
         Point root = rootPoint(screen);
-        gdk_device_warp(gdk_seat_get_pointer(gdk_display_get_default_seat(display_)), screen_, root.X, root.Y);
+        gdk_device_warp(gdk_seat_get_pointer(gdk_display_get_default_seat(display_)), screen_, root.X,
+                        root.Y);
     }
 
     void grabPointer(HWND top) {
@@ -171,8 +172,8 @@ public:
         DesktopWindow* w = find(top);
         if (!w || !w->mapped()) return;
         // Not owner_events: every pointer event comes to the window, also over a native widget.
-        grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_ALL_POINTING, false, nullptr, nullptr,
-                                 nullptr, nullptr) == GDK_GRAB_SUCCESS;
+        grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_ALL_POINTING, false, nullptr,
+                                 nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
         if (grabbed_) grabWindow_ = top;
     }
 
@@ -223,7 +224,8 @@ public:
     }
 
     std::string clipboard() {
-        gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get_for_display(display_, GDK_SELECTION_CLIPBOARD));
+        gchar* text =
+            gtk_clipboard_wait_for_text(gtk_clipboard_get_for_display(display_, GDK_SELECTION_CLIPBOARD));
         std::string out = text ? text : "";
         g_free(text);
         return out;
@@ -305,9 +307,7 @@ public:
         restack();
     }
 
-    bool windowManagerRuns() const override {
-        return gtk::WindowManagerRuns(screen_);
-    }
+    bool windowManagerRuns() const override { return gtk::WindowManagerRuns(screen_); }
 
     Point screenPoint(double rootX, double rootY) const override {
         return {int32_t(std::floor(rootX)) - origin_.X, int32_t(std::floor(rootY)) - origin_.Y};
@@ -337,7 +337,8 @@ private:
             int32_t left = int32_t(*deadline - now());
             if (left <= 0) return;
             timeout = g_timeout_source_new(guint(left));
-            g_source_set_callback(timeout, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
+            g_source_set_callback(
+                timeout, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
             g_source_attach(timeout, nullptr);
         }
         g_main_context_iteration(nullptr, true);
@@ -409,7 +410,8 @@ private:
         }
         if (std::none_of(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; }))
             monitors.front().primary = true;
-        auto first = std::find_if(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; });
+        auto first =
+            std::find_if(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; });
         origin_ = first->bounds.topLeft();
         for (MonitorConfig& m : monitors) {
             m.bounds = m.bounds.offsetBy(-origin_.X, -origin_.Y);
@@ -543,7 +545,9 @@ bool GtkDisplay::hasCompositor() const { return desktop_->compositor(); }
 std::vector<MonitorConfig> GtkDisplay::monitors() const { return desktop_->monitors(); }
 void GtkDisplay::topLevelCreated(HWND window) { desktop_->created(window); }
 void GtkDisplay::topLevelDestroyed(HWND window) { desktop_->destroyed(window); }
-void GtkDisplay::topLevelChanged(HWND window, const TopLevelState& state) { desktop_->changed(window, state); }
+void GtkDisplay::topLevelChanged(HWND window, const TopLevelState& state) {
+    desktop_->changed(window, state);
+}
 void GtkDisplay::topLevelShaped(HWND window, const Region* shape) { desktop_->shaped(window, shape); }
 void GtkDisplay::stackingChanged(std::span<const HWND> topFirst) { desktop_->restacked(topFirst); }
 void GtkDisplay::surfaceUpdated(HWND window, const Surface& image, const Rect& dirty) {
