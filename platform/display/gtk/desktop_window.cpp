@@ -169,6 +169,7 @@ void DesktopWindow::update(const Surface& image, const Rect& dirty) {
         return;
     }
     if (area.isEmpty()) return;
+    cairo_surface_flush(shown_);  // cairo is told before its pixels change under it
     for (int32_t y = area.Top; y < area.Bottom; ++y)
         std::copy(image.row(y) + area.Left, image.row(y) + area.Right, pixels_.row(y) + area.Left);
     if (layered()) convertPixels(area);
@@ -277,6 +278,8 @@ gboolean DesktopWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
 
 gboolean DesktopWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
+    // What a native widget left unhandled: the window system heard of it from the widget already.
+    if (event->window != self->gdkWindow()) return false;
     // GDK's own double and triple clicks: the window system counts clicks itself.
     if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE) return true;
     std::optional<MouseButton> button = ButtonOf(event->button);
@@ -290,6 +293,7 @@ gboolean DesktopWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer dat
 
 gboolean DesktopWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
+    if (event->window != self->gdkWindow()) return false;
     self->host_.queue(PointerMoved{self->host_.screenPoint(event->x_root, event->y_root)});
     return true;
 }
