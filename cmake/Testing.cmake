@@ -9,6 +9,12 @@
 #       With VELMORO_FUZZ a libFuzzer binary; otherwise a replay driver that feeds every file of
 #       CORPUS to the target once, registered as a unit test so the seeds stay crash-free.
 
+# Sanitizer settings every test runs with, so that a plain `ctest` behaves like scripts/test: leaks
+# inside system libraries (font caches, GTK) are suppressed, our own never are.
+set(VELMORO_TEST_ENVIRONMENT
+  "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/scripts/sanitizers/lsan.supp:print_suppressions=0"
+  "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
 function(velmoro_add_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
   if(NOT VELMORO_TESTS)
@@ -24,7 +30,7 @@ function(velmoro_add_test)
     set(T_TIMEOUT 300)
   endif()
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "VELMORO_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELMORO_BINARY_DIR=${PROJECT_BINARY_DIR};${T_ENVIRONMENT}")
+    ENVIRONMENT "VELMORO_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELMORO_BINARY_DIR=${PROJECT_BINARY_DIR};${VELMORO_TEST_ENVIRONMENT};${T_ENVIRONMENT}")
 endfunction()
 
 function(velmoro_add_benchmark)
@@ -47,7 +53,8 @@ function(velmoro_add_fuzzer)
     target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
     if(F_CORPUS)
       add_test(NAME ${F_NAME}_corpus COMMAND ${F_NAME} ${F_CORPUS})
-      set_tests_properties(${F_NAME}_corpus PROPERTIES LABELS unit TIMEOUT 300)
+      set_tests_properties(${F_NAME}_corpus PROPERTIES LABELS unit TIMEOUT 300
+        ENVIRONMENT "${VELMORO_TEST_ENVIRONMENT}")
     endif()
   endif()
 endfunction()

@@ -41,6 +41,11 @@ class EInvalidCast : public Exception {
     using Exception::Exception;
 };
 
+// A text that does not convert to the value asked for ("'x' is not a valid integer value").
+class EConvertError : public Exception {
+    using Exception::Exception;
+};
+
 // An operation that the object's state does not allow.
 class EInvalidOperation : public Exception {
     using Exception::Exception;
