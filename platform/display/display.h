@@ -53,6 +53,14 @@ struct LayerAttributes {
     friend bool operator==(const LayerAttributes&, const LayerAttributes&) = default;
 };
 
+// What sort of desktop window shows a top-level window.
+enum class TopLevelKind : uint8_t {
+    Normal,  // an application window, framed by the platform or by the program itself
+    Tool,    // a tool window (WS_EX_TOOLWINDOW): no taskbar entry
+    Popup,   // a menu, hint or glow: WS_POPUP without a caption and without a taskbar entry, which a
+             // desktop's window manager must leave alone
+};
+
 // Everything about a top-level window the display shows, sent whole on every change.
 struct TopLevelState {
     Rect bounds;             // screen coordinates
@@ -61,6 +69,9 @@ struct TopLevelState {
     bool inTaskbar = false;  // has a taskbar entry (unowned and not a tool window, or an app window)
     bool topmost = false;
     bool activatable = true;  // a click may activate it (no WS_EX_NOACTIVATE)
+    bool active = false;      // the active window, while the application is active
+    bool clickThrough = false;  // layered and WS_EX_TRANSPARENT: the pointer reaches what lies below
+    TopLevelKind kind = TopLevelKind::Normal;
     std::string title;        // UTF-8
     LayerAttributes layer;
 

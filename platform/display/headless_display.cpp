@@ -190,6 +190,8 @@ void HeadlessDisplay::endComposition() { queue(CompositionEnded{}); }
 void HeadlessDisplay::setApplicationFocus(bool active) { queue(ApplicationFocusChanged{active}); }
 void HeadlessDisplay::requestClose(HWND window) { queue(CloseRequested{window}); }
 void HeadlessDisplay::clickTaskbarEntry(HWND window) { queue(TaskbarEntryClicked{window}); }
+void HeadlessDisplay::activateFromDesktop(HWND window) { queue(DesktopActivated{window}); }
+void HeadlessDisplay::moveFromDesktop(HWND window, Point topLeft) { queue(DesktopMoved{window, topLeft}); }
 
 const TopLevelState* HeadlessDisplay::stateOf(HWND window) const {
     auto it = windows_.find(window);

@@ -85,6 +85,9 @@ public:
     void setApplicationFocus(bool active);
     void requestClose(HWND window);
     void clickTaskbarEntry(HWND window);
+    // What a desktop does of its own: gives a window the focus, or moves it with its window manager.
+    void activateFromDesktop(HWND window);
+    void moveFromDesktop(HWND window, Point topLeft);
     bool inputPending() const { return !pending_.empty(); }
 
     // --- What the display was told ---

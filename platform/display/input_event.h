@@ -60,11 +60,24 @@ struct TaskbarEntryClicked {
 };
 // Monitors or work areas changed.
 struct ScreenChanged {};
+// The desktop gave one of the application's windows the focus (the user picked it with the window
+// manager): it becomes the active window, if it can be activated.
+struct DesktopActivated {
+    HWND window = nullptr;
+};
+// The window manager put a top-level window elsewhere than the window system placed it (the user
+// moved it with the window manager's own means, or it was kept on the screen): the window system
+// moves it there, with the usual messages.
+struct DesktopMoved {
+    HWND window = nullptr;
+    Point topLeft;  // screen coordinates
+};
 
 struct InputEvent {
     using Variant = std::variant<PointerMoved, ButtonChanged, WheelTurned, KeyChanged, TextCommitted,
                                  CompositionStarted, CompositionChanged, CompositionEnded,
-                                 ApplicationFocusChanged, CloseRequested, TaskbarEntryClicked, ScreenChanged>;
+                                 ApplicationFocusChanged, CloseRequested, TaskbarEntryClicked, ScreenChanged,
+                                 DesktopActivated, DesktopMoved>;
     uint32_t time = 0;  // tick count when it happened
     Variant what;
 };

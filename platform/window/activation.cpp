@@ -66,6 +66,8 @@ void ActivateWindow(HWND hwnd, WORD how) {
     }
     if (hwnd && !Find(hwnd)) hwnd = nullptr;
     s.active = hwnd;
+    // The display hears at once, so that the desktop's focus follows the activation.
+    if (old != hwnd) AnnounceTopLevel(old);
     if (!hwnd) {
         if (s.appActive) {
             s.appActive = false;
@@ -78,6 +80,7 @@ void ActivateWindow(HWND hwnd, WORD how) {
         s.appActive = true;
         BroadcastActivateApp(true);
     }
+    AnnounceTopLevel(hwnd);
     if (s.active != hwnd || !Find(hwnd)) return;
     SendMessage(hwnd, WM_NCACTIVATE, 1, reinterpret_cast<LPARAM>(old));
     SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(how, IsIconic(hwnd)), reinterpret_cast<LPARAM>(old));

@@ -290,6 +290,18 @@ void ConvertTaskbarClick(HWND hwnd, uint32_t time) {
     }
 }
 
+void ConvertDesktopActivation(HWND hwnd) {
+    WindowRecord* w = Find(hwnd);
+    if (!w || w->isChild() || (GetActiveWindow() == hwnd && System().appActive)) return;
+    SetForegroundWindow(hwnd);
+}
+
+void ConvertDesktopMove(HWND hwnd, Point topLeft) {
+    WindowRecord* w = Find(hwnd);
+    if (!w || w->isChild() || (w->style & WS_MINIMIZE) || w->rect.topLeft() == topLeft) return;
+    SetWindowPos(hwnd, nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ConvertScreenChange() {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     SendMessage(HWND_BROADCAST, WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
@@ -349,6 +361,10 @@ void ConvertNextInput() {
                 ConvertTaskbarClick(e.window, time);
             } else if constexpr (std::is_same_v<E, ScreenChanged>) {
                 ConvertScreenChange();
+            } else if constexpr (std::is_same_v<E, DesktopActivated>) {
+                ConvertDesktopActivation(e.window);
+            } else if constexpr (std::is_same_v<E, DesktopMoved>) {
+                ConvertDesktopMove(e.window, e.topLeft);
             }
         },
         event.what);

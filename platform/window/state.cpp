@@ -70,6 +70,14 @@ static TopLevelState StateOf(const WindowRecord& w) {
     s.inTaskbar = visible && ((!w.owner && !(w.exStyle & WS_EX_TOOLWINDOW)) || (w.exStyle & WS_EX_APPWINDOW));
     s.topmost = (w.exStyle & WS_EX_TOPMOST) != 0;
     s.activatable = !(w.exStyle & WS_EX_NOACTIVATE);
+    s.active = System().active == w.handle && System().appActive;
+    s.clickThrough = (w.exStyle & WS_EX_LAYERED) && (w.exStyle & WS_EX_TRANSPARENT);
+    bool neverInTaskbar = (w.owner || (w.exStyle & WS_EX_TOOLWINDOW)) && !(w.exStyle & WS_EX_APPWINDOW);
+    if ((w.style & WS_POPUP) && (w.style & WS_CAPTION) != WS_CAPTION && neverInTaskbar) {
+        s.kind = TopLevelKind::Popup;
+    } else if (w.exStyle & WS_EX_TOOLWINDOW) {
+        s.kind = TopLevelKind::Tool;
+    }
     s.title = w.text;
     if (w.exStyle & WS_EX_LAYERED) s.layer = w.top->layer;
     return s;

@@ -205,6 +205,62 @@ TEST_F(DisplayTest, TaskbarEntriesAndDesktopRequests) {
     EXPECT_THAT(display.taskbarEntries(), ElementsAre(main));
 }
 
+TEST_F(DisplayTest, WindowKindsAndTheActiveWindowReachTheDisplay) {
+    HWND main = createTop({0, 0, 200, 200});
+    HWND tool = createTop({0, 0, 100, 100}, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_TOOLWINDOW, main);
+    HWND menu = createPopup({0, 0, 50, 50}, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, main);
+    HWND glow = createPopup({0, 0, 20, 20}, WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    HWND bare = createPopup({0, 0, 50, 50});  // a borderless main window keeps its taskbar entry
+    EXPECT_EQ(display.stateOf(main)->kind, TopLevelKind::Normal);
+    EXPECT_EQ(display.stateOf(tool)->kind, TopLevelKind::Tool);
+    EXPECT_EQ(display.stateOf(menu)->kind, TopLevelKind::Popup);
+    EXPECT_EQ(display.stateOf(glow)->kind, TopLevelKind::Popup);
+    EXPECT_EQ(display.stateOf(bare)->kind, TopLevelKind::Normal);
+    EXPECT_TRUE(display.stateOf(glow)->clickThrough);
+    EXPECT_FALSE(display.stateOf(menu)->clickThrough);
+
+    SetActiveWindow(main);
+    EXPECT_TRUE(display.stateOf(main)->active);
+    SetActiveWindow(tool);
+    EXPECT_FALSE(display.stateOf(main)->active);
+    EXPECT_TRUE(display.stateOf(tool)->active);
+    display.setApplicationFocus(false);
+    settle();
+    EXPECT_FALSE(display.stateOf(tool)->active);
+}
+
+TEST_F(DisplayTest, TheDesktopActivatesAndMovesWindows) {
+    HWND a = createTop({0, 0, 200, 200});
+    HWND b = createTop({300, 0, 500, 200});
+    SetActiveWindow(a);
+    display.setApplicationFocus(false);
+    display.activateFromDesktop(b);
+    settle();
+    EXPECT_EQ(GetForegroundWindow(), b);
+    EXPECT_TRUE(display.stateOf(b)->active);
+
+    log().clear();
+    display.moveFromDesktop(b, {310, 40});
+    settle();
+    Rect r;
+    GetWindowRect(b, &r);
+    EXPECT_EQ(r, (Rect{310, 40, 510, 240}));
+    EXPECT_EQ(countOf(b, WM_MOVE), 1);
+    EXPECT_EQ(countOf(b, WM_SIZE), 0);
+    EXPECT_EQ(display.stateOf(b)->bounds, r);
+
+    // A window that is gone or cannot be activated, and a move to where the window already is.
+    EnableWindow(a, false);
+    display.activateFromDesktop(a);
+    display.activateFromDesktop(reinterpret_cast<HWND>(uintptr_t(0xdead)));
+    display.moveFromDesktop(reinterpret_cast<HWND>(uintptr_t(0xdead)), {0, 0});
+    log().clear();
+    display.moveFromDesktop(b, {310, 40});
+    settle();
+    EXPECT_EQ(GetForegroundWindow(), b);
+    EXPECT_EQ(countOf(b, WM_WINDOWPOSCHANGING), 0);
+}
+
 TEST_F(DisplayTest, NativeWidgetsFollowTheirHost) {
     NativeWidget browser{1};
     HWND top = createTop({100, 100, 500, 400});
