@@ -166,6 +166,41 @@ TEST_F(Tabs, ThePageAreaLiesBelowTheRowAndAlignedChildrenFillIt) {
     EXPECT_EQ(page_child->BoundsRect(), page);
 }
 
+TEST_F(Tabs, BottomRowsAndSideColumnsPutThePageBesideTheirTabs) {
+    AddTabs({"一", "二二二"});
+    tabs->SetTabHeight(20);
+    struct Case {
+        TTabPosition position;
+        Rect firstTab;
+        Rect page;
+    };
+    // The control is 400 x 200; a column's tabs are as long as a row's are wide.
+    const int32_t w0 = tabs->TabRect(0).width();
+    const Case cases[] = {
+        {TTabPosition::tpTop, {2, 2, 2 + w0, 22}, {4, 24, 396, 196}},
+        {TTabPosition::tpBottom, {2, 178, 2 + w0, 198}, {4, 4, 396, 176}},
+        {TTabPosition::tpLeft, {2, 2, 22, 2 + w0}, {24, 4, 396, 196}},
+        {TTabPosition::tpRight, {378, 2, 398, 2 + w0}, {4, 4, 376, 196}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.position));
+        tabs->SetTabPosition(c.position);
+        EXPECT_EQ(tabs->TabRect(0), c.firstTab);
+        EXPECT_EQ(tabs->DisplayRect(), c.page);
+        const Rect second = tabs->TabRect(1);
+        if (c.position == TTabPosition::tpLeft || c.position == TTabPosition::tpRight)
+            EXPECT_EQ(second.Top, c.firstTab.Bottom);
+        else
+            EXPECT_EQ(second.Left, c.firstTab.Right);
+        const Point inside{second.Left + second.width() / 2, second.Top + second.height() / 2};
+        EXPECT_EQ(tabs->IndexOfTabAt(inside.X, inside.Y), 1);
+    }
+    // A column is never scrolled, however many tabs it holds.
+    tabs->SetTabPosition(TTabPosition::tpLeft);
+    for (int i = 0; i < 30; ++i) tabs->AddTab("更多");
+    EXPECT_EQ(ScrollArrows(), nullptr);
+}
+
 TEST_F(Tabs, ARowThatDoesNotFitGetsTheStripsOwnScrollArrowsAtTheTopRight) {
     AddTabs({"第一个标签", "第二个标签"});
     EXPECT_EQ(ScrollArrows(), nullptr);
