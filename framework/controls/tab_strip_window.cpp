@@ -133,10 +133,12 @@ bool Overflows(HWND hwnd, const TabStrip& strip) {
     return ItemRects(hwnd, fromStart).back().Right > client.Right;
 }
 
+// Where the row ends: before the scroll arrows while the row overflows (also when someone has
+// put arrows of their own in the place of the strip's).
 int32_t RowRight(HWND hwnd, const TabStrip& strip) {
     Rect client;
     GetClientRect(hwnd, &client);
-    return client.Right - (strip.upDown && IsWindow(strip.upDown) ? kUpDownWidth : 0);
+    return client.Right - (Overflows(hwnd, strip) ? kUpDownWidth : 0);
 }
 
 // The largest first visible tab that still shows the last tab whole next to the arrows.
@@ -229,14 +231,15 @@ void Relayout(HWND hwnd, TabStrip& strip) {
 }
 
 void EnsureVisible(HWND hwnd, TabStrip& strip, int index) {
-    if (index < 0 || !strip.upDown || !IsWindow(strip.upDown))
+    if (index < 0 || !Overflows(hwnd, strip))
         return;
     const int last = LastScrollPosition(hwnd, strip);
     if (index < strip.firstVisible)
         strip.firstVisible = index;
     while (strip.firstVisible < last && ItemRects(hwnd, strip)[size_t(index)].Right > RowRight(hwnd, strip))
         ++strip.firstVisible;
-    SendMessage(strip.upDown, UDM_SETPOS32, 0, strip.firstVisible);
+    if (strip.upDown && IsWindow(strip.upDown))
+        SendMessage(strip.upDown, UDM_SETPOS32, 0, strip.firstVisible);
     InvalidateRect(hwnd, nullptr, true);
 }
 
@@ -394,7 +397,10 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN: {
             if (!(StyleOf(hwnd) & TCS_FOCUSNEVER))
                 SetFocus(hwnd);
-            const int index = HitTest(hwnd, *strip, PointFromLParam(lParam));
+            // The window is asked, so that a control built on the strip that draws its tabs
+            // elsewhere selects the tab drawn under the pointer.
+            TCHITTESTINFO info{PointFromLParam(lParam), 0};
+            const int index = int(SendMessage(hwnd, TCM_HITTEST, 0, LPARAM(&info)));
             if (index >= 0)
                 SelectByUser(hwnd, index);
             return 0;

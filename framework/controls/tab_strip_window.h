@@ -10,9 +10,10 @@
 // width) and a fixed width (TCM_SETITEMSIZE with TCS_FIXEDWIDTH); its height the font, or the fixed
 // height. When the row does not fit, the strip shows its own scroll arrows, a child window of class
 // "msctls_updown32" at its top right, made again at the next layout if someone destroyed it; its
-// WM_HSCROLL with SB_THUMBPOSITION makes a tab the first visible one. A left press on a tab selects
-// it, asking the parent first (WM_NOTIFY TCN_SELCHANGING, answered TRUE refuses) and telling it
-// after (TCN_SELCHANGE); Left and Right do the same from the keyboard; TCM_SETCURSEL selects
+// WM_HSCROLL with SB_THUMBPOSITION makes a tab the first visible one. Selecting a hidden tab scrolls
+// it into view, with or without the arrows' window. A left press selects the tab that TCM_HITTEST,
+// sent to the window, names, asking the parent first (WM_NOTIFY TCN_SELCHANGING, answered TRUE refuses) and
+// telling it after (TCN_SELCHANGE); Left and Right do the same from the keyboard; TCM_SETCURSEL selects
 // without either notice.
 #pragma once
 

@@ -237,9 +237,39 @@ TEST_F(Tabs, ThumbPositionMakesATabTheFirstVisibleOneAndTheArrowsScrollByOne) {
     Pump();
     EXPECT_EQ(tabs->TabRect(1).Left, 2);
     EXPECT_THAT(log, ElementsAre("scroll 3", "scroll 0", "scroll 1", "scroll 1"));
-    // Selecting a hidden tab from the program brings it into view.
+    // Selecting a hidden tab from the program brings it into view, also once the arrows' window
+    // has been destroyed by someone who put arrows of their own there.
     tabs->SetTabIndex(0);
     EXPECT_EQ(tabs->TabRect(0).Left, 2);
+    DestroyWindow(ScrollArrows());
+    tabs->SetTabIndex(9);
+    EXPECT_LE(tabs->TabRect(9).Right, 400);
+    EXPECT_LE(tabs->TabRect(0).Right, 2);
+}
+
+// A control built on the strip that draws its tabs elsewhere answers TCM_HITTEST itself; a press
+// selects the tab it names.
+class TShiftedTabs : public TTabControl {
+  public:
+    using TTabControl::TTabControl;
+
+  protected:
+    void WndProc(TMessage& message) override {
+        TTabControl::WndProc(message);
+        if (message.Msg == TCM_HITTEST)
+            message.Result = 1;
+    }
+};
+
+TEST_F(Tabs, APressSelectsTheTabTheWindowNamesForThePoint) {
+    auto* shifted = new TShiftedTabs(form);
+    shifted->SetParent(form);
+    shifted->SetBounds(3, 210, 400, 60);
+    shifted->AddTab("一");
+    shifted->AddTab("二");
+    const Rect first = shifted->TabRect(0);
+    Click(*shifted, first.Left + 3, first.Top + 3);
+    EXPECT_EQ(shifted->TabIndex(), 1);
 }
 
 }  // namespace
