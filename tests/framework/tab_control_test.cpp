@@ -155,6 +155,25 @@ TEST_F(Tabs, TabsFollowTheirCaptionTheFontAndTheImageSlot) {
     EXPECT_EQ(tabs->TabRect(0).height(), 17);
 }
 
+// A control built on the strip sets the tab size without TabHeight; a window made again keeps it.
+class TSizedTabs : public TTabControl {
+  public:
+    using TTabControl::SetItemSize;
+    using TTabControl::TTabControl;
+};
+
+TEST_F(Tabs, AnItemSizeSetBeforeTheWindowIsMadeReachesIt) {
+    auto* sized = new TSizedTabs(form);
+    sized->SetItemSize(0, 17);
+    sized->SetParent(form);
+    sized->SetBounds(3, 210, 400, 60);
+    sized->AddTab("一");
+    EXPECT_EQ(sized->TabRect(0).height(), 17);
+    EXPECT_EQ(sized->TabHeight(), 0);
+    sized->SetTabPosition(TTabPosition::tpBottom);  // a new window
+    EXPECT_EQ(sized->TabRect(0).height(), 17);
+}
+
 TEST_F(Tabs, ThePageAreaLiesBelowTheRowAndAlignedChildrenFillIt) {
     AddTabs({"一"});
     tabs->SetTabHeight(20);
