@@ -231,7 +231,7 @@ void TbsSkinUpDown::Dispatch(TMessage& message) {
             break;
         case CM_MOUSEENTER:
         case CM_MOUSELEAVE:
-            Apply(tracking_.EnterOrLeave(message.Msg == CM_MOUSELEAVE));
+            Apply(tracking_.EnterOrLeave(message.Msg == CM_MOUSELEAVE, increment_ != 0));
             break;
         default:
             break;

@@ -97,7 +97,7 @@ TrackingEffects UpDownTracking::Tick() {
     return e;
 }
 
-TrackingEffects UpDownTracking::EnterOrLeave(bool leaving) {
+TrackingEffects UpDownTracking::EnterOrLeave(bool leaving, bool stepping) {
     TrackingEffects e;
     active = previous = -1;
     if (!leaving)
@@ -105,6 +105,9 @@ TrackingEffects UpDownTracking::EnterOrLeave(bool leaving) {
     for (UpDownButton& b : buttons) {
         if (b.hot)
             e.repaint = true;
+        // A held button the pointer has left no longer repeats.
+        if (b.hot && b.pressed && stepping)
+            e.stopTimer = true;
         b.hot = false;
     }
     return e;

@@ -56,8 +56,9 @@ class UpDownTracking {
     TrackingEffects Press(platform::Point p, bool stepping);
     TrackingEffects Release(bool stepping);
     TrackingEffects Tick();
-    // Entering or leaving the control; leaving clears every hot flag.
-    TrackingEffects EnterOrLeave(bool leaving);
+    // Entering or leaving the control; leaving clears every hot flag (a held button stops
+    // repeating until the pointer comes back onto it).
+    TrackingEffects EnterOrLeave(bool leaving, bool stepping);
 
     bool IsPressed(int i) const { return buttons[size_t(i)].pressed && buttons[size_t(i)].hot; }
     bool IsHot(int i) const { return buttons[size_t(i)].hot; }
