@@ -394,7 +394,9 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             InvalidateRect(hwnd, nullptr, true);
             return 0;
-        case WM_LBUTTONDOWN: {
+        case WM_LBUTTONDOWN:
+        // The strip's class takes double clicks; the second press of one selects as any press.
+        case WM_LBUTTONDBLCLK: {
             if (!(StyleOf(hwnd) & TCS_FOCUSNEVER))
                 SetFocus(hwnd);
             // The window is asked, so that a control built on the strip that draws its tabs

@@ -113,6 +113,13 @@ TEST_F(Tabs, APressSelectsTheTabAndRaisesTheEventsBeforeTheControlsPressHandling
     p = Inside(1);
     Click(*tabs, p.X, p.Y);
     EXPECT_THAT(log, ElementsAre("mouse down, selected 1"));
+    // The second click of a double click selects as any press does.
+    tabs->SetTabIndex(0);
+    log.clear();
+    display.doubleClick(At(*tabs, p.X, p.Y));
+    Pump();
+    EXPECT_THAT(log, ElementsAre("changing from 0", "change to 1", "mouse down, selected 1",
+                                 "mouse down, selected 1"));
 }
 
 TEST_F(Tabs, DeletingMovesTheSelectionAndTheControlHearsWmSize) {
