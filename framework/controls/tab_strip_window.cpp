@@ -32,6 +32,9 @@ constexpr int32_t kUpDownWidth = 32;
 struct TabItem {
     std::string text;
     int image = -1;
+    // The caption's width in the strip's font, measured once (-1: not yet); every tab's place is
+    // asked for on every pointer move, so measuring each time would cost a text layout per tab.
+    mutable int32_t textWidth = -1;
 };
 
 struct TabStrip {
@@ -92,7 +95,9 @@ int32_t TabHeight(const TabStrip& strip, DWORD style) {
 int32_t TabWidth(const TabStrip& strip, DWORD style, const TextMeasure& measure, const TabItem& item) {
     if ((style & TCS_FIXEDWIDTH) && strip.fixedSize.cx > 0)
         return strip.fixedSize.cx;
-    int32_t width = measure.Width(item.text) + 2 * kPaddingX;
+    if (item.textWidth < 0)
+        item.textWidth = measure.Width(item.text);
+    int32_t width = item.textWidth + 2 * kPaddingX;
     if (strip.images)
         width += ImageAlong(strip, style) + kImageGap;
     return width;
@@ -363,6 +368,7 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return DefWindowProc(hwnd, msg, wParam, lParam);
         case WM_SETFONT:
             strip->font = reinterpret_cast<HFONT>(wParam);
+            for (TabItem& item : strip->items) item.textWidth = -1;
             Relayout(hwnd, *strip);
             return 0;
         case WM_GETFONT:
@@ -458,8 +464,10 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                     item->iImage = tab.image;
                 return 1;
             }
-            if ((item->mask & TCIF_TEXT) && item->pszText)
+            if ((item->mask & TCIF_TEXT) && item->pszText) {
                 tab.text = item->pszText;
+                tab.textWidth = -1;
+            }
             if (item->mask & TCIF_IMAGE)
                 tab.image = item->iImage;
             Relayout(hwnd, *strip);

@@ -23,6 +23,7 @@ TbsSkinTabControl::TbsSkinTabControl(TComponent* owner)
       defaultFont_(std::make_unique<TFont>()),
       slotImages_(std::make_unique<TImageList>(nullptr)),
       canvas_(std::make_unique<TCanvas>()) {
+    SetItemSize(0, defaultItemHeight_);
     for (TFont* font : {&Font(), defaultFont_.get()}) {
         TFont f;
         f.SetName("Arial");
@@ -220,7 +221,7 @@ std::optional<BorderWidths> TbsSkinTabControl::RecordBorders() const {
 
 Rect TbsSkinTabControl::TabRect(int index) {
     const Rect adjusted = TTabControl::TabRect(index);
-    return adjusted.isEmpty() ? adjusted : TabRectOf(adjusted, index, !MultiLine());
+    return adjusted.isEmpty() ? adjusted : TabRectOf(adjusted, index, OneRow());
 }
 
 Rect TbsSkinTabControl::DisplayArea() {

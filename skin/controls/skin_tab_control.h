@@ -167,6 +167,7 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     void UpdateScroller();
     void CreateScroller();
     void UpdateScrollerPosition();
+    void SyncScrollerPosition();
     void ScrollerChanged();
     void DestroyStripArrows();
 

@@ -42,7 +42,8 @@ platform::Rect RowFrameOf(const platform::Rect& page, const BorderWidths& border
 
 // A tab's rectangle (TCM_GETITEMRECT, tabs style) moved from the strip's answer onto the frame.
 platform::Rect AdjustTabRect(const platform::Rect& base, TTabPosition position, bool oneRow);
-// TabRect(i): the adjusted rectangle, tab 0 one pixel narrower on the left in one row.
+// TabRect(i): the adjusted rectangle, tab 0 one pixel narrower on the left in a single row along
+// the top or bottom (a column's first tab keeps its place against the frame).
 platform::Rect TabRectOf(const platform::Rect& adjusted, int index, bool oneRow);
 // The selected tab pushed `rise` pixels toward the page (its face is that much taller); what the
 // row and the frame leave free for it.

@@ -113,8 +113,7 @@ void TbsSkinTabControl::CloseSelectedTab() {
 
 void TbsSkinTabControl::Change() {
     // The strip may have scrolled to show the selected tab.
-    if (scroller_)
-        scroller_->SetPosition(LeftHiddenTabCount());
+    SyncScrollerPosition();
     TTabControl::Change();
     Invalidate();
 }
@@ -189,9 +188,17 @@ void TbsSkinTabControl::ScrollerChanged() {
                               platform::MAKEWPARAM(SB_THUMBPOSITION, scroller_->Position()));
 }
 
+// Scrolling changes how many tabs are partly hidden: the limit is brought up to date first, or a
+// position past the old one would be refused and the scroller would stop following the row.
+void TbsSkinTabControl::SyncScrollerPosition() {
+    if (!scroller_)
+        return;
+    scroller_->SetMax(HiddenTabCount());
+    scroller_->SetPosition(LeftHiddenTabCount());
+}
+
 void TbsSkinTabControl::UpdateScrollerPosition() {
-    if (scroller_)
-        scroller_->SetPosition(LeftHiddenTabCount());
+    SyncScrollerPosition();
     Invalidate();
 }
 
