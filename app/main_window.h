@@ -98,6 +98,7 @@ class TForm1 : public framework::TForm {
     std::array<framework::TCheckBox*, ServiceFilters.size()> serviceBoxes_{};
     TForm2* fittingRoom_ = nullptr;
     QueryRunner queryRunner_;
+    bool searching_ = false;  // a quick search is waiting for the page
 };
 
 // The main window's form data: the window, the filter panel with its lists (search_lists.h), the

@@ -290,6 +290,20 @@ TEST_F(QuickSearch, FailuresOfThePageAreDroppedSilentlyAndTheSwapsStay) {
     EXPECT_EQ(Home().calls().size(), 4u);
 }
 
+TEST_F(QuickSearch, ASecondEnterWhileThePageIsAnsweringStartsNoSecondSearch) {
+    Start();
+    HomePageLoaded();
+    Home().setAnswering(framework::HeadlessBrowserBackend::Answering::Later, 300);
+    form->m_keyword->SetFocus();
+    display.typeKey(platform::VK_RETURN);
+    display.typeKey(platform::VK_RETURN);  // handled inside the first search's wait for the page
+    Pump();
+    EXPECT_THAT(SoItemQueries(), ElementsAre(kStartQuery));
+    // Once the answer is in, the next Enter searches again.
+    Type(platform::VK_RETURN);
+    EXPECT_EQ(SoItemQueries().size(), 2u);
+}
+
 TEST_F(QuickSearch, AnInstalledQueryRunnerTakesTheQueryInsteadOfThePage) {
     Start();
     HomePageLoaded();
