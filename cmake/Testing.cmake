@@ -1,4 +1,4 @@
-# Helpers that give tests, benchmarks and fuzz targets one shape across the project.
+# Helpers that give tests, benchmarks, fuzz targets and folders of them one shape across the project.
 #
 #   velmoro_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABELS unit|integration|e2e
 #                    [ENVIRONMENT <VAR=value...>] [TIMEOUT <seconds>])
@@ -73,4 +73,16 @@ function(velmoro_add_fuzzer)
         ENVIRONMENT "${VELMORO_TEST_ENVIRONMENT}")
     endif()
   endif()
+endfunction()
+
+# Adds every folder below the current one that has a CMakeLists.txt of its own, in name order, so a
+# new test, benchmark, fuzz or tool folder needs no edit of its parent.
+function(velmoro_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
 endfunction()
