@@ -38,9 +38,8 @@ TForm2::TForm2(framework::TComponent* owner, PageSite site) : TForm(owner), site
 }
 
 void TForm2::FormCreate(framework::TObject*) {
-    const platform::Point at =
-        CentredTopLeft({framework::Screen->Width(), framework::Screen->Height()}, {Width(), Height()},
-                       kLiftAboveCentre);
+    const platform::Point at = CentredTopLeft({framework::Screen->Width(), framework::Screen->Height()},
+                                              {Width(), Height()}, kLiftAboveCentre);
     SetBounds(at.X, at.Y, Width(), Height());
     m_web->Navigate(site_.FittingRoomUrl());
 }

@@ -121,9 +121,8 @@ void TForm1::WritePanel(const PanelState& panel) {
 void TForm1::FormCreate(TObject*) {
     // Placed for the expanded height, so the collapsed window sits above the centre and the
     // expanded one is centred.
-    const platform::Point at =
-        CentredTopLeft({framework::Screen->Width(), framework::Screen->Height()}, {Width(), Height()},
-                       kLiftAboveCentre);
+    const platform::Point at = CentredTopLeft({framework::Screen->Width(), framework::Screen->Height()},
+                                              {Width(), Height()}, kLiftAboveCentre);
     SetBounds(at.X, at.Y, Width(), Height());
     SetClientHeight(kCollapsedClientHeight);
     fittingRoom_ = new TForm2(this, site_);

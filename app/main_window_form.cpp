@@ -30,7 +30,9 @@ StringList Items(const std::array<std::string_view, N>& captions) {
 }
 
 ComponentData Caption(const char* name, int left, int top, int width, const char* text) {
-    return {"TLabel", name, "Panel1",
+    return {"TLabel",
+            name,
+            "Panel1",
             {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", 13}, {"Caption", text}}};
 }
 
@@ -39,7 +41,9 @@ struct ListPlace {
 };
 ComponentData DropDownList(const char* name, ListPlace place, StringList items, int selected, int rowsShown,
                            int tabOrder) {
-    return {"TComboBox", name, "Panel1",
+    return {"TComboBox",
+            name,
+            "Panel1",
             {{"Left", place.left},
              {"Top", place.top},
              {"Width", place.width},
@@ -54,7 +58,9 @@ ComponentData DropDownList(const char* name, ListPlace place, StringList items, 
 }
 
 ComponentData PriceField(const char* name, int left, int value, int tabOrder) {
-    return {"TSpinEdit", name, "Panel1",
+    return {"TSpinEdit",
+            name,
+            "Panel1",
             {{"Left", left},
              {"Top", 7},
              {"Width", 67},
@@ -70,7 +76,9 @@ struct BoxPlace {
 };
 ComponentData ServiceCheckBox(Service service, BoxPlace place, int tabOrder) {
     const ServiceEntry& entry = ServiceFilter(service);
-    return {"TCheckBox", std::string(entry.component), "Panel1",
+    return {"TCheckBox",
+            std::string(entry.component),
+            "Panel1",
             {{"Left", place.left},
              {"Top", place.top},
              {"Width", 67},
@@ -80,8 +88,15 @@ ComponentData ServiceCheckBox(Service service, BoxPlace place, int tabOrder) {
 }
 
 ComponentData PushButton(const char* name, int top, const char* caption, int tabOrder) {
-    return {"TButton", name, "Panel1",
-            {{"Left", 690}, {"Top", top}, {"Width", 73}, {"Height", 24}, {"Caption", caption}, {"TabOrder", tabOrder}}};
+    return {"TButton",
+            name,
+            "Panel1",
+            {{"Left", 690},
+             {"Top", top},
+             {"Width", 73},
+             {"Height", 24},
+             {"Caption", caption},
+             {"TabOrder", tabOrder}}};
 }
 
 FormData BuildMainWindowFormData() {
@@ -102,7 +117,9 @@ FormData BuildMainWindowFormData() {
          {"Font.Name", "Tahoma"},
          {"Font.Height", -11}},
         {
-            {"TPanel", "Panel1", "",
+            {"TPanel",
+             "Panel1",
+             "",
              {{"Left", 3},
               {"Top", 3},
               {"Width", 770},
@@ -111,7 +128,9 @@ FormData BuildMainWindowFormData() {
               {"BorderStyle", Ident{"bsSingle"}},
               {"TabOrder", 0}}},
             Caption("Label1", 7, 10, 36, "关键字"),
-            {"TEdit", "m_keyword", "Panel1",
+            {"TEdit",
+             "m_keyword",
+             "Panel1",
              {{"Left", 47}, {"Top", 7}, {"Width", 133}, {"Height", 21}, kImeMode, kImeName, {"TabOrder", 0}}},
             DropDownList("m_cid", {181, 7, 170}, Items(CategoryCaptions), 0, 20, 1),
             Caption("Label2", 357, 10, 48, "价格区间"),
@@ -137,11 +156,16 @@ FormData BuildMainWindowFormData() {
             // Here comes m_tab, the skinned result tab control (TbsSkinTabControl): left 3, top 71,
             // width 770, height 537, tab order 1, with m_web inside it filling its display area.
             // Until it exists m_web lies on the form where that display area will be.
-            {"TWebBrowser", "m_web", "", {{"Left", 5}, {"Top", 93}, {"Width", 766}, {"Height", 513}, {"TabOrder", 1}}},
+            {"TWebBrowser",
+             "m_web",
+             "",
+             {{"Left", 5}, {"Top", 93}, {"Width", 766}, {"Height", 513}, {"TabOrder", 1}}},
 
             // Here comes the skinned frame component (TbsSkinForm), using bsSkinData1.
 
-            {"TbsSkinData", "bsSkinData1", "",
+            {"TbsSkinData",
+             "bsSkinData1",
+             "",
              {{"SkinnableForm", true},
               {"AnimationForAllWindows", false},
               {"EnableSkinEffects", true},
@@ -151,7 +175,9 @@ FormData BuildMainWindowFormData() {
               {"AeroBlurEnabled", true},
               {"SkinIndex", 0},
               {"CompressedStoredSkin", Ref{"bsCompressedStoredSkin1"}}}},
-            {"TbsCompressedStoredSkin", "bsCompressedStoredSkin1", "",
+            {"TbsCompressedStoredSkin",
+             "bsCompressedStoredSkin1",
+             "",
              {{"FileName", "skin.ini"}, {"CompressedData", Bytes(shippedSkin)}}},
         }};
 }

@@ -19,7 +19,8 @@ framework::PersistentClass StoredSkinClass() {
             Property("Description", &TbsCompressedStoredSkin::SetDescription),
             Property("FileName", &TbsCompressedStoredSkin::SetFileName),
             Property("CompressedFileName", &TbsCompressedStoredSkin::SetCompressedFileName),
-            Property(TbsCompressedStoredSkin::kBinaryPropertyName, &TbsCompressedStoredSkin::SetCompressedData),
+            Property(TbsCompressedStoredSkin::kBinaryPropertyName,
+                     &TbsCompressedStoredSkin::SetCompressedData),
         });
 }
 

@@ -63,8 +63,7 @@ TEST_F(FittingRoom, TheButtonShowsTheOneWindowHoweverOftenItIsPressed) {
     Pump();
     EXPECT_EQ(form->m_keyword->Text(), "风衣");
     // No taskbar entry of its own.
-    for (platform::HWND entry : display.taskbarEntries())
-        EXPECT_NE(entry, room->Handle());
+    for (platform::HWND entry : display.taskbarEntries()) EXPECT_NE(entry, room->Handle());
 }
 
 TEST_F(FittingRoom, ClosingHidesItAndShowingAgainKeepsThePageAndThePlace) {

@@ -63,24 +63,25 @@ TEST_F(StartUp, ComponentsThenReferencesAndSkinThenFinishingStepsThenFormCreateI
     skin::AppFormsProvider previous = skin::SetAppFormsProvider([&] {
         std::vector<skin::AppForm> forms;
         framework::TForm* main = application.Forms(0);
-        forms.push_back({main, "TForm1", [&, main](uint32_t message, uintptr_t, intptr_t) {
-                             bool allLoading = true;
-                             for (int i = 0; i < main->ComponentCount(); ++i)
-                                 allLoading &= main->Components(i)->InState(framework::csLoading);
-                             notices.push_back({message, main->ComponentCount(), allLoading, application.FormCount()});
-                         }});
+        forms.push_back(
+            {main, "TForm1", [&, main](uint32_t message, uintptr_t, intptr_t) {
+                 bool allLoading = true;
+                 for (int i = 0; i < main->ComponentCount(); ++i)
+                     allLoading &= main->Components(i)->InState(framework::csLoading);
+                 notices.push_back({message, main->ComponentCount(), allLoading, application.FormCount()});
+             }});
         return forms;
     });
     Start();
     skin::SetAppFormsProvider(previous);
 
     std::vector<std::string> names;
-    for (int i = 0; i < form->ComponentCount(); ++i)
-        names.push_back(form->Components(i)->Name());
-    EXPECT_THAT(names, ElementsAre("Panel1", "Label1", "m_keyword", "m_cid", "Label2", "m_sp", "m_ep", "Label3",
-                                   "m_loc", "m_co", "Label5", "m_sort", "Label4", "m_sc", "m_ec", "m_rd", "m_gu",
-                                   "m_sr", "m_or", "m_oi", "m_mall", "m_soso", "m_soso2", "m_web", "bsSkinData1",
-                                   "bsCompressedStoredSkin1", ""));  // the last: the fitting room
+    for (int i = 0; i < form->ComponentCount(); ++i) names.push_back(form->Components(i)->Name());
+    EXPECT_THAT(names,
+                ElementsAre("Panel1", "Label1", "m_keyword", "m_cid", "Label2", "m_sp", "m_ep", "Label3",
+                            "m_loc", "m_co", "Label5", "m_sort", "Label4", "m_sc", "m_ec", "m_rd", "m_gu",
+                            "m_sr", "m_or", "m_oi", "m_mall", "m_soso", "m_soso2", "m_web", "bsSkinData1",
+                            "bsCompressedStoredSkin1", ""));  // the last: the fitting room
     EXPECT_EQ(form->Components(26), form->FittingRoom());
 
     ASSERT_EQ(notices.size(), 3u);
@@ -118,7 +119,8 @@ TEST_F(StartUp, CentredForTheExpandedHeightThenCollapsedToThePanel) {
     // 1024 x 630: the expanded window is taller than the screen: a negative top, its half
     // truncated toward zero.
     for (Screen screen : {Screen{1024, 768}, Screen{1280, 1024}, Screen{1024, 630}}) {
-        display.setMonitors({{{0, 0, screen.width, screen.height}, {0, 0, screen.width, screen.height - 30}, true}});
+        display.setMonitors(
+            {{{0, 0, screen.width, screen.height}, {0, 0, screen.width, screen.height - 30}, true}});
         Start();
         const int32_t width = form->Width();
         const int32_t expandedHeight =
@@ -153,15 +155,16 @@ TEST_F(StartUp, TabWalksThePanelInItsTabOrderSkippingTheDisabledQuickSearch) {
         Type(platform::VK_TAB);
         visited.push_back(framework::TWinControl::FindControl(platform::GetFocus())->Name());
     }
-    EXPECT_THAT(visited, ElementsAre("m_cid", "m_sp", "m_ep", "m_loc", "m_co", "m_sort", "m_sc", "m_ec", "m_rd",
-                                     "m_gu", "m_sr", "m_or", "m_oi", "m_mall", "m_soso2"));
+    EXPECT_THAT(visited, ElementsAre("m_cid", "m_sp", "m_ep", "m_loc", "m_co", "m_sort", "m_sc", "m_ec",
+                                     "m_rd", "m_gu", "m_sr", "m_or", "m_oi", "m_mall", "m_soso2"));
 }
 
 TEST_F(StartUp, TheEditAndTheListsAskForTheInputMethod) {
     Start();
-    for (framework::TWinControl* control :
-         {static_cast<framework::TWinControl*>(form->m_keyword), static_cast<framework::TWinControl*>(form->m_cid),
-          static_cast<framework::TWinControl*>(form->m_loc), static_cast<framework::TWinControl*>(form->m_ec)}) {
+    for (framework::TWinControl* control : {static_cast<framework::TWinControl*>(form->m_keyword),
+                                            static_cast<framework::TWinControl*>(form->m_cid),
+                                            static_cast<framework::TWinControl*>(form->m_loc),
+                                            static_cast<framework::TWinControl*>(form->m_ec)}) {
         form->m_soso2->SetFocus();
         Pump();
         control->SetFocus();
@@ -215,8 +218,9 @@ TEST_F(QuickSearch, EnterDoesNothingUntilTheHomePageHasLoadedThenSearches) {
     HomePageLoaded();
     EXPECT_TRUE(form->m_soso->Enabled());
     Type(platform::VK_RETURN);
-    EXPECT_THAT(SoItemQueries(), ElementsAre("k=%E8%A3%99&sp=0&ep=99999999&area=&s=commissionVolume_desc&sc=1heart"
-                                             "&ec=5goldencrown"));
+    EXPECT_THAT(SoItemQueries(),
+                ElementsAre("k=%E8%A3%99&sp=0&ep=99999999&area=&s=commissionVolume_desc&sc=1heart"
+                            "&ec=5goldencrown"));
     EXPECT_EQ(std::get<int32_t>(Home().calls()[0].args[1]), 1);
 
     // Every further document-complete (a frame, a reload) leaves it enabled.
@@ -239,8 +243,9 @@ TEST_F(QuickSearch, AClickSendsThePanelsQueryAndWritesTheSwappedRangesBack) {
     form->ServiceBox(Service::Mall)->SetChecked(true);
     Click(*form->m_soso, 10, 10);
 
-    EXPECT_THAT(SoItemQueries(), ElementsAre("k=&cid=50010850&sp=100&ep=300&area=%E5%8C%97%E4%BA%AC&s=price_asc"
-                                             "&sc=1diamond&ec=5crown&co=true&mall=true"));
+    EXPECT_THAT(SoItemQueries(),
+                ElementsAre("k=&cid=50010850&sp=100&ep=300&area=%E5%8C%97%E4%BA%AC&s=price_asc"
+                            "&sc=1diamond&ec=5crown&co=true&mall=true"));
     EXPECT_EQ(form->m_sp->Text(), "100");
     EXPECT_EQ(form->m_ep->Text(), "300");
     EXPECT_EQ(form->m_sc->ItemIndex(), 5);
@@ -274,7 +279,8 @@ TEST_F(QuickSearch, FailuresOfThePageAreDroppedSilentlyAndTheSwapsStay) {
         std::function<PageAnswer(const std::vector<PageArg>&)> soItem;
     };
     const Failure failures[] = {
-        {"script error", [](const std::vector<PageArg>&) -> PageAnswer { throw framework::HeadlessScriptError("x"); }},
+        {"script error",
+         [](const std::vector<PageArg>&) -> PageAnswer { throw framework::HeadlessScriptError("x"); }},
         {"not a number", [](const std::vector<PageArg>&) { return PageAnswer::String("第一页"); }},
     };
     for (const Failure& failure : failures) {

@@ -56,7 +56,8 @@ class SearchProgramTest : public framework::test::FrameworkTest {
     SearchProgramTest() {
         headless_ = framework::SetBrowserBackendFactory(nullptr);
         framework::SetBrowserBackendFactory([this] {
-            return std::make_unique<ObservedEngine>(headless_(), [this](const std::string& url) { Navigating(url); });
+            return std::make_unique<ObservedEngine>(headless_(),
+                                                    [this](const std::string& url) { Navigating(url); });
         });
     }
     ~SearchProgramTest() override { framework::SetBrowserBackendFactory(headless_); }
@@ -105,7 +106,8 @@ class SearchProgramTest : public framework::test::FrameworkTest {
   private:
     void Navigating(const std::string& url) {
         AtNavigation at{url, application.FormCount(), true, {}, 0};
-        if (auto* main = application.FormCount() > 0 ? dynamic_cast<TForm1*>(application.Forms(0)) : nullptr) {
+        if (auto* main =
+                application.FormCount() > 0 ? dynamic_cast<TForm1*>(application.Forms(0)) : nullptr) {
             at.mainWindowLoading = false;
             for (int i = 0; i < main->ComponentCount(); ++i)
                 at.mainWindowLoading |= main->Components(i)->InState(framework::csLoading);

@@ -52,12 +52,10 @@ std::string Output(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[512];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-            out.append(buffer, n);
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
         pclose(pipe);
     }
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r'))
-        out.pop_back();
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
     return out;
 }
 
@@ -111,8 +109,7 @@ class WatchedPageServer {
     int Count(const std::string& method, const std::string& path) const {
         std::lock_guard<std::mutex> hold(lock_);
         int n = 0;
-        for (const Request& r : requests_)
-            n += r.method == method && r.path == path;
+        for (const Request& r : requests_) n += r.method == method && r.path == path;
         return n;
     }
     // The bodies of the searches the page's script sent (what SoItem received).
@@ -208,7 +205,8 @@ struct XWindow {
 
 std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
     std::vector<XWindow> windows;
-    std::istringstream ids(Output("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    std::istringstream ids(
+        Output("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
     for (std::string id; ids >> id;) {
         std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
         int x = 0, y = 0, w = 0, h = 0;
@@ -261,7 +259,8 @@ constexpr platform::DWORD kRoomExStyle = platform::WS_EX_TOOLWINDOW;
 
 // A point of the main window's client area, on the screen.
 Point InMain(const XWindow& main, int x, int y) {
-    const platform::FrameLayout frame = platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
+    const platform::FrameLayout frame =
+        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
     return {main.bounds.Left + frame.client.Left + x, main.bounds.Top + frame.client.Top + y};
 }
 // A point of a control of the filter panel (Panel1 lies at 3, 3 in the client area).
@@ -277,7 +276,8 @@ Rect QuickSearchCaption(const XWindow& main) {
 class SearchProgramE2E : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(Env("DISPLAY").empty()) << "needs an X display (run under xvfb-run, as scripts/test does)";
+        ASSERT_FALSE(Env("DISPLAY").empty())
+            << "needs an X display (run under xvfb-run, as scripts/test does)";
         ASSERT_FALSE(Env("VELMORO_E2E_PROGRAM").empty());
         setenv("GDK_BACKEND", "x11", 1);
         ASSERT_TRUE(gdk_init_check(nullptr, nullptr));
@@ -364,8 +364,8 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     // 6. It covers the main window: the shopper drags it down by its caption and presses the
     //    button twice more. Still the one window, where she left it, its page not reloaded.
     const Point grip{room.bounds.Left + room.bounds.width() / 2, room.bounds.Top + roomFrame.caption.Top + 4};
-    Xdotool("mousemove " + At(grip) + " mousedown 1 mousemove " + At({grip.X, grip.Y + 150}) + " sleep 0.2 mousemove " +
-            At({grip.X, grip.Y + 300}) + " sleep 0.2 mouseup 1");
+    Xdotool("mousemove " + At(grip) + " mousedown 1 mousemove " + At({grip.X, grip.Y + 150}) +
+            " sleep 0.2 mousemove " + At({grip.X, grip.Y + 300}) + " sleep 0.2 mouseup 1");
     Rect moved;
     EXPECT_TRUE(WaitUntil(
         [&] {

@@ -235,7 +235,8 @@ TEST(PageServerObserver, SeesEveryRequestWithItsBodyBeforeItIsAnswered) {
     EXPECT_TRUE(client.Get("/nowhere"));
     server.Stop();
     serving.join();
-    EXPECT_EQ(seen, (std::vector<std::string>{"GET /qrwk/ ", "POST /qrwk/api/search k=%61&sp=0", "GET /nowhere "}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"GET /qrwk/ ", "POST /qrwk/api/search k=%61&sp=0", "GET /nowhere "}));
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The skin data components described by form data: the holder takes its "CompressedData", the
 // skin data component its switches, and the skin loads when the reference to the holder resolves,
 // while both components are still loading.
+#include "skin/data/form_data_classes.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/core/form_data.h"
 #include "skin/data/bsSkinData.h"
-#include "skin/data/form_data_classes.h"
 #include "skin_fixture.h"
 
 using namespace skin;
@@ -37,7 +38,9 @@ TEST(SkinDataFormData, HolderAndSkinDataComeFromFormDataAndTheSkinLoadsOnTheRefe
     Owner owner;
     const FormData data{{},
                         {
-                            {"TbsSkinData", "bsSkinData1", "",
+                            {"TbsSkinData",
+                             "bsSkinData1",
+                             "",
                              {{"SkinnableForm", true},
                               {"AnimationForAllWindows", false},
                               {"EnableSkinEffects", true},
@@ -47,7 +50,9 @@ TEST(SkinDataFormData, HolderAndSkinDataComeFromFormDataAndTheSkinLoadsOnTheRefe
                               {"AeroBlurEnabled", true},
                               {"SkinIndex", 0},
                               {"CompressedStoredSkin", Ref{"bsCompressedStoredSkin1"}}}},
-                            {"TbsCompressedStoredSkin", "bsCompressedStoredSkin1", "",
+                            {"TbsCompressedStoredSkin",
+                             "bsCompressedStoredSkin1",
+                             "",
                              {{"FileName", "skin.ini"}, {"CompressedData", Bytes(stream)}}},
                         }};
     framework::ApplyFormData(owner.root, data, [&] {
@@ -72,9 +77,12 @@ TEST(SkinDataFormData, HolderAndSkinDataComeFromFormDataAndTheSkinLoadsOnTheRefe
 
 TEST(SkinDataFormData, ResourceStringsAndWrongValuesAreRefusedByName) {
     Owner owner;
-    framework::ApplyFormData(owner.root, {{},
-                                          {{"TbsResourceStrData", "bsResourceStrData1", "",
-                                            {{"ResStrings", StringList{"MI_CLOSE=关闭"}}, {"CharSet", 134}}}}});
+    framework::ApplyFormData(owner.root,
+                             {{},
+                              {{"TbsResourceStrData",
+                                "bsResourceStrData1",
+                                "",
+                                {{"ResStrings", StringList{"MI_CLOSE=关闭"}}, {"CharSet", 134}}}}});
     auto* strings = owner.Find<TbsResourceStrData>("bsResourceStrData1");
     ASSERT_TRUE(strings);
     EXPECT_EQ(strings->GetResString("MI_CLOSE"), "关闭");
@@ -82,14 +90,15 @@ TEST(SkinDataFormData, ResourceStringsAndWrongValuesAreRefusedByName) {
 
     // A reference to a component of another class, and a character set out of its range.
     Owner other;
-    EXPECT_THROW(framework::ApplyFormData(other.root,
-                                          {{},
-                                           {{"TbsResourceStrData", "strings", "", {}},
-                                            {"TbsSkinData", "data", "", {{"CompressedStoredSkin", Ref{"strings"}}}}}}),
+    EXPECT_THROW(framework::ApplyFormData(
+                     other.root, {{},
+                                  {{"TbsResourceStrData", "strings", "", {}},
+                                   {"TbsSkinData", "data", "", {{"CompressedStoredSkin", Ref{"strings"}}}}}}),
                  framework::EReadError);
     Owner third;
-    EXPECT_THROW(framework::ApplyFormData(third.root, {{}, {{"TbsResourceStrData", "s", "", {{"CharSet", 256}}}}}),
-                 framework::EReadError);
+    EXPECT_THROW(
+        framework::ApplyFormData(third.root, {{}, {{"TbsResourceStrData", "s", "", {{"CharSet", 256}}}}}),
+        framework::EReadError);
 }
 
 }  // namespace
