@@ -1,4 +1,4 @@
-# Helpers that give tests, benchmarks and fuzz targets one shape across the project.
+# Helpers that give tests, benchmarks, fuzz targets and folders of them one shape across the project.
 #
 #   velmoro_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABELS unit|integration|e2e
 #                    [ENVIRONMENT <VAR=value...>] [TIMEOUT <seconds>])
@@ -13,7 +13,7 @@
 # inside system libraries (font caches, GTK) are suppressed, our own never are.
 set(VELMORO_TEST_ENVIRONMENT
   "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/scripts/sanitizers/lsan.supp:print_suppressions=0"
-  "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=${PROJECT_SOURCE_DIR}/scripts/sanitizers/ubsan.supp")
 
 function(velmoro_add_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
@@ -31,6 +31,22 @@ function(velmoro_add_test)
   endif()
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "VELMORO_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELMORO_BINARY_DIR=${PROJECT_BINARY_DIR};${VELMORO_TEST_ENVIRONMENT};${T_ENVIRONMENT}")
+endfunction()
+
+# A test that runs a command rather than a GoogleTest executable (examples, scripts), with the same
+# environment and labels as velmoro_add_test.
+#   velmoro_add_command_test(NAME <name> COMMAND <command...> LABELS <label> [TIMEOUT <seconds>])
+function(velmoro_add_command_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "COMMAND;LABELS" ${ARGN})
+  if(NOT VELMORO_TESTS)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_COMMAND})
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "VELMORO_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELMORO_BINARY_DIR=${PROJECT_BINARY_DIR};${VELMORO_TEST_ENVIRONMENT}")
 endfunction()
 
 function(velmoro_add_benchmark)
@@ -57,4 +73,16 @@ function(velmoro_add_fuzzer)
         ENVIRONMENT "${VELMORO_TEST_ENVIRONMENT}")
     endif()
   endif()
+endfunction()
+
+# Adds every folder below the current one that has a CMakeLists.txt of its own, in name order, so a
+# new test, benchmark, fuzz or tool folder needs no edit of its parent.
+function(velmoro_add_subfolders)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
 endfunction()

@@ -80,13 +80,19 @@ PageServer::PageServer(const Catalogue& catalogue) : catalogue_(catalogue) {
     // regular expressions run over whatever path a client sends.
     server_.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         if (request.method == "POST" && request.path == SearchPath) {
-            return httplib::Server::HandlerResponse::Unhandled;
+            return httplib::Server::HandlerResponse::Unhandled;  // its body is read after this step
+        }
+        if (observer_) {
+            observer_(request);
         }
         Answer(request, response);
         return httplib::Server::HandlerResponse::Handled;
     });
     server_.Post(std::string(SearchPath),
                  [this](const httplib::Request& request, httplib::Response& response) {
+                     if (observer_) {
+                         observer_(request);
+                     }
                      const SearchAnswer answer = AnswerSearch(catalogue_, request.body);
                      SendJson(response, answer.status, answer.body);
                  });

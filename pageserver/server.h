@@ -14,6 +14,7 @@
 
 #include <httplib.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,12 @@ class PageServer {
     bool Bind(const std::string& host, int port);
     int Port() const { return port_; }
 
+    // Shown every request before it is answered (tests watch what a browser asks for). It runs on
+    // the server's threads, one call per request, and may hold a request back by not returning yet.
+    // Set it before Run.
+    using RequestObserver = std::function<void(const httplib::Request& request)>;
+    void SetRequestObserver(RequestObserver observer) { observer_ = std::move(observer); }
+
     // Serves until Stop() is called from another thread.
     void Run();
     void Stop();
@@ -44,6 +51,7 @@ class PageServer {
     void Answer(const httplib::Request& request, httplib::Response& response) const;
 
     const Catalogue& catalogue_;
+    RequestObserver observer_;
     httplib::Server server_;
     int port_ = -1;
 };

@@ -147,6 +147,11 @@ void TbsCompressedStoredSkin::ReadCompressedData(framework::TStream& stream) {
     compressed_.LoadFromStream(stream);
 }
 
+void TbsCompressedStoredSkin::SetCompressedData(framework::Bytes data) {
+    framework::TMemoryStream stream(std::vector<uint8_t>(data.begin(), data.end()));
+    ReadCompressedData(stream);
+}
+
 void TbsCompressedStoredSkin::WriteCompressedData(framework::TStream& stream) const {
     compressed_.SaveToStream(stream);
 }

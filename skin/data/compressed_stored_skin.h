@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/core/component.h"
+#include "framework/core/properties.h"
 #include "framework/core/stream.h"
 
 namespace skin {
@@ -61,6 +62,8 @@ public:
     static constexpr const char* kBinaryPropertyName = "CompressedData";
     void ReadCompressedData(framework::TStream& stream);
     void WriteCompressedData(framework::TStream& stream) const;
+    // The same property as form data hands it over (form_data_classes.h).
+    void SetCompressedData(framework::Bytes data);
 
 private:
     bool DesignTimeSetter() const;

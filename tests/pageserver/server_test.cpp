@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <mutex>
 #include <thread>
 
 #include "app/query_builder.h"
@@ -209,6 +210,33 @@ TEST(PageServerBinding, ListensOnLoopbackOnly) {
     PageServer server(SampleCatalogue());
     EXPECT_FALSE(server.Bind("0.0.0.0", 0));
     EXPECT_FALSE(server.Bind("127.0.0.1", 70000));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PageServerObserver, SeesEveryRequestWithItsBodyBeforeItIsAnswered) {
+    std::mutex lock;
+    std::vector<std::string> seen;
+    PageServer server(SampleCatalogue());
+    server.SetRequestObserver([&](const httplib::Request& request) {
+        std::lock_guard<std::mutex> hold(lock);
+        seen.push_back(request.method + " " + request.path + " " + request.body);
+    });
+    ASSERT_TRUE(server.Bind("127.0.0.1", 0));
+    std::thread serving([&] { server.Run(); });
+    while (!server.Running()) {
+        std::this_thread::yield();
+    }
+    httplib::Client client("127.0.0.1", server.Port());
+    EXPECT_TRUE(client.Get("/qrwk/"));
+    EXPECT_TRUE(client.Post("/qrwk/api/search", "k=%61&sp=0", "text/plain"));
+    EXPECT_TRUE(client.Get("/nowhere"));
+    server.Stop();
+    serving.join();
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"GET /qrwk/ ", "POST /qrwk/api/search k=%61&sp=0", "GET /nowhere "}));
 }
 
 }  // namespace

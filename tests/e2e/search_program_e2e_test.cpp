@@ -1,0 +1,416 @@
+// The search program end to end: the real `velmoro` (with this test's page host compiled in) on the
+// X display, the demo page server in this process on that host, a shopper's real input through
+// xdotool, and what the program does read back from the X server (window geometry, pixels) and
+// from the requests the page server receives. A screenshot of every step lands in
+// <build>/screenshots/app_e2e_*.png.
+//
+// The home page is held back by the server until the test lets it go, so the window's loading
+// state can be seen and tried.
+#include <fcntl.h>
+#include <gdk/gdk.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "pageserver/server.h"
+#include "platform/window/frame.h"
+#include "platform/window/styles.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+using platform::Point;
+using platform::Rect;
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string BinaryDir() {
+    const std::string dir = Env("VELMORO_BINARY_DIR");
+    return dir.empty() ? "." : dir;
+}
+
+// Runs a command and returns what it printed (trailing newline removed).
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        pclose(pipe);
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
+    return out;
+}
+
+void Xdotool(const std::string& arguments) {
+    const std::string command = "xdotool " + arguments;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+std::string At(Point p) {
+    return std::to_string(p.X) + " " + std::to_string(p.Y);
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(100ms);
+    }
+    return true;
+}
+
+// --- The page server, watched and with the home page held back --------------------------------------
+
+class WatchedPageServer {
+  public:
+    explicit WatchedPageServer(const std::string& host) : server_(pageserver::SampleCatalogue()) {
+        server_.SetRequestObserver([this](const httplib::Request& request) { Seen(request); });
+        const size_t colon = host.rfind(':');
+        bound_ = server_.Bind(host.substr(0, colon), std::stoi(host.substr(colon + 1)));
+        if (bound_) {
+            thread_ = std::thread([this] { server_.Run(); });
+            WaitUntil([this] { return server_.Running(); }, 10s);
+        }
+    }
+    ~WatchedPageServer() {
+        OpenHomePage();
+        if (bound_) {
+            server_.Stop();
+            thread_.join();
+        }
+    }
+    bool Bound() const { return bound_; }
+
+    // Lets the held home page go (and every later one).
+    void OpenHomePage() {
+        std::lock_guard<std::mutex> hold(lock_);
+        homeOpen_ = true;
+        opened_.notify_all();
+    }
+    int Count(const std::string& method, const std::string& path) const {
+        std::lock_guard<std::mutex> hold(lock_);
+        int n = 0;
+        for (const Request& r : requests_) n += r.method == method && r.path == path;
+        return n;
+    }
+    // The bodies of the searches the page's script sent (what SoItem received).
+    std::vector<std::string> Searches() const {
+        std::lock_guard<std::mutex> hold(lock_);
+        std::vector<std::string> bodies;
+        for (const Request& r : requests_)
+            if (r.method == "POST" && r.path == "/qrwk/api/search")
+                bodies.push_back(r.body);
+        return bodies;
+    }
+
+  private:
+    struct Request {
+        std::string method, path, body;
+    };
+    void Seen(const httplib::Request& request) {
+        std::unique_lock<std::mutex> hold(lock_);
+        requests_.push_back({request.method, request.path, request.body});
+        if (request.path == "/qrwk/")
+            opened_.wait_for(hold, 120s, [this] { return homeOpen_; });
+    }
+
+    pageserver::PageServer server_;
+    std::thread thread_;
+    bool bound_ = false;
+    mutable std::mutex lock_;
+    std::condition_variable opened_;
+    bool homeOpen_ = false;
+    std::vector<Request> requests_;
+};
+
+// --- The program ---------------------------------------------------------------------------------
+
+class Program {
+  public:
+    explicit Program(const std::string& path) : log_(BinaryDir() + "/screenshots/app_e2e_program.log") {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_adddup2(&actions, 1, 2);
+        char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+        if (posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~Program() {
+        if (Running()) {
+            kill(pid_, SIGTERM);
+            if (!WaitForExit(10s))
+                kill(pid_, SIGKILL);
+            WaitForExit(10s);
+        }
+    }
+    bool Started() const { return pid_ > 0; }
+    pid_t Pid() const { return pid_; }
+    bool Running() const { return pid_ > 0 && !exited_; }
+    // True once the program has ended within the limit; its status is then ExitStatus().
+    bool WaitForExit(std::chrono::milliseconds limit) {
+        return WaitUntil(
+            [this] {
+                int status = 0;
+                if (exited_ || waitpid(pid_, &status, WNOHANG) != pid_)
+                    return exited_;
+                exited_ = true;
+                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+                return true;
+            },
+            limit);
+    }
+    int ExitStatus() const { return status_; }
+    std::string LogTail() const {
+        std::ifstream in(log_);
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string all = text.str();
+        return all.size() > 4000 ? all.substr(all.size() - 4000) : all;
+    }
+
+  private:
+    std::string log_;
+    pid_t pid_ = -1;
+    bool exited_ = false;
+    int status_ = -1;
+};
+
+// --- What the X server shows ---------------------------------------------------------------------
+
+struct XWindow {
+    std::string id;
+    Rect bounds;  // screen coordinates, outer size
+};
+
+std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
+    std::vector<XWindow> windows;
+    std::istringstream ids(
+        Output("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    for (std::string id; ids >> id;) {
+        std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
+        int x = 0, y = 0, w = 0, h = 0;
+        for (std::string line; std::getline(shell, line);) {
+            std::sscanf(line.c_str(), "X=%d", &x);
+            std::sscanf(line.c_str(), "Y=%d", &y);
+            std::sscanf(line.c_str(), "WIDTH=%d", &w);
+            std::sscanf(line.c_str(), "HEIGHT=%d", &h);
+        }
+        windows.push_back({id, {x, y, x + w, y + h}});
+    }
+    return windows;
+}
+
+platform::Size ScreenSize() {
+    int w = 0, h = 0;
+    std::sscanf(Output("xdotool getdisplaygeometry").c_str(), "%d %d", &w, &h);
+    return {w, h};
+}
+
+// Pixels of the screen that are nearly black: text ink. A disabled button's caption has none.
+int InkIn(const Rect& r) {
+    GdkPixbuf* pixels =
+        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(), r.height());
+    if (!pixels)
+        return -1;
+    const int stride = gdk_pixbuf_get_rowstride(pixels);
+    const int channels = gdk_pixbuf_get_n_channels(pixels);
+    const guchar* data = gdk_pixbuf_read_pixels(pixels);
+    int ink = 0;
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x) {
+            const guchar* p = data + y * stride + x * channels;
+            ink += p[0] < 64 && p[1] < 64 && p[2] < 64;
+        }
+    g_object_unref(pixels);
+    return ink;
+}
+
+void Screenshot(const std::string& step) {
+    const std::string path = BinaryDir() + "/screenshots/app_e2e_" + step + ".png";
+    EXPECT_EQ(std::system(("import -window root '" + path + "'").c_str()), 0) << path;
+}
+
+// The frames the platform draws while the skinned frame is not there: the main window has a
+// caption and no buttons, the fitting room is a tool window with its close button.
+constexpr platform::DWORD kMainStyle = platform::WS_CAPTION;
+constexpr platform::DWORD kRoomStyle = platform::WS_CAPTION | platform::WS_SYSMENU;
+constexpr platform::DWORD kRoomExStyle = platform::WS_EX_TOOLWINDOW;
+
+// A point of the main window's client area, on the screen.
+Point InMain(const XWindow& main, int x, int y) {
+    const platform::FrameLayout frame =
+        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
+    return {main.bounds.Left + frame.client.Left + x, main.bounds.Top + frame.client.Top + y};
+}
+// A point of a control of the filter panel (Panel1 lies at 3, 3 in the client area).
+Point InPanel(const XWindow& main, int x, int y) {
+    return InMain(main, 3 + x, 3 + y);
+}
+// The caption of the quick-search button, inside its face.
+Rect QuickSearchCaption(const XWindow& main) {
+    const Point topLeft = InPanel(main, 690 + 8, 6 + 5);
+    return {topLeft.X, topLeft.Y, topLeft.X + 73 - 16, topLeft.Y + 24 - 10};
+}
+
+class SearchProgramE2E : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(Env("DISPLAY").empty())
+            << "needs an X display (run under xvfb-run, as scripts/test does)";
+        ASSERT_FALSE(Env("VELMORO_E2E_PROGRAM").empty());
+        setenv("GDK_BACKEND", "x11", 1);
+        ASSERT_TRUE(gdk_init_check(nullptr, nullptr));
+        std::system(("mkdir -p '" + BinaryDir() + "/screenshots'").c_str());
+    }
+
+    // The program's visible windows once there are `count` of them.
+    std::vector<XWindow> WindowsWhenThereAre(const Program& program, size_t count) {
+        std::vector<XWindow> windows;
+        WaitUntil(
+            [&] {
+                windows = VisibleWindowsOf(program.Pid());
+                return windows.size() == count;
+            },
+            60s);
+        return windows;
+    }
+};
+
+TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    const platform::Size screen = ScreenSize();
+
+    // 1. Loading: the window is centred for its expanded height, collapsed to the panel, and
+    //    asks for the home page, which the server holds back.
+    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    const XWindow main = windows[0];
+    EXPECT_EQ(Output("xdotool getwindowname " + main.id), "Velmoro V1.0");
+    const platform::FrameLayout frame =
+        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
+    EXPECT_EQ(frame.client.width(), 777);
+    EXPECT_EQ(frame.client.height(), 68);
+    const int expandedHeight = main.bounds.height() + 613 - 68;
+    EXPECT_EQ(main.bounds.Left, (screen.cx - main.bounds.width()) / 2);
+    EXPECT_EQ(main.bounds.Top, (screen.cy - expandedHeight) / 2 - 40);
+    ASSERT_TRUE(WaitUntil([&] { return server.Count("GET", "/qrwk/") == 1; }, 30s));
+    Screenshot("1_loading");
+
+    // 2. While the page loads, quick search is disabled: a keyword and Enter start nothing.
+    EXPECT_EQ(InkIn(QuickSearchCaption(main)), 0);
+    Xdotool("mousemove " + At(InPanel(main, 47 + 20, 7 + 10)) + " click 1");
+    Xdotool("type --delay 150 'silk 裙'");
+    Xdotool("key Return");
+    std::this_thread::sleep_for(1500ms);
+    EXPECT_TRUE(server.Searches().empty());
+    Screenshot("2_enter_while_loading");
+
+    // 3. The page loads: quick search becomes enabled.
+    server.OpenHomePage();
+    EXPECT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
+        << "quick search never looked enabled";
+    Screenshot("3_ready");
+
+    // 4. Category 连衣裙 from the list with the keyboard, Enter: the page's SoItem gets the query.
+    Xdotool("key Tab Down Return");
+    ASSERT_TRUE(WaitUntil([&] { return !server.Searches().empty(); }, 30s)) << "no search reached the page";
+    std::this_thread::sleep_for(1000ms);
+    EXPECT_EQ(server.Searches(),
+              (std::vector<std::string>{"k=%73%69%6C%6B%20%E8%A3%99&cid=50010850&sp=0&ep=99999999&area="
+                                        "&s=commissionVolume_desc&sc=1heart&ec=5goldencrown"}));
+    Screenshot("4_searched");
+
+    // 5. The fitting-room button shows the fitting room, loaded once at start-up while hidden.
+    EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
+    const Point roomButton = InPanel(main, 690 + 36, 30 + 12);
+    Xdotool("mousemove " + At(roomButton) + " click 1");
+    windows = WindowsWhenThereAre(program, 2);
+    ASSERT_EQ(windows.size(), 2u);
+    const XWindow room = windows[0].id == main.id ? windows[1] : windows[0];
+    const platform::FrameLayout roomFrame =
+        platform::ComputeFrameLayout(kRoomStyle, kRoomExStyle, {room.bounds.width(), room.bounds.height()});
+    EXPECT_EQ(roomFrame.client.width(), 790);
+    EXPECT_EQ(roomFrame.client.height(), 680);
+    EXPECT_EQ(room.bounds.Left, (screen.cx - room.bounds.width()) / 2);
+    EXPECT_EQ(room.bounds.Top, (screen.cy - room.bounds.height()) / 2 - 10);
+    std::this_thread::sleep_for(1500ms);
+    Screenshot("5_fitting_room");
+
+    // 6. It covers the main window: the shopper drags it down by its caption and presses the
+    //    button twice more. Still the one window, where she left it, its page not reloaded.
+    const Point grip{room.bounds.Left + room.bounds.width() / 2, room.bounds.Top + roomFrame.caption.Top + 4};
+    Xdotool("mousemove " + At(grip) + " mousedown 1 mousemove " + At({grip.X, grip.Y + 150}) +
+            " sleep 0.2 mousemove " + At({grip.X, grip.Y + 300}) + " sleep 0.2 mouseup 1");
+    Rect moved;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (const XWindow& w : VisibleWindowsOf(program.Pid()))
+                if (w.id == room.id)
+                    moved = w.bounds;
+            return moved.Top == room.bounds.Top + 300;
+        },
+        10s))
+        << "the fitting room did not follow the drag: top " << moved.Top;
+    for (int press = 0; press < 2; ++press) {
+        Xdotool("mousemove " + At(roomButton) + " click 1");
+        std::this_thread::sleep_for(700ms);
+    }
+    windows = VisibleWindowsOf(program.Pid());
+    EXPECT_EQ(windows.size(), 2u);
+    for (const XWindow& w : windows) {
+        if (w.id == room.id) {
+            EXPECT_EQ(w.bounds, moved);
+        }
+    }
+    EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
+    Screenshot("6_pressed_again");
+
+    // 7. Its close button hides it; the button brings back the same window and page.
+    const Point close{moved.Left + (roomFrame.closeButton.Left + roomFrame.closeButton.Right) / 2,
+                      moved.Top + (roomFrame.closeButton.Top + roomFrame.closeButton.Bottom) / 2};
+    Xdotool("mousemove " + At(close) + " click 1");
+    EXPECT_EQ(WindowsWhenThereAre(program, 1).size(), 1u) << "closing did not hide the fitting room";
+    Xdotool("mousemove " + At(roomButton) + " click 1");
+    windows = WindowsWhenThereAre(program, 2);
+    ASSERT_EQ(windows.size(), 2u);
+    for (const XWindow& w : windows) {
+        if (w.id != main.id) {
+            EXPECT_EQ(w.bounds, moved);
+        }
+    }
+    EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
+    Screenshot("7_reopened");
+
+    // 8. Alt+F4 on the main window ends the program, fitting room and all, cleanly.
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " click 1");
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+}  // namespace
