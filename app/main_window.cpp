@@ -7,6 +7,7 @@
 #include "framework/core/form_data.h"
 #include "framework/forms/screen.h"
 #include "skin/controls/published_classes.h"
+#include "skin/controls/skinned_control.h"
 #include "skin/data/form_data_classes.h"
 
 namespace app {
@@ -164,6 +165,11 @@ void TForm1::m_sosoClick(TObject*) {
 void TForm1::m_soso2Click(TObject*) {
     if (fittingRoom_)
         fittingRoom_->Show();
+}
+
+void TForm1::WndProc(framework::TMessage& message) {
+    skin::HandleSkinChangeMessage(*this, message.Msg, message.WParam);
+    TForm::WndProc(message);
 }
 
 void TForm1::Notification(framework::TComponent* component, framework::Operation operation) {

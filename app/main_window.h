@@ -93,6 +93,8 @@ class TForm1 : public framework::TForm {
 
   protected:
     void Notification(framework::TComponent* component, framework::Operation operation) override;
+    // Hands the skin data's change messages on to the window's skinned controls (the result tabs).
+    void WndProc(framework::TMessage& message) override;
 
   private:
     void TakeComponents();

@@ -240,6 +240,9 @@ TEST_F(Bridge, TheTabsLieBelowThePanelWithTheBrowserInTheirPageArea) {
     EXPECT_EQ(form->m_web->Parent(), &Tabs());
     Search("裙", "连衣裙", 0);
     EXPECT_EQ(form->m_web->BoundsRect(), Tabs().DisplayArea());
+    // The skin's tab record is in use: tabs as high as its normal face.
+    EXPECT_EQ(Tabs().SkinIndex(), form->bsSkinData1->FindControlIndex("tab"));
+    EXPECT_EQ(Tabs().TabRect(0).height(), 17);
     const char* dir = std::getenv("VELMORO_BINARY_DIR");
     const std::string path = std::string(dir ? dir : ".") + "/screenshots/app_result_tabs.png";
     Search("", "T恤", 1);

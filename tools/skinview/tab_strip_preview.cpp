@@ -3,6 +3,7 @@
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/display/headless_display.h"
+#include "platform/window/focus.h"
 #include "skin/controls/skin_tab_control.h"
 #include "skin/controls/skin_updown.h"
 
@@ -20,9 +21,25 @@ Point Centre(const Rect& r) {
     return {r.Left + r.width() / 2, r.Top + r.height() / 2};
 }
 
+TabStripLayout LayoutOf(skin::TbsSkinTabControl& tabs) {
+    TabStripLayout layout;
+    for (int i = 0; i < tabs.TabCount(); ++i) {
+        const Rect tab = tabs.TabRect(i);
+        const Rect box = tabs.CloseBox(i).rect;
+        layout.tabs.push_back(tab);
+        layout.closeBoxes.push_back(box.isEmpty() ? Rect{} : box.offsetBy(tab.Left, tab.Top));
+    }
+    if (const skin::TbsSkinUpDown* scroller = tabs.Scroller()) {
+        layout.scroller = scroller->BoundsRect();
+        layout.firstVisible = scroller->Position();
+    }
+    layout.pageArea = tabs.DisplayArea();
+    return layout;
+}
+
 }  // namespace
 
-skin::Picture RenderTabStripPreview(skin::TbsSkinData* data, const TabStripPreviewOptions& o) {
+TabStripPreview PreviewTabStrip(skin::TbsSkinData* data, const TabStripPreviewOptions& o) {
     platform::HeadlessDisplay::Options screen;
     screen.screen = {o.size.cx + 4 * kMargin,
                      o.size.cy + 4 * kMargin + platform::HeadlessDisplay::kTaskbarHeight};
@@ -41,8 +58,14 @@ skin::Picture RenderTabStripPreview(skin::TbsSkinData* data, const TabStripPrevi
     tabs->SetTabIndex(o.selected);
     form->Show();
     application.ProcessMessages();
-    if (o.focused)
+    // The form gives its only control the focus when it is shown; a strip without it shows no
+    // focus face.
+    if (o.focused) {
         tabs->SetFocus();
+    } else {
+        form->SetActiveControl(nullptr);
+        platform::SetFocus(form->Handle());
+    }
     if (auto* scroller = tabs->Scroller(); scroller && o.firstVisible > 0)
         scroller->SetPosition(std::min(o.firstVisible, scroller->Max()));
     application.ProcessMessages();
@@ -63,11 +86,11 @@ skin::Picture RenderTabStripPreview(skin::TbsSkinData* data, const TabStripPrevi
     const skin::Picture screenshot = display.screenshot();
     const Point origin = tabs->ClientToScreen({0, 0});
     const Point screenOrigin = display.screenOrigin();
-    skin::Picture strip(o.size.cx, o.size.cy);
+    TabStripPreview preview{skin::Picture(o.size.cx, o.size.cy), LayoutOf(*tabs)};
     skin::CopyPictureRect(
-        strip, strip.bounds(), screenshot,
+        preview.picture, preview.picture.bounds(), screenshot,
         platform::rectOfSize(origin.X - screenOrigin.X, origin.Y - screenOrigin.Y, o.size.cx, o.size.cy));
-    return strip;
+    return preview;
 }
 
 }  // namespace tools

@@ -30,8 +30,25 @@ struct TabStripPreviewOptions {
     int firstVisible = 0;  // scrolled by the scroller, when the row overflows
 };
 
+// Where things lie in the drawn strip, in its own coordinates.
+struct TabStripLayout {
+    std::vector<platform::Rect> tabs;
+    std::vector<platform::Rect> closeBoxes;  // empty where a tab shows none
+    std::optional<platform::Rect> scroller;  // when the row overflows
+    int firstVisible = 0;                     // the scroller's position
+    platform::Rect pageArea;                  // where the page (the browser) goes
+};
+
+struct TabStripPreview {
+    skin::Picture picture;
+    TabStripLayout layout;
+};
+
 // Draws the strip with the skin's "tab" record (none: the built-in look). Throws std::logic_error
 // when another display is connected in this process.
-skin::Picture RenderTabStripPreview(skin::TbsSkinData* data, const TabStripPreviewOptions& options);
+TabStripPreview PreviewTabStrip(skin::TbsSkinData* data, const TabStripPreviewOptions& options);
+inline skin::Picture RenderTabStripPreview(skin::TbsSkinData* data, const TabStripPreviewOptions& options) {
+    return PreviewTabStrip(data, options).picture;
+}
 
 }  // namespace tools
