@@ -1,10 +1,13 @@
 #include "app/main_window.h"
 
 #include "app/fitting_room.h"
+#include "app/page_bridge.h"
 #include "app/screen_placement.h"
 #include "framework/core/exception.h"
 #include "framework/core/form_data.h"
 #include "framework/forms/screen.h"
+#include "skin/controls/published_classes.h"
+#include "skin/controls/skinned_control.h"
 #include "skin/data/form_data_classes.h"
 
 namespace app {
@@ -28,9 +31,11 @@ T* Take(const framework::TComponent& form, std::string_view name) {
 
 TForm1::TForm1(framework::TComponent* owner, PageSite site) : TForm(owner), site_(std::move(site)) {
     skin::RegisterSkinDataClasses();
+    skin::RegisterSkinControlClasses();
     LoadFormData(MainWindowFormData(), [this] {
         TakeComponents();
         WireEvents();
+        bridge_ = std::make_unique<PageBridge>(*this);
     });
 }
 
@@ -52,6 +57,7 @@ void TForm1::TakeComponents() {
     m_ec = Take<framework::TComboBox>(*this, "m_ec");
     m_soso = Take<framework::TButton>(*this, "m_soso");
     m_soso2 = Take<framework::TButton>(*this, "m_soso2");
+    m_tab = Take<skin::TbsSkinTabControl>(*this, "m_tab");
     m_web = Take<framework::TWebBrowser>(*this, "m_web");
     bsSkinData1 = Take<skin::TbsSkinData>(*this, "bsSkinData1");
     bsCompressedStoredSkin1 = Take<skin::TbsCompressedStoredSkin>(*this, "bsCompressedStoredSkin1");
@@ -154,21 +160,16 @@ void TForm1::m_sosoClick(TObject*) {
     WritePanel(built.panel);
     if (queryRunner_)
         queryRunner_(built.query);
-    else
-        SubmitToPage(built.query);
-}
-
-void TForm1::SubmitToPage(const std::string& query) {
-    try {
-        m_web->CallPageFunction("SoItem", {query, int32_t(1)});
-    } catch (const framework::EPageCallError&) {
-        // The page shows nothing new; the shopper may try again.
-    }
 }
 
 void TForm1::m_soso2Click(TObject*) {
     if (fittingRoom_)
         fittingRoom_->Show();
+}
+
+void TForm1::WndProc(framework::TMessage& message) {
+    skin::HandleSkinChangeMessage(*this, message.Msg, message.WParam);
+    TForm::WndProc(message);
 }
 
 void TForm1::Notification(framework::TComponent* component, framework::Operation operation) {

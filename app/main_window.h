@@ -5,13 +5,16 @@
 //
 // States: loading (quick search disabled, collapsed) until m_web's first document-complete; then
 // ready (enabled). A quick search builds the query from the panel (query_builder.h), writes the
-// swapped ranges back and hands the query to the query runner: the page bridge plugs in there.
+// swapped ranges back and hands the query to the query runner, which is the page bridge
+// (page_bridge.h): it mirrors the script's result pages as tabs of m_tab and expands and collapses
+// the window.
 // The fitting-room button shows the one fitting-room window (TForm2) made at start-up.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/page_site.h"
@@ -25,11 +28,13 @@
 #include "framework/controls/panel.h"
 #include "framework/controls/spin_edit.h"
 #include "framework/forms/form.h"
+#include "skin/controls/skin_tab_control.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
 
 namespace app {
 
+class PageBridge;
 class TForm2;
 
 // What a quick search does with the query it built.
@@ -59,6 +64,7 @@ class TForm1 : public framework::TForm {
     framework::TComboBox* m_ec = nullptr;
     framework::TButton* m_soso = nullptr;
     framework::TButton* m_soso2 = nullptr;
+    skin::TbsSkinTabControl* m_tab = nullptr;
     framework::TWebBrowser* m_web = nullptr;
     skin::TbsSkinData* bsSkinData1 = nullptr;
     skin::TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
@@ -74,11 +80,9 @@ class TForm1 : public framework::TForm {
     PanelState ReadPanel() const;
     void WritePanel(const PanelState& panel);
 
-    // Where quick search hands its query. The page bridge installs its own runner; until then
-    // (and with an empty runner) the query goes to SubmitToPage.
+    // Where quick search hands its query: the page bridge, made with the window.
     void SetQueryRunner(QueryRunner runner) { queryRunner_ = std::move(runner); }
-    // Calls the page's SoItem(query, 1); a failed page call is dropped without a message.
-    void SubmitToPage(const std::string& query);
+    PageBridge& Bridge() const { return *bridge_; }
 
     // --- Event handlers, wired by the constructor ---
     void FormCreate(framework::TObject* sender);
@@ -89,6 +93,8 @@ class TForm1 : public framework::TForm {
 
   protected:
     void Notification(framework::TComponent* component, framework::Operation operation) override;
+    // Hands the skin data's change messages on to the window's skinned controls (the result tabs).
+    void WndProc(framework::TMessage& message) override;
 
   private:
     void TakeComponents();
@@ -98,6 +104,7 @@ class TForm1 : public framework::TForm {
     std::array<framework::TCheckBox*, ServiceFilters.size()> serviceBoxes_{};
     TForm2* fittingRoom_ = nullptr;
     QueryRunner queryRunner_;
+    std::unique_ptr<PageBridge> bridge_;
     bool searching_ = false;  // a quick search is waiting for the page
 };
 

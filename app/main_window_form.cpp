@@ -153,13 +153,32 @@ FormData BuildMainWindowFormData() {
             quickSearch,
             PushButton("m_soso2", 30, "淘宝试衣间", 16),
 
-            // Here comes m_tab, the skinned result tab control (TbsSkinTabControl): left 3, top 71,
-            // width 770, height 537, tab order 1, with m_web inside it filling its display area.
-            // Until it exists m_web lies on the form where that display area will be.
-            {"TWebBrowser",
-             "m_web",
+            // The result tabs, with the browser filling the page area below them.
+            {"TbsSkinTabControl",
+             "m_tab",
              "",
-             {{"Left", 5}, {"Top", 93}, {"Width", 766}, {"Height", 513}, {"TabOrder", 1}}},
+             {{"Left", 3},
+              {"Top", 71},
+              {"Width", 770},
+              {"Height", 537},
+              {"Font.Name", "Arial"},
+              {"Font.Height", 14},
+              {"Font.Color", Ident{"clBtnText"}},
+              {"ParentFont", false},
+              {"TabOrder", 1},
+              {"TabSpacing", 1},
+              {"TabExtededDraw", false},
+              {"TextInHorizontal", false},
+              {"ShowCloseButtons", true},
+              {"TabsBGTransparent", false},
+              {"DefaultFont.Name", "Arial"},
+              {"DefaultFont.Height", 14},
+              {"DefaultFont.Color", Ident{"clBtnText"}},
+              {"UseSkinFont", true},
+              {"DefaultItemHeight", 20},
+              {"SkinData", Ref{"bsSkinData1"}},
+              {"SkinDataName", "tab"}}},
+            {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}},
 
             // Here comes the skinned frame component (TbsSkinForm), using bsSkinData1.
 

@@ -46,7 +46,7 @@ void TTabControl::SendTabsToWindow() {
     if (!window)
         return;
     SendMessage(window, TCM_SETIMAGELIST, 0, LPARAM(images_));
-    SendMessage(window, TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth_, tabHeight_));
+    SendMessage(window, TCM_SETITEMSIZE, 0, MAKELPARAM(itemSize_.cx, itemSize_.cy));
     SendMessage(window, TCM_DELETEALLITEMS);
     for (size_t i = 0; i < tabs_.size(); ++i) {
         TCITEM item{TCIF_TEXT | TCIF_IMAGE, tabs_[i].c_str(), int(i)};
@@ -182,6 +182,7 @@ void TTabControl::SetTabWidth(int width) {
 }
 
 void TTabControl::SetItemSize(int width, int height) {
+    itemSize_ = {width, height};
     if (HandleAllocated())
         SendMessage(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
     Realign();

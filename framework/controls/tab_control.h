@@ -89,7 +89,8 @@ class TTabControl : public TWinControl {
     virtual bool CanChange();
     // After the user changed the selection (OnChange).
     virtual void Change();
-    // Sets the strip's fixed tab size (0: automatic) without changing TabWidth and TabHeight.
+    // Sets the strip's fixed tab size (0: automatic) without changing TabWidth and TabHeight; a
+    // window made later gets it too.
     void SetItemSize(int width, int height);
     // The strip re-laid out after the tabs changed: WM_SIZE to the control, children realigned.
     void TabsChanged();
@@ -105,6 +106,7 @@ class TTabControl : public TWinControl {
     TTabStyle style_ = TTabStyle::tsTabs;
     int tabHeight_ = 0;
     int tabWidth_ = 0;
+    platform::Size itemSize_;  // what the strip was last told (TabWidth and TabHeight, or SetItemSize)
     TImageList* images_ = nullptr;
     int imagesListener_ = 0;
 };

@@ -32,6 +32,9 @@ constexpr int32_t kUpDownWidth = 32;
 struct TabItem {
     std::string text;
     int image = -1;
+    // The caption's width in the strip's font, measured once (-1: not yet); every tab's place is
+    // asked for on every pointer move, so measuring each time would cost a text layout per tab.
+    mutable int32_t textWidth = -1;
 };
 
 struct TabStrip {
@@ -62,58 +65,85 @@ DWORD StyleOf(HWND hwnd) {
 
 // --- Geometry: one set of functions for layout, hit testing and painting ---------------------
 
-int32_t TabHeight(const TabStrip& strip) {
+bool Vertical(DWORD style) {
+    return (style & TCS_VERTICAL) != 0;
+}
+// Bottom tabs, or with TCS_VERTICAL right tabs: the row lies at the far side of the window.
+bool FarSide(DWORD style) {
+    return (style & TCS_BOTTOM) != 0;
+}
+
+// The image slot along a tab's length and across it (a column of tabs turns the slot).
+int32_t ImageAlong(const TabStrip& strip, DWORD style) {
+    return Vertical(style) ? strip.images->Height() : strip.images->Width();
+}
+int32_t ImageAcross(const TabStrip& strip, DWORD style) {
+    return Vertical(style) ? strip.images->Width() : strip.images->Height();
+}
+
+// How thick the row (or column) of tabs is: the fixed height, or the caption's and the image's.
+int32_t TabHeight(const TabStrip& strip, DWORD style) {
     if (strip.fixedSize.cy > 0)
         return strip.fixedSize.cy;
     int32_t content = TextMeasure(strip.font).LineHeight();
     if (strip.images)
-        content = std::max(content, strip.images->Height());
+        content = std::max(content, ImageAcross(strip, style));
     return content + kAutoExtraHeight;
 }
 
+// How long a tab is along its row: the fixed width, or its caption and the image slot.
 int32_t TabWidth(const TabStrip& strip, DWORD style, const TextMeasure& measure, const TabItem& item) {
     if ((style & TCS_FIXEDWIDTH) && strip.fixedSize.cx > 0)
         return strip.fixedSize.cx;
-    int32_t width = measure.Width(item.text) + 2 * kPaddingX;
+    if (item.textWidth < 0)
+        item.textWidth = measure.Width(item.text);
+    int32_t width = item.textWidth + 2 * kPaddingX;
     if (strip.images)
-        width += strip.images->Width() + kImageGap;
+        width += ImageAlong(strip, style) + kImageGap;
     return width;
 }
 
-// Every tab's rectangle, the first visible tab at the margin.
+// Every tab's rectangle, the first visible tab at the margin: side by side in a row along the top
+// or bottom edge, or one below the other in a column along the left or right edge.
 std::vector<Rect> ItemRects(HWND hwnd, const TabStrip& strip) {
     const DWORD style = StyleOf(hwnd);
     const TextMeasure measure(strip.font);
-    const int32_t height = TabHeight(strip);
+    const int32_t height = TabHeight(strip, style);
     Rect client;
     GetClientRect(hwnd, &client);
-    const int32_t top = (style & TCS_BOTTOM) ? client.Bottom - kMargin - height : kMargin;
+    const bool vertical = Vertical(style);
+    const int32_t across =
+        FarSide(style) ? (vertical ? client.Right : client.Bottom) - kMargin - height : kMargin;
     std::vector<int32_t> widths;
     for (const TabItem& item : strip.items) widths.push_back(TabWidth(strip, style, measure, item));
-    int32_t x = kMargin;
-    for (int i = 0; i < strip.firstVisible && i < int(widths.size()); ++i) x -= widths[size_t(i)];
+    int32_t along = kMargin;
+    for (int i = 0; i < strip.firstVisible && i < int(widths.size()); ++i) along -= widths[size_t(i)];
     std::vector<Rect> rects;
     for (int32_t width : widths) {
-        rects.push_back({x, top, x + width, top + height});
-        x += width;
+        rects.push_back(vertical ? Rect{across, along, across + height, along + width}
+                                 : Rect{along, across, along + width, across + height});
+        along += width;
     }
     return rects;
 }
 
-int32_t RowRight(HWND hwnd, const TabStrip& strip) {
-    Rect client;
-    GetClientRect(hwnd, &client);
-    return client.Right - (strip.upDown && IsWindow(strip.upDown) ? kUpDownWidth : 0);
-}
-
+// A column of tabs is never scrolled: only a row overflows.
 bool Overflows(HWND hwnd, const TabStrip& strip) {
-    if (strip.items.empty())
+    if (strip.items.empty() || Vertical(StyleOf(hwnd)))
         return false;
     Rect client;
     GetClientRect(hwnd, &client);
     TabStrip fromStart = strip;
     fromStart.firstVisible = 0;
     return ItemRects(hwnd, fromStart).back().Right > client.Right;
+}
+
+// Where the row ends: before the scroll arrows while the row overflows (also when someone has
+// put arrows of their own in the place of the strip's).
+int32_t RowRight(HWND hwnd, const TabStrip& strip) {
+    Rect client;
+    GetClientRect(hwnd, &client);
+    return client.Right - (Overflows(hwnd, strip) ? kUpDownWidth : 0);
 }
 
 // The largest first visible tab that still shows the last tab whole next to the arrows.
@@ -131,10 +161,17 @@ int LastScrollPosition(HWND hwnd, const TabStrip& strip) {
     return position;
 }
 
+// The page lies beside the row of tabs: below a top row, above a bottom row, right of a left
+// column, left of a right column.
 Rect PageArea(HWND hwnd, const TabStrip& strip, const Rect& window) {
-    const int32_t row = TabHeight(strip);
+    const DWORD style = StyleOf(hwnd);
+    const int32_t row = TabHeight(strip, style);
     Rect r = window;
-    if (StyleOf(hwnd) & TCS_BOTTOM)
+    if (Vertical(style) && FarSide(style))
+        r.Right -= row;
+    else if (Vertical(style))
+        r.Left += row;
+    else if (FarSide(style))
         r.Bottom -= row;
     else
         r.Top += row;
@@ -143,9 +180,14 @@ Rect PageArea(HWND hwnd, const TabStrip& strip, const Rect& window) {
 }
 
 Rect WindowFromPage(HWND hwnd, const TabStrip& strip, const Rect& page) {
-    const int32_t row = TabHeight(strip);
+    const DWORD style = StyleOf(hwnd);
+    const int32_t row = TabHeight(strip, style);
     Rect r{page.Left - 4, page.Top - 4, page.Right + 4, page.Bottom + 4};
-    if (StyleOf(hwnd) & TCS_BOTTOM)
+    if (Vertical(style) && FarSide(style))
+        r.Right += row;
+    else if (Vertical(style))
+        r.Left -= row;
+    else if (FarSide(style))
         r.Bottom += row;
     else
         r.Top -= row;
@@ -173,8 +215,8 @@ void UpdateScrollArrows(HWND hwnd, TabStrip& strip) {
     }
     Rect client;
     GetClientRect(hwnd, &client);
-    const int32_t height = std::min(TabHeight(strip) + kMargin, client.height());
-    const int32_t top = (StyleOf(hwnd) & TCS_BOTTOM) ? client.Bottom - height : 0;
+    const int32_t height = std::min(TabHeight(strip, StyleOf(hwnd)) + kMargin, client.height());
+    const int32_t top = FarSide(StyleOf(hwnd)) ? client.Bottom - height : 0;
     if (!strip.upDown || !IsWindow(strip.upDown)) {
         strip.upDown = CreateWindowEx(0, kUpDownClass, "", WS_CHILD | WS_VISIBLE, client.Right - kUpDownWidth,
                                       top, kUpDownWidth, height, hwnd, 1);
@@ -194,14 +236,15 @@ void Relayout(HWND hwnd, TabStrip& strip) {
 }
 
 void EnsureVisible(HWND hwnd, TabStrip& strip, int index) {
-    if (index < 0 || !strip.upDown || !IsWindow(strip.upDown))
+    if (index < 0 || !Overflows(hwnd, strip))
         return;
     const int last = LastScrollPosition(hwnd, strip);
     if (index < strip.firstVisible)
         strip.firstVisible = index;
     while (strip.firstVisible < last && ItemRects(hwnd, strip)[size_t(index)].Right > RowRight(hwnd, strip))
         ++strip.firstVisible;
-    SendMessage(strip.upDown, UDM_SETPOS32, 0, strip.firstVisible);
+    if (strip.upDown && IsWindow(strip.upDown))
+        SendMessage(strip.upDown, UDM_SETPOS32, 0, strip.firstVisible);
     InvalidateRect(hwnd, nullptr, true);
 }
 
@@ -234,6 +277,30 @@ void FillColor(HDC dc, const Rect& rect, int colorIndex) {
     FillRect(dc, rect, GetSysColorBrush(colorIndex));
 }
 
+// The page's raised frame: the client area less the row (or column) of tabs.
+Rect PageFrame(DWORD style, const Rect& client, int32_t row) {
+    const int32_t band = row + kMargin;
+    if (Vertical(style))
+        return FarSide(style) ? Rect{0, 0, client.Right - band, client.Bottom}
+                              : Rect{band, 0, client.Right, client.Bottom};
+    return FarSide(style) ? Rect{0, 0, client.Right, client.Bottom - band}
+                          : Rect{0, band, client.Right, client.Bottom};
+}
+
+// The selected tab stands 2 pixels larger and reaches 1 pixel into the page.
+Rect RaisedTab(DWORD style, const Rect& tab) {
+    Rect r{tab.Left - 2, tab.Top - 2, tab.Right + 2, tab.Bottom + 2};
+    if (Vertical(style) && FarSide(style))
+        r.Left += 1;
+    else if (Vertical(style))
+        r.Right -= 1;
+    else if (FarSide(style))
+        r.Top += 1;
+    else
+        r.Bottom -= 1;
+    return r;
+}
+
 void PaintStrip(HWND hwnd, HDC dc) {
     TabStrip* strip = StripOf(hwnd);
     if (!strip)
@@ -241,11 +308,8 @@ void PaintStrip(HWND hwnd, HDC dc) {
     Rect client;
     GetClientRect(hwnd, &client);
     FillColor(dc, client, COLOR_BTNFACE);
-    const bool bottom = (StyleOf(hwnd) & TCS_BOTTOM) != 0;
-    const int32_t row = TabHeight(*strip);
-    // The page: a raised frame below (or above) the row.
-    Rect page = bottom ? Rect{0, 0, client.Right, client.Bottom - row - kMargin}
-                       : Rect{0, row + kMargin, client.Right, client.Bottom};
+    const DWORD style = StyleOf(hwnd);
+    const Rect page = PageFrame(style, client, TabHeight(*strip, style));
     FillColor(dc, {page.Left, page.Top, page.Right, page.Top + 1}, COLOR_BTNHIGHLIGHT);
     FillColor(dc, {page.Left, page.Top, page.Left + 1, page.Bottom}, COLOR_BTNHIGHLIGHT);
     FillColor(dc, {page.Right - 1, page.Top, page.Right, page.Bottom}, COLOR_3DDKSHADOW);
@@ -261,10 +325,8 @@ void PaintStrip(HWND hwnd, HDC dc) {
     for (size_t i = 0; i < rects.size(); ++i) {
         Rect tab = rects[i];
         const bool selected = int(i) == strip->selected;
-        // The selected tab stands 2 pixels taller and wider and joins the page.
         if (selected)
-            tab = {tab.Left - 2, bottom ? tab.Top - 1 : tab.Top - 2, tab.Right + 2,
-                   bottom ? tab.Bottom + 2 : tab.Bottom + 1};
+            tab = RaisedTab(style, tab);
         FillColor(dc, tab, COLOR_BTNFACE);
         FillColor(dc, {tab.Left, tab.Top + 2, tab.Left + 1, tab.Bottom}, COLOR_BTNHIGHLIGHT);
         FillColor(dc, {tab.Left + 2, tab.Top, tab.Right - 2, tab.Top + 1}, COLOR_BTNHIGHLIGHT);
@@ -306,6 +368,7 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return DefWindowProc(hwnd, msg, wParam, lParam);
         case WM_SETFONT:
             strip->font = reinterpret_cast<HFONT>(wParam);
+            for (TabItem& item : strip->items) item.textWidth = -1;
             Relayout(hwnd, *strip);
             return 0;
         case WM_GETFONT:
@@ -337,10 +400,15 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             InvalidateRect(hwnd, nullptr, true);
             return 0;
-        case WM_LBUTTONDOWN: {
+        case WM_LBUTTONDOWN:
+        // The strip's class takes double clicks; the second press of one selects as any press.
+        case WM_LBUTTONDBLCLK: {
             if (!(StyleOf(hwnd) & TCS_FOCUSNEVER))
                 SetFocus(hwnd);
-            const int index = HitTest(hwnd, *strip, PointFromLParam(lParam));
+            // The window is asked, so that a control built on the strip that draws its tabs
+            // elsewhere selects the tab drawn under the pointer.
+            TCHITTESTINFO info{PointFromLParam(lParam), 0};
+            const int index = int(SendMessage(hwnd, TCM_HITTEST, 0, LPARAM(&info)));
             if (index >= 0)
                 SelectByUser(hwnd, index);
             return 0;
@@ -396,8 +464,10 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                     item->iImage = tab.image;
                 return 1;
             }
-            if ((item->mask & TCIF_TEXT) && item->pszText)
+            if ((item->mask & TCIF_TEXT) && item->pszText) {
                 tab.text = item->pszText;
+                tab.textWidth = -1;
+            }
             if (item->mask & TCIF_IMAGE)
                 tab.image = item->iImage;
             Relayout(hwnd, *strip);

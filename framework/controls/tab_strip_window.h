@@ -2,15 +2,18 @@
 // ("msctls_updown32"), with the platform's messages and values, written for the framework's tab
 // control (tab_control.h) to build on as the platform's common controls are built on.
 //
-// The strip keeps one row of tabs. Tab i's rectangle (TCM_GETITEMRECT) starts 2 pixels in from the
-// edges of the window, tabs side by side from the first visible one; its width follows its caption
+// The strip keeps one row of tabs (TCS_BOTTOM: along the bottom edge), or with TCS_VERTICAL one
+// column along the left edge (TCS_RIGHT: the right edge) that never scrolls. Tab i's rectangle
+// (TCM_GETITEMRECT) starts 2 pixels in from the edges of the window, tabs side by side (one below
+// the other in a column) from the first visible one; its length follows its caption
 // in the strip's font (WM_SETFONT), the image slot (TCM_SETIMAGELIST: every tab reserves the list's
 // width) and a fixed width (TCM_SETITEMSIZE with TCS_FIXEDWIDTH); its height the font, or the fixed
 // height. When the row does not fit, the strip shows its own scroll arrows, a child window of class
 // "msctls_updown32" at its top right, made again at the next layout if someone destroyed it; its
-// WM_HSCROLL with SB_THUMBPOSITION makes a tab the first visible one. A left press on a tab selects
-// it, asking the parent first (WM_NOTIFY TCN_SELCHANGING, answered TRUE refuses) and telling it
-// after (TCN_SELCHANGE); Left and Right do the same from the keyboard; TCM_SETCURSEL selects
+// WM_HSCROLL with SB_THUMBPOSITION makes a tab the first visible one. Selecting a hidden tab scrolls
+// it into view, with or without the arrows' window. A left press selects the tab that TCM_HITTEST,
+// sent to the window, names, asking the parent first (WM_NOTIFY TCN_SELCHANGING, answered TRUE refuses) and
+// telling it after (TCN_SELCHANGE); Left and Right do the same from the keyboard; TCM_SETCURSEL selects
 // without either notice.
 #pragma once
 

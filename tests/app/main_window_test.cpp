@@ -80,15 +80,15 @@ TEST_F(StartUp, ComponentsThenReferencesAndSkinThenFinishingStepsThenFormCreateI
     EXPECT_THAT(names,
                 ElementsAre("Panel1", "Label1", "m_keyword", "m_cid", "Label2", "m_sp", "m_ep", "Label3",
                             "m_loc", "m_co", "Label5", "m_sort", "Label4", "m_sc", "m_ec", "m_rd", "m_gu",
-                            "m_sr", "m_or", "m_oi", "m_mall", "m_soso", "m_soso2", "m_web", "bsSkinData1",
-                            "bsCompressedStoredSkin1", ""));  // the last: the fitting room
-    EXPECT_EQ(form->Components(26), form->FittingRoom());
+                            "m_sr", "m_or", "m_oi", "m_mall", "m_soso", "m_soso2", "m_tab", "m_web",
+                            "bsSkinData1", "bsCompressedStoredSkin1", ""));  // the last: the fitting room
+    EXPECT_EQ(form->Components(27), form->FittingRoom());
 
     ASSERT_EQ(notices.size(), 3u);
     EXPECT_EQ(notices[0].message, uint32_t(skin::SKM_BEFORECHANGESKINDATA));
     EXPECT_EQ(notices[2].message, uint32_t(skin::SKM_AFTERCHANGESKINDATA));
     for (const Notice& notice : notices) {
-        EXPECT_EQ(notice.components, 26);
+        EXPECT_EQ(notice.components, 27);
         EXPECT_TRUE(notice.allLoading);
         EXPECT_EQ(notice.forms, 1);
     }

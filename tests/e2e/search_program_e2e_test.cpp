@@ -4,6 +4,10 @@
 // from the requests the page server receives. A screenshot of every step lands in
 // <build>/screenshots/app_e2e_*.png.
 //
+// The result tabs on the screen are compared with the same tab control drawn on a headless display
+// in this process (the drawing code, fonts included, is the same): that shows their captions,
+// selection and scrolling, and says where the close boxes and the scroller's arrows are.
+//
 // The home page is held back by the server until the test lets it go, so the window's loading
 // state can be seen and tried.
 #include <fcntl.h>
@@ -13,6 +17,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -25,9 +30,15 @@
 #include <thread>
 #include <vector>
 
+#include "framework/core/stream.h"
 #include "pageserver/server.h"
+#include "platform/gfx/png.h"
 #include "platform/window/frame.h"
 #include "platform/window/styles.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skins/shipped_skin.h"
+#include "tools/skinview/tab_strip_preview.h"
 
 extern char** environ;
 
@@ -273,6 +284,95 @@ Rect QuickSearchCaption(const XWindow& main) {
     return {topLeft.X, topLeft.Y, topLeft.X + 73 - 16, topLeft.Y + 24 - 10};
 }
 
+// The main window's client height as the X server has it now.
+int ClientHeightOf(const std::string& id) {
+    std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
+    int w = 0, h = 0;
+    for (std::string line; std::getline(shell, line);) {
+        std::sscanf(line.c_str(), "WIDTH=%d", &w);
+        std::sscanf(line.c_str(), "HEIGHT=%d", &h);
+    }
+    return platform::ComputeFrameLayout(kMainStyle, 0, {w, h}).client.height();
+}
+
+// --- The result tabs ------------------------------------------------------------------------------
+
+// m_tab in the main window's client area.
+constexpr Rect kTabsInClient{3, 71, 773, 608};
+
+// The screen's pixels of a rectangle, as 0xRRGGBB.
+std::vector<uint32_t> ScreenPixels(const Rect& r) {
+    std::vector<uint32_t> colours;
+    GdkPixbuf* pixels =
+        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(), r.height());
+    if (!pixels)
+        return colours;
+    const int stride = gdk_pixbuf_get_rowstride(pixels);
+    const int channels = gdk_pixbuf_get_n_channels(pixels);
+    const guchar* data = gdk_pixbuf_read_pixels(pixels);
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = 0; x < r.width(); ++x) {
+            const guchar* p = data + y * stride + x * channels;
+            colours.push_back(uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
+        }
+    g_object_unref(pixels);
+    return colours;
+}
+
+// Pixels that differ by more than a rounding step in some channel.
+int Differing(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    if (a.size() != b.size())
+        return int(std::max(a.size(), b.size()));
+    int n = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int shift : {0, 8, 16})
+            if (std::abs(int(a[i] >> shift & 0xFF) - int(b[i] >> shift & 0xFF)) > 8) {
+                ++n;
+                break;
+            }
+    return n;
+}
+
+// The tab strip the program should show: the shipped skin's, drawn by the tab control itself.
+struct ExpectedTabs {
+    std::vector<std::string> captions;
+    int selected = 0;
+    bool focused = false;
+    int firstVisible = 0;
+};
+
+tools::TabStripPreview DrawExpected(const ExpectedTabs& expected) {
+    static skin::TbsSkinData* const skin = [] {
+        auto* data = new skin::TbsSkinData(nullptr);
+        auto* stored = new skin::TbsCompressedStoredSkin(data);
+        stored->SetFileName("skin.ini");
+        const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
+        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        stored->ReadCompressedData(property);
+        data->LoadStoredSkin(*stored);
+        return data;
+    }();
+    tools::TabStripPreviewOptions o;
+    o.size = {kTabsInClient.width(), kTabsInClient.height()};
+    o.captions = expected.captions;
+    o.selected = expected.selected;
+    o.focused = expected.focused;
+    o.firstVisible = expected.firstVisible;
+    return tools::PreviewTabStrip(skin, o);
+}
+
+// The row of tabs of a drawn strip, down to the page the browser covers.
+Rect RowOf(const tools::TabStripLayout& layout) {
+    return {0, 0, kTabsInClient.width(), layout.pageArea.Top};
+}
+
+std::vector<uint32_t> PicturePixels(const platform::Surface& picture, const Rect& r) {
+    std::vector<uint32_t> colours;
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+        for (int32_t x = r.Left; x < r.Right; ++x) colours.push_back(picture.pixel(x, y) & 0xFFFFFF);
+    return colours;
+}
+
 class SearchProgramE2E : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -294,6 +394,68 @@ class SearchProgramE2E : public ::testing::Test {
             },
             60s);
         return windows;
+    }
+
+    // A point of m_tab, on the screen.
+    static Point InTabs(const XWindow& main, Point p) {
+        return InMain(main, kTabsInClient.Left + p.X, kTabsInClient.Top + p.Y);
+    }
+    // Waits until the program's tab row looks as expected; returns the expected strip.
+    tools::TabStripPreview WaitForTabs(const XWindow& main, const ExpectedTabs& expected) {
+        tools::TabStripPreview strip = DrawExpected(expected);
+        const Rect row = RowOf(strip.layout);
+        const std::vector<uint32_t> want = PicturePixels(strip.picture, row);
+        const Point at = InTabs(main, {0, 0});
+        int differing = 0;
+        const bool same = WaitUntil(
+            [&] {
+                differing = Differing(ScreenPixels(row.offsetBy(at.X, at.Y)), want);
+                return differing == 0;
+            },
+            15s);
+        EXPECT_TRUE(same) << differing << " pixels of the tab row differ from the expected strip of "
+                          << expected.captions.size() << " tabs, tab " << expected.selected << " selected";
+        if (!same) {
+            // Both rows side by side for whoever looks into it.
+            static int mismatch = 0;
+            const std::string stem = BinaryDir() + "/screenshots/app_e2e_tabs_mismatch_" + std::to_string(++mismatch);
+            platform::SaveSurfacePng(strip.picture, stem + "_expected.png");
+            std::system(("import -window root -crop " + std::to_string(kTabsInClient.width()) + "x" +
+                         std::to_string(kTabsInClient.height()) + "+" + std::to_string(at.X) + "+" +
+                         std::to_string(at.Y) + " '" + stem + "_actual.png'")
+                            .c_str());
+        }
+        return strip;
+    }
+    // The main window once its client height is `height`.
+    XWindow MainWhenClientHeightIs(const Program& program, const XWindow& main, int height) {
+        EXPECT_TRUE(WaitUntil([&] { return ClientHeightOf(main.id) == height; }, 15s))
+            << "client height " << ClientHeightOf(main.id) << ", expected " << height;
+        for (const XWindow& w : VisibleWindowsOf(program.Pid()))
+            if (w.id == main.id)
+                return w;
+        return main;
+    }
+    // The browser's page area (m_web fills m_tab's display area) on the screen.
+    static std::vector<uint32_t> PagePixels(const XWindow& main) {
+        const Point topLeft = InTabs(main, {10, 40});
+        return ScreenPixels({topLeft.X, topLeft.Y, topLeft.X + 740, topLeft.Y + 400});
+    }
+    // The keyword typed afresh into the keyword field, which keeps the focus.
+    static void TypeKeyword(const XWindow& main, const std::string& keyword) {
+        Xdotool("mousemove " + At(InPanel(main, 47 + 20, 7 + 10)) + " click 1");
+        Xdotool("key End");
+        Xdotool("key --repeat 16 BackSpace");
+        if (!keyword.empty())
+            Xdotool("type --delay 60 '" + keyword + "'");
+    }
+    // Moves the pointer onto the panel, away from the tabs, so that none is lit.
+    static void PointerAway(const XWindow& main) {
+        Xdotool("mousemove " + At(InPanel(main, 300, 55)));
+        std::this_thread::sleep_for(300ms);
+    }
+    static Point Centre(const XWindow& main, const Rect& inTabs) {
+        return InTabs(main, {(inTabs.Left + inTabs.Right) / 2, (inTabs.Top + inTabs.Bottom) / 2});
     }
 };
 
@@ -343,6 +505,7 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     EXPECT_EQ(server.Searches(),
               (std::vector<std::string>{"k=%73%69%6C%6B%20%E8%A3%99&cid=50010850&sp=0&ep=99999999&area="
                                         "&s=commissionVolume_desc&sc=1heart&ec=5goldencrown"}));
+    MainWhenClientHeightIs(program, main, 613);
     Screenshot("4_searched");
 
     // 5. The fitting-room button shows the fitting room, loaded once at start-up while hidden.
@@ -408,6 +571,101 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
 
     // 8. Alt+F4 on the main window ends the program, fitting room and all, cleanly.
     Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " click 1");
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    XWindow main = windows[0];
+    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
+        << "quick search never looked enabled";
+    auto searchesAre = [&](size_t n) {
+        EXPECT_TRUE(WaitUntil([&] { return server.Searches().size() == n; }, 30s))
+            << server.Searches().size() << " searches reached the page, expected " << n;
+    };
+
+    // 1. The first search (连衣裙, chosen with the keyboard) makes the first tab; the window opens.
+    TypeKeyword(main, "silk 裙");
+    Xdotool("key Tab Down Return");
+    searchesAre(1);
+    main = MainWhenClientHeightIs(program, main, 613);
+    std::vector<std::string> captions{"silk 裙 - 连衣裙"};
+    WaitForTabs(main, {captions, 0});
+    std::this_thread::sleep_for(1500ms);  // the page's pictures
+    const std::vector<uint32_t> firstPage = PagePixels(main);
+    Screenshot("tabs_1_first_search");
+
+    // 2. No keyword, category T恤: the second tab, captioned by the category alone, selected.
+    TypeKeyword(main, "");
+    Xdotool("key Tab Down Return");
+    searchesAre(2);
+    captions.push_back("T恤");
+    tools::TabStripPreview strip = WaitForTabs(main, {captions, 1});
+    std::this_thread::sleep_for(1500ms);
+    const std::vector<uint32_t> secondPage = PagePixels(main);
+    EXPECT_GT(Differing(firstPage, secondPage), 1000) << "the second search shows the first page";
+    Screenshot("tabs_2_second_search");
+
+    // 3. Clicking the first tab selects it and shows its page again.
+    const Rect first = strip.layout.tabs[0];
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 1");
+    PointerAway(main);
+    strip = WaitForTabs(main, {captions, 0, true});
+    std::this_thread::sleep_for(1000ms);
+    const std::vector<uint32_t> shown = PagePixels(main);
+    EXPECT_LT(Differing(shown, firstPage), Differing(shown, secondPage)) << "the first tab shows another page";
+    Screenshot("tabs_3_first_tab_clicked");
+
+    // 4. Both tabs closed by their close boxes: the second (its press selects it), then the first;
+    //    the page has none left and the window folds back to the panel.
+    ASSERT_FALSE(strip.layout.closeBoxes[1].isEmpty());
+    Xdotool("mousemove " + At(Centre(main, strip.layout.closeBoxes[1])) + " click 1");
+    PointerAway(main);
+    captions.pop_back();
+    strip = WaitForTabs(main, {captions, 0, true});
+    Screenshot("tabs_4_second_closed");
+    Xdotool("mousemove " + At(Centre(main, strip.layout.closeBoxes[0])) + " click 1");
+    main = MainWhenClientHeightIs(program, main, 68);
+    Screenshot("tabs_5_all_closed");
+
+    // 5. More searches than the row holds: the window opens again at the first, and the last tab,
+    //    selected, is scrolled into view with the 36 x 18 scroller at the row's end.
+    captions.clear();
+    for (int i = 1; i <= 9; ++i) {
+        const std::string keyword = "look " + std::to_string(i);
+        TypeKeyword(main, keyword);
+        Xdotool("key Return");
+        searchesAre(size_t(2 + i));
+        captions.push_back(keyword + " - T恤");
+        if (i == 1)
+            main = MainWhenClientHeightIs(program, main, 613);
+    }
+    PointerAway(main);
+    strip = WaitForTabs(main, {captions, 8});
+    ASSERT_TRUE(strip.layout.scroller.has_value()) << "the expected strip has no scroller";
+    EXPECT_EQ(strip.layout.scroller->width(), 36);
+    EXPECT_EQ(strip.layout.scroller->height(), 18);
+    EXPECT_GT(strip.layout.firstVisible, 0);
+    Screenshot("tabs_6_overflowing");
+
+    // 6. The scroller's left arrow pages the row back one tab at a time.
+    const Rect arrows = *strip.layout.scroller;
+    const int firstVisible = strip.layout.firstVisible;
+    Xdotool("mousemove " + At(Centre(main, {arrows.Left, arrows.Top, arrows.Left + 18, arrows.Bottom})) +
+            " click 1");
+    PointerAway(main);
+    WaitForTabs(main, {captions, 8, false, firstVisible - 1});
+    Screenshot("tabs_7_scrolled_back");
+
     Xdotool("key alt+F4");
     ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
     EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();

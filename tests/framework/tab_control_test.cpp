@@ -113,6 +113,13 @@ TEST_F(Tabs, APressSelectsTheTabAndRaisesTheEventsBeforeTheControlsPressHandling
     p = Inside(1);
     Click(*tabs, p.X, p.Y);
     EXPECT_THAT(log, ElementsAre("mouse down, selected 1"));
+    // The second click of a double click selects as any press does.
+    tabs->SetTabIndex(0);
+    log.clear();
+    display.doubleClick(At(*tabs, p.X, p.Y));
+    Pump();
+    EXPECT_THAT(log, ElementsAre("changing from 0", "change to 1", "mouse down, selected 1",
+                                 "mouse down, selected 1"));
 }
 
 TEST_F(Tabs, DeletingMovesTheSelectionAndTheControlHearsWmSize) {
@@ -155,6 +162,25 @@ TEST_F(Tabs, TabsFollowTheirCaptionTheFontAndTheImageSlot) {
     EXPECT_EQ(tabs->TabRect(0).height(), 17);
 }
 
+// A control built on the strip sets the tab size without TabHeight; a window made again keeps it.
+class TSizedTabs : public TTabControl {
+  public:
+    using TTabControl::SetItemSize;
+    using TTabControl::TTabControl;
+};
+
+TEST_F(Tabs, AnItemSizeSetBeforeTheWindowIsMadeReachesIt) {
+    auto* sized = new TSizedTabs(form);
+    sized->SetItemSize(0, 17);
+    sized->SetParent(form);
+    sized->SetBounds(3, 210, 400, 60);
+    sized->AddTab("一");
+    EXPECT_EQ(sized->TabRect(0).height(), 17);
+    EXPECT_EQ(sized->TabHeight(), 0);
+    sized->SetTabPosition(TTabPosition::tpBottom);  // a new window
+    EXPECT_EQ(sized->TabRect(0).height(), 17);
+}
+
 TEST_F(Tabs, ThePageAreaLiesBelowTheRowAndAlignedChildrenFillIt) {
     AddTabs({"一"});
     tabs->SetTabHeight(20);
@@ -164,6 +190,41 @@ TEST_F(Tabs, ThePageAreaLiesBelowTheRowAndAlignedChildrenFillIt) {
     page_child->SetParent(tabs);
     page_child->SetAlign(TAlign::alClient);
     EXPECT_EQ(page_child->BoundsRect(), page);
+}
+
+TEST_F(Tabs, BottomRowsAndSideColumnsPutThePageBesideTheirTabs) {
+    AddTabs({"一", "二二二"});
+    tabs->SetTabHeight(20);
+    struct Case {
+        TTabPosition position;
+        Rect firstTab;
+        Rect page;
+    };
+    // The control is 400 x 200; a column's tabs are as long as a row's are wide.
+    const int32_t w0 = tabs->TabRect(0).width();
+    const Case cases[] = {
+        {TTabPosition::tpTop, {2, 2, 2 + w0, 22}, {4, 24, 396, 196}},
+        {TTabPosition::tpBottom, {2, 178, 2 + w0, 198}, {4, 4, 396, 176}},
+        {TTabPosition::tpLeft, {2, 2, 22, 2 + w0}, {24, 4, 396, 196}},
+        {TTabPosition::tpRight, {378, 2, 398, 2 + w0}, {4, 4, 376, 196}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.position));
+        tabs->SetTabPosition(c.position);
+        EXPECT_EQ(tabs->TabRect(0), c.firstTab);
+        EXPECT_EQ(tabs->DisplayRect(), c.page);
+        const Rect second = tabs->TabRect(1);
+        if (c.position == TTabPosition::tpLeft || c.position == TTabPosition::tpRight)
+            EXPECT_EQ(second.Top, c.firstTab.Bottom);
+        else
+            EXPECT_EQ(second.Left, c.firstTab.Right);
+        const Point inside{second.Left + second.width() / 2, second.Top + second.height() / 2};
+        EXPECT_EQ(tabs->IndexOfTabAt(inside.X, inside.Y), 1);
+    }
+    // A column is never scrolled, however many tabs it holds.
+    tabs->SetTabPosition(TTabPosition::tpLeft);
+    for (int i = 0; i < 30; ++i) tabs->AddTab("更多");
+    EXPECT_EQ(ScrollArrows(), nullptr);
 }
 
 TEST_F(Tabs, ARowThatDoesNotFitGetsTheStripsOwnScrollArrowsAtTheTopRight) {
@@ -202,9 +263,39 @@ TEST_F(Tabs, ThumbPositionMakesATabTheFirstVisibleOneAndTheArrowsScrollByOne) {
     Pump();
     EXPECT_EQ(tabs->TabRect(1).Left, 2);
     EXPECT_THAT(log, ElementsAre("scroll 3", "scroll 0", "scroll 1", "scroll 1"));
-    // Selecting a hidden tab from the program brings it into view.
+    // Selecting a hidden tab from the program brings it into view, also once the arrows' window
+    // has been destroyed by someone who put arrows of their own there.
     tabs->SetTabIndex(0);
     EXPECT_EQ(tabs->TabRect(0).Left, 2);
+    DestroyWindow(ScrollArrows());
+    tabs->SetTabIndex(9);
+    EXPECT_LE(tabs->TabRect(9).Right, 400);
+    EXPECT_LE(tabs->TabRect(0).Right, 2);
+}
+
+// A control built on the strip that draws its tabs elsewhere answers TCM_HITTEST itself; a press
+// selects the tab it names.
+class TShiftedTabs : public TTabControl {
+  public:
+    using TTabControl::TTabControl;
+
+  protected:
+    void WndProc(TMessage& message) override {
+        TTabControl::WndProc(message);
+        if (message.Msg == TCM_HITTEST)
+            message.Result = 1;
+    }
+};
+
+TEST_F(Tabs, APressSelectsTheTabTheWindowNamesForThePoint) {
+    auto* shifted = new TShiftedTabs(form);
+    shifted->SetParent(form);
+    shifted->SetBounds(3, 210, 400, 60);
+    shifted->AddTab("一");
+    shifted->AddTab("二");
+    const Rect first = shifted->TabRect(0);
+    Click(*shifted, first.Left + 3, first.Top + 3);
+    EXPECT_EQ(shifted->TabIndex(), 1);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "tools/skinpack/skinpack.h"
 #include "tools/skinview/frame_preview.h"
 #include "tools/skinview/skin_faces.h"
+#include "tools/skinview/tab_strip_preview.h"
 
 namespace tools {
 
@@ -345,6 +346,51 @@ Picture RenderText(const Invocation& in) {
     return bar;
 }
 
+// "A|B|C": the tab captions.
+std::vector<std::string> SplitCaptions(std::string_view text) {
+    std::vector<std::string> captions;
+    size_t start = 0;
+    while (true) {
+        const size_t bar = text.find('|', start);
+        captions.emplace_back(text.substr(start, bar - start));
+        if (bar == std::string_view::npos)
+            return captions;
+        start = bar + 1;
+    }
+}
+
+template <class T>
+T Named(const std::map<std::string, T, std::less<>>& names, std::string_view given, std::string_view what) {
+    const auto found = names.find(given);
+    if (found == names.end())
+        throw UsageError(std::string(what) + ": unknown value \"" + std::string(given) + "\"");
+    return found->second;
+}
+
+Picture RenderTabs(const Invocation& in) {
+    TabStripPreviewOptions o;
+    o.size = RequiredSize(in);
+    o.captions = SplitCaptions(in.value("--tabs").value_or("裙 - 连衣裙|T恤|衬衫 - 女装/女士精品"));
+    o.selected = ParseInt(in.value("--selected").value_or("0"), "--selected");
+    o.hot = ParseInt(in.value("--hot").value_or("-1"), "--hot");
+    o.closeBox = Named<CloseBoxPreview>({{"normal", CloseBoxPreview::Normal},
+                                         {"hot", CloseBoxPreview::Hot},
+                                         {"pressed", CloseBoxPreview::Pressed}},
+                                        in.value("--close-box").value_or("normal"), "--close-box");
+    o.closeBoxes = !in.has("--no-close-boxes");
+    o.focused = in.has("--focus");
+    using framework::TTabPosition;
+    o.position = Named<TTabPosition>({{"top", TTabPosition::tpTop},
+                                      {"bottom", TTabPosition::tpBottom},
+                                      {"left", TTabPosition::tpLeft},
+                                      {"right", TTabPosition::tpRight}},
+                                     in.value("--position").value_or("top"), "--position");
+    o.firstVisible = ParseInt(in.value("--scroll").value_or("0"), "--scroll");
+    // The preview's tab strip reads the skin as the program's does; the data was made writable.
+    auto& data = const_cast<TbsSkinData&>(in.data);
+    return RenderTabStripPreview(in.has("--no-skin") ? nullptr : &data, o);
+}
+
 // --- The table ---------------------------------------------------------------------------------
 
 struct Option {
@@ -437,6 +483,27 @@ const std::vector<Subcommand>& Subcommands() {
           {"--width", true},
           {"--inactive", false}},
          RenderText},
+        {"tabs",
+         "tabs SKIN --size WxH [--tabs \"A|B|C\"] [--selected N] [--hot N] [--close-box normal|hot|pressed]\n"
+         "                 [--focus] [--position top|bottom|left|right] [--scroll N] [--no-close-boxes] "
+         "[--no-skin] -o OUT",
+         "The result tab strip at a size, drawn by the program's own tab control from the skin's \"tab\"\n"
+         "record (--no-skin: the built-in look): the captions (default three), the selected tab (-1\n"
+         "none), the tab under the pointer and its close box (hot, or pressed, which selects the tab),\n"
+         "the focus, the row's position. A row that does not fit gets the scroller; --scroll N makes\n"
+         "tab N the first visible one.",
+         0,
+         {{"--size", true},
+          {"--tabs", true},
+          {"--selected", true},
+          {"--hot", true},
+          {"--close-box", true},
+          {"--focus", false},
+          {"--position", true},
+          {"--scroll", true},
+          {"--no-close-boxes", false},
+          {"--no-skin", false}},
+         RenderTabs},
     };
     return table;
 }

@@ -1,0 +1,253 @@
+// The page bridge on the headless display with a scripted home page: searches add and select
+// tabs and expand the window, the shopper's tab clicks show pages, close boxes delete them and
+// collapse the window when none is left, and every failure of the script is dropped.
+#include "app/page_bridge.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+
+#include "search_program_fixture.h"
+
+namespace app::test {
+namespace {
+
+using framework::HeadlessScriptError;
+using framework::PageAnswer;
+using framework::PageArg;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr int kCollapsed = TForm1::kCollapsedClientHeight;
+constexpr int kExpanded = TForm1::kExpandedClientHeight;
+
+class Bridge : public SearchProgramTest {
+  protected:
+    // The program ready, with a script whose answers the test lines up: each SoItem and DelPage
+    // takes the next answer of its queue (an empty queue is a script error).
+    void Ready() {
+        Start();
+        HomePageLoaded();
+        Define("SoItem", soItemAnswers);
+        Define("DelPage", delPageAnswers);
+        Home().page().define("ShowPage", [](const std::vector<PageArg>&) { return PageAnswer{}; });
+    }
+    void Define(const std::string& name, std::deque<PageAnswer>& answers) {
+        Home().page().define(name, [&answers, name](const std::vector<PageArg>&) {
+            if (answers.empty())
+                throw HeadlessScriptError(name + ": no answer lined up");
+            PageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+
+    // A quick search with this keyword and category (by caption), answered with `page`.
+    void Search(const std::string& keyword, const std::string& category, PageAnswer page) {
+        soItemAnswers.push_back(page);
+        form->m_keyword->SetText(keyword);
+        const auto& items = form->m_cid->Items();
+        const auto found = std::find(items.begin(), items.end(), category);
+        ASSERT_NE(found, items.end()) << category;
+        form->m_cid->SetItemIndex(int(found - items.begin()));
+        Click(*form->m_soso, 10, 10);
+    }
+    void Search(const std::string& keyword, const std::string& category, int page) {
+        Search(keyword, category, PageAnswer::Number(page));
+    }
+
+    skin::TbsSkinTabControl& Tabs() const { return *form->m_tab; }
+    void ClickTab(int i) {
+        const platform::Rect r = Tabs().TabRect(i);
+        display.advanceClock(1000);  // never a double click
+        Click(Tabs(), r.Left + 4, r.Top + r.height() / 2);
+    }
+    // Presses and releases tab i's close box; the script answers DelPage with `next`.
+    void CloseTab(int i, PageAnswer next) {
+        delPageAnswers.push_back(next);
+        CloseTab(i);
+    }
+    void CloseTab(int i, int next) { CloseTab(i, PageAnswer::Number(next)); }
+    void CloseTab(int i) {
+        display.moveMouse(At(Tabs(), 0, 0));
+        Pump();
+        const platform::Rect tab = Tabs().TabRect(i);
+        display.moveMouse(At(Tabs(), tab.Left + tab.width() / 2, tab.Top + tab.height() / 2));
+        Pump();
+        const platform::Rect box = Tabs().CloseBox(i).rect;
+        ASSERT_FALSE(box.isEmpty()) << "tab " << i << " shows no close box";
+        display.advanceClock(1000);
+        Click(Tabs(), tab.Left + box.Left + box.width() / 2, tab.Top + box.Top + box.height() / 2);
+    }
+
+    // The page calls after the searches' SoItem calls, as "name(arg)".
+    std::vector<std::string> PageCalls(const std::string& name) const {
+        std::vector<std::string> calls;
+        for (const auto& call : Home().calls())
+            if (call.name == name)
+                calls.push_back(name + "(" + std::to_string(std::get<int32_t>(call.args.at(0))) + ")");
+        return calls;
+    }
+
+    std::deque<PageAnswer> soItemAnswers, delPageAnswers;
+};
+
+TEST_F(Bridge, SearchesAddTabsTheFirstExpandsTheWindowAndAnAnswerPastTheTabsAddsNothing) {
+    Ready();
+    EXPECT_EQ(form->ClientHeight(), kCollapsed);
+
+    Search("裙", "连衣裙", 0);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙"));
+    EXPECT_EQ(Tabs().TabIndex(), 0);
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+
+    Search("", "T恤", 1);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙", "T恤"));
+    EXPECT_EQ(Tabs().TabIndex(), 1);
+
+    Search("丝巾", "连衣裙", 5);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙", "T恤"));
+    EXPECT_EQ(Tabs().TabIndex(), 1);
+
+    // An answer naming an existing page selects its tab and keeps its caption.
+    Search("雪纺", "T恤", 0);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙", "T恤"));
+    EXPECT_EQ(Tabs().TabIndex(), 0);
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+    EXPECT_THAT(PageCalls("ShowPage"), IsEmpty()) << "the program's own selections show no page";
+}
+
+TEST_F(Bridge, ClickingATabShowsItsPage) {
+    Ready();
+    Search("裙", "连衣裙", 0);
+    Search("", "T恤", 1);
+    ClickTab(0);
+    EXPECT_EQ(Tabs().TabIndex(), 0);
+    ClickTab(1);
+    ClickTab(1);  // already selected: no change, no call
+    EXPECT_THAT(PageCalls("ShowPage"), ElementsAre("ShowPage(0)", "ShowPage(1)"));
+}
+
+TEST_F(Bridge, ClosingTabsSelectsThePageTheScriptNamesAndTheLastCloseCollapses) {
+    Ready();
+    Search("裙", "连衣裙", 0);
+    Search("", "T恤", 1);
+    Search("", "半身裙", 2);
+
+    // A tab that is not selected: the press selects it (and shows its page), then it closes.
+    CloseTab(0, 1);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("T恤", "半身裙"));
+    EXPECT_EQ(Tabs().TabIndex(), 1);
+    EXPECT_EQ(form->Bridge().PendingPageIndex(), 1);
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+
+    CloseTab(1, 0);
+    CloseTab(0, -1);
+    EXPECT_THAT(Tabs().Tabs(), IsEmpty());
+    EXPECT_EQ(Tabs().TabIndex(), -1);
+    EXPECT_EQ(form->ClientHeight(), kCollapsed);
+    EXPECT_THAT(PageCalls("DelPage"), ElementsAre("DelPage(0)", "DelPage(1)", "DelPage(0)"));
+    EXPECT_THAT(PageCalls("ShowPage"), ElementsAre("ShowPage(0)"));
+
+    // The next search starts again at page 0 and expands the window.
+    Search("", "T恤", 0);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("T恤"));
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+}
+
+TEST_F(Bridge, FailedSearchesChangeNothing) {
+    struct Case {
+        const char* name;
+        std::function<void()> breakScript;
+    };
+    const Case cases[] = {
+        {"the script raises", [] {}},  // no answer lined up
+        {"a string that is no number",
+         [this] { soItemAnswers.push_back(PageAnswer::String("第一页")); }},
+        {"undefined", [this] { soItemAnswers.push_back(PageAnswer{}); }},
+        {"a number past 32 bits", [this] { soItemAnswers.push_back(PageAnswer::Number(1e10)); }},
+        {"no SoItem on the page", [this] { Home().page().remove("SoItem"); }},
+    };
+    Ready();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Define("SoItem", soItemAnswers);
+        c.breakScript();
+        form->m_sp->SetText("500");
+        form->m_ep->SetText("100");
+        Click(*form->m_soso, 10, 10);
+        EXPECT_THAT(Tabs().Tabs(), IsEmpty());
+        EXPECT_EQ(form->ClientHeight(), kCollapsed);
+        EXPECT_EQ(form->m_sp->Text(), "100") << "the range swap stays";
+        EXPECT_THAT(errorBoxes, IsEmpty());
+    }
+}
+
+TEST_F(Bridge, AFailedCloseStillRemovesTheTabAndSelectsThePreviousPendingPage) {
+    Ready();
+    Search("裙", "连衣裙", 0);
+    Search("", "T恤", 1);
+    Search("", "半身裙", 2);
+    CloseTab(2);  // DelPage raises: nothing lined up
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙", "T恤"));
+    EXPECT_EQ(Tabs().TabIndex(), 0) << "no close has succeeded yet";
+    CloseTab(1, PageAnswer::String("next"));
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙"));
+    EXPECT_EQ(Tabs().TabIndex(), 0);
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+    EXPECT_THAT(errorBoxes, IsEmpty());
+}
+
+// After the script said no page was left, a later close that fails must not take that old -1 for
+// an answer and fold the window over the tabs still there.
+TEST_F(Bridge, RegressionAFailedCloseAfterTheWindowHadCollapsedKeepsItOpen) {
+    Ready();
+    Search("裙", "连衣裙", 0);
+    CloseTab(0, -1);
+    ASSERT_EQ(form->ClientHeight(), kCollapsed);
+    Search("", "T恤", 0);
+    Search("", "半身裙", 1);
+    CloseTab(1);  // fails
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("T恤"));
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+    // A search answered 1 now appends and its tab is seen.
+    Search("", "衬衫", 1);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("T恤", "衬衫"));
+    EXPECT_EQ(form->ClientHeight(), kExpanded);
+}
+
+TEST_F(Bridge, WithoutAPageScriptClosingATabStillRemovesIt) {
+    Ready();
+    Search("裙", "连衣裙", 0);
+    Search("", "T恤", 1);
+    for (const char* name : {"SoItem", "ShowPage", "DelPage"}) Home().page().remove(name);
+    ClickTab(0);
+    EXPECT_EQ(Tabs().TabIndex(), 0);
+    Click(*form->m_soso, 10, 10);
+    EXPECT_THAT(Tabs().Tabs(), ElementsAre("裙 - 连衣裙", "T恤"));
+    CloseTab(1);
+    CloseTab(0);
+    EXPECT_THAT(Tabs().Tabs(), IsEmpty());
+    EXPECT_THAT(errorBoxes, IsEmpty());
+}
+
+TEST_F(Bridge, TheTabsLieBelowThePanelWithTheBrowserInTheirPageArea) {
+    Ready();
+    EXPECT_EQ(Tabs().BoundsRect(), (platform::Rect{3, 71, 773, 608}));
+    EXPECT_EQ(Tabs().SkinData(), form->bsSkinData1);
+    EXPECT_EQ(form->m_web->Parent(), &Tabs());
+    Search("裙", "连衣裙", 0);
+    EXPECT_EQ(form->m_web->BoundsRect(), Tabs().DisplayArea());
+    // The skin's tab record is in use: tabs as high as its normal face.
+    EXPECT_EQ(Tabs().SkinIndex(), form->bsSkinData1->FindControlIndex("tab"));
+    EXPECT_EQ(Tabs().TabRect(0).height(), 17);
+    const char* dir = std::getenv("VELMORO_BINARY_DIR");
+    const std::string path = std::string(dir ? dir : ".") + "/screenshots/app_result_tabs.png";
+    Search("", "T恤", 1);
+    EXPECT_TRUE(display.saveScreenshot(path)) << path;
+}
+
+}  // namespace
+}  // namespace app::test

@@ -1,0 +1,71 @@
+#include "tests/skin_controls/controls_fixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "framework/core/stream.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skins/shipped_skin.h"
+#include "tests/skin_data/skin_fixture.h"
+
+namespace controls_test {
+
+using namespace framework;
+using platform::COLORREF;
+using platform::Rect;
+
+ControlsTest::ControlsTest() {
+    form = application.CreateForm<TForm>();
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(10, 10, 900, 700);
+    form->Show();
+    Pump();
+}
+
+skin::TbsSkinData* ControlsTest::ShippedSkin() {
+    auto* stored = new skin::TbsCompressedStoredSkin(form);
+    stored->SetFileName("skin.ini");
+    const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
+    TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    stored->ReadCompressedData(property);
+    auto* data = new skin::TbsSkinData(form);
+    data->LoadStoredSkin(*stored);
+    return data;
+}
+
+skin::TbsSkinData* ControlsTest::SkinOf(const std::string& iniText, const std::vector<TBitmap>& pictures) {
+    auto* stored = new skin::TbsCompressedStoredSkin(form);
+    fixture::StoreSkin(*stored, iniText, pictures);
+    auto* data = new skin::TbsSkinData(form);
+    data->LoadStoredSkin(*stored);
+    return data;
+}
+
+COLORREF ControlsTest::ColourAt(const TControl& control, int x, int y) const {
+    return display.colorAt(control.ClientToScreen({x, y}));
+}
+
+std::vector<COLORREF> ControlsTest::PixelsOf(const platform::Surface& picture, const Rect& r) {
+    std::vector<COLORREF> colours;
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+        for (int32_t x = r.Left; x < r.Right; ++x)
+            colours.push_back(platform::ColorFromPixel(picture.pixel(x, y)));
+    return colours;
+}
+
+std::vector<COLORREF> ControlsTest::ScreenPixels(const TControl& control, const Rect& r) const {
+    const platform::Surface screen = display.screenshot();
+    const platform::Point origin = display.screenOrigin();
+    const platform::Point at = control.ClientToScreen({r.Left, r.Top});
+    return PixelsOf(screen, r.offsetBy(at.X - r.Left - origin.X, at.Y - r.Top - origin.Y));
+}
+
+void ControlsTest::SaveScreen(const std::string& name) const {
+    const char* binary = std::getenv("VELMORO_BINARY_DIR");
+    const std::filesystem::path dir =
+        std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_controls";
+    std::filesystem::create_directories(dir);
+    display.saveScreenshot((dir / (name + ".png")).string());
+}
+
+}  // namespace controls_test
