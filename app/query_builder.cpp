@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/utf8.h"
+#include "platform/utf8.h"
 #include "framework/core/spin_value.h"
 
 namespace app {
@@ -77,7 +77,7 @@ void AppendServices(std::string& q, const PanelState& panel) {
 
 std::string PercentEncodeUtf8(std::string_view text) {
     static constexpr char hex[] = "0123456789ABCDEF";
-    const std::string utf8 = ToWellFormedUtf8(text);
+    const std::string utf8 = platform::utf8::ToWellFormed(text);
     std::string out;
     out.reserve(utf8.size() * 3);
     for (unsigned char byte : utf8) {

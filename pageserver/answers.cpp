@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/utf8.h"
+#include "platform/utf8.h"
 #include "pageserver/pictures.h"
 #include "pageserver/search.h"
 
@@ -73,7 +73,7 @@ std::string PriceSummary(const SearchQuery& q) {
 
 // Text from the network goes back out as JSON; keep it printable and well-formed.
 std::string Printable(std::string_view raw) {
-    std::string text = app::ToWellFormedUtf8(raw.substr(0, 300));
+    std::string text = platform::utf8::ToWellFormed(raw.substr(0, 300));
     for (char& c : text) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             c = '?';

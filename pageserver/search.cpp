@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/utf8.h"
+#include "platform/utf8.h"
 
 namespace pageserver {
 
@@ -65,7 +65,7 @@ std::vector<std::string> KeywordWords(std::string_view keyword) {
     std::vector<std::string> words;
     std::string current;
     for (size_t pos = 0; pos < keyword.size();) {
-        const app::Utf8Step step = app::DecodeUtf8At(keyword, pos);
+        const platform::utf8::Step step = platform::utf8::DecodeAt(keyword, pos);
         const bool separator = step.codePoint <= 0x20 || step.codePoint == 0x7F || step.codePoint == 0x3000;
         if (separator) {
             if (!current.empty()) {

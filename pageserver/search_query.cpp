@@ -4,7 +4,7 @@
 #include <charconv>
 #include <functional>
 
-#include "app/utf8.h"
+#include "platform/utf8.h"
 
 namespace pageserver {
 
@@ -41,7 +41,7 @@ std::string DecodeText(std::string_view name, std::string_view value) {
     if (!text) {
         throw QueryError{"参数 " + Quote(name) + " 的百分号编码有误"};
     }
-    if (!app::IsWellFormedUtf8(*text)) {
+    if (!platform::utf8::IsWellFormed(*text)) {
         throw QueryError{"参数 " + Quote(name) + " 不是有效的 UTF-8 文本"};
     }
     return std::move(*text);

@@ -7,13 +7,12 @@
 #include <pango/pangocairo.h>
 #include <pixman.h>
 
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_pairs.h"
 #include "platform/gfx/dc.h"
 
 namespace {
@@ -180,12 +179,7 @@ void CaptionsPango(benchmark::State& state, Sizes) {
 }
 
 // name -> (benchmark function pair, sizes)
-struct Pair {
-    const char* name;
-    void (*ours)(benchmark::State&, Sizes);
-    void (*reference)(benchmark::State&, Sizes);
-    Sizes sizes;
-};
+using Pair = bench::Pair<Sizes>;
 
 const Pair kPairs[] = {
     {"BitBlt/frame_158x136", BitBltOurs, BitBltPixman, {158, 136, 158, 136}},
@@ -201,44 +195,8 @@ const Pair kPairs[] = {
     {"Text/six_tab_captions", CaptionsOurs, CaptionsPango, {}},
 };
 
-// Collects each run's time per iteration to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-45s %10s\n", "ours / reference (pixman, Pango)", "ratio");
-        for (const Pair& p : kPairs) {
-            const double ours = time(std::string(p.name) + "/ours"), ref = time(std::string(p.name) + "/reference");
-            if (ours > 0 && ref > 0) std::printf("%-45s %10.2f\n", p.name, ours / ref);
-        }
-    }
-
-private:
-    // The median of repetitions (--benchmark_repetitions) when there are any, else the single run.
-    double time(const std::string& name) const {
-        for (const std::string& key : {name + "_median", name}) {
-            if (auto it = times_.find(key); it != times_.end()) return it->second;
-        }
-        return 0;
-    }
-
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const Pair& p : kPairs) {
-        benchmark::RegisterBenchmark((std::string(p.name) + "/ours").c_str(), p.ours, p.sizes);
-        benchmark::RegisterBenchmark((std::string(p.name) + "/reference").c_str(), p.reference, p.sizes);
-    }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunPairs<Sizes>(argc, argv, kPairs, "ours / reference (pixman, Pango)");
 }

@@ -20,13 +20,12 @@
 #include <benchmark/benchmark.h>
 #include <pixman.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_pairs.h"
 #include "platform/gfx/region.h"
 #include "skin/render/mask_region.h"
 #include "skin/render/nine_part_image.h"
@@ -265,12 +264,7 @@ void RegionPixman(benchmark::State& state, Size size) {
     state.counters["runs"] = double(boxes.size());
 }
 
-struct Pair {
-    const char* name;
-    void (*ours)(benchmark::State&, Size);
-    void (*reference)(benchmark::State&, Size);
-    Size size;  // the target size, or the blur radius as its width
-};
+using Pair = bench::Pair<Size>;
 
 const Pair kPairs[] = {
     {"NinePart/main_frame_785x641", NinePartOurs, NinePartPixman, {785, 641}},
@@ -282,46 +276,8 @@ const Pair kPairs[] = {
     {"FrameRegion/1920x1080", RegionOurs, RegionPixman, {1920, 1080}},
 };
 
-// Collects each run's time per iteration to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-45s %10s\n", "ours / reference (pixman, AGG)", "ratio");
-        for (const Pair& p : kPairs) {
-            const double ours = time(std::string(p.name) + "/ours"),
-                         ref = time(std::string(p.name) + "/reference");
-            if (ours > 0 && ref > 0)
-                std::printf("%-45s %10.2f\n", p.name, ours / ref);
-        }
-    }
-
-  private:
-    // The median of repetitions (--benchmark_repetitions) when there are any, else the single run.
-    double time(const std::string& name) const {
-        for (const std::string& key : {name + "_median", name})
-            if (auto it = times_.find(key); it != times_.end())
-                return it->second;
-        return 0;
-    }
-
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (const Pair& p : kPairs) {
-        benchmark::RegisterBenchmark((std::string(p.name) + "/ours").c_str(), p.ours, p.size);
-        benchmark::RegisterBenchmark((std::string(p.name) + "/reference").c_str(), p.reference, p.size);
-    }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunPairs<Size>(argc, argv, kPairs, "ours / reference (pixman, AGG)");
 }

@@ -22,12 +22,7 @@ void TbsSkinControl::SetHintImageList(TImageList* images) {
 }
 
 void TbsSkinControl::SetSkinData(TbsSkinData* skinData) {
-    if (skinData_ && skinData_ != skinData)
-        skinData_->RemoveFreeNotification(this);
-    skinData_ = skinData;
-    if (skinData_)
-        skinData_->FreeNotification(this);
-    if (skinData_ && !skinData_->Empty() && !DesignMode())
+    if (LinkSkinData(*this, skinData_, skinData))
         ChangeSkinData();
 }
 

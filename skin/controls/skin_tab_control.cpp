@@ -128,12 +128,7 @@ void TbsSkinTabControl::SetTabPosition(TTabPosition position) {
 }
 
 void TbsSkinTabControl::SetSkinData(TbsSkinData* skinData) {
-    if (skinData_ && skinData_ != skinData)
-        skinData_->RemoveFreeNotification(this);
-    skinData_ = skinData;
-    if (skinData_)
-        skinData_->FreeNotification(this);
-    if (skinData_ && !skinData_->Empty() && !DesignMode())
+    if (LinkSkinData(*this, skinData_, skinData))
         ChangeSkinData();
 }
 

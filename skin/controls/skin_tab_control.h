@@ -166,6 +166,7 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     std::vector<platform::Rect> TabRects();
     void UpdateScroller();
     void CreateScroller();
+    void PlaceScroller();
     void UpdateScrollerPosition();
     void SyncScrollerPosition();
     void ScrollerChanged();

@@ -3,9 +3,19 @@
 #include <vector>
 
 #include "framework/controls/win_control.h"
+#include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 
 namespace skin {
+
+bool LinkSkinData(framework::TComponent& control, TbsSkinData*& link, TbsSkinData* next) {
+    if (link && link != next)
+        link->RemoveFreeNotification(&control);
+    link = next;
+    if (link)
+        link->FreeNotification(&control);
+    return link && !link->Empty() && !control.InState(framework::csDesigning);
+}
 
 void NotifySkinnedControls(framework::TWinControl& root, const TbsSkinData* changing, SkinChangeStep step) {
     // A control taking a skin may add or remove children (the tab strip's scroller): walk a copy.

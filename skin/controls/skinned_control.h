@@ -11,6 +11,7 @@
 #include "platform/window/types.h"
 
 namespace framework {
+class TComponent;
 class TWinControl;
 }
 
@@ -29,6 +30,10 @@ class SkinnedControl {
 };
 
 enum class SkinChangeStep { Before, After };
+
+// Points a control's `link` at `next`, with the free notifications that clear the link when the
+// skin data goes; true when the control should take the skin now (one is loaded, not designing).
+bool LinkSkinData(framework::TComponent& control, TbsSkinData*& link, TbsSkinData* next);
 
 // Every skinned control among the windowed descendants of `root` (recursively) whose SkinData is
 // `changing` (every one of them when `changing` is null), in child order, parents first.

@@ -155,6 +155,11 @@ void TbsSkinTabControl::UpdateScroller() {
     if (!scroller_)
         return;
     scroller_->SetMax(hidden);
+    PlaceScroller();
+}
+
+// At the row's end: top right above top tabs, bottom right beside bottom ones.
+void TbsSkinTabControl::PlaceScroller() {
     const Rect client = ClientRect();
     const int32_t top = TabPosition() == TTabPosition::tpTop ? 0 : client.height() - scroller_->Height();
     scroller_->SetBounds(client.width() - scroller_->Width(), top, scroller_->Width(), scroller_->Height());
@@ -168,12 +173,10 @@ void TbsSkinTabControl::CreateScroller() {
     scroller->SetPosition(LeftHiddenTabCount());
     scroller->SetIncrement(1);
     scroller->OnChange = [this](TObject*) { ScrollerChanged(); };
-    const Rect client = ClientRect();
-    const int32_t top = TabPosition() == TTabPosition::tpTop ? 0 : client.height() - kScrollerHeight;
-    scroller->SetBounds(client.width() - kScrollerWidth, top, kScrollerWidth, kScrollerHeight);
     scroller->SetSkinDataName(skin_ ? skin_->upDown : std::string());
     scroller->SetParent(this);
     scroller_ = scroller;
+    PlaceScroller();
     scroller->SetSkinData(skinData_);
     scroller->Show();
 }

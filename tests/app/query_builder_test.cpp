@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/utf8.h"
+#include "platform/utf8.h"
 
 using namespace app;
 
@@ -111,7 +111,7 @@ TEST(PercentEncodeUtf8, RandomWellFormedTextRoundTrips) {
         std::string text;
         for (int n = int(rng() % 12); n > 0; --n) {
             const auto& r = ranges[rng() % 5];
-            app::AppendUtf8(text, char32_t(r[0] + rng() % (r[1] - r[0] + 1)));
+            platform::utf8::Append(text, char32_t(r[0] + rng() % (r[1] - r[0] + 1)));
         }
         const std::string encoded = PercentEncodeUtf8(text);
         ASSERT_EQ(encoded.size(), text.size() * 3);

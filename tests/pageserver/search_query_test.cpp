@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/query_builder.h"
-#include "app/utf8.h"
+#include "platform/utf8.h"
 
 using namespace pageserver;
 
@@ -33,7 +33,7 @@ void ExpectReadsAsPanel(const app::PanelState& panel) {
     const app::PanelState& p = built.panel;
     const bool hot = panel.keyword.empty() && panel.category == 0;
     EXPECT_EQ(q.bestSellers, hot || panel.keyword == "热卖") << built.query;
-    EXPECT_EQ(q.keyword, hot || panel.keyword == "热卖" ? "" : app::ToWellFormedUtf8(panel.keyword));
+    EXPECT_EQ(q.keyword, hot || panel.keyword == "热卖" ? "" : platform::utf8::ToWellFormed(panel.keyword));
     EXPECT_EQ(q.category, p.category);
     EXPECT_EQ(q.priceLow, app::PriceFieldValue(p.priceLow));
     EXPECT_EQ(q.priceHigh, app::PriceFieldValue(p.priceHigh));

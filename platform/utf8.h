@@ -1,6 +1,7 @@
-// UTF-8 reading for text that may come from anywhere: one decoding step, a well-formedness check
-// and a repair that replaces each ill-formed piece with U+FFFD (one replacement per maximal
-// ill-formed subpart, the usual practice). Header-only so that the demo page server shares it.
+// UTF-8, the one text encoding of every layer: one decoding step for text that may come from
+// anywhere, a well-formedness check, a repair that replaces each ill-formed piece with U+FFFD (one
+// replacement per maximal ill-formed subpart, the usual practice), and writing code points.
+// Header-only so that the demo page server, which links no project library, shares it.
 #pragma once
 
 #include <cstddef>
@@ -8,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace platform::utf8 {
 
 inline constexpr char32_t ReplacementCharacter = 0xFFFD;
 
-struct Utf8Step {
+struct Step {
     char32_t codePoint;  // ReplacementCharacter when the piece is ill-formed
     size_t length;       // bytes consumed, at least 1
     bool wellFormed;
@@ -20,7 +21,7 @@ struct Utf8Step {
 
 // Decodes the character starting at text[pos] (pos < text.size()). Overlong forms, surrogates and
 // values above U+10FFFF are ill-formed.
-inline Utf8Step DecodeUtf8At(std::string_view text, size_t pos) {
+inline Step DecodeAt(std::string_view text, size_t pos) {
     const auto byte = [&](size_t i) { return uint8_t(text[i]); };
     const uint8_t lead = byte(pos);
     if (lead < 0x80) {
@@ -57,9 +58,9 @@ inline Utf8Step DecodeUtf8At(std::string_view text, size_t pos) {
     return {value, length, true};
 }
 
-inline bool IsWellFormedUtf8(std::string_view text) {
+inline bool IsWellFormed(std::string_view text) {
     for (size_t pos = 0; pos < text.size();) {
-        const Utf8Step step = DecodeUtf8At(text, pos);
+        const Step step = DecodeAt(text, pos);
         if (!step.wellFormed) {
             return false;
         }
@@ -68,7 +69,14 @@ inline bool IsWellFormedUtf8(std::string_view text) {
     return true;
 }
 
-inline void AppendUtf8(std::string& out, char32_t c) {
+inline bool IsContinuation(char c) {
+    return (uint8_t(c) & 0xC0) == 0x80;
+}
+
+// Appends a code point; surrogates and values beyond U+10FFFF become U+FFFD.
+inline void Append(std::string& out, char32_t c) {
+    if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        c = ReplacementCharacter;
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
@@ -87,19 +95,19 @@ inline void AppendUtf8(std::string& out, char32_t c) {
 }
 
 // The text itself when it is well-formed; otherwise each ill-formed piece becomes U+FFFD.
-inline std::string ToWellFormedUtf8(std::string_view text) {
+inline std::string ToWellFormed(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t pos = 0; pos < text.size();) {
-        const Utf8Step step = DecodeUtf8At(text, pos);
+        const Step step = DecodeAt(text, pos);
         if (step.wellFormed) {
             out.append(text.substr(pos, step.length));
         } else {
-            AppendUtf8(out, ReplacementCharacter);
+            Append(out, ReplacementCharacter);
         }
         pos += step.length;
     }
     return out;
 }
 
-}  // namespace app
+}  // namespace platform::utf8
