@@ -14,7 +14,8 @@ PageBridge::PageBridge(TForm1& window) : window_(window) {
     tabs.OnAfterClose = [this](TObject*) { TabClosed(); };
 }
 
-std::optional<int32_t> PageBridge::CallPage(const std::string& name, const std::vector<framework::PageArg>& args) {
+std::optional<int32_t> PageBridge::CallPage(const std::string& name,
+                                            const std::vector<framework::PageArg>& args) {
     try {
         return window_.m_web->CallPageFunction(name, args);
     } catch (const framework::EPageCallError&) {

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/utf8.h"
 #include "framework/core/spin_value.h"
+#include "platform/utf8.h"
 
 namespace app {
 

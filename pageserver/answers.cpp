@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "platform/utf8.h"
 #include "pageserver/pictures.h"
 #include "pageserver/search.h"
+#include "platform/utf8.h"
 
 namespace pageserver {
 

@@ -13,7 +13,7 @@
 namespace framework {
 class TComponent;
 class TWinControl;
-}
+}  // namespace framework
 
 namespace skin {
 

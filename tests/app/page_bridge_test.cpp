@@ -164,8 +164,7 @@ TEST_F(Bridge, FailedSearchesChangeNothing) {
     };
     const Case cases[] = {
         {"the script raises", [] {}},  // no answer lined up
-        {"a string that is no number",
-         [this] { soItemAnswers.push_back(PageAnswer::String("第一页")); }},
+        {"a string that is no number", [this] { soItemAnswers.push_back(PageAnswer::String("第一页")); }},
         {"undefined", [this] { soItemAnswers.push_back(PageAnswer{}); }},
         {"a number past 32 bits", [this] { soItemAnswers.push_back(PageAnswer::Number(1e10)); }},
         {"no SoItem on the page", [this] { Home().page().remove("SoItem"); }},

@@ -418,7 +418,8 @@ class SearchProgramE2E : public ::testing::Test {
         if (!same) {
             // Both rows side by side for whoever looks into it.
             static int mismatch = 0;
-            const std::string stem = BinaryDir() + "/screenshots/app_e2e_tabs_mismatch_" + std::to_string(++mismatch);
+            const std::string stem =
+                BinaryDir() + "/screenshots/app_e2e_tabs_mismatch_" + std::to_string(++mismatch);
             platform::SaveSurfacePng(strip.picture, stem + "_expected.png");
             std::system(("import -window root -crop " + std::to_string(kTabsInClient.width()) + "x" +
                          std::to_string(kTabsInClient.height()) + "+" + std::to_string(at.X) + "+" +
@@ -622,7 +623,8 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     strip = WaitForTabs(main, {captions, 0, true});
     std::this_thread::sleep_for(1000ms);
     const std::vector<uint32_t> shown = PagePixels(main);
-    EXPECT_LT(Differing(shown, firstPage), Differing(shown, secondPage)) << "the first tab shows another page";
+    EXPECT_LT(Differing(shown, firstPage), Differing(shown, secondPage))
+        << "the first tab shows another page";
     Screenshot("tabs_3_first_tab_clicked");
 
     // 4. Both tabs closed by their close boxes: the second (its press selects it), then the first;

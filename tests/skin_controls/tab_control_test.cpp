@@ -146,17 +146,19 @@ TEST_F(SkinTabs, TheSelectedTabIsDrawnLastOverTheFrame) {
     c.FillRect({50, 0, 100, 50});
     c.Brush().SetColor(platform::RGB(255, 255, 255));
     c.FillRect({53, 3, 97, 47});
-    tabs->SetSkinData(SkinOf("[SKINCONTROLS]\ncount=1\n0=tab:tab\n[tab]\npictureindex=0\nskinrect=50,0,100,50\n"
-                             "clientrect=3,3,47,47\nlefttoppoint=3,3\nrighttoppoint=47,3\nleftbottompoint=3,47\n"
-                             "rightbottompoint=47,47\ntabrect=0,0,40,17\nactivetabrect=0,20,40,41\n"
-                             "tableftoffset=5\ntabrightoffset=5\ntabsbgrect=45,55,46,56\n",
-                             {picture}));
+    tabs->SetSkinData(
+        SkinOf("[SKINCONTROLS]\ncount=1\n0=tab:tab\n[tab]\npictureindex=0\nskinrect=50,0,100,50\n"
+               "clientrect=3,3,47,47\nlefttoppoint=3,3\nrighttoppoint=47,3\nleftbottompoint=3,47\n"
+               "rightbottompoint=47,47\ntabrect=0,0,40,17\nactivetabrect=0,20,40,41\n"
+               "tableftoffset=5\ntabrightoffset=5\ntabsbgrect=45,55,46,56\n",
+               {picture}));
     tabs->SetShowCloseButtons(false);
     AddTabs({"一", "二"});
     tabs->SetTabIndex(1);
     Pump();
     const Rect selected = tabs->TabRect(1), frame = tabs->FrameRect();
-    EXPECT_EQ(tabs->ActiveTabExtent(), (Rect{selected.Left, selected.Top, selected.Right, selected.Bottom + 4}));
+    EXPECT_EQ(tabs->ActiveTabExtent(),
+              (Rect{selected.Left, selected.Top, selected.Right, selected.Bottom + 4}));
     // Below the selected tab the frame's top rows show the tab's face; beside it, the frame.
     EXPECT_EQ(ColourAt(*tabs, selected.Left + 3, frame.Top + 1), platform::RGB(0, 200, 0));
     EXPECT_EQ(ColourAt(*tabs, selected.Right + 3, frame.Top + 1), platform::RGB(0, 0, 200));
@@ -416,8 +418,9 @@ TEST_F(SkinTabs, LeftRightAndBottomTabsSitBesideTheFrameAndCloseByTheirBoxes) {
         TTabPosition position;
         const char* screenshot;
     };
-    for (const Case& c : {Case{TTabPosition::tpBottom, "shipped_bottom"}, Case{TTabPosition::tpLeft, "shipped_left"},
-                          Case{TTabPosition::tpRight, "shipped_right"}}) {
+    for (const Case& c :
+         {Case{TTabPosition::tpBottom, "shipped_bottom"}, Case{TTabPosition::tpLeft, "shipped_left"},
+          Case{TTabPosition::tpRight, "shipped_right"}}) {
         SCOPED_TRACE(c.screenshot);
         tabs->SetTabPosition(c.position);
         tabs->SetTabs({"裙 - 连衣裙", "T恤", "衬衫"});
@@ -521,29 +524,31 @@ TEST_F(SkinTabs, TheMainWindowsFormDataMakesItWithItsProperties) {
     RegisterSkinControlClasses();
     HeadlessBrowsers browsers;
     auto* window = application.CreateForm<TForm>();
-    ApplyFormData(*window, FormData{{},
-                                    {{"TbsSkinTabControl",
-                                      "m_tab",
-                                      "",
-                                      {{"Left", 3},
-                                       {"Top", 71},
-                                       {"Width", 770},
-                                       {"Height", 537},
-                                       {"Font.Name", "Arial"},
-                                       {"Font.Height", 14},
-                                       {"Font.Color", Ident{"clBtnText"}},
-                                       {"TabOrder", 1},
-                                       {"TabSpacing", 1},
-                                       {"TabExtededDraw", false},
-                                       {"TextInHorizontal", false},
-                                       {"ShowCloseButtons", true},
-                                       {"TabsBGTransparent", false},
-                                       {"DefaultFont.Name", "Arial"},
-                                       {"DefaultFont.Height", 14},
-                                       {"UseSkinFont", true},
-                                       {"DefaultItemHeight", 20},
-                                       {"SkinDataName", "tab"}}},
-                                     {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}}}});
+    ApplyFormData(
+        *window,
+        FormData{{},
+                 {{"TbsSkinTabControl",
+                   "m_tab",
+                   "",
+                   {{"Left", 3},
+                    {"Top", 71},
+                    {"Width", 770},
+                    {"Height", 537},
+                    {"Font.Name", "Arial"},
+                    {"Font.Height", 14},
+                    {"Font.Color", Ident{"clBtnText"}},
+                    {"TabOrder", 1},
+                    {"TabSpacing", 1},
+                    {"TabExtededDraw", false},
+                    {"TextInHorizontal", false},
+                    {"ShowCloseButtons", true},
+                    {"TabsBGTransparent", false},
+                    {"DefaultFont.Name", "Arial"},
+                    {"DefaultFont.Height", 14},
+                    {"UseSkinFont", true},
+                    {"DefaultItemHeight", 20},
+                    {"SkinDataName", "tab"}}},
+                  {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}}}});
     auto* tab = dynamic_cast<TbsSkinTabControl*>(window->FindComponent("m_tab"));
     ASSERT_NE(tab, nullptr);
     EXPECT_TRUE(tab->ShowCloseButtons());

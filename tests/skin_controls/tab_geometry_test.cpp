@@ -1,10 +1,11 @@
 // The geometry of the skinned tab strip as tables: the page area and tab rectangles moved onto the
 // frame for every tab position, with and without a record; the selected tab's extent; the row
 // strip; close boxes turned with left and right faces; the scroller's counts.
+#include "skin/controls/tab_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include "skin/controls/picture_turns.h"
-#include "skin/controls/tab_geometry.h"
 
 using namespace skin;
 using framework::TTabPosition;
@@ -13,8 +14,8 @@ using platform::Size;
 
 namespace {
 
-constexpr TTabPosition kTop = TTabPosition::tpTop, kBottom = TTabPosition::tpBottom, kLeft = TTabPosition::tpLeft,
-                       kRight = TTabPosition::tpRight;
+constexpr TTabPosition kTop = TTabPosition::tpTop, kBottom = TTabPosition::tpBottom,
+                       kLeft = TTabPosition::tpLeft, kRight = TTabPosition::tpRight;
 
 // m_tab: 770 x 537; the strip's row 17 high with the shipped record, 20 without.
 TEST(TabGeometry, ThePageAreaMovesOntoTheRecordsFrame) {
@@ -48,7 +49,8 @@ TEST(TabGeometry, ThePageAreaMovesOntoTheBuiltInFrame) {
         {kRight, {4, 4, 746, 533}, {1, 1, 749, 536}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(AdjustPageArea(c.strip, {770, 537}, c.position, std::nullopt), c.adjusted) << int(c.position);
+        EXPECT_EQ(AdjustPageArea(c.strip, {770, 537}, c.position, std::nullopt), c.adjusted)
+            << int(c.position);
 }
 
 TEST(TabGeometry, TheDisplayAreaAndTheFrameOfTopTabs) {
@@ -67,10 +69,8 @@ TEST(TabGeometry, TabsMoveOntoTheFrame) {
         Rect adjusted;
     };
     const Case cases[] = {
-        {kTop, true, {2, 2, 50, 19}, {0, 0, 48, 17}},
-        {kTop, false, {2, 2, 50, 19}, {2, 0, 50, 17}},
-        {kBottom, true, {2, 518, 50, 535}, {0, 520, 48, 537}},
-        {kLeft, true, {2, 2, 19, 50}, {0, 2, 17, 50}},
+        {kTop, true, {2, 2, 50, 19}, {0, 0, 48, 17}},          {kTop, false, {2, 2, 50, 19}, {2, 0, 50, 17}},
+        {kBottom, true, {2, 518, 50, 535}, {0, 520, 48, 537}}, {kLeft, true, {2, 2, 19, 50}, {0, 2, 17, 50}},
         {kRight, true, {751, 2, 768, 50}, {753, 2, 770, 50}},
     };
     for (const Case& c : cases)
@@ -108,16 +108,16 @@ TEST(TabGeometry, CloseBoxesTurnWithLeftAndRightFaces) {
         for (int32_t y = 0; y < turned.height(); ++y)
             for (int32_t x = 0; x < turned.width(); ++x)
                 if (turned.pixel(x, y) == 0xFFFFFFFFu)
-                    marked = {std::min(marked.Left, x), std::min(marked.Top, y), std::max(marked.Right, x + 1),
-                              std::max(marked.Bottom, y + 1)};
+                    marked = {std::min(marked.Left, x), std::min(marked.Top, y),
+                              std::max(marked.Right, x + 1), std::max(marked.Bottom, y + 1)};
         EXPECT_EQ(TurnedCloseRect(box, face, position), marked) << int(position);
     }
     EXPECT_EQ(TurnedCloseRect(box, face, kTop), box);
 }
 
 TEST(TabGeometry, HiddenTabsAreThoseNotWhollyLeftOfTheLimit) {
-    const std::vector<Rect> row = {{-90, 0, -40, 17}, {-40, 0, 0, 17}, {0, 0, 300, 17}, {300, 0, 364, 17},
-                                   {364, 0, 398, 17}};
+    const std::vector<Rect> row = {
+        {-90, 0, -40, 17}, {-40, 0, 0, 17}, {0, 0, 300, 17}, {300, 0, 364, 17}, {364, 0, 398, 17}};
     struct Case {
         int32_t scroller;
         int hidden;

@@ -35,8 +35,8 @@ struct TabStripLayout {
     std::vector<platform::Rect> tabs;
     std::vector<platform::Rect> closeBoxes;  // empty where a tab shows none
     std::optional<platform::Rect> scroller;  // when the row overflows
-    int firstVisible = 0;                     // the scroller's position
-    platform::Rect pageArea;                  // where the page (the browser) goes
+    int firstVisible = 0;                    // the scroller's position
+    platform::Rect pageArea;                 // where the page (the browser) goes
 };
 
 struct TabStripPreview {
