@@ -518,6 +518,60 @@ TEST_F(SkinTabs, TheRowShowsWhatLiesBehindWhenItsBackgroundIsTransparent) {
     EXPECT_EQ(behind.Pixel(10, 10), ColourAt(*tabs, 300, 300));
 }
 
+// A skin is another author's file: tab, close-box and scroller records whose rectangles lie outside
+// their picture, are inverted, empty or enormous, or name pictures that are not there, must draw
+// (whatever they draw) without reading or writing outside a picture.
+TEST_F(SkinTabs, DamagedRecordsDrawWithoutStrayingOutsideThePictures) {
+    TBitmap picture;
+    picture.SetSize(60, 40);
+    picture.Canvas().Brush().SetColor(platform::RGB(120, 40, 80));
+    picture.Canvas().FillRect({0, 0, 60, 40});
+    const std::string controls =
+        "[SKINCONTROLS]\ncount=3\n0=tab:tab\n1=button:resizetoolbutton\n2=updown:hupdown\n";
+    const char* tabRecords[] = {
+        "pictureindex=0\nskinrect=40,20,200,300\nclientrect=3,3,500,500\ntabrect=-50,-50,10,10\n"
+        "activetabrect=55,35,90,90\nfocustabrect=0,0,0,0\ntabsbgrect=59,39,80,80\n",
+        "pictureindex=0\nskinrect=50,30,10,5\nclientrect=9,9,2,2\nlefttoppoint=70,70\n"
+        "righttoppoint=-5,2\nleftbottompoint=3,-9\nrightbottompoint=0,0\ntabrect=30,30,20,20\n"
+        "tableftoffset=400\ntabrightoffset=-400\n",
+        "pictureindex=9\nskinrect=0,0,60,40\nclientrect=3,3,57,37\ntabrect=0,0,20,17\n"
+        "closebuttonrect=0,0,14,14\nclosebuttonactiverect=50,30,90,90\n",
+        "pictureindex=0\nskinrect=0,0,60,40\nclientrect=3,3,57,37\ntabrect=0,0,2000000000,17\n"
+        "activetabrect=0,0,20,2000000000\ntabsbgrect=0,0,0,17\nstretcheffect=1\nstretchtype=stvert\n"
+        "closebuttonrect=-20,-20,-6,-6\n",
+        "pictureindex=-7\nskinrect=0,0,0,0\nclientrect=0,0,0,0\ntabrect=0,0,0,0\n",
+    };
+    const std::string others =
+        "[resizetoolbutton]\npictureindex=0\nskinrect=50,30,100,100\nclientrect=-3,-3,90,90\n"
+        "lefttoppoint=99,99\n[hupdown]\npictureindex=0\nskinrect=40,30,120,80\n"
+        "upbuttonrect=-10,-10,500,500\ndownbuttonrect=59,39,61,41\nactiveupbuttonrect=0,0,0,0\n"
+        "downdownbuttonrect=2147483647,0,-2147483647,9\n";
+    int n = 0;
+    for (const char* record : tabRecords) {
+        SCOPED_TRACE(n++);
+        TbsSkinData* data = SkinOf(controls + "[tab]\nupdown=hupdown\n" + record + others, {picture});
+        for (TTabPosition position :
+             {TTabPosition::tpTop, TTabPosition::tpBottom, TTabPosition::tpLeft, TTabPosition::tpRight}) {
+            tabs->SetTabPosition(position);
+            tabs->SetSkinData(data);
+            tabs->SetTabs({"裙 - 连衣裙", "T恤", "", "衬衫 - 女装/女士精品"});
+            for (int i = 0; i < 12; ++i) tabs->AddTab("第" + std::to_string(i) + "页");
+            tabs->SetTabIndex(2);
+            Pump();
+            display.moveMouse(TabBody(0));
+            Pump();
+            display.moveMouse(At(*tabs, 1, 1));
+            Pump();
+            if (TbsSkinUpDown* scroller = tabs->Scroller()) {
+                display.moveMouse(At(*scroller, 3, 3));
+                Pump();
+            }
+        }
+        tabs->SetSkinData(nullptr);
+        tabs->SetTabPosition(TTabPosition::tpTop);
+    }
+}
+
 // --- Form data ------------------------------------------------------------------------------------
 
 TEST_F(SkinTabs, TheMainWindowsFormDataMakesItWithItsProperties) {
