@@ -47,12 +47,14 @@ constexpr std::array<COLORREF, COLOR_SYSCOLOR_COUNT> kSystemColors = [] {
 }  // namespace
 
 COLORREF GetSysColor(int index) {
-    if (index < 0 || index >= COLOR_SYSCOLOR_COUNT) return 0;
+    if (index < 0 || index >= COLOR_SYSCOLOR_COUNT)
+        return 0;
     return kSystemColors[size_t(index)];
 }
 
 COLORREF ColorToRGB(COLORREF c) {
-    if (IsSystemColor(c)) return GetSysColor(int(c & 0xFF));
+    if (IsSystemColor(c))
+        return GetSysColor(int(c & 0xFF));
     return c & 0x00FFFFFFu;
 }
 

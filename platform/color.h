@@ -11,9 +11,15 @@ using COLORREF = uint32_t;
 constexpr COLORREF RGB(uint8_t r, uint8_t g, uint8_t b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr uint8_t GetRValue(COLORREF c) { return uint8_t(c & 0xFF); }
-constexpr uint8_t GetGValue(COLORREF c) { return uint8_t((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(COLORREF c) { return uint8_t((c >> 16) & 0xFF); }
+constexpr uint8_t GetRValue(COLORREF c) {
+    return uint8_t(c & 0xFF);
+}
+constexpr uint8_t GetGValue(COLORREF c) {
+    return uint8_t((c >> 8) & 0xFF);
+}
+constexpr uint8_t GetBValue(COLORREF c) {
+    return uint8_t((c >> 16) & 0xFF);
+}
 
 // System colour indexes.
 enum : int {
@@ -51,8 +57,12 @@ enum : int {
 };
 
 // A colour as the skin and the code name a system colour: 0xFF000000 | index.
-constexpr COLORREF SystemColor(int index) { return 0xFF000000u | COLORREF(index); }
-constexpr bool IsSystemColor(COLORREF c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr COLORREF SystemColor(int index) {
+    return 0xFF000000u | COLORREF(index);
+}
+constexpr bool IsSystemColor(COLORREF c) {
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 constexpr COLORREF clBtnFace = SystemColor(COLOR_BTNFACE);
 constexpr COLORREF clBtnText = SystemColor(COLOR_BTNTEXT);

@@ -91,7 +91,8 @@ std::vector<Rect> MaskRuns(int w, int h, int runsPerRow) {
         const int step = w / runsPerRow;
         for (int i = 0; i < runsPerRow && x < w; ++i) {
             const int end = std::min(w, x + step - 1 - int(rng() % 3));
-            if (end > x) runs.push_back({x, y, end, y + 1});
+            if (end > x)
+                runs.push_back({x, y, end, y + 1});
             x = end + 1 + int(rng() % 2);
         }
     }
@@ -131,11 +132,13 @@ void RegionPixman(benchmark::State& state, Sizes s) {
 }
 
 // Captions of a tab strip, drawn one after another into a 785 x 20 strip.
-const char* const kCaptions[] = {"连衣裙 女装", "半身裙", "T恤 短袖", "Quick search", "试衣间", "牛仔裤 高腰"};
+const char* const kCaptions[] = {"连衣裙 女装",  "半身裙", "T恤 短袖",
+                                 "Quick search", "试衣间", "牛仔裤 高腰"};
 
 void CaptionsOurs(benchmark::State& state, Sizes) {
     Bitmap strip(785, 20);
-    HFONT font = CreateFont(-12, 0, 0, 0, FW_NORMAL, false, false, false, GB2312_CHARSET, 0, 0, 0, 0, "Tahoma");
+    HFONT font =
+        CreateFont(-12, 0, 0, 0, FW_NORMAL, false, false, false, GB2312_CHARSET, 0, 0, 0, 0, "Tahoma");
     SelectObject(strip.dc, font);
     SetBkMode(strip.dc, TRANSPARENT);
     for (auto _ : state) {

@@ -33,19 +33,40 @@ ComponentData Caption(const char* name, int left, int top, const char* text) {
     return {"TLabel", name, "Panel1", {{"Left", left}, {"Top", top}, {"Caption", text}}};
 }
 ComponentData DropDown(const char* name, int left, int top, int width, StringList items, int order) {
-    return {"TComboBox", name, "Panel1",
-            {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", 21},
-             {"Style", Ident{"csDropDownList"}}, {"Items", std::move(items)}, {"ItemIndex", 0},
+    return {"TComboBox",
+            name,
+            "Panel1",
+            {{"Left", left},
+             {"Top", top},
+             {"Width", width},
+             {"Height", 21},
+             {"Style", Ident{"csDropDownList"}},
+             {"Items", std::move(items)},
+             {"ItemIndex", 0},
              {"TabOrder", order}}};
 }
 ComponentData Price(const char* name, int left, int value, int order) {
-    return {"TSpinEdit", name, "Panel1",
-            {{"Left", left}, {"Top", 7}, {"Width", 67}, {"Height", 22}, {"MinValue", 0},
-             {"MaxValue", 99999999}, {"Value", value}, {"TabOrder", order}}};
+    return {"TSpinEdit",
+            name,
+            "Panel1",
+            {{"Left", left},
+             {"Top", 7},
+             {"Width", 67},
+             {"Height", 22},
+             {"MinValue", 0},
+             {"MaxValue", 99999999},
+             {"Value", value},
+             {"TabOrder", order}}};
 }
 ComponentData Tick(const char* name, int left, int top, const char* text, int order) {
-    return {"TCheckBox", name, "Panel1",
-            {{"Left", left}, {"Top", top}, {"Width", 72}, {"Height", 17}, {"Caption", text},
+    return {"TCheckBox",
+            name,
+            "Panel1",
+            {{"Left", left},
+             {"Top", top},
+             {"Width", 72},
+             {"Height", 17},
+             {"Caption", text},
              {"TabOrder", order}}};
 }
 
@@ -58,12 +79,25 @@ const FormData kForm{
      {"Font.Name", "Tahoma"},
      {"Font.Height", -11}},
     {
-        {"TPanel", "Panel1", "",
-         {{"Left", 3}, {"Top", 3}, {"Width", 770}, {"Height", 62}, {"BevelOuter", Ident{"bvNone"}},
-          {"BorderStyle", Ident{"bsSingle"}}, {"TabOrder", 0}}},
+        {"TPanel",
+         "Panel1",
+         "",
+         {{"Left", 3},
+          {"Top", 3},
+          {"Width", 770},
+          {"Height", 62},
+          {"BevelOuter", Ident{"bvNone"}},
+          {"BorderStyle", Ident{"bsSingle"}},
+          {"TabOrder", 0}}},
         Caption("LabelKeyword", 7, 10, "关键字"),
-        {"TEdit", "m_keyword", "Panel1",
-         {{"Left", 47}, {"Top", 7}, {"Width", 133}, {"Height", 21}, {"ImeMode", Ident{"imChinese"}},
+        {"TEdit",
+         "m_keyword",
+         "Panel1",
+         {{"Left", 47},
+          {"Top", 7},
+          {"Width", 133},
+          {"Height", 21},
+          {"ImeMode", Ident{"imChinese"}},
           {"TabOrder", 0}}},
         DropDown("m_cid", 184, 7, 120, {"女装/女士精品", "连衣裙", "T恤", "衬衫"}, 1),
         Caption("LabelPrice", 312, 10, "价格区间"),
@@ -75,21 +109,38 @@ const FormData kForm{
         Tick("m_co", 262, 34, "货到付款", 6),
         Tick("m_mall", 340, 34, "淘宝商城", 7),
         Tick("m_oi", 418, 34, "海外商品", 8),
-        {"TButton", "m_soso", "Panel1",
-         {{"Left", 600}, {"Top", 6}, {"Width", 80}, {"Height", 24}, {"Caption", "快速搜索"},
-          {"Default", true}, {"TabOrder", 9}}},
-        {"TButton", "m_close", "Panel1",
-         {{"Left", 686}, {"Top", 6}, {"Width", 73}, {"Height", 24}, {"Caption", "关闭"},
-          {"TabOrder", 10}}},
+        {"TButton",
+         "m_soso",
+         "Panel1",
+         {{"Left", 600},
+          {"Top", 6},
+          {"Width", 80},
+          {"Height", 24},
+          {"Caption", "快速搜索"},
+          {"Default", true},
+          {"TabOrder", 9}}},
+        {"TButton",
+         "m_close",
+         "Panel1",
+         {{"Left", 686}, {"Top", 6}, {"Width", 73}, {"Height", 24}, {"Caption", "关闭"}, {"TabOrder", 10}}},
         Caption("m_status", 600, 36, "页面尚未调用"),
-        {"TTabControl", "m_tab", "",
-         {{"Left", 3}, {"Top", 71}, {"Width", 770}, {"Height", 446}, {"Font.Name", "Arial"},
-          {"Font.Height", -14}, {"Tabs", StringList{"首页", "连衣裙"}}, {"TabIndex", 0}, {"TabOrder", 1}}},
+        {"TTabControl",
+         "m_tab",
+         "",
+         {{"Left", 3},
+          {"Top", 71},
+          {"Width", 770},
+          {"Height", 446},
+          {"Font.Name", "Arial"},
+          {"Font.Height", -14},
+          {"Tabs", StringList{"首页", "连衣裙"}},
+          {"TabIndex", 0},
+          {"TabOrder", 1}}},
         {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}},
     }};
 
 class TControlsForm : public TForm {
-public:
+  public:
     explicit TControlsForm(TComponent* owner) : TForm(owner) {
         LoadFormData(kForm, [this] {
             keyword = As<TEdit>(FindComponent("m_keyword"));
@@ -106,7 +157,7 @@ public:
     TWebBrowser* web = nullptr;
     int documents = 0;
 
-private:
+  private:
     // As the search window does: the page answers with the index of its result page; a page
     // without the function (or none at all) fails, and the failure is only shown here.
     void QuickSearch() {
@@ -142,7 +193,8 @@ bool SaveWindow(TForm& form, const std::string& path) {
     platform::GetWindowRect(form.Handle(), &r);
     GdkPixbuf* pixels =
         gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(), r.height());
-    if (!pixels) return false;
+    if (!pixels)
+        return false;
     bool saved = gdk_pixbuf_save(pixels, path.c_str(), "png", nullptr, nullptr);
     g_object_unref(pixels);
     return saved;

@@ -17,7 +17,8 @@ namespace {
 
 // Paints a line of text in the middle of the client area.
 LRESULT ExampleProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProc(hwnd, message, wParam, lParam);
+    if (message != WM_PAINT)
+        return DefWindowProc(hwnd, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     Rect client;

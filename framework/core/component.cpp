@@ -10,9 +10,11 @@ namespace framework {
 namespace {
 
 bool IsIdentifier(const std::string& name) {
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     auto isStart = [](unsigned char c) { return std::isalpha(c) || c == '_'; };
-    if (!isStart(static_cast<unsigned char>(name[0]))) return false;
+    if (!isStart(static_cast<unsigned char>(name[0])))
+        return false;
     return std::all_of(name.begin(), name.end(), [&](char c) {
         return isStart(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c));
     });
@@ -20,19 +22,22 @@ bool IsIdentifier(const std::string& name) {
 
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 void EraseOne(std::vector<TComponent*>& list, TComponent* item) {
     auto it = std::find(list.begin(), list.end(), item);
-    if (it != list.end()) list.erase(it);
+    if (it != list.end())
+        list.erase(it);
 }
 
 }  // namespace
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner) owner->InsertComponent(this);
+    if (owner)
+        owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
@@ -45,30 +50,37 @@ TComponent::~TComponent() {
         other->Notification(this, Operation::opRemove);
     }
     DestroyComponents();
-    if (owner_) owner_->RemoveComponent(this);
+    if (owner_)
+        owner_->RemoveComponent(this);
 }
 
 void TComponent::SetName(const std::string& name) {
-    if (name == name_) return;
-    if (!name.empty() && !IsIdentifier(name)) throw EComponentError("'" + name + "' is not a valid component name");
+    if (name == name_)
+        return;
+    if (!name.empty() && !IsIdentifier(name))
+        throw EComponentError("'" + name + "' is not a valid component name");
     if (owner_ && !name.empty()) {
         TComponent* other = owner_->FindComponent(name);
-        if (other && other != this) throw EComponentError("A component named " + name + " already exists");
+        if (other && other != this)
+            throw EComponentError("A component named " + name + " already exists");
     }
     name_ = name;
 }
 
 int TComponent::ComponentIndex() const {
-    if (!owner_) return -1;
+    if (!owner_)
+        return -1;
     auto& siblings = owner_->components_;
     auto it = std::find(siblings.begin(), siblings.end(), this);
     return it == siblings.end() ? -1 : int(it - siblings.begin());
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
-    if (name.empty()) return nullptr;
+    if (name.empty())
+        return nullptr;
     for (TComponent* c : components_)
-        if (SameText(c->name_, name)) return c;
+        if (SameText(c->name_, name))
+            return c;
     return nullptr;
 }
 
@@ -80,7 +92,8 @@ void TComponent::SetDesigning(bool designing) {
 }
 
 void TComponent::FreeNotification(TComponent* other) {
-    if (!other || other == this) return;
+    if (!other || other == this)
+        return;
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end()) {
         freeNotifies_.push_back(other);
         other->freeNotifies_.push_back(this);
@@ -88,28 +101,35 @@ void TComponent::FreeNotification(TComponent* other) {
 }
 
 void TComponent::RemoveFreeNotification(TComponent* other) {
-    if (!other) return;
+    if (!other)
+        return;
     RemoveNotifier(other);
     other->RemoveNotifier(this);
 }
 
-void TComponent::RemoveNotifier(TComponent* other) { EraseOne(freeNotifies_, other); }
+void TComponent::RemoveNotifier(TComponent* other) {
+    EraseOne(freeNotifies_, other);
+}
 
 void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* child = components_.back();
         child->BeforeDestruction();
         // The step may have freed the child (or others) already.
-        if (components_.empty() || components_.back() != child) continue;
+        if (components_.empty() || components_.back() != child)
+            continue;
         RemoveComponent(child);
         delete child;
     }
 }
 
-void TComponent::Loaded() { state_ &= ~ComponentState(csLoading); }
+void TComponent::Loaded() {
+    state_ &= ~ComponentState(csLoading);
+}
 
 void TComponent::Notification(TComponent* component, Operation operation) {
-    if (operation == Operation::opRemove && component) RemoveFreeNotification(component);
+    if (operation == Operation::opRemove && component)
+        RemoveFreeNotification(component);
     // Pass the notice on to everything this component owns, so that siblings learn of each other.
     // Iterate over a copy: a handler may free components.
     std::vector<TComponent*> owned = components_;

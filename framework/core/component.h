@@ -28,7 +28,7 @@ enum ComponentStateFlag : uint32_t {
 using ComponentState = uint32_t;
 
 class TComponent : public TPersistent {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -63,7 +63,7 @@ public:
     // a derived destructor calls it first when its components still need the derived parts.
     void DestroyComponents();
 
-protected:
+  protected:
     // Run by the owner just before it frees the component (DestroyComponents), while everything
     // of the derived classes is still whole: forms run their destruction event here.
     virtual void BeforeDestruction() {}
@@ -73,7 +73,7 @@ protected:
     // clear their references to a removed component and call the base.
     virtual void Notification(TComponent* component, Operation operation);
 
-private:
+  private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
     void NotifyAll(TComponent* component, Operation operation);

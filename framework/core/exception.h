@@ -9,7 +9,7 @@ namespace framework {
 
 // Base of every exception the framework and the layers above raise; carries the message text.
 class Exception : public std::runtime_error {
-public:
+  public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
     std::string Message() const { return what(); }
 };

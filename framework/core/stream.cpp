@@ -13,14 +13,18 @@ int64_t TStream::Size() {
     return end;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
+void TStream::SetSize(int64_t) {
+    throw EStreamError("Stream size cannot be changed");
+}
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
-    if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
+    if (count != 0 && Read(buffer, count) != count)
+        throw EReadError("Stream read error");
 }
 
 void TStream::WriteBuffer(const void* buffer, int64_t count) {
-    if (count != 0 && Write(buffer, count) != count) throw EWriteError("Stream write error");
+    if (count != 0 && Write(buffer, count) != count)
+        throw EWriteError("Stream write error");
 }
 
 int64_t TStream::CopyFrom(TStream& source, int64_t count) {
@@ -41,7 +45,8 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 }
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
-    if (count <= 0 || position_ >= Size()) return 0;
+    if (count <= 0 || position_ >= Size())
+        return 0;
     int64_t n = std::min(count, Size() - position_);
     std::memcpy(buffer, data_.data() + position_, size_t(n));
     position_ += n;
@@ -49,8 +54,10 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 }
 
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0) return 0;
-    if (position_ + count > Size()) data_.resize(size_t(position_ + count));
+    if (count <= 0)
+        return 0;
+    if (position_ + count > Size())
+        data_.resize(size_t(position_ + count));
     std::memcpy(data_.data() + position_, buffer, size_t(count));
     position_ += count;
     return count;
@@ -59,12 +66,14 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
 int64_t TMemoryStream::Seek(int64_t offset, SeekOrigin origin) {
     int64_t base = origin == SeekOrigin::Beginning ? 0 : origin == SeekOrigin::Current ? position_ : Size();
     // A position before the start is refused; past the end is allowed and grows the stream on write.
-    if (base + offset >= 0) position_ = base + offset;
+    if (base + offset >= 0)
+        position_ = base + offset;
     return position_;
 }
 
 void TMemoryStream::SetSize(int64_t newSize) {
-    if (newSize < 0) throw EStreamError("Stream size cannot be negative");
+    if (newSize < 0)
+        throw EStreamError("Stream size cannot be negative");
     data_.resize(size_t(newSize));
     position_ = std::min(position_, newSize);
 }
@@ -101,28 +110,35 @@ TFileStream::TFileStream(const std::string& path, FileMode mode) : path_(path) {
     file_ = std::fopen(path.c_str(), how);
     if (!file_) {
         std::string reason = std::strerror(errno);
-        if (mode == FileMode::Create) throw EFCreateError("Cannot create file \"" + path + "\". " + reason);
+        if (mode == FileMode::Create)
+            throw EFCreateError("Cannot create file \"" + path + "\". " + reason);
         throw EFOpenError("Cannot open file \"" + path + "\". " + reason);
     }
 }
 
 TFileStream::~TFileStream() {
-    if (file_) std::fclose(file_);
+    if (file_)
+        std::fclose(file_);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
-    if (count <= 0) return 0;
+    if (count <= 0)
+        return 0;
     return int64_t(std::fread(buffer, 1, size_t(count), file_));
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0) return 0;
+    if (count <= 0)
+        return 0;
     return int64_t(std::fwrite(buffer, 1, size_t(count), file_));
 }
 
 int64_t TFileStream::Seek(int64_t offset, SeekOrigin origin) {
-    int whence = origin == SeekOrigin::Beginning ? SEEK_SET : origin == SeekOrigin::Current ? SEEK_CUR : SEEK_END;
-    if (std::fseek(file_, long(offset), whence) != 0) return -1;
+    int whence = origin == SeekOrigin::Beginning ? SEEK_SET
+                 : origin == SeekOrigin::Current ? SEEK_CUR
+                                                 : SEEK_END;
+    if (std::fseek(file_, long(offset), whence) != 0)
+        return -1;
     return int64_t(std::ftell(file_));
 }
 

@@ -15,7 +15,7 @@ namespace framework {
 enum class SeekOrigin { Beginning, Current, End };
 
 class TStream {
-public:
+  public:
     virtual ~TStream() = default;
 
     virtual int64_t Read(void* buffer, int64_t count) = 0;
@@ -39,7 +39,7 @@ public:
 
 // A growable in-memory stream.
 class TMemoryStream : public TStream {
-public:
+  public:
     TMemoryStream() = default;
     explicit TMemoryStream(std::vector<uint8_t> bytes) : data_(std::move(bytes)) {}
 
@@ -59,7 +59,7 @@ public:
     void SaveToStream(TStream& dest) const;
     void SaveToFile(const std::string& path) const;
 
-private:
+  private:
     std::vector<uint8_t> data_;
     int64_t position_ = 0;
 };
@@ -69,7 +69,7 @@ enum class FileMode { OpenRead, OpenReadWrite, Create };
 // A stream on a file. Opening a missing or unreadable file raises EFOpenError, failing to create
 // one EFCreateError; both name the file.
 class TFileStream : public TStream {
-public:
+  public:
     TFileStream(const std::string& path, FileMode mode);
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;
@@ -80,7 +80,7 @@ public:
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
     const std::string& FileName() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::FILE* file_ = nullptr;
 };

@@ -202,24 +202,31 @@ BitmapCanvas& BitmapCanvas::operator=(const BitmapCanvas&) {
     return *this;
 }
 
-BitmapCanvas::~BitmapCanvas() { DropContext(); }
+BitmapCanvas::~BitmapCanvas() {
+    DropContext();
+}
 
 void BitmapCanvas::DropContext() {
-    if (canvas_) canvas_->SetHandle(nullptr);
-    if (dc_) platform::DeleteDC(dc_);
+    if (canvas_)
+        canvas_->SetHandle(nullptr);
+    if (dc_)
+        platform::DeleteDC(dc_);
     dc_ = nullptr;
     bound_ = nullptr;
 }
 
 TCanvas& BitmapCanvas::For(platform::Surface& pixels) {
-    if (!canvas_) canvas_ = std::make_unique<TCanvas>();
+    if (!canvas_)
+        canvas_ = std::make_unique<TCanvas>();
     const platform::Size size{pixels.width(), pixels.height()};
-    if (!dc_ || bound_ != &pixels || size_ != size) Rebind(pixels);
+    if (!dc_ || bound_ != &pixels || size_ != size)
+        Rebind(pixels);
     return *canvas_;
 }
 
 void BitmapCanvas::Rebind(platform::Surface& pixels) {
-    if (!canvas_) return;
+    if (!canvas_)
+        return;
     DropContext();
     dc_ = platform::CreateSurfaceDC(&pixels, {0, 0}, nullptr);
     bound_ = &pixels;

@@ -34,7 +34,7 @@ class TCanvas;
 // context over the bitmap's pixels that is made again whenever the pixels are replaced or resized.
 // A copy of a bitmap starts without one; it plays no part in comparing bitmaps.
 class BitmapCanvas {
-public:
+  public:
     BitmapCanvas();
     BitmapCanvas(const BitmapCanvas&) : BitmapCanvas() {}
     BitmapCanvas& operator=(const BitmapCanvas&);
@@ -45,7 +45,7 @@ public:
     // The pixels changed place or size: an existing canvas draws on them from now on.
     void Rebind(platform::Surface& pixels);
 
-private:
+  private:
     void DropContext();
     std::unique_ptr<TCanvas> canvas_;
     platform::HDC dc_ = nullptr;
@@ -54,7 +54,7 @@ private:
 };
 
 class TBitmap {
-public:
+  public:
     TBitmap() = default;
 
     int32_t Width() const { return surface_.width(); }
@@ -99,7 +99,7 @@ public:
 
     friend bool operator==(const TBitmap&, const TBitmap&) = default;
 
-private:
+  private:
     bool Indexed() const { return BitsPerPixel() <= 8; }
     std::vector<uint8_t> IndexesMatchingPixels() const;
     void ShowIndexes();

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // An exact-size copy, so that the sanitizer sees any read beyond the claimed size.
     std::vector<uint8_t> block(data, data + size);
     HRGN region = ExtCreateRegion(nullptr, uint32_t(block.size()), block.data());
-    if (!region) return 0;
+    if (!region)
+        return 0;
     Rect box;
     GetRgnBox(region, &box);
     PtInRegion(region, box.Left, box.Top);

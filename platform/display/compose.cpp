@@ -6,7 +6,9 @@ namespace {
 
 using Mode = LayerAttributes::Mode;
 
-uint32_t Channel(uint32_t p, int shift) { return (p >> shift) & 0xFF; }
+uint32_t Channel(uint32_t p, int shift) {
+    return (p >> shift) & 0xFF;
+}
 
 // dst * (255 - coverage) / 255 + src, per channel, rounded; src already weighted.
 uint32_t Over(uint32_t src, uint32_t dst, uint32_t coverage) {
@@ -28,18 +30,23 @@ uint32_t Scale(uint32_t p, uint32_t alpha) {
 uint32_t Blend(uint32_t src, uint32_t dst, const LayerAttributes& layer) {
     uint32_t a = layer.alpha;
     switch (layer.mode) {
-        case Mode::Opaque: return src | 0xFF000000u;
+        case Mode::Opaque:
+            return src | 0xFF000000u;
         case Mode::Constant: {
-            if (layer.colorKey && (ColorFromPixel(src) == *layer.colorKey)) return dst;
-            if (a == 255) return src | 0xFF000000u;
+            if (layer.colorKey && (ColorFromPixel(src) == *layer.colorKey))
+                return dst;
+            if (a == 255)
+                return src | 0xFF000000u;
             return Over(Scale(src & 0x00FFFFFFu, a), dst, a);
         }
         case Mode::PerPixel: {
-            if (layer.colorKey && (ColorFromPixel(src) == *layer.colorKey)) return dst;
+            if (layer.colorKey && (ColorFromPixel(src) == *layer.colorKey))
+                return dst;
             uint32_t scaled = a == 255 ? src : Scale(src, a);
             return Over(scaled & 0x00FFFFFFu, dst, scaled >> 24);
         }
-        case Mode::Unset: return dst;
+        case Mode::Unset:
+            return dst;
     }
     return dst;
 }
@@ -48,12 +55,14 @@ void ComposeRect(Surface& screen, Point origin, const ScreenLayer& layer, const 
     // `part` in window coordinates, already inside the window's image and shape.
     for (int32_t y = part.Top; y < part.Bottom; ++y) {
         int32_t sy = layer.bounds.Top + y - origin.Y;
-        if (sy < 0 || sy >= screen.height()) continue;
+        if (sy < 0 || sy >= screen.height())
+            continue;
         const uint32_t* src = layer.image->row(y);
         uint32_t* dst = screen.row(sy);
         for (int32_t x = part.Left; x < part.Right; ++x) {
             int32_t sx = layer.bounds.Left + x - origin.X;
-            if (sx < 0 || sx >= screen.width()) continue;
+            if (sx < 0 || sx >= screen.width())
+                continue;
             dst[sx] = Blend(src[x], dst[sx], layer.layer);
         }
     }
@@ -63,19 +72,22 @@ void ComposeRect(Surface& screen, Point origin, const ScreenLayer& layer, const 
 
 void ComposeLayers(Surface& screen, Point origin, std::span<const ScreenLayer> bottomFirst) {
     for (const ScreenLayer& layer : bottomFirst) {
-        if (!layer.image || layer.layer.mode == Mode::Unset) continue;
+        if (!layer.image || layer.layer.mode == Mode::Unset)
+            continue;
         Rect visible = intersect({0, 0, layer.bounds.width(), layer.bounds.height()}, layer.image->bounds());
         // Only what lies on the screen.
         Rect onScreen = screen.bounds().offsetBy(origin.X - layer.bounds.Left, origin.Y - layer.bounds.Top);
         visible = intersect(visible, onScreen);
-        if (visible.isEmpty()) continue;
+        if (visible.isEmpty())
+            continue;
         if (!layer.shape) {
             ComposeRect(screen, origin, layer, visible);
             continue;
         }
         for (const Rect& r : layer.shape->rects()) {
             Rect part = intersect(r, visible);
-            if (!part.isEmpty()) ComposeRect(screen, origin, layer, part);
+            if (!part.isEmpty())
+                ComposeRect(screen, origin, layer, part);
         }
     }
 }

@@ -68,11 +68,11 @@ struct TopLevelState {
     bool minimized = false;  // hidden into its taskbar entry
     bool inTaskbar = false;  // has a taskbar entry (unowned and not a tool window, or an app window)
     bool topmost = false;
-    bool activatable = true;  // a click may activate it (no WS_EX_NOACTIVATE)
-    bool active = false;      // the active window, while the application is active
+    bool activatable = true;    // a click may activate it (no WS_EX_NOACTIVATE)
+    bool active = false;        // the active window, while the application is active
     bool clickThrough = false;  // layered and WS_EX_TRANSPARENT: the pointer reaches what lies below
     TopLevelKind kind = TopLevelKind::Normal;
-    std::string title;        // UTF-8
+    std::string title;  // UTF-8
     LayerAttributes layer;
 
     friend bool operator==(const TopLevelState&, const TopLevelState&) = default;
@@ -98,10 +98,10 @@ struct NativeWidget;
 
 // Where the display delivers events while it is pumped.
 class InputSink {
-public:
+  public:
     virtual void deliver(const InputEvent& event) = 0;
 
-protected:
+  protected:
     ~InputSink() = default;
 };
 
@@ -120,7 +120,7 @@ enum class PumpResult : uint8_t {
 };
 
 class Display {
-public:
+  public:
     virtual ~Display() = default;
 
     // --- Screen ---

@@ -42,10 +42,13 @@ HeadlessDisplay::HeadlessDisplay(Options options) : now_(options.startTime) {
     ConnectDisplay(*this);
 }
 
-HeadlessDisplay::~HeadlessDisplay() { DisconnectDisplay(*this); }
+HeadlessDisplay::~HeadlessDisplay() {
+    DisconnectDisplay(*this);
+}
 
 void HeadlessDisplay::setMonitors(std::vector<MonitorConfig> monitors) {
-    if (monitors.empty()) return;
+    if (monitors.empty())
+        return;
     if (std::none_of(monitors.begin(), monitors.end(), [](const MonitorConfig& m) { return m.primary; })) {
         monitors.front().primary = true;
     }
@@ -53,7 +56,9 @@ void HeadlessDisplay::setMonitors(std::vector<MonitorConfig> monitors) {
     queue(ScreenChanged{});
 }
 
-Point HeadlessDisplay::screenOrigin() const { return BoundsOfMonitors(monitors_).topLeft(); }
+Point HeadlessDisplay::screenOrigin() const {
+    return BoundsOfMonitors(monitors_).topLeft();
+}
 
 Surface HeadlessDisplay::screenshot() const {
     Rect all = BoundsOfMonitors(monitors_);
@@ -72,7 +77,8 @@ Surface HeadlessDisplay::screenshot() const {
     std::vector<ScreenLayer> layers;
     for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
         auto found = windows_.find(*it);
-        if (found == windows_.end() || !found->second.state.shown) continue;
+        if (found == windows_.end() || !found->second.state.shown)
+            continue;
         const Shown& w = found->second;
         layers.push_back(ScreenLayer{w.state.bounds, &w.image, w.shape ? &*w.shape : nullptr, w.state.layer});
     }
@@ -85,7 +91,8 @@ void HeadlessDisplay::drawTaskbar(Surface& screen, Point origin) const {
     Rect bar = intersect(
         Rect{primary.bounds.Left, primary.workArea.Bottom, primary.bounds.Right, primary.bounds.Bottom},
         primary.bounds);
-    if (bar.isEmpty()) return;
+    if (bar.isEmpty())
+        return;
     HDC dc = CreateSurfaceDC(&screen, {-origin.X, -origin.Y}, nullptr);
     FillRect(dc, bar, GetSysColorBrush(COLOR_BTNFACE));
     FillRect(dc, {bar.Left, bar.Top, bar.Right, bar.Top + 1}, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
@@ -113,8 +120,12 @@ COLORREF HeadlessDisplay::colorAt(Point screen) const {
     return ColorFromPixel(screenshot().pixel(screen.X - origin.X, screen.Y - origin.Y));
 }
 
-void HeadlessDisplay::advanceClock(uint32_t milliseconds) { now_ += milliseconds; }
-void HeadlessDisplay::setClockStepPerRead(uint32_t milliseconds) { stepPerRead_ = milliseconds; }
+void HeadlessDisplay::advanceClock(uint32_t milliseconds) {
+    now_ += milliseconds;
+}
+void HeadlessDisplay::setClockStepPerRead(uint32_t milliseconds) {
+    stepPerRead_ = milliseconds;
+}
 
 void HeadlessDisplay::queue(InputEvent::Variant what) {
     pending_.push_back(InputEvent{now_, std::move(what)});
@@ -125,8 +136,12 @@ void HeadlessDisplay::moveMouse(Point screen) {
     queue(PointerMoved{screen});
 }
 
-void HeadlessDisplay::pressButton(MouseButton button) { queue(ButtonChanged{pointer_, button, true}); }
-void HeadlessDisplay::releaseButton(MouseButton button) { queue(ButtonChanged{pointer_, button, false}); }
+void HeadlessDisplay::pressButton(MouseButton button) {
+    queue(ButtonChanged{pointer_, button, true});
+}
+void HeadlessDisplay::releaseButton(MouseButton button) {
+    queue(ButtonChanged{pointer_, button, false});
+}
 
 void HeadlessDisplay::click(Point screen, MouseButton button) {
     moveMouse(screen);
@@ -149,30 +164,40 @@ void HeadlessDisplay::drag(Point from, Point to, int steps, MouseButton button) 
     releaseButton(button);
 }
 
-void HeadlessDisplay::turnWheel(int delta) { queue(WheelTurned{pointer_, delta}); }
+void HeadlessDisplay::turnWheel(int delta) {
+    queue(WheelTurned{pointer_, delta});
+}
 
 std::string HeadlessDisplay::keyText(int vk) const {
     if (vk >= 'A' && vk <= 'Z') {
-        if (control_) return std::string(1, char(vk - 'A' + 1));
+        if (control_)
+            return std::string(1, char(vk - 'A' + 1));
         return std::string(1, char(shift_ ? vk : vk - 'A' + 'a'));
     }
-    if (control_) return {};
-    if (vk >= '0' && vk <= '9') return std::string(1, shift_ ? kShiftedDigits[vk - '0'] : char(vk));
+    if (control_)
+        return {};
+    if (vk >= '0' && vk <= '9')
+        return std::string(1, shift_ ? kShiftedDigits[vk - '0'] : char(vk));
     for (const KeyChars& k : kPunctuation) {
-        if (k.vk == vk) return std::string(1, shift_ ? k.shifted : k.plain);
+        if (k.vk == vk)
+            return std::string(1, shift_ ? k.shifted : k.plain);
     }
     return {};
 }
 
 void HeadlessDisplay::pressKey(int vk) {
-    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT) shift_ = true;
-    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL) control_ = true;
+    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT)
+        shift_ = true;
+    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL)
+        control_ = true;
     queue(KeyChanged{vk, true, keyText(vk)});
 }
 
 void HeadlessDisplay::releaseKey(int vk) {
-    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT) shift_ = false;
-    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL) control_ = false;
+    if (vk == VK_SHIFT || vk == VK_LSHIFT || vk == VK_RSHIFT)
+        shift_ = false;
+    if (vk == VK_CONTROL || vk == VK_LCONTROL || vk == VK_RCONTROL)
+        control_ = false;
     queue(KeyChanged{vk, false, {}});
 }
 
@@ -181,17 +206,33 @@ void HeadlessDisplay::typeKey(int vk) {
     releaseKey(vk);
 }
 
-void HeadlessDisplay::commitText(const std::string& text) { queue(TextCommitted{text}); }
-void HeadlessDisplay::startComposition() { queue(CompositionStarted{}); }
+void HeadlessDisplay::commitText(const std::string& text) {
+    queue(TextCommitted{text});
+}
+void HeadlessDisplay::startComposition() {
+    queue(CompositionStarted{});
+}
 void HeadlessDisplay::changeComposition(const std::string& preedit, int32_t cursor) {
     queue(CompositionChanged{preedit, cursor});
 }
-void HeadlessDisplay::endComposition() { queue(CompositionEnded{}); }
-void HeadlessDisplay::setApplicationFocus(bool active) { queue(ApplicationFocusChanged{active}); }
-void HeadlessDisplay::requestClose(HWND window) { queue(CloseRequested{window}); }
-void HeadlessDisplay::clickTaskbarEntry(HWND window) { queue(TaskbarEntryClicked{window}); }
-void HeadlessDisplay::activateFromDesktop(HWND window) { queue(DesktopActivated{window}); }
-void HeadlessDisplay::moveFromDesktop(HWND window, Point topLeft) { queue(DesktopMoved{window, topLeft}); }
+void HeadlessDisplay::endComposition() {
+    queue(CompositionEnded{});
+}
+void HeadlessDisplay::setApplicationFocus(bool active) {
+    queue(ApplicationFocusChanged{active});
+}
+void HeadlessDisplay::requestClose(HWND window) {
+    queue(CloseRequested{window});
+}
+void HeadlessDisplay::clickTaskbarEntry(HWND window) {
+    queue(TaskbarEntryClicked{window});
+}
+void HeadlessDisplay::activateFromDesktop(HWND window) {
+    queue(DesktopActivated{window});
+}
+void HeadlessDisplay::moveFromDesktop(HWND window, Point topLeft) {
+    queue(DesktopMoved{window, topLeft});
+}
 
 const TopLevelState* HeadlessDisplay::stateOf(HWND window) const {
     auto it = windows_.find(window);
@@ -201,7 +242,8 @@ const TopLevelState* HeadlessDisplay::stateOf(HWND window) const {
 std::vector<HWND> HeadlessDisplay::taskbarEntries() const {
     std::vector<std::pair<uint64_t, HWND>> entries;
     for (const auto& [hwnd, w] : windows_) {
-        if (w.state.inTaskbar) entries.emplace_back(w.order, hwnd);
+        if (w.state.inTaskbar)
+            entries.emplace_back(w.order, hwnd);
     }
     std::sort(entries.begin(), entries.end());
     std::vector<HWND> out;
@@ -211,13 +253,18 @@ std::vector<HWND> HeadlessDisplay::taskbarEntries() const {
 
 std::optional<HeadlessDisplay::WidgetPlacement> HeadlessDisplay::placementOf(NativeWidget* widget) const {
     auto it = widgets_.find(widget);
-    if (it == widgets_.end()) return std::nullopt;
+    if (it == widgets_.end())
+        return std::nullopt;
     return it->second;
 }
 
-std::vector<MonitorConfig> HeadlessDisplay::monitors() const { return monitors_; }
+std::vector<MonitorConfig> HeadlessDisplay::monitors() const {
+    return monitors_;
+}
 
-void HeadlessDisplay::topLevelCreated(HWND window) { windows_[window].order = created_++; }
+void HeadlessDisplay::topLevelCreated(HWND window) {
+    windows_[window].order = created_++;
+}
 
 void HeadlessDisplay::topLevelDestroyed(HWND window) {
     windows_.erase(window);
@@ -226,12 +273,14 @@ void HeadlessDisplay::topLevelDestroyed(HWND window) {
 
 void HeadlessDisplay::topLevelChanged(HWND window, const TopLevelState& state) {
     auto it = windows_.find(window);
-    if (it != windows_.end()) it->second.state = state;
+    if (it != windows_.end())
+        it->second.state = state;
 }
 
 void HeadlessDisplay::topLevelShaped(HWND window, const Region* shape) {
     auto it = windows_.find(window);
-    if (it == windows_.end()) return;
+    if (it == windows_.end())
+        return;
     it->second.shape = shape ? std::optional<Region>(*shape) : std::nullopt;
 }
 
@@ -241,7 +290,8 @@ void HeadlessDisplay::stackingChanged(std::span<const HWND> topFirst) {
 
 void HeadlessDisplay::surfaceUpdated(HWND window, const Surface& image, const Rect& dirty) {
     auto it = windows_.find(window);
-    if (it == windows_.end()) return;
+    if (it == windows_.end())
+        return;
     ++surfaceUpdates_;
     Surface& copy = it->second.image;
     if (copy.width() != image.width() || copy.height() != image.height()) {
@@ -261,12 +311,16 @@ PumpResult HeadlessDisplay::pumpEvents(InputSink& sink, WaitFor wait, std::optio
         return PumpResult::Delivered;
     }
     switch (wait) {
-        case WaitFor::Nothing: return PumpResult::Nothing;
-        case WaitFor::UserInput: return PumpResult::NeverMore;
+        case WaitFor::Nothing:
+            return PumpResult::Nothing;
+        case WaitFor::UserInput:
+            return PumpResult::NeverMore;
         case WaitFor::EventOrDeadline:
-            if (!deadline) return PumpResult::NeverMore;
+            if (!deadline)
+                return PumpResult::NeverMore;
             // Waiting is time passing: the clock jumps to the deadline.
-            if (int32_t(*deadline - now_) > 0) now_ = *deadline;
+            if (int32_t(*deadline - now_) > 0)
+                now_ = *deadline;
             return PumpResult::Nothing;
     }
     return PumpResult::Nothing;
@@ -278,9 +332,15 @@ uint32_t HeadlessDisplay::tickCount() {
     return t;
 }
 
-void HeadlessDisplay::warpPointer(Point screen) { pointer_ = screen; }
-void HeadlessDisplay::grabPointer(HWND topLevel) { grab_ = topLevel; }
-void HeadlessDisplay::setCursorShape(CursorShape shape) { cursorShape_ = shape; }
+void HeadlessDisplay::warpPointer(Point screen) {
+    pointer_ = screen;
+}
+void HeadlessDisplay::grabPointer(HWND topLevel) {
+    grab_ = topLevel;
+}
+void HeadlessDisplay::setCursorShape(CursorShape shape) {
+    cursorShape_ = shape;
+}
 
 void HeadlessDisplay::placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) {
     widgets_[widget] = WidgetPlacement{topLevel, rect, shown};
@@ -291,8 +351,14 @@ void HeadlessDisplay::imeFocus(HWND window, bool enabled) {
     imeEnabled_ = enabled;
 }
 
-void HeadlessDisplay::imeCaret(const Rect& screen) { imeCaret_ = screen; }
-std::string HeadlessDisplay::clipboardText() { return clipboard_; }
-void HeadlessDisplay::setClipboardText(std::string_view text) { clipboard_ = std::string(text); }
+void HeadlessDisplay::imeCaret(const Rect& screen) {
+    imeCaret_ = screen;
+}
+std::string HeadlessDisplay::clipboardText() {
+    return clipboard_;
+}
+void HeadlessDisplay::setClipboardText(std::string_view text) {
+    clipboard_ = std::string(text);
+}
 
 }  // namespace platform

@@ -28,7 +28,7 @@
 namespace platform {
 
 class HeadlessDisplay final : public Display {
-public:
+  public:
     struct Options {
         Size screen{1024, 768};
         // The primary monitor's work area; none: the screen less a taskbar strip of
@@ -129,7 +129,7 @@ public:
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
 
-private:
+  private:
     struct Shown {
         TopLevelState state;
         std::optional<Region> shape;

@@ -74,10 +74,10 @@ struct DesktopMoved {
 };
 
 struct InputEvent {
-    using Variant = std::variant<PointerMoved, ButtonChanged, WheelTurned, KeyChanged, TextCommitted,
-                                 CompositionStarted, CompositionChanged, CompositionEnded,
-                                 ApplicationFocusChanged, CloseRequested, TaskbarEntryClicked, ScreenChanged,
-                                 DesktopActivated, DesktopMoved>;
+    using Variant =
+        std::variant<PointerMoved, ButtonChanged, WheelTurned, KeyChanged, TextCommitted, CompositionStarted,
+                     CompositionChanged, CompositionEnded, ApplicationFocusChanged, CloseRequested,
+                     TaskbarEntryClicked, ScreenChanged, DesktopActivated, DesktopMoved>;
     uint32_t time = 0;  // tick count when it happened
     Variant what;
 };

@@ -32,7 +32,8 @@ struct Axis {
     // decreases, so they form one range, found by binary search.
     std::pair<int64_t, int64_t> visible(int64_t lo, int64_t hi, int64_t limit) const {
         int64_t first = std::max(lo, dst), last = std::min(hi, dst + dstLen);
-        if (first >= last) return {0, 0};
+        if (first >= last)
+            return {0, 0};
         first = firstWhere(first, last, [&](int64_t d) { return sourceOf(d) >= 0; });
         last = firstWhere(first, last, [&](int64_t d) { return sourceOf(d) >= limit; });
         return {first, last};
@@ -61,20 +62,23 @@ struct KeyedCopy {
     static constexpr bool kRowsReusable = false;
     uint32_t key;
     void operator()(uint32_t* dst, uint32_t src) const {
-        if ((src & 0x00FFFFFFu) != key) *dst = src | 0xFF000000u;
+        if ((src & 0x00FFFFFFu) != key)
+            *dst = src | 0xFF000000u;
     }
 };
 
 // A scaled copy into the clip. Each destination column's source column is computed once; a
 // destination row whose source row repeats the previous one is copied from the row above.
 template <typename Op>
-void ScaledCopy(Surface& dest, const ClipSpans& clip, const Surface& src, const Axis& ax, const Axis& ay, Op op) {
+void ScaledCopy(Surface& dest, const ClipSpans& clip, const Surface& src, const Axis& ax, const Axis& ay,
+                Op op) {
     const Rect& box = clip.bounds();
     const std::pair<int64_t, int64_t> columnRange = ax.visible(box.Left, box.Right, src.width());
     const std::pair<int64_t, int64_t> rowRange = ay.visible(box.Top, box.Bottom, src.height());
     const int64_t x0 = columnRange.first, x1 = columnRange.second;
     const int64_t y0 = rowRange.first, y1 = rowRange.second;
-    if (x0 >= x1 || y0 >= y1) return;
+    if (x0 >= x1 || y0 >= y1)
+        return;
     std::vector<int32_t> columns(size_t(x1 - x0));
     for (int64_t x = x0; x < x1; ++x) columns[size_t(x - x0)] = int32_t(ax.sourceOf(x));
 
@@ -106,8 +110,8 @@ void ScaledCopy(Surface& dest, const ClipSpans& clip, const Surface& src, const 
 }
 
 // A same-size copy into the clip; source and destination are never the same pixels (see Blit).
-void PlainBlit(Surface& dest, const ClipSpans& clip, const Surface& src, int64_t x, int64_t y, int64_t w, int64_t h,
-               int64_t sx, int64_t sy) {
+void PlainBlit(Surface& dest, const ClipSpans& clip, const Surface& src, int64_t x, int64_t y, int64_t w,
+               int64_t h, int64_t sx, int64_t sy) {
     // Limit the destination to where the source surface has pixels.
     const int64_t dx = x - sx, dy = y - sy;
     const int64_t l = std::max(x, dx), t = std::max(y, dy);
@@ -133,7 +137,8 @@ SourceCopy CopyOfSource(const Surface& src, int64_t sx, int64_t sy, int64_t sw, 
     c.top = std::clamp<int64_t>(sy, 0, src.height());
     const int64_t right = std::clamp<int64_t>(sx + sw, 0, src.width());
     const int64_t bottom = std::clamp<int64_t>(sy + sh, 0, src.height());
-    if (right <= c.left || bottom <= c.top) return c;
+    if (right <= c.left || bottom <= c.top)
+        return c;
     c.pixels.resize(int32_t(right - c.left), int32_t(bottom - c.top));
     for (int32_t y = 0; y < c.pixels.height(); ++y) {
         std::memcpy(c.pixels.row(y), src.row(int32_t(c.top + y)) + c.left, size_t(c.pixels.width()) * 4);
@@ -142,7 +147,7 @@ SourceCopy CopyOfSource(const Surface& src, int64_t sx, int64_t sy, int64_t sw, 
 }
 
 struct BlitRequest {
-    int64_t x, y, width, height;          // destination, logical
+    int64_t x, y, width, height;              // destination, logical
     int64_t xSrc, ySrc, srcWidth, srcHeight;  // source, logical
 };
 
@@ -152,17 +157,20 @@ template <typename F>
 bool Blit(HDC destDc, HDC srcDc, BlitRequest r, F&& copy) {
     DcObject* dest = gdi::FindDc(destDc);
     DcObject* src = gdi::FindDc(srcDc);
-    if (!dest || !src || r.width <= 0 || r.height <= 0 || r.srcWidth <= 0 || r.srcHeight <= 0) return false;
+    if (!dest || !src || r.width <= 0 || r.height <= 0 || r.srcWidth <= 0 || r.srcHeight <= 0)
+        return false;
     if (!Allowed({r.x, r.y, r.x + r.width, r.y + r.height, r.xSrc, r.ySrc, r.xSrc + r.srcWidth,
                   r.ySrc + r.srcHeight})) {
         return false;
     }
     Surface* source = src->target();
-    if (!source) return false;
+    if (!source)
+        return false;
     Surface* target = dest->target();
-    if (!target || dest->effectiveClip().isEmpty()) return true;
+    if (!target || dest->effectiveClip().isEmpty())
+        return true;
 
-    BlitRequest s{dest->toSurfaceX(r.x), dest->toSurfaceY(r.y), r.width, r.height,
+    BlitRequest s{dest->toSurfaceX(r.x),   dest->toSurfaceY(r.y),   r.width,    r.height,
                   src->toSurfaceX(r.xSrc), src->toSurfaceY(r.ySrc), r.srcWidth, r.srcHeight};
     const ClipSpans clip(dest->effectiveClip());
     if (source == target) {
@@ -178,9 +186,10 @@ bool Blit(HDC destDc, HDC srcDc, BlitRequest r, F&& copy) {
 
 }  // namespace
 
-bool BitBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src, int32_t xSrc, int32_t ySrc,
-            uint32_t rop) {
-    if (rop != SRCCOPY) return false;
+bool BitBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src, int32_t xSrc,
+            int32_t ySrc, uint32_t rop) {
+    if (rop != SRCCOPY)
+        return false;
     return Blit(dest, src, {x, y, width, height, xSrc, ySrc, width, height},
                 [](Surface& d, const ClipSpans& clip, const Surface& s, const BlitRequest& r) {
                     PlainBlit(d, clip, s, r.x, r.y, r.width, r.height, r.xSrc, r.ySrc);
@@ -189,7 +198,8 @@ bool BitBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC s
 
 bool StretchBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src, int32_t xSrc,
                 int32_t ySrc, int32_t srcWidth, int32_t srcHeight, uint32_t rop) {
-    if (rop != SRCCOPY) return false;
+    if (rop != SRCCOPY)
+        return false;
     return Blit(dest, src, {x, y, width, height, xSrc, ySrc, srcWidth, srcHeight},
                 [](Surface& d, const ClipSpans& clip, const Surface& s, const BlitRequest& r) {
                     if (r.width == r.srcWidth && r.height == r.srcHeight) {
@@ -206,8 +216,8 @@ bool TransparentBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t heigh
     const uint32_t key = PixelFromColor(ColorToRGB(transparent), 0);
     return Blit(dest, src, {x, y, width, height, xSrc, ySrc, srcWidth, srcHeight},
                 [key](Surface& d, const ClipSpans& clip, const Surface& s, const BlitRequest& r) {
-                    ScaledCopy(d, clip, s, {r.x, r.width, r.xSrc, r.srcWidth}, {r.y, r.height, r.ySrc, r.srcHeight},
-                               KeyedCopy{key});
+                    ScaledCopy(d, clip, s, {r.x, r.width, r.xSrc, r.srcWidth},
+                               {r.y, r.height, r.ySrc, r.srcHeight}, KeyedCopy{key});
                 });
 }
 

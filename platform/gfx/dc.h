@@ -162,8 +162,8 @@ bool FillRgn(HDC dc, HRGN region, HBRUSH brush);
 // other raster operations are refused). Source pixels outside the source surface leave their
 // destination pixels unchanged; the source's clip does not apply. Overlapping copies within one
 // surface are handled.
-bool BitBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src, int32_t xSrc, int32_t ySrc,
-            uint32_t rop);
+bool BitBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src, int32_t xSrc,
+            int32_t ySrc, uint32_t rop);
 
 // Nearest-neighbour scaling (colour-on-colour): destination column i (0-based in the destination
 // rectangle) shows source column floor((2i + 1) * srcWidth / (2 * destWidth)), rows likewise, so

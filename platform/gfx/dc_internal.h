@@ -29,8 +29,8 @@ struct DcObject : Object {
     static constexpr Kind kKind = Kind::DeviceContext;
 
     bool memory = false;
-    Surface* surface = nullptr;  // surface DCs; null once detached
-    Point deviceOrigin;          // surface pixel of device (0, 0)
+    Surface* surface = nullptr;        // surface DCs; null once detached
+    Point deviceOrigin;                // surface pixel of device (0, 0)
     std::optional<Region> systemClip;  // surface pixels; none = the whole surface
     DcState state;
     std::vector<DcState> saved;
@@ -54,7 +54,7 @@ struct DcObject : Object {
     const Region& effectiveClip() const;
     void clipChanged() { clipCache_.reset(); }
 
-private:
+  private:
     mutable std::optional<Region> clipCache_;
     mutable Size clipCacheSurfaceSize_;
     mutable const Surface* clipCacheSurface_ = nullptr;

@@ -21,14 +21,18 @@ bool Allowed(std::initializer_list<int64_t> values) {
 }
 
 // Floor division for a positive divisor.
-int64_t FloorDiv(int64_t a, int64_t n) { return a >= 0 ? a / n : -((-a + n - 1) / n); }
+int64_t FloorDiv(int64_t a, int64_t n) {
+    return a >= 0 ? a / n : -((-a + n - 1) / n);
+}
 
 struct Point64 {
     int64_t x = 0;
     int64_t y = 0;
 };
 
-Point64 ToSurface(const DcObject& dc, int64_t x, int64_t y) { return {dc.toSurfaceX(x), dc.toSurfaceY(y)}; }
+Point64 ToSurface(const DcObject& dc, int64_t x, int64_t y) {
+    return {dc.toSurfaceX(x), dc.toSurfaceY(y)};
+}
 
 // The pixels of a line from a to b, end point excluded: along the longer axis one pixel per step,
 // the other coordinate rounded from the exact line, halves towards the smaller coordinate (so
@@ -37,7 +41,8 @@ Point64 ToSurface(const DcObject& dc, int64_t x, int64_t y) { return {dc.toSurfa
 void DrawLine(PixelWriter& w, Point64 a, Point64 b, int32_t width, uint32_t pixel) {
     const int64_t dx = b.x - a.x, dy = b.y - a.y;
     const int64_t n = std::max(std::abs(dx), std::abs(dy));
-    if (n == 0) return;
+    if (n == 0)
+        return;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int64_t step = (xMajor ? dx : dy) > 0 ? 1 : -1;
     const int64_t major0 = xMajor ? a.x : a.y;
@@ -67,7 +72,8 @@ void DrawLine(PixelWriter& w, Point64 a, Point64 b, int32_t width, uint32_t pixe
 void DrawPolyline(PixelWriter& w, const std::vector<Point64>& points, bool closed, int32_t width,
                   uint32_t pixel) {
     for (size_t i = 1; i < points.size(); ++i) DrawLine(w, points[i - 1], points[i], width, pixel);
-    if (closed && points.size() > 1) DrawLine(w, points.back(), points.front(), width, pixel);
+    if (closed && points.size() > 1)
+        DrawLine(w, points.back(), points.front(), width, pixel);
 }
 
 // Converts points to surface pixels; false when one lies beyond the coordinate limits.
@@ -76,7 +82,8 @@ bool SurfacePoints(const DcObject& dc, std::span<const Point> points, std::vecto
     out->reserve(points.size());
     for (const Point& p : points) {
         const Point64 s = ToSurface(dc, p.X, p.Y);
-        if (!Allowed({s.x, s.y})) return false;
+        if (!Allowed({s.x, s.y}))
+            return false;
         out->push_back(s);
     }
     return true;
@@ -88,7 +95,8 @@ struct EllipseRows {
     int64_t left, top, right, bottom;
 
     bool row(int64_t y, int64_t* first, int64_t* last) const {
-        if (y < top || y >= bottom) return false;
+        if (y < top || y >= bottom)
+            return false;
         const double a = double(right - left) / 2, b = double(bottom - top) / 2;
         const double cx = double(left) + a, cy = double(top) + b;
         const double v = (double(y) + 0.5 - cy) / b;
@@ -121,7 +129,8 @@ void DrawEllipse(PixelWriter& w, const EllipseRows& e, const gdi::PenInfo& pen, 
             }
         }
         if (!pen.visible) {
-            if (brush.visible) w.fillSpan(y, f, l + 1, brush.pixel);
+            if (brush.visible)
+                w.fillSpan(y, f, l + 1, brush.pixel);
             continue;
         }
         if (inF > inL) {
@@ -129,7 +138,8 @@ void DrawEllipse(PixelWriter& w, const EllipseRows& e, const gdi::PenInfo& pen, 
             continue;
         }
         w.fillSpan(y, f, inF, pen.pixel);
-        if (brush.visible) w.fillSpan(y, inF, inL + 1, brush.pixel);
+        if (brush.visible)
+            w.fillSpan(y, inF, inL + 1, brush.pixel);
         w.fillSpan(y, inL + 1, l + 1, pen.pixel);
     }
 }
@@ -150,7 +160,8 @@ void FillPolygon(PixelWriter& w, const std::vector<Point64>& points, uint32_t pi
         for (size_t i = 0; i < points.size(); ++i) {
             const Point64& a = points[i];
             const Point64& b = points[(i + 1) % points.size()];
-            if ((double(a.y) <= yc) == (double(b.y) <= yc)) continue;
+            if ((double(a.y) <= yc) == (double(b.y) <= yc))
+                continue;
             crossings.push_back(double(a.x) + (yc - double(a.y)) * double(b.x - a.x) / double(b.y - a.y));
         }
         std::sort(crossings.begin(), crossings.end());
@@ -165,7 +176,8 @@ void FillPolygon(PixelWriter& w, const std::vector<Point64>& points, uint32_t pi
 template <typename F>
 bool WithWriter(HDC hdc, F&& draw) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc) return false;
+    if (!dc)
+        return false;
     Surface* target = dc->target();
     if (target && !dc->effectiveClip().isEmpty()) {
         PixelWriter writer(*target, dc->effectiveClip());
@@ -177,10 +189,12 @@ bool WithWriter(HDC hdc, F&& draw) {
 // The surface and pixel a logical point reaches in a DC, when it is inside the clip.
 Surface* ClippedPixel(HDC hdc, int32_t x, int32_t y, Point* pixel) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc) return nullptr;
+    if (!dc)
+        return nullptr;
     const Point64 p = ToSurface(*dc, x, y);
     Surface* target = dc->target();
-    if (!target || !Allowed({p.x, p.y})) return nullptr;
+    if (!target || !Allowed({p.x, p.y}))
+        return nullptr;
     *pixel = {int32_t(p.x), int32_t(p.y)};
     return dc->effectiveClip().contains(*pixel) ? target : nullptr;
 }
@@ -190,7 +204,8 @@ Surface* ClippedPixel(HDC hdc, int32_t x, int32_t y, Point* pixel) {
 COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
     Point p;
     Surface* target = ClippedPixel(hdc, x, y, &p);
-    if (!target) return CLR_INVALID;
+    if (!target)
+        return CLR_INVALID;
     const COLORREF c = ColorToRGB(color);
     target->setPixel(p.X, p.Y, PixelFromColor(c));
     return c;
@@ -204,44 +219,56 @@ COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
 
 bool MoveToEx(HDC hdc, int32_t x, int32_t y, Point* old) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc || !Allowed({x, y})) return false;
-    if (old) *old = dc->state.currentPos;
+    if (!dc || !Allowed({x, y}))
+        return false;
+    if (old)
+        *old = dc->state.currentPos;
     dc->state.currentPos = {x, y};
     return true;
 }
 
 bool LineTo(HDC hdc, int32_t x, int32_t y) {
-    if (!Allowed({x, y})) return false;
-    return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
-        const gdi::PenInfo pen = CurrentPen(dc);
-        const Point from = dc.state.currentPos;
-        if (pen.visible) DrawLine(w, ToSurface(dc, from.X, from.Y), ToSurface(dc, x, y), pen.width, pen.pixel);
-    }) && MoveToEx(hdc, x, y, nullptr);
+    if (!Allowed({x, y}))
+        return false;
+    return WithWriter(hdc,
+                      [&](DcObject& dc, PixelWriter& w) {
+                          const gdi::PenInfo pen = CurrentPen(dc);
+                          const Point from = dc.state.currentPos;
+                          if (pen.visible)
+                              DrawLine(w, ToSurface(dc, from.X, from.Y), ToSurface(dc, x, y), pen.width,
+                                       pen.pixel);
+                      }) &&
+           MoveToEx(hdc, x, y, nullptr);
 }
 
 bool Polyline(HDC hdc, std::span<const Point> points) {
     DcObject* dc = gdi::FindDc(hdc);
     std::vector<Point64> p;
-    if (!dc || points.size() < 2 || !SurfacePoints(*dc, points, &p)) return false;
+    if (!dc || points.size() < 2 || !SurfacePoints(*dc, points, &p))
+        return false;
     return WithWriter(hdc, [&](DcObject& d, PixelWriter& w) {
         const gdi::PenInfo pen = CurrentPen(d);
-        if (pen.visible) DrawPolyline(w, p, false, pen.width, pen.pixel);
+        if (pen.visible)
+            DrawPolyline(w, p, false, pen.width, pen.pixel);
     });
 }
 
 bool Rectangle(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    if (!Allowed({left, top, right, bottom})) return false;
+    if (!Allowed({left, top, right, bottom}))
+        return false;
     return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
         const Point64 a = ToSurface(dc, std::min(left, right), std::min(top, bottom));
         const Point64 b = ToSurface(dc, std::max(left, right), std::max(top, bottom));
         const gdi::PenInfo pen = CurrentPen(dc);
         const gdi::BrushInfo brush = CurrentBrush(dc);
         if (!pen.visible) {
-            if (brush.visible) w.fillRect(a.x, a.y, b.x - 1, b.y - 1, brush.pixel);
+            if (brush.visible)
+                w.fillRect(a.x, a.y, b.x - 1, b.y - 1, brush.pixel);
             return;
         }
         const int64_t p = pen.width;
-        if (brush.visible) w.fillRect(a.x + p, a.y + p, b.x - p, b.y - p, brush.pixel);
+        if (brush.visible)
+            w.fillRect(a.x + p, a.y + p, b.x - p, b.y - p, brush.pixel);
         w.fillRect(a.x, a.y, b.x, std::min(a.y + p, b.y), pen.pixel);
         w.fillRect(a.x, std::max(b.y - p, a.y), b.x, b.y, pen.pixel);
         w.fillRect(a.x, a.y + p, std::min(a.x + p, b.x), b.y - p, pen.pixel);
@@ -250,11 +277,13 @@ bool Rectangle(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom
 }
 
 bool Ellipse(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    if (!Allowed({left, top, right, bottom})) return false;
+    if (!Allowed({left, top, right, bottom}))
+        return false;
     return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
         const Point64 a = ToSurface(dc, std::min(left, right), std::min(top, bottom));
         const Point64 b = ToSurface(dc, std::max(left, right), std::max(top, bottom));
-        if (a.x == b.x || a.y == b.y) return;
+        if (a.x == b.x || a.y == b.y)
+            return;
         DrawEllipse(w, {a.x, a.y, b.x, b.y}, CurrentPen(dc), CurrentBrush(dc));
     });
 }
@@ -262,30 +291,37 @@ bool Ellipse(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) 
 bool Polygon(HDC hdc, std::span<const Point> points) {
     DcObject* dc = gdi::FindDc(hdc);
     std::vector<Point64> p;
-    if (!dc || points.size() < 2 || !SurfacePoints(*dc, points, &p)) return false;
+    if (!dc || points.size() < 2 || !SurfacePoints(*dc, points, &p))
+        return false;
     return WithWriter(hdc, [&](DcObject& d, PixelWriter& w) {
         const gdi::BrushInfo brush = CurrentBrush(d);
         const gdi::PenInfo pen = CurrentPen(d);
-        if (brush.visible) FillPolygon(w, p, brush.pixel);
-        if (pen.visible) DrawPolyline(w, p, true, pen.width, pen.pixel);
+        if (brush.visible)
+            FillPolygon(w, p, brush.pixel);
+        if (pen.visible)
+            DrawPolyline(w, p, true, pen.width, pen.pixel);
     });
 }
 
 bool FillRect(HDC hdc, const Rect& rect, HBRUSH brush) {
     const gdi::BrushInfo b = gdi::BrushOf(brush);
-    if (!gdi::Find<gdi::BrushObject>(brush) || !RectAllowed(rect)) return false;
+    if (!gdi::Find<gdi::BrushObject>(brush) || !RectAllowed(rect))
+        return false;
     return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
         const Point64 a = ToSurface(dc, rect.Left, rect.Top), z = ToSurface(dc, rect.Right, rect.Bottom);
-        if (b.visible) w.fillRect(a.x, a.y, z.x, z.y, b.pixel);
+        if (b.visible)
+            w.fillRect(a.x, a.y, z.x, z.y, b.pixel);
     });
 }
 
 bool FrameRect(HDC hdc, const Rect& rect, HBRUSH brush) {
     const gdi::BrushInfo b = gdi::BrushOf(brush);
-    if (!gdi::Find<gdi::BrushObject>(brush) || !RectAllowed(rect)) return false;
+    if (!gdi::Find<gdi::BrushObject>(brush) || !RectAllowed(rect))
+        return false;
     return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
         const Point64 a = ToSurface(dc, rect.Left, rect.Top), z = ToSurface(dc, rect.Right, rect.Bottom);
-        if (!b.visible || a.x >= z.x || a.y >= z.y) return;
+        if (!b.visible || a.x >= z.x || a.y >= z.y)
+            return;
         w.fillRect(a.x, a.y, z.x, a.y + 1, b.pixel);
         w.fillRect(a.x, z.y - 1, z.x, z.y, b.pixel);
         w.fillRect(a.x, a.y + 1, a.x + 1, z.y - 1, b.pixel);
@@ -296,12 +332,15 @@ bool FrameRect(HDC hdc, const Rect& rect, HBRUSH brush) {
 bool FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     const Region* r = RegionFromHandle(region);
     const gdi::BrushInfo b = gdi::BrushOf(brush);
-    if (!r || !gdi::Find<gdi::BrushObject>(brush)) return false;
+    if (!r || !gdi::Find<gdi::BrushObject>(brush))
+        return false;
     return WithWriter(hdc, [&](DcObject& dc, PixelWriter& w) {
         const Point64 o = ToSurface(dc, 0, 0);
-        if (!b.visible || !Allowed({o.x, o.y})) return;
+        if (!b.visible || !Allowed({o.x, o.y}))
+            return;
         const Region placed = r->translated(int32_t(o.x), int32_t(o.y)).intersected(dc.effectiveClip());
-        for (const Rect& part : placed.rects()) w.fillRect(part.Left, part.Top, part.Right, part.Bottom, b.pixel);
+        for (const Rect& part : placed.rects())
+            w.fillRect(part.Left, part.Top, part.Right, part.Bottom, b.pixel);
     });
 }
 

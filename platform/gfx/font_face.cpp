@@ -22,7 +22,8 @@ constexpr const char* kPrivateFonts[] = {
 PangoFontMap* FontMap() {
     static PangoFontMap* map = [] {
         FcInit();
-        for (const char* file : kPrivateFonts) FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file));
+        for (const char* file : kPrivateFonts)
+            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file));
         return pango_cairo_font_map_new();
     }();
     return map;
@@ -48,11 +49,16 @@ PangoContext* MakeContext(PangoDirection direction) {
 
 PangoLanguage* LanguageOf(uint8_t charSet) {
     switch (charSet) {
-        case GB2312_CHARSET: return pango_language_from_string("zh-cn");
-        case CHINESEBIG5_CHARSET: return pango_language_from_string("zh-tw");
-        case SHIFTJIS_CHARSET: return pango_language_from_string("ja");
-        case HANGUL_CHARSET: return pango_language_from_string("ko");
-        default: return pango_language_from_string("en");
+        case GB2312_CHARSET:
+            return pango_language_from_string("zh-cn");
+        case CHINESEBIG5_CHARSET:
+            return pango_language_from_string("zh-tw");
+        case SHIFTJIS_CHARSET:
+            return pango_language_from_string("ja");
+        case HANGUL_CHARSET:
+            return pango_language_from_string("ko");
+        default:
+            return pango_language_from_string("en");
     }
 }
 
@@ -75,14 +81,16 @@ struct LoadedMetrics {
 LoadedMetrics Load(const PangoFontDescription* d, PangoLanguage* language) {
     LoadedMetrics m;
     PangoFont* font = pango_context_load_font(TextContext(false), d);
-    if (!font) return m;
+    if (!font)
+        return m;
     PangoFontMetrics* fm = pango_font_get_metrics(font, language);
     m.ascent = double(pango_font_metrics_get_ascent(fm)) / PANGO_SCALE;
     m.descent = double(pango_font_metrics_get_descent(fm)) / PANGO_SCALE;
     m.aveCharWidth = double(pango_font_metrics_get_approximate_char_width(fm)) / PANGO_SCALE;
     pango_font_metrics_unref(fm);
     PangoFontDescription* actual = pango_font_describe(font);
-    if (const char* family = pango_font_description_get_family(actual)) m.family = family;
+    if (const char* family = pango_font_description_get_family(actual))
+        m.family = family;
     pango_font_description_free(actual);
     g_object_unref(font);
     return m;
@@ -98,7 +106,8 @@ std::shared_ptr<const FontFace> MakeFace(const LOGFONT& f) {
         PangoFontDescription* probe = DescriptionOf(f, kProbe);
         const LoadedMetrics p = Load(probe, language);
         pango_font_description_free(probe);
-        if (p.ascent + p.descent > 0) em = std::max(1.0, std::round(height * kProbe / (p.ascent + p.descent)));
+        if (p.ascent + p.descent > 0)
+            em = std::max(1.0, std::round(height * kProbe / (p.ascent + p.descent)));
     }
     PangoFontDescription* d = DescriptionOf(f, em);
     const LoadedMetrics m = Load(d, language);
@@ -127,9 +136,15 @@ PangoContext* TextContext(bool rightToLeft) {
 
 FontFace::FontFace(const LOGFONT& font, PangoFontDescription* description, PangoLanguage* language,
                    const FontMetrics& metrics, std::string family)
-    : logFont_(font), description_(description), language_(language), metrics_(metrics), family_(std::move(family)) {}
+    : logFont_(font),
+      description_(description),
+      language_(language),
+      metrics_(metrics),
+      family_(std::move(family)) {}
 
-FontFace::~FontFace() { pango_font_description_free(description_); }
+FontFace::~FontFace() {
+    pango_font_description_free(description_);
+}
 
 std::shared_ptr<const FontFace> FontFace::Of(const LOGFONT& font) {
     // Faces live while a font or a cached layout uses them; unused ones are dropped when the cache
@@ -137,8 +152,10 @@ std::shared_ptr<const FontFace> FontFace::Of(const LOGFONT& font) {
     static std::map<decltype(KeyOf(font)), std::shared_ptr<const FontFace>> faces;
     constexpr size_t kTrimAt = 128;
     auto key = KeyOf(font);
-    if (auto it = faces.find(key); it != faces.end()) return it->second;
-    if (faces.size() >= kTrimAt) std::erase_if(faces, [](const auto& e) { return e.second.use_count() == 1; });
+    if (auto it = faces.find(key); it != faces.end())
+        return it->second;
+    if (faces.size() >= kTrimAt)
+        std::erase_if(faces, [](const auto& e) { return e.second.use_count() == 1; });
     auto face = MakeFace(font);
     faces.emplace(std::move(key), face);
     return face;

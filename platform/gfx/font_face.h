@@ -22,7 +22,7 @@ struct FontMetrics {
 };
 
 class FontFace {
-public:
+  public:
     // The shared face of a description (made on first use).
     static std::shared_ptr<const FontFace> Of(const LOGFONT& font);
 
@@ -39,7 +39,7 @@ public:
     // The family fontconfig chose for the face name ("Liberation Sans" for "Arial").
     const std::string& family() const { return family_; }
 
-private:
+  private:
     LOGFONT logFont_;
     PangoFontDescription* description_;
     PangoLanguage* language_;

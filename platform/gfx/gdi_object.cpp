@@ -58,7 +58,8 @@ bool SelectedInAnyDc(const void* object) {
     bool selected = false;
     ForEach(Kind::DeviceContext, [&](void*, Object* o) {
         const DcState& s = static_cast<DcObject*>(o)->state;
-        if (s.pen == object || s.brush == object || s.font == object || s.bitmap == object) selected = true;
+        if (s.pen == object || s.brush == object || s.font == object || s.bitmap == object)
+            selected = true;
     });
     return selected;
 }
@@ -71,20 +72,30 @@ HPEN StockPen(int index) {
 HBRUSH StockBrush(int index) {
     return index >= WHITE_BRUSH && index <= NULL_BRUSH ? Stock().brushes[index] : nullptr;
 }
-HFONT StockFont() { return Stock().font; }
-HBITMAP StockBitmap() { return Stock().bitmap; }
+HFONT StockFont() {
+    return Stock().font;
+}
+HBITMAP StockBitmap() {
+    return Stock().bitmap;
+}
 
 }  // namespace gdi
 
 uint32_t GetObjectType(HGDIOBJ object) {
     gdi::Kind kind;
-    if (!gdi::KindOf(object, &kind)) return 0;
+    if (!gdi::KindOf(object, &kind))
+        return 0;
     switch (kind) {
-        case gdi::Kind::Region: return OBJ_REGION;
-        case gdi::Kind::Bitmap: return OBJ_BITMAP;
-        case gdi::Kind::Font: return OBJ_FONT;
-        case gdi::Kind::Pen: return OBJ_PEN;
-        case gdi::Kind::Brush: return OBJ_BRUSH;
+        case gdi::Kind::Region:
+            return OBJ_REGION;
+        case gdi::Kind::Bitmap:
+            return OBJ_BITMAP;
+        case gdi::Kind::Font:
+            return OBJ_FONT;
+        case gdi::Kind::Pen:
+            return OBJ_PEN;
+        case gdi::Kind::Brush:
+            return OBJ_BRUSH;
         case gdi::Kind::DeviceContext:
             return gdi::Find<gdi::DcObject>(object)->memory ? OBJ_MEMDC : OBJ_DC;
     }
@@ -93,19 +104,27 @@ uint32_t GetObjectType(HGDIOBJ object) {
 
 bool DeleteObject(HGDIOBJ object) {
     gdi::Kind kind;
-    if (!gdi::KindOf(object, &kind) || kind == gdi::Kind::DeviceContext) return false;
-    if (gdi::IsStock(object)) return true;
-    if (gdi::SelectedInAnyDc(object)) return false;
+    if (!gdi::KindOf(object, &kind) || kind == gdi::Kind::DeviceContext)
+        return false;
+    if (gdi::IsStock(object))
+        return true;
+    if (gdi::SelectedInAnyDc(object))
+        return false;
     return gdi::Remove(object, kind) != nullptr;
 }
 
 HGDIOBJ GetStockObject(int index) {
-    if (index >= WHITE_BRUSH && index <= NULL_BRUSH) return gdi::StockBrush(index);
-    if (index >= WHITE_PEN && index <= NULL_PEN) return gdi::StockPen(index);
-    if (index == SYSTEM_FONT || index == DEFAULT_GUI_FONT) return gdi::StockFont();
+    if (index >= WHITE_BRUSH && index <= NULL_BRUSH)
+        return gdi::StockBrush(index);
+    if (index >= WHITE_PEN && index <= NULL_PEN)
+        return gdi::StockPen(index);
+    if (index == SYSTEM_FONT || index == DEFAULT_GUI_FONT)
+        return gdi::StockFont();
     return nullptr;
 }
 
-size_t LiveGdiObjectCount() { return gdi::LiveCount(); }
+size_t LiveGdiObjectCount() {
+    return gdi::LiveCount();
+}
 
 }  // namespace platform

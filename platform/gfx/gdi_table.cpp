@@ -37,9 +37,11 @@ Slot* SlotOf(const void* handle) {
     const uint64_t slot = (value & kSlotMask);
     const uint64_t generation = value >> kSlotBits;
     Table& t = table();
-    if (slot == 0 || slot > t.slots.size()) return nullptr;
+    if (slot == 0 || slot > t.slots.size())
+        return nullptr;
     Slot& s = t.slots[slot - 1];
-    if (!s.object || s.generation != generation) return nullptr;
+    if (!s.object || s.generation != generation)
+        return nullptr;
     return &s;
 }
 
@@ -52,7 +54,8 @@ void* Insert(Kind kind, std::unique_ptr<Object> object, bool stock) {
         index = t.freeSlots.back();
         t.freeSlots.pop_back();
     } else {
-        if (t.slots.size() >= kSlotMask - 1) return nullptr;
+        if (t.slots.size() >= kSlotMask - 1)
+            return nullptr;
         index = uint32_t(t.slots.size());
         t.slots.emplace_back();
     }
@@ -62,7 +65,8 @@ void* Insert(Kind kind, std::unique_ptr<Object> object, bool stock) {
     s.object = std::move(object);
     s.kind = kind;
     s.stock = stock;
-    if (!stock) ++t.live;
+    if (!stock)
+        ++t.live;
     return HandleOf(index, s.generation);
 }
 
@@ -73,7 +77,8 @@ Object* Find(const void* handle, Kind kind) {
 
 bool KindOf(const void* handle, Kind* kind) {
     Slot* s = SlotOf(handle);
-    if (!s) return false;
+    if (!s)
+        return false;
     *kind = s->kind;
     return true;
 }
@@ -85,7 +90,8 @@ bool IsStock(const void* handle) {
 
 std::unique_ptr<Object> Remove(const void* handle, Kind kind) {
     Slot* s = SlotOf(handle);
-    if (!s || s->kind != kind || s->stock) return nullptr;
+    if (!s || s->kind != kind || s->stock)
+        return nullptr;
     Table& t = table();
     std::unique_ptr<Object> object = std::move(s->object);
     t.freeSlots.push_back(uint32_t(s - t.slots.data()));
@@ -93,13 +99,18 @@ std::unique_ptr<Object> Remove(const void* handle, Kind kind) {
     return object;
 }
 
-size_t LiveCount() { return table().live; }
+size_t LiveCount() {
+    return table().live;
+}
 
-size_t SlotCount() { return table().slots.size(); }
+size_t SlotCount() {
+    return table().slots.size();
+}
 
 Object* SlotObject(size_t slot, Kind kind, void** handle) {
     Slot& s = table().slots[slot];
-    if (!s.object || s.kind != kind) return nullptr;
+    if (!s.object || s.kind != kind)
+        return nullptr;
     *handle = HandleOf(uint32_t(slot), s.generation);
     return s.object.get();
 }

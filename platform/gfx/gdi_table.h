@@ -47,7 +47,8 @@ template <typename F>
 void ForEach(Kind kind, F&& f) {
     for (size_t i = 0; i < SlotCount(); ++i) {
         void* handle = nullptr;
-        if (Object* o = SlotObject(i, kind, &handle)) f(handle, o);
+        if (Object* o = SlotObject(i, kind, &handle))
+            f(handle, o);
     }
 }
 

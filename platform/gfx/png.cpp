@@ -7,7 +7,8 @@
 namespace platform {
 
 bool SaveSurfacePng(const Surface& surface, const std::string& path, PngAlpha alpha) {
-    if (surface.isEmpty()) return false;
+    if (surface.isEmpty())
+        return false;
     // Cairo's 32-bit formats share our byte order; RGB24 ignores the alpha byte.
     const cairo_format_t format = alpha == PngAlpha::Ignore ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32;
     cairo_surface_t* s = cairo_image_surface_create(format, surface.width(), surface.height());

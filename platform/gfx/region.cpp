@@ -12,11 +12,15 @@ namespace platform {
 
 namespace {
 
-Rect RectOfBox(const pixman_box32_t& b) { return {b.x1, b.y1, b.x2, b.y2}; }
+Rect RectOfBox(const pixman_box32_t& b) {
+    return {b.x1, b.y1, b.x2, b.y2};
+}
 
 }  // namespace
 
-Region::Region() { pixman_region32_init(&region_); }
+Region::Region() {
+    pixman_region32_init(&region_);
+}
 
 Region::Region(const Rect& r) {
     if (r.isEmpty()) {
@@ -30,7 +34,8 @@ Region Region::FromRects(std::span<const Rect> rects) {
     std::vector<pixman_box32_t> boxes;
     boxes.reserve(rects.size());
     for (const Rect& r : rects) {
-        if (!r.isEmpty()) boxes.push_back({r.Left, r.Top, r.Right, r.Bottom});
+        if (!r.isEmpty())
+            boxes.push_back({r.Left, r.Top, r.Right, r.Bottom});
     }
     Region result;
     pixman_region32_fini(&result.region_);
@@ -49,7 +54,8 @@ Region::Region(Region&& other) noexcept {
 }
 
 Region& Region::operator=(const Region& other) {
-    if (this != &other) pixman_region32_copy(&region_, &other.region_);
+    if (this != &other)
+        pixman_region32_copy(&region_, &other.region_);
     return *this;
 }
 
@@ -58,9 +64,13 @@ Region& Region::operator=(Region&& other) noexcept {
     return *this;
 }
 
-Region::~Region() { pixman_region32_fini(&region_); }
+Region::~Region() {
+    pixman_region32_fini(&region_);
+}
 
-bool Region::isEmpty() const { return !pixman_region32_not_empty(&region_); }
+bool Region::isEmpty() const {
+    return !pixman_region32_not_empty(&region_);
+}
 
 int Region::kind() const {
     const int n = pixman_region32_n_rects(&region_);
@@ -68,7 +78,8 @@ int Region::kind() const {
 }
 
 Rect Region::bounds() const {
-    if (isEmpty()) return {};
+    if (isEmpty())
+        return {};
     return RectOfBox(*pixman_region32_extents(&region_));
 }
 
@@ -77,7 +88,8 @@ bool Region::contains(Point p) const {
 }
 
 bool Region::intersects(const Rect& r) const {
-    if (r.isEmpty()) return false;
+    if (r.isEmpty())
+        return false;
     pixman_box32_t box{r.Left, r.Top, r.Right, r.Bottom};
     return pixman_region32_contains_rectangle(&region_, &box) != PIXMAN_REGION_OUT;
 }
@@ -91,7 +103,9 @@ std::vector<Rect> Region::rects() const {
     return out;
 }
 
-size_t Region::rectCount() const { return size_t(pixman_region32_n_rects(&region_)); }
+size_t Region::rectCount() const {
+    return size_t(pixman_region32_n_rects(&region_));
+}
 
 Region Region::united(const Region& other) const {
     Region r;
@@ -122,7 +136,9 @@ Region Region::translated(int32_t dx, int32_t dy) const {
     return r;
 }
 
-void Region::translate(int32_t dx, int32_t dy) { pixman_region32_translate(&region_, dx, dy); }
+void Region::translate(int32_t dx, int32_t dy) {
+    pixman_region32_translate(&region_, dx, dy);
+}
 
 bool operator==(const Region& a, const Region& b) {
     return pixman_region32_equal(&a.region_, &b.region_);
@@ -149,10 +165,11 @@ Rect Normalized(int32_t left, int32_t top, int32_t right, int32_t bottom) {
 }
 
 bool OffsetAllowed(const Region& r, int64_t dx, int64_t dy) {
-    if (r.isEmpty()) return CoordinateAllowed(dx) && CoordinateAllowed(dy);
+    if (r.isEmpty())
+        return CoordinateAllowed(dx) && CoordinateAllowed(dy);
     const Rect b = r.bounds();
-    return CoordinateAllowed(b.Left + dx) && CoordinateAllowed(b.Right + dx) && CoordinateAllowed(b.Top + dy) &&
-           CoordinateAllowed(b.Bottom + dy);
+    return CoordinateAllowed(b.Left + dx) && CoordinateAllowed(b.Right + dx) &&
+           CoordinateAllowed(b.Top + dy) && CoordinateAllowed(b.Bottom + dy);
 }
 
 }  // namespace
@@ -163,19 +180,25 @@ HRGN CreateRegionHandle(const Region& region) {
 
 HRGN CreateRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const Rect r = Normalized(left, top, right, bottom);
-    if (!RectAllowed(r)) return nullptr;
+    if (!RectAllowed(r))
+        return nullptr;
     return CreateRegionHandle(Region(r));
 }
 
-HRGN CreateRectRgnIndirect(const Rect& r) { return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom); }
+HRGN CreateRectRgnIndirect(const Rect& r) {
+    return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+}
 
 HRGN ExtCreateRegion(const XFORM* transform, uint32_t byteCount, const void* data) {
-    if (transform || !data || byteCount < sizeof(RGNDATAHEADER)) return nullptr;
+    if (transform || !data || byteCount < sizeof(RGNDATAHEADER))
+        return nullptr;
     RGNDATAHEADER header;
     std::memcpy(&header, data, sizeof header);
-    if (header.dwSize != sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES) return nullptr;
+    if (header.dwSize != sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES)
+        return nullptr;
     // 64-bit arithmetic: nCount * 16 cannot wrap around and pass the size check.
-    if (uint64_t(header.nCount) * sizeof(Rect) > uint64_t(byteCount) - sizeof(RGNDATAHEADER)) return nullptr;
+    if (uint64_t(header.nCount) * sizeof(Rect) > uint64_t(byteCount) - sizeof(RGNDATAHEADER))
+        return nullptr;
 
     // The rectangles are checked in place; pixman then skips the empty ones, sorts and merges them
     // in one call. Our rectangle has pixman's box layout, so aligned data is handed over as it is.
@@ -188,7 +211,8 @@ HRGN ExtCreateRegion(const XFORM* transform, uint32_t byteCount, const void* dat
         low = std::min(low, v);
         high = std::max(high, v);
     }
-    if (!CoordinateAllowed(low) || !CoordinateAllowed(high)) return nullptr;
+    if (!CoordinateAllowed(low) || !CoordinateAllowed(high))
+        return nullptr;
     std::vector<pixman_box32_t> copy;
     const auto* boxes = reinterpret_cast<const pixman_box32_t*>(bytes);
     if (reinterpret_cast<uintptr_t>(bytes) % alignof(pixman_box32_t) != 0) {
@@ -199,32 +223,45 @@ HRGN ExtCreateRegion(const XFORM* transform, uint32_t byteCount, const void* dat
     Region region;
     pixman_region32_fini(region.pixman());
     pixman_region32_init_rects(region.pixman(), boxes, int(header.nCount));
-    return static_cast<HRGN>(gdi::Insert(gdi::Kind::Region, std::make_unique<RegionObject>(std::move(region))));
+    return static_cast<HRGN>(
+        gdi::Insert(gdi::Kind::Region, std::make_unique<RegionObject>(std::move(region))));
 }
 
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
     Region* d = Lookup(dest);
     const Region* ra = Lookup(a);
-    if (!d || !ra) return ERROR;
+    if (!d || !ra)
+        return ERROR;
     if (mode == RGN_COPY) {
         *d = *ra;
         return d->kind();
     }
     const Region* rb = Lookup(b);
-    if (!rb) return ERROR;
+    if (!rb)
+        return ERROR;
     switch (mode) {
-        case RGN_AND: *d = ra->intersected(*rb); break;
-        case RGN_OR: *d = ra->united(*rb); break;
-        case RGN_XOR: *d = ra->xored(*rb); break;
-        case RGN_DIFF: *d = ra->subtracted(*rb); break;
-        default: return ERROR;
+        case RGN_AND:
+            *d = ra->intersected(*rb);
+            break;
+        case RGN_OR:
+            *d = ra->united(*rb);
+            break;
+        case RGN_XOR:
+            *d = ra->xored(*rb);
+            break;
+        case RGN_DIFF:
+            *d = ra->subtracted(*rb);
+            break;
+        default:
+            return ERROR;
     }
     return d->kind();
 }
 
 int OffsetRgn(HRGN region, int32_t dx, int32_t dy) {
     Region* r = Lookup(region);
-    if (!r || !OffsetAllowed(*r, dx, dy)) return ERROR;
+    if (!r || !OffsetAllowed(*r, dx, dy))
+        return ERROR;
     r->translate(dx, dy);
     return r->kind();
 }
@@ -236,7 +273,8 @@ bool PtInRegion(HRGN region, int32_t x, int32_t y) {
 
 int GetRgnBox(HRGN region, Rect* box) {
     const Region* r = Lookup(region);
-    if (!r || !box) return ERROR;
+    if (!r || !box)
+        return ERROR;
     *box = r->bounds();
     return r->kind();
 }
@@ -250,23 +288,28 @@ bool EqualRgn(HRGN a, HRGN b) {
 bool SetRectRgn(HRGN region, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     Region* r = Lookup(region);
     const Rect rect = Normalized(left, top, right, bottom);
-    if (!r || !RectAllowed(rect)) return false;
+    if (!r || !RectAllowed(rect))
+        return false;
     *r = Region(rect);
     return true;
 }
 
-const Region* RegionFromHandle(HRGN region) { return Lookup(region); }
+const Region* RegionFromHandle(HRGN region) {
+    return Lookup(region);
+}
 
 bool CopyRegionToHandle(const Region& region, HRGN dest) {
     Region* r = Lookup(dest);
-    if (!r) return false;
+    if (!r)
+        return false;
     *r = region;
     return true;
 }
 
 std::optional<Region> TakeRegionFromHandle(HRGN region) {
     std::unique_ptr<gdi::Object> o = gdi::Remove(region, gdi::Kind::Region);
-    if (!o) return std::nullopt;
+    if (!o)
+        return std::nullopt;
     return std::move(static_cast<RegionObject*>(o.get())->region);
 }
 

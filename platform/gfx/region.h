@@ -23,7 +23,9 @@ namespace platform {
 
 constexpr int32_t kMaxCoordinate = int32_t(1) << 27;
 
-constexpr bool CoordinateAllowed(int64_t v) { return v >= -kMaxCoordinate && v <= kMaxCoordinate; }
+constexpr bool CoordinateAllowed(int64_t v) {
+    return v >= -kMaxCoordinate && v <= kMaxCoordinate;
+}
 constexpr bool RectAllowed(const Rect& r) {
     return CoordinateAllowed(r.Left) && CoordinateAllowed(r.Top) && CoordinateAllowed(r.Right) &&
            CoordinateAllowed(r.Bottom);
@@ -39,7 +41,7 @@ enum : int {
 };
 
 class Region {
-public:
+  public:
     Region();
     // The rectangle's pixels; an empty or inverted rectangle gives an empty region.
     explicit Region(const Rect& r);
@@ -78,7 +80,7 @@ public:
     const pixman_region32_t* pixman() const { return &region_; }
     pixman_region32_t* pixman() { return &region_; }
 
-private:
+  private:
     pixman_region32_t region_;
 };
 

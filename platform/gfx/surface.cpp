@@ -9,7 +9,9 @@ bool Surface::SizeAllowed(int32_t width, int32_t height) {
            int64_t(width) * int64_t(height) <= kMaxSurfacePixels;
 }
 
-Surface::Surface(int32_t width, int32_t height) { resize(width, height); }
+Surface::Surface(int32_t width, int32_t height) {
+    resize(width, height);
+}
 
 bool Surface::resize(int32_t width, int32_t height) {
     if (!SizeAllowed(width, height)) {
@@ -24,15 +26,19 @@ bool Surface::resize(int32_t width, int32_t height) {
 }
 
 uint32_t Surface::pixel(int32_t x, int32_t y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0;
     return row(y)[x];
 }
 
 void Surface::setPixel(int32_t x, int32_t y, uint32_t value) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
     row(y)[x] = value;
 }
 
-void Surface::fill(uint32_t value) { std::fill(pixels_.begin(), pixels_.end(), value); }
+void Surface::fill(uint32_t value) {
+    std::fill(pixels_.begin(), pixels_.end(), value);
+}
 
 }  // namespace platform

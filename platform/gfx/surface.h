@@ -31,7 +31,7 @@ constexpr COLORREF ColorFromPixel(uint32_t p) {
 }
 
 class Surface {
-public:
+  public:
     Surface() = default;
     // A surface of that size, every pixel 0. Sizes beyond the bounds above (or negative) give an
     // empty surface.
@@ -63,7 +63,7 @@ public:
 
     friend bool operator==(const Surface&, const Surface&) = default;
 
-private:
+  private:
     int32_t width_ = 0;
     int32_t height_ = 0;
     std::vector<uint32_t> pixels_;

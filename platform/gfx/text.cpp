@@ -14,13 +14,14 @@ using gdi::DcObject;
 
 std::shared_ptr<const gdi::FontFace> FaceOf(const DcObject& dc) {
     gdi::FontObject* font = gdi::CurrentFont(dc);
-    if (!font->face) font->face = gdi::FontFace::Of(font->description);
+    if (!font->face)
+        font->face = gdi::FontFace::Of(font->description);
     return font->face;
 }
 
 // Blends `color` over the pixels by coverage; every pixel touched becomes opaque.
-void BlendCoverage(Surface& surface, const gdi::ClipSpans& clip, const gdi::Coverage& c, int64_t left, int64_t top,
-                   uint32_t color) {
+void BlendCoverage(Surface& surface, const gdi::ClipSpans& clip, const gdi::Coverage& c, int64_t left,
+                   int64_t top, uint32_t color) {
     const uint32_t cr = (color >> 16) & 0xFF, cg = (color >> 8) & 0xFF, cb = color & 0xFF;
     clip.forEachRect(left, top, left + c.width, top + c.height, [&](const Rect& part) {
         for (int32_t y = part.Top; y < part.Bottom; ++y) {
@@ -28,7 +29,8 @@ void BlendCoverage(Surface& surface, const gdi::ClipSpans& clip, const gdi::Cove
             uint32_t* d = surface.row(y) + part.Left;
             for (int32_t x = part.Left; x < part.Right; ++x, ++a, ++d) {
                 const uint32_t m = *a;
-                if (m == 0) continue;
+                if (m == 0)
+                    continue;
                 const uint32_t p = *d, n = 255 - m;
                 const uint32_t r = (cr * m + ((p >> 16) & 0xFF) * n + 127) / 255;
                 const uint32_t g = (cg * m + ((p >> 8) & 0xFF) * n + 127) / 255;
@@ -47,15 +49,18 @@ struct Placement {
 };
 
 int64_t LineLeft(const Placement& p, int32_t lineWidth) {
-    if (p.format & DT_CENTER) return p.left + (p.width - lineWidth) / 2;
-    if (p.format & DT_RIGHT) return p.left + p.width - lineWidth;
+    if (p.format & DT_CENTER)
+        return p.left + (p.width - lineWidth) / 2;
+    if (p.format & DT_RIGHT)
+        return p.left + p.width - lineWidth;
     return p.left;
 }
 
 // Draws every line of the layout; `clip` already holds whatever limits the drawing.
 void DrawLayout(DcObject& dc, const gdi::TextLayout& layout, const Placement& p, const Region& clip) {
     Surface* target = dc.target();
-    if (!target || clip.isEmpty()) return;
+    if (!target || clip.isEmpty())
+        return;
     const gdi::ClipSpans spans(clip);
     gdi::PixelWriter background(*target, clip);
     const uint32_t textPixel = PixelFromColor(dc.state.textColor);
@@ -64,11 +69,15 @@ void DrawLayout(DcObject& dc, const gdi::TextLayout& layout, const Placement& p,
         const gdi::TextLine& line = layout.lines()[i];
         const int64_t left = LineLeft(p, line.width);
         const int64_t top = p.firstLineTop + int64_t(i) * layout.lineHeight();
-        if (top >= clip.bounds().Bottom) break;
-        if (top + layout.lineHeight() <= clip.bounds().Top) continue;
-        if (dc.state.bkMode == OPAQUE) background.fillRect(left, top, left + line.width, top + layout.lineHeight(), bkPixel);
+        if (top >= clip.bounds().Bottom)
+            break;
+        if (top + layout.lineHeight() <= clip.bounds().Top)
+            continue;
+        if (dc.state.bkMode == OPAQUE)
+            background.fillRect(left, top, left + line.width, top + layout.lineHeight(), bkPixel);
         const gdi::Coverage& c = layout.coverage(i);
-        if (!c.alpha.empty()) BlendCoverage(*target, spans, c, left + c.left, top + c.top, textPixel);
+        if (!c.alpha.empty())
+            BlendCoverage(*target, spans, c, left + c.left, top + c.top, textPixel);
     }
 }
 
@@ -78,16 +87,19 @@ gdi::LayoutOptions OptionsOf(uint32_t format, int32_t rectWidth) {
     o.expandTabs = format & DT_EXPANDTABS;
     o.prefix = !(format & DT_NOPREFIX);
     o.rightToLeft = format & DT_RTLREADING;
-    if ((format & DT_WORDBREAK) && !o.singleLine) o.wrapWidth = std::max(rectWidth, 0);
+    if ((format & DT_WORDBREAK) && !o.singleLine)
+        o.wrapWidth = std::max(rectWidth, 0);
     return o;
 }
 
 int DrawTextUtf8(HDC hdc, std::string_view text, Rect* rect, uint32_t format) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc || !rect || !RectAllowed(*rect)) return 0;
+    if (!dc || !rect || !RectAllowed(*rect))
+        return 0;
     const auto layout = gdi::LayoutText(FaceOf(*dc), text, OptionsOf(format, rect->width()));
     if (layout->lines().empty()) {
-        if (format & DT_CALCRECT) *rect = {rect->Left, rect->Top, rect->Left, rect->Top};
+        if (format & DT_CALCRECT)
+            *rect = {rect->Left, rect->Top, rect->Left, rect->Top};
         return 0;
     }
     const int32_t height = layout->height();
@@ -99,8 +111,10 @@ int DrawTextUtf8(HDC hdc, std::string_view text, Rect* rect, uint32_t format) {
     // Vertical placement applies to single lines only, as on the platform.
     int32_t offset = 0;
     if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER) offset = (rect->height() - height) / 2;
-        else if (format & DT_BOTTOM) offset = rect->height() - height;
+        if (format & DT_VCENTER)
+            offset = (rect->height() - height) / 2;
+        else if (format & DT_BOTTOM)
+            offset = rect->height() - height;
     }
     const Placement p{dc->toSurfaceX(rect->Left), dc->toSurfaceY(rect->Top), rect->width(),
                       dc->toSurfaceY(int64_t(rect->Top) + offset), format};
@@ -126,7 +140,8 @@ int DrawTextW(HDC hdc, std::u16string_view text, Rect* rect, uint32_t format) {
 
 bool TextOut(HDC hdc, int32_t x, int32_t y, std::string_view text) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc || !CoordinateAllowed(x) || !CoordinateAllowed(y)) return false;
+    if (!dc || !CoordinateAllowed(x) || !CoordinateAllowed(y))
+        return false;
     gdi::LayoutOptions o;
     o.singleLine = true;
     o.prefix = false;
@@ -138,7 +153,8 @@ bool TextOut(HDC hdc, int32_t x, int32_t y, std::string_view text) {
 
 bool GetTextExtentPoint32(HDC hdc, std::string_view text, Size* size) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc || !size) return false;
+    if (!dc || !size)
+        return false;
     gdi::LayoutOptions o;
     o.singleLine = true;
     o.prefix = false;
@@ -150,7 +166,8 @@ bool GetTextExtentPoint32(HDC hdc, std::string_view text, Size* size) {
 
 bool GetTextMetrics(HDC hdc, TEXTMETRIC* tm) {
     DcObject* dc = gdi::FindDc(hdc);
-    if (!dc || !tm) return false;
+    if (!dc || !tm)
+        return false;
     const auto face = FaceOf(*dc);
     const gdi::FontMetrics& m = face->metrics();
     const LOGFONT& f = face->logFont();

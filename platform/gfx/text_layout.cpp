@@ -20,7 +20,8 @@ struct PreparedText {
 };
 
 std::string ValidUtf8(std::string_view text) {
-    if (text.size() > kMaxTextBytes) text = text.substr(0, kMaxTextBytes);
+    if (text.size() > kMaxTextBytes)
+        text = text.substr(0, kMaxTextBytes);
     gchar* valid = g_utf8_make_valid(text.data(), gssize(text.size()));
     std::string out;
     // Text ends at an embedded NUL, as it does for the platform's string calls.
@@ -41,8 +42,10 @@ PreparedText Prepare(std::string_view raw, const LayoutOptions& options) {
     for (size_t i = 0; i < valid.size(); ++i) {
         const char c = valid[i];
         if (c == '\r' || c == '\n') {
-            if (options.singleLine) continue;
-            if (c == '\r' && i + 1 < valid.size() && valid[i + 1] == '\n') ++i;
+            if (options.singleLine)
+                continue;
+            if (c == '\r' && i + 1 < valid.size() && valid[i + 1] == '\n')
+                ++i;
             text.push_back('\n');
         } else if (c == '\t' && !options.expandTabs) {
             text.push_back(' ');
@@ -50,7 +53,8 @@ PreparedText Prepare(std::string_view raw, const LayoutOptions& options) {
             text.push_back(c);
         }
     }
-    if (!options.singleLine && !text.empty() && text.back() == '\n') text.pop_back();
+    if (!options.singleLine && !text.empty() && text.back() == '\n')
+        text.pop_back();
     PreparedText out;
     if (!options.prefix) {
         out.text = std::move(text);
@@ -62,9 +66,12 @@ PreparedText Prepare(std::string_view raw, const LayoutOptions& options) {
             out.text.push_back(text[i]);
             continue;
         }
-        if (++i >= text.size()) break;  // a lone "&" at the end shows nothing
-        const size_t length = text[i] == '&' ? 1 : std::min(Utf8Length(static_cast<unsigned char>(text[i])), text.size() - i);
-        if (text[i] != '&') out.underlined.emplace_back(int(out.text.size()), int(out.text.size() + length));
+        if (++i >= text.size())
+            break;  // a lone "&" at the end shows nothing
+        const size_t length =
+            text[i] == '&' ? 1 : std::min(Utf8Length(static_cast<unsigned char>(text[i])), text.size() - i);
+        if (text[i] != '&')
+            out.underlined.emplace_back(int(out.text.size()), int(out.text.size() + length));
         out.text.append(text, i, length);
         i += length - 1;
     }
@@ -74,8 +81,10 @@ PreparedText Prepare(std::string_view raw, const LayoutOptions& options) {
 PangoAttrList* Attributes(const FontFace& face, const PreparedText& prepared) {
     PangoAttrList* list = pango_attr_list_new();
     pango_attr_list_insert(list, pango_attr_language_new(face.language()));
-    if (face.logFont().lfUnderline) pango_attr_list_insert(list, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (face.logFont().lfStrikeOut) pango_attr_list_insert(list, pango_attr_strikethrough_new(TRUE));
+    if (face.logFont().lfUnderline)
+        pango_attr_list_insert(list, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (face.logFont().lfStrikeOut)
+        pango_attr_list_insert(list, pango_attr_strikethrough_new(TRUE));
     for (const auto& [start, end] : prepared.underlined) {
         PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         a->start_index = guint(start);
@@ -95,14 +104,15 @@ std::shared_ptr<const TextLayout> Make(const std::shared_ptr<const FontFace>& fa
     PangoAttrList* attributes = Attributes(*face, prepared);
     pango_layout_set_attributes(layout, attributes);
     pango_attr_list_unref(attributes);
-    if (options.singleLine) pango_layout_set_single_paragraph_mode(layout, TRUE);
+    if (options.singleLine)
+        pango_layout_set_single_paragraph_mode(layout, TRUE);
     if (options.wrapWidth >= 0 && !options.singleLine) {
         pango_layout_set_width(layout, std::min(options.wrapWidth, kMaxSurfaceDimension) * PANGO_SCALE);
         pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
     }
     if (options.expandTabs) {
-        PangoTabArray* tabs = pango_tab_array_new_with_positions(1, TRUE, PANGO_TAB_LEFT,
-                                                                 8 * face->metrics().aveCharWidth);
+        PangoTabArray* tabs =
+            pango_tab_array_new_with_positions(1, TRUE, PANGO_TAB_LEFT, 8 * face->metrics().aveCharWidth);
         pango_layout_set_tabs(layout, tabs);
         pango_tab_array_free(tabs);
     }
@@ -119,7 +129,7 @@ std::shared_ptr<const TextLayout> Make(const std::shared_ptr<const FontFace>& fa
 
 // Most recently used first; bounded in entries and in coverage bytes.
 class LayoutCache {
-public:
+  public:
     std::shared_ptr<const TextLayout> get(const std::shared_ptr<const FontFace>& face, std::string_view text,
                                           const LayoutOptions& options) {
         std::string key = KeyOf(face.get(), text, options);
@@ -134,7 +144,7 @@ public:
         return layout;
     }
 
-private:
+  private:
     static constexpr size_t kMaxEntries = 512;
     static constexpr size_t kMaxCoverageBytes = 16 << 20;
 
@@ -152,7 +162,8 @@ private:
     }
 
     void trim() {
-        while (entries_.size() > 1 && (entries_.size() > kMaxEntries || g_coverageBytes > kMaxCoverageBytes)) {
+        while (entries_.size() > 1 &&
+               (entries_.size() > kMaxEntries || g_coverageBytes > kMaxCoverageBytes)) {
             index_.erase(entries_.back().key);
             entries_.pop_back();
         }
@@ -169,7 +180,8 @@ TextLayout::TextLayout(std::shared_ptr<const FontFace> face, PangoLayout* layout
 
 TextLayout::~TextLayout() {
     for (const auto& c : coverage_) {
-        if (c) g_coverageBytes -= c->alpha.size();
+        if (c)
+            g_coverageBytes -= c->alpha.size();
     }
     g_object_unref(layout_);
 }
@@ -181,7 +193,8 @@ int32_t TextLayout::width() const {
 }
 
 const Coverage& TextLayout::coverage(size_t i) const {
-    if (coverage_[i]) return *coverage_[i];
+    if (coverage_[i])
+        return *coverage_[i];
     auto c = std::make_unique<Coverage>();
     PangoLayoutLine* line = pango_layout_get_line_readonly(layout_, int(i));
     PangoRectangle ink;
@@ -202,7 +215,8 @@ const Coverage& TextLayout::coverage(size_t i) const {
         c->width = w;
         c->height = h;
         c->alpha.resize(size_t(w) * size_t(h));
-        for (int32_t y = 0; y < h; ++y) std::copy_n(data + size_t(y) * size_t(stride), w, &c->alpha[size_t(y) * size_t(w)]);
+        for (int32_t y = 0; y < h; ++y)
+            std::copy_n(data + size_t(y) * size_t(stride), w, &c->alpha[size_t(y) * size_t(w)]);
         cairo_surface_destroy(s);
         g_coverageBytes += c->alpha.size();
     }
@@ -210,8 +224,8 @@ const Coverage& TextLayout::coverage(size_t i) const {
     return *coverage_[i];
 }
 
-std::shared_ptr<const TextLayout> LayoutText(const std::shared_ptr<const FontFace>& face, std::string_view text,
-                                             const LayoutOptions& options) {
+std::shared_ptr<const TextLayout> LayoutText(const std::shared_ptr<const FontFace>& face,
+                                             std::string_view text, const LayoutOptions& options) {
     static LayoutCache* cache = new LayoutCache;  // never destroyed: layouts may be used during teardown
     return cache->get(face, text, options);
 }
@@ -238,7 +252,8 @@ std::string Utf8FromUtf16(std::u16string_view text) {
     };
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t u = text[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xE000) {
             put(0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
             ++i;
         } else if (u >= 0xD800 && u < 0xE000) {

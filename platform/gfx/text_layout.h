@@ -37,7 +37,7 @@ struct TextLine {
 };
 
 class TextLayout {
-public:
+  public:
     TextLayout(std::shared_ptr<const FontFace> face, PangoLayout* layout, std::vector<TextLine> lines);
     ~TextLayout();
     TextLayout(const TextLayout&) = delete;
@@ -50,7 +50,7 @@ public:
     // The coverage of line i, rendered on first use.
     const Coverage& coverage(size_t i) const;
 
-private:
+  private:
     std::shared_ptr<const FontFace> face_;
     PangoLayout* layout_;
     std::vector<TextLine> lines_;
@@ -62,8 +62,8 @@ private:
 constexpr size_t kMaxTextBytes = 64 * 1024;
 
 // The layout of `text` (UTF-8, any bytes) in a face; empty text gives no lines.
-std::shared_ptr<const TextLayout> LayoutText(const std::shared_ptr<const FontFace>& face, std::string_view text,
-                                             const LayoutOptions& options);
+std::shared_ptr<const TextLayout> LayoutText(const std::shared_ptr<const FontFace>& face,
+                                             std::string_view text, const LayoutOptions& options);
 
 // UTF-16 to UTF-8, unpaired surrogates becoming U+FFFD.
 std::string Utf8FromUtf16(std::u16string_view text);

@@ -26,7 +26,8 @@ void BroadcastActivateApp(bool active) {
 
 bool OwnedBy(HWND hwnd, HWND owner) {
     for (WindowRecord* w = Find(hwnd); w && w->owner; w = Find(w->owner)) {
-        if (w->owner == owner) return true;
+        if (w->owner == owner)
+            return true;
     }
     return false;
 }
@@ -35,9 +36,11 @@ bool OwnedBy(HWND hwnd, HWND owner) {
 bool OnTopOfItsBand(HWND hwnd) {
     bool topmost = (Get(hwnd).exStyle & WS_EX_TOPMOST) != 0;
     for (HWND above : System().topLevels) {
-        if (above == hwnd) return true;
+        if (above == hwnd)
+            return true;
         bool aboveTopmost = (Get(above).exStyle & WS_EX_TOPMOST) != 0;
-        if ((aboveTopmost && !topmost) || OwnedBy(above, hwnd)) continue;
+        if ((aboveTopmost && !topmost) || OwnedBy(above, hwnd))
+            continue;
         return false;
     }
     return true;
@@ -45,7 +48,8 @@ bool OnTopOfItsBand(HWND hwnd) {
 
 void TellDisplayImeFocus() {
     WindowSystem& s = System();
-    if (!s.display) return;
+    if (!s.display)
+        return;
     WindowRecord* w = Find(s.focus);
     s.display->imeFocus(s.focus, w && w->imeEnabled);
 }
@@ -57,23 +61,27 @@ namespace win {
 void ActivateWindow(HWND hwnd, WORD how) {
     WindowSystem& s = System();
     HWND old = s.active;
-    if (old == hwnd && (s.appActive || !hwnd)) return;
+    if (old == hwnd && (s.appActive || !hwnd))
+        return;
     if (hwnd && !OnTopOfItsBand(hwnd))
         SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (old && old != hwnd && Find(old)) {
         SendMessage(old, WM_NCACTIVATE, 0, reinterpret_cast<LPARAM>(hwnd));
         SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old)), reinterpret_cast<LPARAM>(hwnd));
     }
-    if (hwnd && !Find(hwnd)) hwnd = nullptr;
+    if (hwnd && !Find(hwnd))
+        hwnd = nullptr;
     s.active = hwnd;
     // The display hears at once, so that the desktop's focus follows the activation.
-    if (old != hwnd) AnnounceTopLevel(old);
+    if (old != hwnd)
+        AnnounceTopLevel(old);
     if (!hwnd) {
         if (s.appActive) {
             s.appActive = false;
             BroadcastActivateApp(false);
         }
-        if (s.focus) SetFocus(nullptr);
+        if (s.focus)
+            SetFocus(nullptr);
         return;
     }
     if (!s.appActive) {
@@ -81,28 +89,34 @@ void ActivateWindow(HWND hwnd, WORD how) {
         BroadcastActivateApp(true);
     }
     AnnounceTopLevel(hwnd);
-    if (s.active != hwnd || !Find(hwnd)) return;
+    if (s.active != hwnd || !Find(hwnd))
+        return;
     SendMessage(hwnd, WM_NCACTIVATE, 1, reinterpret_cast<LPARAM>(old));
     SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(how, IsIconic(hwnd)), reinterpret_cast<LPARAM>(old));
     // Whatever the procedure did with WM_ACTIVATE, the keys now belong to the active window.
-    if (s.active == hwnd && Find(hwnd) && TopLevelOf(s.focus) != hwnd) SetFocus(hwnd);
+    if (s.active == hwnd && Find(hwnd) && TopLevelOf(s.focus) != hwnd)
+        SetFocus(hwnd);
 }
 
 void ActivateOtherWindow(HWND leaving) {
     WindowSystem& s = System();
     WindowRecord* w = Find(leaving);
     HWND next = nullptr;
-    if (w && w->owner && CanActivate(w->owner)) next = w->owner;
+    if (w && w->owner && CanActivate(w->owner))
+        next = w->owner;
     for (HWND top : s.topLevels) {
-        if (next) break;
-        if (top != leaving && CanActivate(top) && !(Get(top).exStyle & WS_EX_TOOLWINDOW)) next = top;
+        if (next)
+            break;
+        if (top != leaving && CanActivate(top) && !(Get(top).exStyle & WS_EX_TOOLWINDOW))
+            next = top;
     }
     ActivateWindow(next, WA_ACTIVE);
 }
 
 void SetApplicationActive(bool active) {
     WindowSystem& s = System();
-    if (active == s.appActive) return;
+    if (active == s.appActive)
+        return;
     if (!active) {
         s.activeBeforeAppLeft = s.active;
         ActivateWindow(nullptr, WA_INACTIVE);
@@ -110,8 +124,10 @@ void SetApplicationActive(bool active) {
     }
     HWND back = CanActivate(s.activeBeforeAppLeft) ? s.activeBeforeAppLeft : nullptr;
     for (HWND top : s.topLevels) {
-        if (back) break;
-        if (CanActivate(top)) back = top;
+        if (back)
+            break;
+        if (CanActivate(top))
+            back = top;
     }
     if (back) {
         ActivateWindow(back, WA_ACTIVE);
@@ -129,46 +145,59 @@ HWND SetFocus(HWND hwnd) {
     if (hwnd) {
         // A disabled or minimised window (or one inside such a window) cannot take the focus.
         for (WindowRecord* w = Find(hwnd); w; w = w->isChild() ? Find(w->parent) : nullptr) {
-            if (w->style & (WS_DISABLED | WS_MINIMIZE)) return nullptr;
+            if (w->style & (WS_DISABLED | WS_MINIMIZE))
+                return nullptr;
         }
-        if (!Find(hwnd)) return nullptr;
+        if (!Find(hwnd))
+            return nullptr;
         HWND top = TopLevelOf(hwnd);
         if (top != s.active) {
             ActivateWindow(top, WA_ACTIVE);
-            if (s.active != top || !Find(hwnd)) return nullptr;
+            if (s.active != top || !Find(hwnd))
+                return nullptr;
         }
     }
     HWND old = s.focus;
     if (old != hwnd) {
         s.focus = hwnd;
-        if (old && Find(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+        if (old && Find(old))
+            SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
         if (s.focus == hwnd && hwnd && Find(hwnd))
             SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old), 0);
-        if (s.focus == hwnd) TellDisplayImeFocus();
+        if (s.focus == hwnd)
+            TellDisplayImeFocus();
     }
     // The focus before the call, even when activating the window already moved it.
     return Find(previous) ? previous : nullptr;
 }
 
-HWND GetFocus() { return System().focus; }
+HWND GetFocus() {
+    return System().focus;
+}
 
 HWND SetActiveWindow(HWND hwnd) {
     HWND top = TopLevelOf(hwnd);
-    if (!top || !CanActivate(top)) return nullptr;
+    if (!top || !CanActivate(top))
+        return nullptr;
     HWND old = System().active;
     ActivateWindow(top, WA_ACTIVE);
     return old;
 }
 
-HWND GetActiveWindow() { return System().active; }
+HWND GetActiveWindow() {
+    return System().active;
+}
 
 bool SetForegroundWindow(HWND hwnd) {
     HWND top = TopLevelOf(hwnd);
-    if (!top || !CanActivate(top)) return false;
+    if (!top || !CanActivate(top))
+        return false;
     ActivateWindow(top, WA_ACTIVE);
     return true;
 }
 
-HWND GetForegroundWindow() { return System().appActive ? System().active : nullptr; }
+HWND GetForegroundWindow() {
+    return System().appActive ? System().active : nullptr;
+}
 
 }  // namespace platform

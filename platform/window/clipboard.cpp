@@ -11,7 +11,8 @@ std::string GetClipboardText() {
 
 bool SetClipboardText(std::string_view text) {
     Display* display = win::CurrentDisplay();
-    if (!display) return false;
+    if (!display)
+        return false;
     display->setClipboardText(text);
     return true;
 }

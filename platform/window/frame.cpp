@@ -11,17 +11,24 @@ namespace platform {
 namespace {
 
 int32_t BorderWidth(DWORD style, DWORD exStyle) {
-    if (style & WS_THICKFRAME) return GetSystemMetrics(SM_CXFRAME);
-    if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) return GetSystemMetrics(SM_CXDLGFRAME);
-    if (style & WS_BORDER) return GetSystemMetrics(SM_CXBORDER);
+    if (style & WS_THICKFRAME)
+        return GetSystemMetrics(SM_CXFRAME);
+    if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME))
+        return GetSystemMetrics(SM_CXDLGFRAME);
+    if (style & WS_BORDER)
+        return GetSystemMetrics(SM_CXBORDER);
     return 0;
 }
 
-bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
+bool HasCaption(DWORD style) {
+    return (style & WS_CAPTION) == WS_CAPTION;
+}
 
 // Keeps a rectangle inside the window, so that a tiny window gets empty parts rather than parts
 // outside it.
-Rect Inside(const Rect& r, Size size) { return intersect(r, {0, 0, size.cx, size.cy}); }
+Rect Inside(const Rect& r, Size size) {
+    return intersect(r, {0, 0, size.cx, size.cy});
+}
 
 }  // namespace
 
@@ -70,40 +77,54 @@ FrameLayout ComputeFrameLayout(DWORD style, DWORD exStyle, Size size) {
     client.Right = std::max(client.Right, client.Left);
     client.Bottom = std::max(client.Bottom, client.Top);
     f.client = Inside(client, size);
-    if (f.client.isEmpty()) f.client = {client.Left, client.Top, client.Left, client.Top};
+    if (f.client.isEmpty())
+        f.client = {client.Left, client.Top, client.Left, client.Top};
     return f;
 }
 
 int FrameHitTest(DWORD style, DWORD exStyle, Size size, Point p) {
-    if (!Rect{0, 0, size.cx, size.cy}.contains(p)) return HTNOWHERE;
-    if (style & WS_MINIMIZE) return HTCAPTION;
+    if (!Rect{0, 0, size.cx, size.cy}.contains(p))
+        return HTNOWHERE;
+    if (style & WS_MINIMIZE)
+        return HTCAPTION;
     FrameLayout f = ComputeFrameLayout(style, exStyle, size);
-    if (f.client.contains(p)) return HTCLIENT;
+    if (f.client.contains(p))
+        return HTCLIENT;
 
     bool inBorder =
         p.X < f.border || p.Y < f.border || p.X >= size.cx - f.border || p.Y >= size.cy - f.border;
     if (inBorder) {
-        if (!(style & WS_THICKFRAME) || (style & WS_MAXIMIZE)) return HTBORDER;
+        if (!(style & WS_THICKFRAME) || (style & WS_MAXIMIZE))
+            return HTBORDER;
         // Corners reach along each edge as far as a caption button is wide.
         int32_t corner = GetSystemMetrics(SM_CXSIZE);
         bool left = p.X < corner, right = p.X >= size.cx - corner;
         bool top = p.Y < corner, bottom = p.Y >= size.cy - corner;
         if (p.Y < f.border || p.Y >= size.cy - f.border) {
             bool atTop = p.Y < f.border;
-            if (left) return atTop ? HTTOPLEFT : HTBOTTOMLEFT;
-            if (right) return atTop ? HTTOPRIGHT : HTBOTTOMRIGHT;
+            if (left)
+                return atTop ? HTTOPLEFT : HTBOTTOMLEFT;
+            if (right)
+                return atTop ? HTTOPRIGHT : HTBOTTOMRIGHT;
             return atTop ? HTTOP : HTBOTTOM;
         }
         bool atLeft = p.X < f.border;
-        if (top) return atLeft ? HTTOPLEFT : HTTOPRIGHT;
-        if (bottom) return atLeft ? HTBOTTOMLEFT : HTBOTTOMRIGHT;
+        if (top)
+            return atLeft ? HTTOPLEFT : HTTOPRIGHT;
+        if (bottom)
+            return atLeft ? HTBOTTOMLEFT : HTBOTTOMRIGHT;
         return atLeft ? HTLEFT : HTRIGHT;
     }
-    if (f.closeButton.contains(p)) return HTCLOSE;
-    if (f.maxButton.contains(p)) return HTMAXBUTTON;
-    if (f.minButton.contains(p)) return HTMINBUTTON;
-    if (f.icon.contains(p)) return HTSYSMENU;
-    if (f.caption.contains(p)) return HTCAPTION;
+    if (f.closeButton.contains(p))
+        return HTCLOSE;
+    if (f.maxButton.contains(p))
+        return HTMAXBUTTON;
+    if (f.minButton.contains(p))
+        return HTMINBUTTON;
+    if (f.icon.contains(p))
+        return HTSYSMENU;
+    if (f.caption.contains(p))
+        return HTCAPTION;
     return HTBORDER;
 }
 

@@ -20,11 +20,14 @@ void Fill(HDC dc, const Rect& r, COLORREF color) {
     DeleteObject(brush);
 }
 
-void FillSys(HDC dc, const Rect& r, int index) { FillRect(dc, r, GetSysColorBrush(index)); }
+void FillSys(HDC dc, const Rect& r, int index) {
+    FillRect(dc, r, GetSysColorBrush(index));
+}
 
 // One ring of a 3D edge: `light` along the top and left, `dark` along the bottom and right.
 void EdgeRing(HDC dc, const Rect& r, int light, int dark) {
-    if (r.isEmpty()) return;
+    if (r.isEmpty())
+        return;
     FillSys(dc, {r.Left, r.Top, r.Right - 1, r.Top + 1}, light);
     FillSys(dc, {r.Left, r.Top, r.Left + 1, r.Bottom - 1}, light);
     FillSys(dc, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, dark);
@@ -60,7 +63,8 @@ void Caption(HDC dc, const Rect& r, bool active) {
 
 // A generic application icon: a small window with a blue title bar.
 void Icon(HDC dc, const Rect& r) {
-    if (r.width() < 6 || r.height() < 6) return;
+    if (r.width() < 6 || r.height() < 6)
+        return;
     Rect body{r.Left + 1, r.Top + 2, r.Right - 1, r.Bottom - 2};
     FillSys(dc, body, COLOR_WINDOW);
     FrameRect(dc, body, GetSysColorBrush(COLOR_WINDOWTEXT));
@@ -75,7 +79,8 @@ void Line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
 void Glyph(HDC dc, int hit, const Rect& r, bool pressed) {
     int32_t d = pressed ? 1 : 0;
     int32_t size = std::min(r.width(), r.height()) - 6;
-    if (size < 3) return;
+    if (size < 3)
+        return;
     int32_t left = r.Left + (r.width() - size) / 2 + d, top = r.Top + (r.height() - size) / 2 + d;
     HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
     HGDIOBJ old = SelectObject(dc, pen);
@@ -96,14 +101,16 @@ void Glyph(HDC dc, int hit, const Rect& r, bool pressed) {
 }
 
 void Button(HDC dc, int hit, const Rect& r, bool pressed) {
-    if (r.isEmpty()) return;
+    if (r.isEmpty())
+        return;
     FillSys(dc, r, COLOR_BTNFACE);
     RaisedEdge(dc, r, pressed);
     Glyph(dc, hit, r, pressed);
 }
 
 void Title(HDC dc, const Rect& r, const std::string& text, bool active) {
-    if (text.empty() || r.isEmpty()) return;
+    if (text.empty() || r.isEmpty())
+        return;
     LOGFONT font;
     font.lfHeight = -11;
     font.lfWeight = FW_BOLD;
@@ -124,13 +131,16 @@ namespace win {
 
 void PaintDefaultFrame(HWND hwnd, bool active, int pressedButton) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     Size size{w->rect.width(), w->rect.height()};
     FrameLayout f = ComputeFrameLayout(w->style, w->exStyle, size);
-    if (f.border == 0 && f.caption.isEmpty()) return;
+    if (f.border == 0 && f.caption.isEmpty())
+        return;
     std::string title = w->text;
     HDC dc = GetWindowDC(hwnd);
-    if (!dc) return;
+    if (!dc)
+        return;
     ExcludeClipRect(dc, f.client.Left, f.client.Top, f.client.Right, f.client.Bottom);
 
     Rect whole{0, 0, size.cx, size.cy};

@@ -24,10 +24,11 @@ constexpr uint8_t kDown = 0x80;
 constexpr uint8_t kToggled = 0x01;
 
 class Sink final : public InputSink {
-public:
+  public:
     void deliver(const InputEvent& event) override {
         WindowSystem& s = System();
-        if (auto* key = std::get_if<KeyChanged>(&event.what)) SetKey(s.asyncKeyState, key->vk, key->pressed);
+        if (auto* key = std::get_if<KeyChanged>(&event.what))
+            SetKey(s.asyncKeyState, key->vk, key->pressed);
         if (auto* button = std::get_if<ButtonChanged>(&event.what)) {
             SetKey(s.asyncKeyState, ButtonVk(button->button), button->pressed);
         }
@@ -40,27 +41,39 @@ public:
 
     static void SetKey(std::array<uint8_t, 256>& state, int vk, bool down) {
         auto set = [&state, down](int k) {
-            if (k < 0 || k > 255) return;
-            if (down && !(state[size_t(k)] & kDown)) state[size_t(k)] ^= kToggled;
+            if (k < 0 || k > 255)
+                return;
+            if (down && !(state[size_t(k)] & kDown))
+                state[size_t(k)] ^= kToggled;
             state[size_t(k)] = uint8_t(down ? (state[size_t(k)] | kDown) : (state[size_t(k)] & ~kDown));
         };
         set(vk);
         // The sided keys also move their common key.
-        if (vk == VK_LSHIFT || vk == VK_RSHIFT) set(VK_SHIFT);
-        if (vk == VK_LCONTROL || vk == VK_RCONTROL) set(VK_CONTROL);
-        if (vk == VK_LMENU || vk == VK_RMENU) set(VK_MENU);
+        if (vk == VK_LSHIFT || vk == VK_RSHIFT)
+            set(VK_SHIFT);
+        if (vk == VK_LCONTROL || vk == VK_RCONTROL)
+            set(VK_CONTROL);
+        if (vk == VK_LMENU || vk == VK_RMENU)
+            set(VK_MENU);
     }
 };
 
-bool KeyDown(int vk) { return (System().keyState[size_t(vk)] & kDown) != 0; }
+bool KeyDown(int vk) {
+    return (System().keyState[size_t(vk)] & kDown) != 0;
+}
 
 WPARAM MouseKeys() {
     WPARAM keys = 0;
-    if (KeyDown(VK_LBUTTON)) keys |= MK_LBUTTON;
-    if (KeyDown(VK_RBUTTON)) keys |= MK_RBUTTON;
-    if (KeyDown(VK_MBUTTON)) keys |= MK_MBUTTON;
-    if (KeyDown(VK_SHIFT)) keys |= MK_SHIFT;
-    if (KeyDown(VK_CONTROL)) keys |= MK_CONTROL;
+    if (KeyDown(VK_LBUTTON))
+        keys |= MK_LBUTTON;
+    if (KeyDown(VK_RBUTTON))
+        keys |= MK_RBUTTON;
+    if (KeyDown(VK_MBUTTON))
+        keys |= MK_MBUTTON;
+    if (KeyDown(VK_SHIFT))
+        keys |= MK_SHIFT;
+    if (KeyDown(VK_CONTROL))
+        keys |= MK_CONTROL;
     return keys;
 }
 
@@ -82,31 +95,37 @@ UINT ButtonMessage(MouseButton b, int index, bool client) {
 
 HWND SearchIn(HWND hwnd, Point screen, int* hit) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !(w->style & WS_VISIBLE)) return nullptr;
+    if (!w || !(w->style & WS_VISIBLE))
+        return nullptr;
     bool top = !w->isChild();
-    if (top && (w->style & WS_MINIMIZE)) return nullptr;
+    if (top && (w->style & WS_MINIMIZE))
+        return nullptr;
     if (top && (w->exStyle & WS_EX_LAYERED)) {
         // A layered window nothing was shown for yet, or one that lets the pointer through.
         if (w->top->layer.mode == LayerAttributes::Mode::Unset || (w->exStyle & WS_EX_TRANSPARENT))
             return nullptr;
     }
     Rect onScreen = ScreenRectOf(*w);
-    if (!onScreen.contains(screen)) return nullptr;
+    if (!onScreen.contains(screen))
+        return nullptr;
     if (w->region && !w->region->contains({screen.X - onScreen.Left, screen.Y - onScreen.Top}))
         return nullptr;
     if (w->style & WS_DISABLED) {
-        if (!top) return nullptr;  // the parent takes the point
+        if (!top)
+            return nullptr;  // the parent takes the point
         *hit = HTERROR;
         return hwnd;
     }
     if (w->client.offsetBy(onScreen.Left, onScreen.Top).contains(screen)) {
         std::vector<HWND> children = w->children;
         for (HWND child : children) {
-            if (HWND found = SearchIn(child, screen, hit)) return found;
+            if (HWND found = SearchIn(child, screen, hit))
+                return found;
         }
     }
     LRESULT answer = SendMessage(hwnd, WM_NCHITTEST, 0, LParamFromPoint(screen));
-    if (!Find(hwnd) || answer == HTTRANSPARENT) return nullptr;
+    if (!Find(hwnd) || answer == HTTRANSPARENT)
+        return nullptr;
     *hit = int(answer);
     return hwnd;
 }
@@ -115,7 +134,8 @@ HWND SearchIn(HWND hwnd, Point screen, int* hit) {
 void CheckMouseLeave(HWND target, int hit, Point screen) {
     WindowSystem& s = System();
     LeaveTracking& t = s.leaveTracking;
-    if (!t.hwnd) return;
+    if (!t.hwnd)
+        return;
     WindowRecord* w = Find(t.hwnd);
     if (!w) {
         t = {};
@@ -139,16 +159,22 @@ void CheckMouseLeave(HWND target, int hit, Point screen) {
         t.nonClient = false;
         PostMessage(t.hwnd, WM_NCMOUSELEAVE, 0, 0);
     }
-    if (!t.client && !t.nonClient) t = {};
+    if (!t.client && !t.nonClient)
+        t = {};
 }
 
 bool IsDoubleClick(HWND target, MouseButton button, bool client, Point screen, uint32_t time) {
     const ClickMemory& last = System().lastClick;
-    if (!last.valid || last.hwnd != target || last.button != button || last.client != client) return false;
-    if (time - last.time > GetDoubleClickTime()) return false;
-    if (std::abs(screen.X - last.point.X) > GetSystemMetrics(SM_CXDOUBLECLK) / 2) return false;
-    if (std::abs(screen.Y - last.point.Y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2) return false;
-    if (client && !(Get(target).windowClass->style & CS_DBLCLKS)) return false;
+    if (!last.valid || last.hwnd != target || last.button != button || last.client != client)
+        return false;
+    if (time - last.time > GetDoubleClickTime())
+        return false;
+    if (std::abs(screen.X - last.point.X) > GetSystemMetrics(SM_CXDOUBLECLK) / 2)
+        return false;
+    if (std::abs(screen.Y - last.point.Y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2)
+        return false;
+    if (client && !(Get(target).windowClass->style & CS_DBLCLKS))
+        return false;
     return true;
 }
 
@@ -156,7 +182,8 @@ bool IsDoubleClick(HWND target, MouseButton button, bool client, Point screen, u
 void NotifyParentsOfPress(HWND target, UINT pressMessage, Point screen) {
     for (HWND hwnd = target;;) {
         WindowRecord* w = Find(hwnd);
-        if (!w || !w->isChild() || (w->exStyle & WS_EX_NOPARENTNOTIFY)) return;
+        if (!w || !w->isChild() || (w->exStyle & WS_EX_NOPARENTNOTIFY))
+            return;
         HWND parent = w->parent;
         Point p = screen;
         ScreenToClient(parent, &p);
@@ -169,10 +196,12 @@ void NotifyParentsOfPress(HWND target, UINT pressMessage, Point screen) {
 bool MouseActivate(HWND target, int hit, UINT pressMessage) {
     HWND top = TopLevelOf(target);
     WindowSystem& s = System();
-    if (!top || (top == s.active && s.appActive)) return true;
+    if (!top || (top == s.active && s.appActive))
+        return true;
     LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
                                  MAKELPARAM(hit, int(pressMessage)));
-    if (answer == 0) answer = MA_ACTIVATE;
+    if (answer == 0)
+        answer = MA_ACTIVATE;
     bool activate = answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT;
     if (activate && Find(top) && !(Get(top).exStyle & WS_EX_NOACTIVATE) && !(Get(top).style & WS_DISABLED)) {
         ActivateWindow(top, WA_CLICKACTIVE);
@@ -195,19 +224,23 @@ void ConvertMouse(MouseKind kind, Point screen, MouseButton button, uint32_t tim
         target = HitTestPoint(screen, &hit);
     }
     CheckMouseLeave(target, hit, screen);
-    if (!target) return;
+    if (!target)
+        return;
 
     int index = kind == MouseKind::Press ? 0 : 1;
     UINT clientMessage = kind == MouseKind::Move ? WM_MOUSEMOVE : ButtonMessage(button, index, true);
     if (!captured) {
         SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
                     MAKELPARAM(hit, int(clientMessage)));
-        if (hit == HTERROR || !Find(target)) return;
+        if (hit == HTERROR || !Find(target))
+            return;
     }
     if (kind == MouseKind::Press && !captured) {
-        if (!MouseActivate(target, hit, clientMessage)) return;
+        if (!MouseActivate(target, hit, clientMessage))
+            return;
         NotifyParentsOfPress(target, clientMessage, screen);
-        if (!Find(target)) return;
+        if (!Find(target))
+            return;
     }
 
     bool client = hit == HTCLIENT;
@@ -234,7 +267,8 @@ void ConvertKey(const KeyChanged& key, uint32_t time) {
     WindowSystem& s = System();
     bool wasDown = key.vk >= 0 && key.vk < 256 && KeyDown(key.vk);
     Sink::SetKey(s.keyState, key.vk, key.pressed);
-    if (key.vk < 0 || key.vk > 255) return;
+    if (key.vk < 0 || key.vk > 255)
+        return;
     if (key.pressed) {
         s.lastKeyVk = key.vk;
         s.lastKeyText = key.text;
@@ -247,25 +281,31 @@ void ConvertKey(const KeyChanged& key, uint32_t time) {
         target = s.active;
         system = true;
     }
-    if (!target) return;
+    if (!target)
+        return;
     UINT message = key.pressed ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
     LPARAM lParam = 1;
-    if (alt) lParam |= LPARAM(1) << 29;
-    if (wasDown || !key.pressed) lParam |= LPARAM(1) << 30;
-    if (!key.pressed) lParam |= LPARAM(1) << 31;
+    if (alt)
+        lParam |= LPARAM(1) << 29;
+    if (wasDown || !key.pressed)
+        lParam |= LPARAM(1) << 30;
+    if (!key.pressed)
+        lParam |= LPARAM(1) << 31;
     Queue(target, message, WPARAM(key.vk), lParam, time);
 }
 
 void ConvertText(const std::string& text, uint32_t time) {
     HWND target = System().focus;
-    if (!target) return;
+    if (!target)
+        return;
     for (uint32_t cp : CodePointsOf(text)) Queue(target, WM_CHAR, WPARAM(cp), 1, time);
 }
 
 void ConvertComposition(const InputEvent& event) {
     WindowSystem& s = System();
     HWND target = s.focus;
-    if (!target) return;
+    if (!target)
+        return;
     if (std::holds_alternative<CompositionStarted>(event.what)) {
         s.composition = Composition{target, {}, 0};
         Queue(target, WM_IME_STARTCOMPOSITION, 0, 0, event.time);
@@ -280,7 +320,8 @@ void ConvertComposition(const InputEvent& event) {
 }
 
 void ConvertTaskbarClick(HWND hwnd, uint32_t time) {
-    if (!IsWindow(hwnd)) return;
+    if (!IsWindow(hwnd))
+        return;
     if (IsIconic(hwnd)) {
         Queue(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0, time);
     } else if (GetActiveWindow() == hwnd) {
@@ -292,13 +333,15 @@ void ConvertTaskbarClick(HWND hwnd, uint32_t time) {
 
 void ConvertDesktopActivation(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
-    if (!w || w->isChild() || (GetActiveWindow() == hwnd && System().appActive)) return;
+    if (!w || w->isChild() || (GetActiveWindow() == hwnd && System().appActive))
+        return;
     SetForegroundWindow(hwnd);
 }
 
 void ConvertDesktopMove(HWND hwnd, Point topLeft) {
     WindowRecord* w = Find(hwnd);
-    if (!w || w->isChild() || (w->style & WS_MINIMIZE) || w->rect.topLeft() == topLeft) return;
+    if (!w || w->isChild() || (w->style & WS_MINIMIZE) || w->rect.topLeft() == topLeft)
+        return;
     SetWindowPos(hwnd, nullptr, topLeft.X, topLeft.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -319,7 +362,8 @@ InputSink& InputSinkOf() {
 HWND HitTestPoint(Point screen, int* hit) {
     std::vector<HWND> tops = System().topLevels;
     for (HWND top : tops) {
-        if (HWND found = SearchIn(top, screen, hit)) return found;
+        if (HWND found = SearchIn(top, screen, hit))
+            return found;
     }
     *hit = HTNOWHERE;
     return nullptr;
@@ -327,7 +371,8 @@ HWND HitTestPoint(Point screen, int* hit) {
 
 void ConvertNextInput() {
     WindowSystem& s = System();
-    if (s.input.empty()) return;
+    if (s.input.empty())
+        return;
     InputEvent event = std::move(s.input.front());
     s.input.pop_front();
     uint32_t time = event.time;
@@ -356,7 +401,8 @@ void ConvertNextInput() {
             } else if constexpr (std::is_same_v<E, ApplicationFocusChanged>) {
                 SetApplicationActive(e.active);
             } else if constexpr (std::is_same_v<E, CloseRequested>) {
-                if (IsWindow(e.window)) Queue(e.window, WM_SYSCOMMAND, SC_CLOSE, 0, time);
+                if (IsWindow(e.window))
+                    Queue(e.window, WM_SYSCOMMAND, SC_CLOSE, 0, time);
             } else if constexpr (std::is_same_v<E, TaskbarEntryClicked>) {
                 ConvertTaskbarClick(e.window, time);
             } else if constexpr (std::is_same_v<E, ScreenChanged>) {
@@ -380,11 +426,14 @@ HWND WindowFromPoint(Point screen) {
 
 HWND ChildWindowFromPoint(HWND parent, Point client) {
     WindowRecord* w = Find(parent);
-    if (!w) return nullptr;
-    if (!Rect{0, 0, w->client.width(), w->client.height()}.contains(client)) return nullptr;
+    if (!w)
+        return nullptr;
+    if (!Rect{0, 0, w->client.width(), w->client.height()}.contains(client))
+        return nullptr;
     for (HWND c : w->children) {
         WindowRecord& child = Get(c);
-        if (!child.rect.contains(client)) continue;
+        if (!child.rect.contains(client))
+            continue;
         if (child.region && !child.region->contains({client.X - child.rect.Left, client.Y - child.rect.Top}))
             continue;
         return c;
@@ -394,29 +443,39 @@ HWND ChildWindowFromPoint(HWND parent, Point client) {
 
 HWND SetCapture(HWND hwnd) {
     WindowSystem& s = System();
-    if (!Find(hwnd)) return nullptr;
+    if (!Find(hwnd))
+        return nullptr;
     HWND old = s.capture;
-    if (old == hwnd) return old;
+    if (old == hwnd)
+        return old;
     s.capture = hwnd;
-    if (s.display) s.display->grabPointer(TopLevelOf(hwnd));
-    if (old && Find(old)) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+    if (s.display)
+        s.display->grabPointer(TopLevelOf(hwnd));
+    if (old && Find(old))
+        SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     return old;
 }
 
 bool ReleaseCapture() {
     WindowSystem& s = System();
     HWND old = s.capture;
-    if (!old) return true;
+    if (!old)
+        return true;
     s.capture = nullptr;
-    if (s.display) s.display->grabPointer(nullptr);
-    if (Find(old)) SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    if (s.display)
+        s.display->grabPointer(nullptr);
+    if (Find(old))
+        SendMessage(old, WM_CAPTURECHANGED, 0, 0);
     return true;
 }
 
-HWND GetCapture() { return System().capture; }
+HWND GetCapture() {
+    return System().capture;
+}
 
 bool GetCursorPos(Point* point) {
-    if (!point) return false;
+    if (!point)
+        return false;
     *point = System().cursor;
     return true;
 }
@@ -425,7 +484,8 @@ bool SetCursorPos(int32_t x, int32_t y) {
     WindowSystem& s = System();
     Point p{x, y};
     s.cursor = p;
-    if (!s.display) return true;
+    if (!s.display)
+        return true;
     s.display->warpPointer(p);
     InputSinkOf().deliver(InputEvent{GetTickCount(), PointerMoved{p}});
     return true;
@@ -443,8 +503,10 @@ HCURSOR LoadCursor(std::nullptr_t, int id) {
         case IDC_SIZENS:
         case IDC_SIZEALL:
         case IDC_NO:
-        case IDC_HAND: return reinterpret_cast<HCURSOR>(uintptr_t(id));
-        default: return nullptr;
+        case IDC_HAND:
+            return reinterpret_cast<HCURSOR>(uintptr_t(id));
+        default:
+            return nullptr;
     }
 }
 
@@ -452,30 +514,55 @@ HCURSOR SetCursor(HCURSOR cursor) {
     WindowSystem& s = System();
     HCURSOR old = s.cursorShape;
     s.cursorShape = cursor;
-    if (!s.display) return old;
+    if (!s.display)
+        return old;
     CursorShape shape = CursorShape::Arrow;
     switch (int(reinterpret_cast<uintptr_t>(cursor))) {
-        case IDC_IBEAM: shape = CursorShape::IBeam; break;
-        case IDC_WAIT: shape = CursorShape::Wait; break;
-        case IDC_CROSS: shape = CursorShape::Cross; break;
-        case IDC_SIZENWSE: shape = CursorShape::SizeNWSE; break;
-        case IDC_SIZENESW: shape = CursorShape::SizeNESW; break;
-        case IDC_SIZEWE: shape = CursorShape::SizeWE; break;
-        case IDC_SIZENS: shape = CursorShape::SizeNS; break;
-        case IDC_SIZEALL: shape = CursorShape::SizeAll; break;
-        case IDC_NO: shape = CursorShape::No; break;
-        case IDC_HAND: shape = CursorShape::Hand; break;
-        default: break;
+        case IDC_IBEAM:
+            shape = CursorShape::IBeam;
+            break;
+        case IDC_WAIT:
+            shape = CursorShape::Wait;
+            break;
+        case IDC_CROSS:
+            shape = CursorShape::Cross;
+            break;
+        case IDC_SIZENWSE:
+            shape = CursorShape::SizeNWSE;
+            break;
+        case IDC_SIZENESW:
+            shape = CursorShape::SizeNESW;
+            break;
+        case IDC_SIZEWE:
+            shape = CursorShape::SizeWE;
+            break;
+        case IDC_SIZENS:
+            shape = CursorShape::SizeNS;
+            break;
+        case IDC_SIZEALL:
+            shape = CursorShape::SizeAll;
+            break;
+        case IDC_NO:
+            shape = CursorShape::No;
+            break;
+        case IDC_HAND:
+            shape = CursorShape::Hand;
+            break;
+        default:
+            break;
     }
     s.display->setCursorShape(shape);
     return old;
 }
 
-HCURSOR GetCursor() { return System().cursorShape; }
+HCURSOR GetCursor() {
+    return System().cursorShape;
+}
 
 bool TrackMouseEvent(TRACKMOUSEEVENT* track) {
     WindowSystem& s = System();
-    if (!track) return false;
+    if (!track)
+        return false;
     LeaveTracking& t = s.leaveTracking;
     if (track->dwFlags & TME_QUERY) {
         track->hwndTrack = t.hwnd;
@@ -486,32 +573,40 @@ bool TrackMouseEvent(TRACKMOUSEEVENT* track) {
     if (track->dwFlags & TME_CANCEL) {
         if (t.hwnd == track->hwndTrack && (track->dwFlags & TME_LEAVE)) {
             (nonClient ? t.nonClient : t.client) = false;
-            if (!t.client && !t.nonClient) t = {};
+            if (!t.client && !t.nonClient)
+                t = {};
         }
         return true;
     }
     WindowRecord* w = Find(track->hwndTrack);
-    if (!w || !(track->dwFlags & TME_LEAVE)) return false;
-    if (t.hwnd != track->hwndTrack) t = LeaveTracking{track->hwndTrack, false, false};
+    if (!w || !(track->dwFlags & TME_LEAVE))
+        return false;
+    if (t.hwnd != track->hwndTrack)
+        t = LeaveTracking{track->hwndTrack, false, false};
     (nonClient ? t.nonClient : t.client) = true;
     // Already outside: the leave comes at once, as on the platform.
     Rect onScreen = ScreenRectOf(*w);
     bool inClient = w->client.offsetBy(onScreen.Left, onScreen.Top).contains(s.cursor);
     bool inside = nonClient ? onScreen.contains(s.cursor) && !inClient : inClient;
-    if (!inside) CheckMouseLeave(nullptr, HTNOWHERE, s.cursor);
+    if (!inside)
+        CheckMouseLeave(nullptr, HTNOWHERE, s.cursor);
     return true;
 }
 
-UINT GetDoubleClickTime() { return 500; }
+UINT GetDoubleClickTime() {
+    return 500;
+}
 
 int16_t GetKeyState(int vk) {
-    if (vk < 0 || vk > 255) return 0;
+    if (vk < 0 || vk > 255)
+        return 0;
     uint8_t v = System().keyState[size_t(vk)];
     return int16_t(((v & kDown) ? 0x8000 : 0) | (v & kToggled));
 }
 
 int16_t GetAsyncKeyState(int vk) {
-    if (vk < 0 || vk > 255) return 0;
+    if (vk < 0 || vk > 255)
+        return 0;
     uint8_t v = System().asyncKeyState[size_t(vk)];
     return int16_t((v & kDown) ? 0x8000 : 0);
 }

@@ -129,7 +129,9 @@ constexpr int HTBORDER = 18;
 constexpr int HTOBJECT = 19;
 constexpr int HTCLOSE = 20;
 constexpr int HTHELP = 21;
-constexpr bool IsSizingHitCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
+constexpr bool IsSizingHitCode(int code) {
+    return code >= HTLEFT && code <= HTBOTTOMRIGHT;
+}
 
 // WM_SYSCOMMAND wParam; the low four bits are the platform's own (compare wParam & 0xFFF0).
 constexpr UINT SC_SIZE = 0xF000;
@@ -143,7 +145,9 @@ constexpr UINT SC_MOUSEMENU = 0xF090;
 constexpr UINT SC_KEYMENU = 0xF100;
 constexpr UINT SC_RESTORE = 0xF120;
 constexpr UINT SC_DEFAULT = 0xF160;
-constexpr UINT SysCommandOf(WPARAM wParam) { return UINT(wParam & 0xFFF0); }
+constexpr UINT SysCommandOf(WPARAM wParam) {
+    return UINT(wParam & 0xFFF0);
+}
 
 // WM_SIZING wParam: the edge being dragged (also the low bits of SC_SIZE).
 constexpr UINT WMSZ_LEFT = 1;
@@ -155,7 +159,9 @@ constexpr UINT WMSZ_BOTTOM = 6;
 constexpr UINT WMSZ_BOTTOMLEFT = 7;
 constexpr UINT WMSZ_BOTTOMRIGHT = 8;
 // The sizing edge of a sizing hit code (HTLEFT..HTBOTTOMRIGHT); 0 for any other code.
-constexpr UINT SizingEdgeOfHitCode(int code) { return IsSizingHitCode(code) ? UINT(code - HTLEFT + 1) : 0; }
+constexpr UINT SizingEdgeOfHitCode(int code) {
+    return IsSizingHitCode(code) ? UINT(code - HTLEFT + 1) : 0;
+}
 
 // WM_MOUSEACTIVATE results.
 constexpr LRESULT MA_ACTIVATE = 1;

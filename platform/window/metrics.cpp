@@ -40,7 +40,8 @@ constexpr std::array kFixedMetrics{
 
 constexpr bool SortedByIndex() {
     for (size_t i = 1; i < kFixedMetrics.size(); ++i) {
-        if (kFixedMetrics[i - 1].index >= kFixedMetrics[i].index) return false;
+        if (kFixedMetrics[i - 1].index >= kFixedMetrics[i].index)
+            return false;
     }
     return true;
 }
@@ -50,7 +51,8 @@ static_assert(SortedByIndex(), "fixed metrics must be sorted by index, each once
 std::vector<MonitorConfig> Monitors() {
     if (Display* display = CurrentDisplay()) {
         std::vector<MonitorConfig> monitors = display->monitors();
-        if (!monitors.empty()) return monitors;
+        if (!monitors.empty())
+            return monitors;
     }
     Rect screen{0, 0, 1024, 768};
     return {MonitorConfig{screen, screen, true}};
@@ -63,7 +65,9 @@ const MonitorConfig& PrimaryOf(const std::vector<MonitorConfig>& monitors) {
 }
 
 // Monitor handles are 1-based positions in the display's list.
-HMONITOR HandleOf(size_t index) { return reinterpret_cast<HMONITOR>(uintptr_t(index + 1)); }
+HMONITOR HandleOf(size_t index) {
+    return reinterpret_cast<HMONITOR>(uintptr_t(index + 1));
+}
 
 int64_t DistanceSquared(const Rect& r, Point p) {
     int64_t dx = p.X < r.Left ? r.Left - p.X : (p.X >= r.Right ? p.X - (r.Right - 1) : 0);
@@ -77,8 +81,10 @@ int64_t SharedArea(const Rect& a, const Rect& b) {
 }
 
 HMONITOR Fallback(const std::vector<MonitorConfig>& monitors, Point nearTo, DWORD flags) {
-    if (flags == MONITOR_DEFAULTTOPRIMARY) return HandleOf(size_t(&PrimaryOf(monitors) - monitors.data()));
-    if (flags != MONITOR_DEFAULTTONEAREST) return nullptr;
+    if (flags == MONITOR_DEFAULTTOPRIMARY)
+        return HandleOf(size_t(&PrimaryOf(monitors) - monitors.data()));
+    if (flags != MONITOR_DEFAULTTONEAREST)
+        return nullptr;
     size_t best = 0;
     for (size_t i = 1; i < monitors.size(); ++i) {
         if (DistanceSquared(monitors[i].bounds, nearTo) < DistanceSquared(monitors[best].bounds, nearTo))
@@ -92,48 +98,69 @@ HMONITOR Fallback(const std::vector<MonitorConfig>& monitors, Point nearTo, DWOR
 int GetSystemMetrics(int index) {
     auto fixed = std::lower_bound(kFixedMetrics.begin(), kFixedMetrics.end(), index,
                                   [](const FixedMetric& m, int i) { return m.index < i; });
-    if (fixed != kFixedMetrics.end() && fixed->index == index) return fixed->value;
+    if (fixed != kFixedMetrics.end() && fixed->index == index)
+        return fixed->value;
 
     std::vector<MonitorConfig> monitors = Monitors();
     const MonitorConfig& primary = PrimaryOf(monitors);
     Rect virtualScreen = BoundsOfMonitors(monitors);
     switch (index) {
-        case SM_CXSCREEN: return primary.bounds.width();
-        case SM_CYSCREEN: return primary.bounds.height();
-        case SM_CXFULLSCREEN: return primary.workArea.width();
-        case SM_CYFULLSCREEN: return primary.workArea.height() - GetSystemMetrics(SM_CYCAPTION);
-        case SM_CXMAXTRACK: return virtualScreen.width() + 12;
-        case SM_CYMAXTRACK: return virtualScreen.height() + 12;
-        case SM_CXMAXIMIZED: return primary.workArea.width() + 2 * GetSystemMetrics(SM_CXFRAME);
-        case SM_CYMAXIMIZED: return primary.workArea.height() + 2 * GetSystemMetrics(SM_CYFRAME);
-        case SM_XVIRTUALSCREEN: return virtualScreen.Left;
-        case SM_YVIRTUALSCREEN: return virtualScreen.Top;
-        case SM_CXVIRTUALSCREEN: return virtualScreen.width();
-        case SM_CYVIRTUALSCREEN: return virtualScreen.height();
-        case SM_CMONITORS: return int(monitors.size());
-        default: return 0;
+        case SM_CXSCREEN:
+            return primary.bounds.width();
+        case SM_CYSCREEN:
+            return primary.bounds.height();
+        case SM_CXFULLSCREEN:
+            return primary.workArea.width();
+        case SM_CYFULLSCREEN:
+            return primary.workArea.height() - GetSystemMetrics(SM_CYCAPTION);
+        case SM_CXMAXTRACK:
+            return virtualScreen.width() + 12;
+        case SM_CYMAXTRACK:
+            return virtualScreen.height() + 12;
+        case SM_CXMAXIMIZED:
+            return primary.workArea.width() + 2 * GetSystemMetrics(SM_CXFRAME);
+        case SM_CYMAXIMIZED:
+            return primary.workArea.height() + 2 * GetSystemMetrics(SM_CYFRAME);
+        case SM_XVIRTUALSCREEN:
+            return virtualScreen.Left;
+        case SM_YVIRTUALSCREEN:
+            return virtualScreen.Top;
+        case SM_CXVIRTUALSCREEN:
+            return virtualScreen.width();
+        case SM_CYVIRTUALSCREEN:
+            return virtualScreen.height();
+        case SM_CMONITORS:
+            return int(monitors.size());
+        default:
+            return 0;
     }
 }
 
 bool SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
     switch (action) {
         case SPI_GETWORKAREA:
-            if (!pvParam) return false;
+            if (!pvParam)
+                return false;
             *static_cast<Rect*>(pvParam) = PrimaryOf(Monitors()).workArea;
             return true;
         case SPI_GETDRAGFULLWINDOWS:
-            if (!pvParam) return false;
+            if (!pvParam)
+                return false;
             *static_cast<bool*>(pvParam) = System().dragFullWindows;
             return true;
-        case SPI_SETDRAGFULLWINDOWS: System().dragFullWindows = uiParam != 0; return true;
-        default: return false;
+        case SPI_SETDRAGFULLWINDOWS:
+            System().dragFullWindows = uiParam != 0;
+            return true;
+        default:
+            return false;
     }
 }
 
 HMONITOR MonitorFromPoint(Point point, DWORD flags) {
     std::vector<MonitorConfig> monitors = Monitors();
     for (size_t i = 0; i < monitors.size(); ++i) {
-        if (monitors[i].bounds.contains(point)) return HandleOf(i);
+        if (monitors[i].bounds.contains(point))
+            return HandleOf(i);
     }
     return Fallback(monitors, point, flags);
 }
@@ -144,9 +171,11 @@ HMONITOR MonitorFromRect(const Rect& rect, DWORD flags) {
     int64_t bestArea = 0;
     for (size_t i = 0; i < monitors.size(); ++i) {
         int64_t area = SharedArea(monitors[i].bounds, rect);
-        if (area > bestArea) best = i, bestArea = area;
+        if (area > bestArea)
+            best = i, bestArea = area;
     }
-    if (bestArea > 0) return HandleOf(best);
+    if (bestArea > 0)
+        return HandleOf(best);
     Point centre{int32_t((int64_t(rect.Left) + rect.Right) / 2),
                  int32_t((int64_t(rect.Top) + rect.Bottom) / 2)};
     return Fallback(monitors, centre, flags);
@@ -159,15 +188,18 @@ HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags) {
     HWND top = TopLevelOf(hwnd);
     WindowRecord& t = Get(top);
     Rect rect = (t.style & (WS_MINIMIZE | WS_MAXIMIZE)) ? t.normalRect : t.rect;
-    if (rect.isEmpty()) rect = {rect.Left, rect.Top, rect.Left + 1, rect.Top + 1};
+    if (rect.isEmpty())
+        rect = {rect.Left, rect.Top, rect.Left + 1, rect.Top + 1};
     return MonitorFromRect(rect, flags);
 }
 
 bool GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
-    if (!info || info->cbSize < sizeof(MONITORINFO)) return false;
+    if (!info || info->cbSize < sizeof(MONITORINFO))
+        return false;
     std::vector<MonitorConfig> monitors = Monitors();
     uintptr_t index = reinterpret_cast<uintptr_t>(monitor);
-    if (index == 0 || index > monitors.size()) return false;
+    if (index == 0 || index > monitors.size())
+        return false;
     const MonitorConfig& m = monitors[index - 1];
     info->rcMonitor = m.bounds;
     info->rcWork = m.workArea;
@@ -175,7 +207,9 @@ bool GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
     return true;
 }
 
-DWORD GetVersion() { return (DWORD(7601) << 16) | (DWORD(1) << 8) | DWORD(6); }
+DWORD GetVersion() {
+    return (DWORD(7601) << 16) | (DWORD(1) << 8) | DWORD(6);
+}
 
 bool IsPlatformCallPresent(std::string_view library, std::string_view name) {
     struct Call {
@@ -195,7 +229,8 @@ bool IsPlatformCallPresent(std::string_view library, std::string_view name) {
         return out;
     };
     for (const Call& call : kPresent) {
-        if (lower(call.library) == lower(library) && call.name == name) return true;
+        if (lower(call.library) == lower(library) && call.name == name)
+            return true;
     }
     return false;
 }

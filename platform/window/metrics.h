@@ -97,7 +97,9 @@ HMONITOR MonitorFromRect(const Rect& rect, DWORD flags);
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
 // False for a bad handle or a cbSize below sizeof(MONITORINFO).
 bool GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
-inline bool GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) { return GetMonitorInfo(monitor, info); }
+inline bool GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) {
+    return GetMonitorInfo(monitor, info);
+}
 
 // The platform version in the platform's layout: major version in the low byte, minor in the
 // second byte, build in the high word. We present 6.1 (build 7601).

@@ -8,11 +8,13 @@ using namespace win;
 
 bool AttachNativeWidget(HWND host, NativeWidget* widget) {
     WindowRecord* w = Find(host);
-    if (!w) return false;
+    if (!w)
+        return false;
     NativeWidget* old = w->nativeWidget;
     w->nativeWidget = widget;
     if (old && old != widget) {
-        if (Display* display = CurrentDisplay()) display->placeNativeWidget(old, TopLevelOf(host), {}, false);
+        if (Display* display = CurrentDisplay())
+            display->placeNativeWidget(old, TopLevelOf(host), {}, false);
     }
     PlaceNativeWidgets();
     return true;

@@ -33,10 +33,14 @@ Rect SizedRect(const Rect& start, UINT edge, int32_t dx, int32_t dy, const MINMA
     bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
     bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
     bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
-    if (left) r.Left = std::clamp(start.Left + dx, start.Right - maxW, start.Right - minW);
-    if (right) r.Right = std::clamp(start.Right + dx, start.Left + minW, start.Left + maxW);
-    if (top) r.Top = std::clamp(start.Top + dy, start.Bottom - maxH, start.Bottom - minH);
-    if (bottom) r.Bottom = std::clamp(start.Bottom + dy, start.Top + minH, start.Top + maxH);
+    if (left)
+        r.Left = std::clamp(start.Left + dx, start.Right - maxW, start.Right - minW);
+    if (right)
+        r.Right = std::clamp(start.Right + dx, start.Left + minW, start.Left + maxW);
+    if (top)
+        r.Top = std::clamp(start.Top + dy, start.Bottom - maxH, start.Bottom - minH);
+    if (bottom)
+        r.Bottom = std::clamp(start.Bottom + dy, start.Top + minH, start.Top + maxH);
     return r;
 }
 
@@ -44,7 +48,8 @@ Rect SizedRect(const Rect& start, UINT edge, int32_t dx, int32_t dy, const MINMA
 // loop's messages speak screen coordinates, the window's rectangle those of its parent.
 Point ParentOrigin(HWND hwnd) {
     WindowRecord& w = Get(hwnd);
-    if (!w.isChild()) return {};
+    if (!w.isChild())
+        return {};
     return ClientOriginOnScreen(Get(w.parent));
 }
 
@@ -54,10 +59,12 @@ namespace win {
 
 void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
     WindowRecord* w = Find(hwnd);
-    if (!w || (w->style & (WS_MAXIMIZE | WS_MINIMIZE))) return;
+    if (!w || (w->style & (WS_MAXIMIZE | WS_MINIMIZE)))
+        return;
     bool moving = SysCommandOf(command) == SC_MOVE;
     UINT edge = moving ? 0 : UINT(command & 0xF);
-    if (!moving && (edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT || !(w->style & WS_THICKFRAME))) return;
+    if (!moving && (edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT || !(w->style & WS_THICKFRAME)))
+        return;
     // A move started by a caption press follows the pointer until the release; one started from
     // the keyboard follows it until a click or Enter.
     bool byMouse = !moving || (command & 0xF) != 0;
@@ -68,7 +75,8 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
     MINMAXINFO limits = QueryMinMaxInfo(hwnd);
     bool fullDrag = s.dragFullWindows;
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
-    if (!Find(hwnd)) return;
+    if (!Find(hwnd))
+        return;
     SetCapture(hwnd);
     Point parent = ParentOrigin(hwnd);
     Rect current = start;
@@ -76,7 +84,8 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
 
     for (bool done = false; !done;) {
         MSG msg;
-        if (!Find(hwnd) || GetCapture() != hwnd || !WaitForLoopMessage(&msg)) break;
+        if (!Find(hwnd) || GetCapture() != hwnd || !WaitForLoopMessage(&msg))
+            break;
         if (!IsMouseOrKey(msg.message)) {
             DispatchMessage(msg);
             continue;
@@ -94,18 +103,27 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
                 }
                 break;
             }
-            case WM_LBUTTONUP: done = byMouse; break;
-            case WM_LBUTTONDOWN: done = !byMouse; break;
+            case WM_LBUTTONUP:
+                done = byMouse;
+                break;
+            case WM_LBUTTONDOWN:
+                done = !byMouse;
+                break;
             case WM_KEYDOWN:
             case WM_SYSKEYDOWN:
-                if (msg.wParam == VK_ESCAPE) cancelled = done = true;
-                if (msg.wParam == VK_RETURN) done = true;
+                if (msg.wParam == VK_ESCAPE)
+                    cancelled = done = true;
+                if (msg.wParam == VK_RETURN)
+                    done = true;
                 break;
-            default: break;
+            default:
+                break;
         }
     }
-    if (!Find(hwnd)) return;
-    if (GetCapture() == hwnd) ReleaseCapture();
+    if (!Find(hwnd))
+        return;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
     Rect final = cancelled ? start : current;
     if (Find(hwnd) && Get(hwnd).rect != final) {
         SetWindowPos(hwnd, nullptr, final.Left, final.Top, final.width(), final.height(),
@@ -116,7 +134,8 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command, LPARAM lParam) {
 
 bool TrackCaptionButton(HWND hwnd, int button) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return false;
+    if (!w)
+        return false;
     auto buttonRect = [hwnd, button] {
         WindowRecord& r = Get(hwnd);
         FrameLayout f = ComputeFrameLayout(r.style, r.exStyle, {r.rect.width(), r.rect.height()});
@@ -146,8 +165,10 @@ bool TrackCaptionButton(HWND hwnd, int button) {
             DispatchMessage(msg);
         }
     }
-    if (!Find(hwnd)) return false;
-    if (GetCapture() == hwnd) ReleaseCapture();
+    if (!Find(hwnd))
+        return false;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
     PaintDefaultFrame(hwnd, Get(hwnd).frameActive, HTNOWHERE);
     return pressed;
 }

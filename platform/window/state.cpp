@@ -12,7 +12,9 @@ WindowSystem& System() {
     return system;
 }
 
-Display* CurrentDisplay() { return System().display; }
+Display* CurrentDisplay() {
+    return System().display;
+}
 
 WindowRecord* Find(HWND hwnd) {
     auto& windows = System().windows;
@@ -20,7 +22,9 @@ WindowRecord* Find(HWND hwnd) {
     return it == windows.end() ? nullptr : it->second.get();
 }
 
-WindowRecord& Get(HWND hwnd) { return *Find(hwnd); }
+WindowRecord& Get(HWND hwnd) {
+    return *Find(hwnd);
+}
 
 HWND TopLevelOf(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
@@ -33,7 +37,8 @@ Point OffsetInTopLevel(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
     while (w && w->isChild()) {
         WindowRecord* parent = Find(w->parent);
-        if (!parent) break;
+        if (!parent)
+            break;
         offset.X += w->rect.Left + parent->client.Left;
         offset.Y += w->rect.Top + parent->client.Top;
         w = parent;
@@ -56,7 +61,8 @@ Point ClientOriginOnScreen(const WindowRecord& w) {
 
 bool IsShownWithAncestors(HWND hwnd) {
     for (WindowRecord* w = Find(hwnd); w; w = w->isChild() ? Find(w->parent) : nullptr) {
-        if (!(w->style & WS_VISIBLE)) return false;
+        if (!(w->style & WS_VISIBLE))
+            return false;
     }
     return Find(hwnd) != nullptr;
 }
@@ -79,7 +85,8 @@ static TopLevelState StateOf(const WindowRecord& w) {
         s.kind = TopLevelKind::Tool;
     }
     s.title = w.text;
-    if (w.exStyle & WS_EX_LAYERED) s.layer = w.top->layer;
+    if (w.exStyle & WS_EX_LAYERED)
+        s.layer = w.top->layer;
     return s;
 }
 
@@ -91,32 +98,39 @@ WindowRecord* KnownTopLevel(HWND hwnd) {
 void IntroduceTopLevel(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
     Display* display = CurrentDisplay();
-    if (!w || !w->top || !display || w->top->known) return;
+    if (!w || !w->top || !display || w->top->known)
+        return;
     w->top->known = true;
     display->topLevelCreated(hwnd);
     AnnounceTopLevel(hwnd);
-    if (w->region) AnnounceShape(hwnd);
+    if (w->region)
+        AnnounceShape(hwnd);
     AnnounceStacking();
     const Surface& shown =
         w->top->layer.mode == LayerAttributes::Mode::PerPixel ? *w->top->layeredImage : *w->top->surface;
-    if (!shown.isEmpty()) display->surfaceUpdated(hwnd, shown, shown.bounds());
+    if (!shown.isEmpty())
+        display->surfaceUpdated(hwnd, shown, shown.bounds());
 }
 
 void AnnounceTopLevel(HWND hwnd) {
     WindowRecord* w = KnownTopLevel(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     TopLevelState state = StateOf(*w);
-    if (w->top->lastSent == state) return;
+    if (w->top->lastSent == state)
+        return;
     w->top->lastSent = state;
     CurrentDisplay()->topLevelChanged(hwnd, state);
 }
 
 void AnnounceStacking() {
     Display* display = CurrentDisplay();
-    if (!display) return;
+    if (!display)
+        return;
     std::vector<HWND> known;
     for (HWND top : System().topLevels) {
-        if (KnownTopLevel(top)) known.push_back(top);
+        if (KnownTopLevel(top))
+            known.push_back(top);
     }
     display->stackingChanged(known);
 }
@@ -129,9 +143,11 @@ void AnnounceShape(HWND hwnd) {
 
 void PlaceNativeWidgets() {
     Display* display = CurrentDisplay();
-    if (!display) return;
+    if (!display)
+        return;
     for (auto& [key, w] : System().windows) {
-        if (!w->nativeWidget) continue;
+        if (!w->nativeWidget)
+            continue;
         Point offset = OffsetInTopLevel(w->handle);
         Rect rect = rectOfSize(offset.X, offset.Y, w->rect.width(), w->rect.height());
         display->placeNativeWidget(
@@ -142,16 +158,23 @@ void PlaceNativeWidgets() {
 
 void ForgetWindowState(HWND hwnd) {
     WindowSystem& s = System();
-    if (s.active == hwnd) s.active = nullptr;
-    if (s.activeBeforeAppLeft == hwnd) s.activeBeforeAppLeft = nullptr;
-    if (s.focus == hwnd) s.focus = nullptr;
+    if (s.active == hwnd)
+        s.active = nullptr;
+    if (s.activeBeforeAppLeft == hwnd)
+        s.activeBeforeAppLeft = nullptr;
+    if (s.focus == hwnd)
+        s.focus = nullptr;
     if (s.capture == hwnd) {
         s.capture = nullptr;
-        if (s.display) s.display->grabPointer(nullptr);
+        if (s.display)
+            s.display->grabPointer(nullptr);
     }
-    if (s.leaveTracking.hwnd == hwnd) s.leaveTracking = {};
-    if (s.lastClick.hwnd == hwnd) s.lastClick = {};
-    if (s.composition.hwnd == hwnd) s.composition = {};
+    if (s.leaveTracking.hwnd == hwnd)
+        s.leaveTracking = {};
+    if (s.lastClick.hwnd == hwnd)
+        s.lastClick = {};
+    if (s.composition.hwnd == hwnd)
+        s.composition = {};
     std::erase_if(s.posted, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
     std::erase_if(s.readyInput, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
     std::erase_if(s.timers, [hwnd](const Timer& t) { return t.hwnd == hwnd; });
@@ -165,20 +188,25 @@ using namespace win;
 
 void ConnectDisplay(Display& display) {
     WindowSystem& s = System();
-    if (s.display) throw std::logic_error("a display is already connected to the window system");
+    if (s.display)
+        throw std::logic_error("a display is already connected to the window system");
     s.display = &display;
 }
 
 void DisconnectDisplay(Display& display) {
     WindowSystem& s = System();
-    if (s.display != &display) return;
+    if (s.display != &display)
+        return;
     // Windows are dropped silently: their procedures may belong to objects that are gone already.
     for (auto& [key, w] : s.windows) {
-        if (w->top) DetachSurfaceDCs(w->top->surface.get());
+        if (w->top)
+            DetachSurfaceDCs(w->top->surface.get());
     }
     s = WindowSystem{};
 }
 
-bool IsDisplayConnected() { return System().display != nullptr; }
+bool IsDisplayConnected() {
+    return System().display != nullptr;
+}
 
 }  // namespace platform

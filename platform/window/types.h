@@ -34,19 +34,37 @@ using TIMERPROC = void (*)(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
 
 // --- Packing values into message parameters --------------------------------------------------
 
-constexpr WORD LOWORD(uintptr_t v) { return WORD(v & 0xFFFF); }
-constexpr WORD HIWORD(uintptr_t v) { return WORD((v >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(uintptr_t v) {
+    return WORD(v & 0xFFFF);
+}
+constexpr WORD HIWORD(uintptr_t v) {
+    return WORD((v >> 16) & 0xFFFF);
+}
 constexpr LPARAM MAKELPARAM(int lo, int hi) {
     return LPARAM(uint32_t(WORD(lo)) | (uint32_t(WORD(hi)) << 16));
 }
-constexpr WPARAM MAKEWPARAM(int lo, int hi) { return WPARAM(MAKELPARAM(lo, hi)) & 0xFFFFFFFFu; }
-constexpr LRESULT MAKELRESULT(int lo, int hi) { return MAKELPARAM(lo, hi); }
+constexpr WPARAM MAKEWPARAM(int lo, int hi) {
+    return WPARAM(MAKELPARAM(lo, hi)) & 0xFFFFFFFFu;
+}
+constexpr LRESULT MAKELRESULT(int lo, int hi) {
+    return MAKELPARAM(lo, hi);
+}
 // Mouse positions travel as signed 16-bit x and y.
-constexpr int GET_X_LPARAM(LPARAM v) { return int(int16_t(LOWORD(uintptr_t(v)))); }
-constexpr int GET_Y_LPARAM(LPARAM v) { return int(int16_t(HIWORD(uintptr_t(v)))); }
-constexpr Point PointFromLParam(LPARAM v) { return {GET_X_LPARAM(v), GET_Y_LPARAM(v)}; }
-constexpr LPARAM LParamFromPoint(Point p) { return MAKELPARAM(p.X, p.Y); }
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM v) { return int(int16_t(HIWORD(v))); }
+constexpr int GET_X_LPARAM(LPARAM v) {
+    return int(int16_t(LOWORD(uintptr_t(v))));
+}
+constexpr int GET_Y_LPARAM(LPARAM v) {
+    return int(int16_t(HIWORD(uintptr_t(v))));
+}
+constexpr Point PointFromLParam(LPARAM v) {
+    return {GET_X_LPARAM(v), GET_Y_LPARAM(v)};
+}
+constexpr LPARAM LParamFromPoint(Point p) {
+    return MAKELPARAM(p.X, p.Y);
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM v) {
+    return int(int16_t(HIWORD(v)));
+}
 
 // --- Messages --------------------------------------------------------------------------------
 

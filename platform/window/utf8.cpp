@@ -20,7 +20,8 @@ std::vector<uint32_t> CodePointsOf(std::string_view text) {
 }
 
 size_t PrefixLength(std::string_view text, size_t maxBytes) {
-    if (text.size() <= maxBytes) return text.size();
+    if (text.size() <= maxBytes)
+        return text.size();
     size_t end = maxBytes;
     // Step back over continuation bytes to the start of the character that does not fit.
     while (end > 0 && utf8::IsContinuation(text[end])) --end;

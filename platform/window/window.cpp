@@ -1,9 +1,9 @@
 #include "platform/window/window.h"
 
 #include <algorithm>
-#include <utility>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "platform/gfx/dc.h"
 #include "platform/window/focus.h"
@@ -47,8 +47,12 @@ HWND NewHandle() {
     return reinterpret_cast<HWND>(next);
 }
 
-int32_t ClampCoordinate(int32_t v) { return std::clamp(v, -kMaxWindowCoordinate, kMaxWindowCoordinate); }
-int32_t ClampSize(int32_t v) { return std::clamp(v, 0, kMaxSurfaceDimension); }
+int32_t ClampCoordinate(int32_t v) {
+    return std::clamp(v, -kMaxWindowCoordinate, kMaxWindowCoordinate);
+}
+int32_t ClampSize(int32_t v) {
+    return std::clamp(v, 0, kMaxSurfaceDimension);
+}
 
 // Where a top-level window given CW_USEDEFAULT goes: a cascade inside the primary work area.
 void ApplyDefaultPlacement(int32_t* x, int32_t* y, int32_t* width, int32_t* height) {
@@ -68,7 +72,8 @@ void ApplyDefaultPlacement(int32_t* x, int32_t* y, int32_t* width, int32_t* heig
 
 void MarkDestroying(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     w->destroying = true;
     for (HWND child : w->children) MarkDestroying(child);
 }
@@ -76,21 +81,26 @@ void MarkDestroying(HWND hwnd) {
 // WM_DESTROY to the window, then to its children (parents first).
 void SendDestroyMessages(HWND hwnd) {
     WindowSystem& s = System();
-    if (s.capture == hwnd) ReleaseCapture();
-    if (s.focus == hwnd) s.focus = nullptr;
+    if (s.capture == hwnd)
+        ReleaseCapture();
+    if (s.focus == hwnd)
+        s.focus = nullptr;
     SendMessage(hwnd, WM_DESTROY, 0, 0);
     WindowRecord* w = Find(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     std::vector<HWND> children = w->children;
     for (HWND child : children) {
-        if (Find(child)) SendDestroyMessages(child);
+        if (Find(child))
+            SendDestroyMessages(child);
     }
 }
 
 void Unlink(WindowRecord& w) {
     WindowSystem& s = System();
     if (w.isChild()) {
-        if (WindowRecord* parent = Find(w.parent)) std::erase(parent->children, w.handle);
+        if (WindowRecord* parent = Find(w.parent))
+            std::erase(parent->children, w.handle);
     } else {
         std::erase(s.topLevels, w.handle);
     }
@@ -99,19 +109,22 @@ void Unlink(WindowRecord& w) {
 // WM_NCDESTROY to the children, then to the window (children first), and the records go.
 void FreeWindow(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     std::vector<HWND> children = w->children;
     for (HWND child : children) FreeWindow(child);
     SendMessage(hwnd, WM_NCDESTROY, 0, 0);
     w = Find(hwnd);
-    if (!w) return;
+    if (!w)
+        return;
     ForgetWindowState(hwnd);
     if (w->nativeWidget && CurrentDisplay()) {
         CurrentDisplay()->placeNativeWidget(w->nativeWidget, TopLevelOf(hwnd), {}, false);
     }
     Unlink(*w);
     bool known = w->top && w->top->known;
-    if (w->top) DetachSurfaceDCs(w->top->surface.get());
+    if (w->top)
+        DetachSurfaceDCs(w->top->surface.get());
     System().windows.erase(reinterpret_cast<uintptr_t>(hwnd));
     if (Display* display = CurrentDisplay(); display && known) {
         display->topLevelDestroyed(hwnd);
@@ -126,7 +139,8 @@ DWORD ChangeStyle(HWND hwnd, int index, DWORD requested) {
     STYLESTRUCT change{field, requested};
     SendMessage(hwnd, WM_STYLECHANGING, WPARAM(index), reinterpret_cast<LPARAM>(&change));
     w = Find(hwnd);
-    if (!w) return change.styleOld;
+    if (!w)
+        return change.styleOld;
     DWORD& target = index == GWL_STYLE ? w->style : w->exStyle;
     DWORD old = target;
     DWORD value = change.styleNew;
@@ -143,10 +157,12 @@ DWORD ChangeStyle(HWND hwnd, int index, DWORD requested) {
 
 void LayeredStyleChanged(HWND hwnd, DWORD oldExStyle) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !w->top) return;
+    if (!w || !w->top)
+        return;
     bool was = (oldExStyle & WS_EX_LAYERED) != 0;
     bool is = (w->exStyle & WS_EX_LAYERED) != 0;
-    if (was == is) return;
+    if (was == is)
+        return;
     if (is) {
         w->top->layer = {LayerAttributes::Mode::Unset, 255, std::nullopt};
     } else {
@@ -166,7 +182,8 @@ void SendParentNotify(HWND child, UINT event, LPARAM lParam) {
     HWND hwnd = child;
     for (;;) {
         WindowRecord* w = Find(hwnd);
-        if (!w || !w->isChild() || (w->exStyle & WS_EX_NOPARENTNOTIFY)) return;
+        if (!w || !w->isChild() || (w->exStyle & WS_EX_NOPARENTNOTIFY))
+            return;
         HWND parent = w->parent;
         SendMessage(parent, WM_PARENTNOTIFY, MAKEWPARAM(int(event), int(w->id)), lParam);
         hwnd = parent;
@@ -177,9 +194,11 @@ void SendParentNotify(HWND child, UINT event, LPARAM lParam) {
 
 ATOM RegisterClass(const WNDCLASS& windowClass) {
     static ATOM nextAtom = 0xC000;
-    if (windowClass.lpszClassName.empty()) return 0;
+    if (windowClass.lpszClassName.empty())
+        return 0;
     std::string key = Lowercase(windowClass.lpszClassName);
-    if (Classes().count(key)) return 0;
+    if (Classes().count(key))
+        return 0;
     auto cls = std::make_shared<WindowClass>();
     cls->name = windowClass.lpszClassName;
     cls->style = windowClass.style;
@@ -192,9 +211,11 @@ ATOM RegisterClass(const WNDCLASS& windowClass) {
 
 bool UnregisterClass(std::string_view className) {
     auto it = Classes().find(Lowercase(className));
-    if (it == Classes().end()) return false;
+    if (it == Classes().end())
+        return false;
     for (auto& [key, w] : System().windows) {
-        if (w->windowClass == it->second) return false;
+        if (w->windowClass == it->second)
+            return false;
     }
     Classes().erase(it);
     return true;
@@ -202,7 +223,8 @@ bool UnregisterClass(std::string_view className) {
 
 bool GetClassInfo(std::string_view className, WNDCLASS* out) {
     auto cls = FindClass(className);
-    if (!cls || !out) return false;
+    if (!cls || !out)
+        return false;
     out->style = cls->style;
     out->lpfnWndProc = cls->proc;
     out->hCursor = cls->cursor;
@@ -218,7 +240,8 @@ std::string GetClassName(HWND hwnd) {
 
 int GetClassName(HWND hwnd, char* buffer, int bufferSize) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !buffer || bufferSize <= 0) return 0;
+    if (!w || !buffer || bufferSize <= 0)
+        return 0;
     const std::string& name = w->windowClass->name;
     size_t n = std::min(name.size(), size_t(bufferSize - 1));
     std::memcpy(buffer, name.data(), n);
@@ -231,18 +254,23 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
                     void* param) {
     WindowSystem& s = System();
     auto cls = FindClass(className);
-    if (!s.display || !cls) return nullptr;
+    if (!s.display || !cls)
+        return nullptr;
     bool child = (style & WS_CHILD) != 0;
-    if (child ? !Find(parent) : (parent && !Find(parent))) return nullptr;
+    if (child ? !Find(parent) : (parent && !Find(parent)))
+        return nullptr;
 
     if (!child) {
         ApplyDefaultPlacement(&x, &y, &width, &height);
         // Top-level windows always clip their siblings; overlapped ones always have a caption.
         style |= WS_CLIPSIBLINGS;
-        if (!(style & WS_POPUP)) style |= WS_CAPTION;
+        if (!(style & WS_POPUP))
+            style |= WS_CAPTION;
     } else {
-        if (x == CW_USEDEFAULT) x = y = 0;
-        if (width == CW_USEDEFAULT) width = height = 0;
+        if (x == CW_USEDEFAULT)
+            x = y = 0;
+        if (width == CW_USEDEFAULT)
+            width = height = 0;
     }
     bool visible = (style & WS_VISIBLE) != 0;
 
@@ -263,10 +291,12 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     } else {
         record->owner = TopLevelOf(parent);
         record->top = std::make_unique<TopLevelPart>();
-        if (exStyle & WS_EX_LAYERED) record->top->layer.mode = LayerAttributes::Mode::Unset;
+        if (exStyle & WS_EX_LAYERED)
+            record->top->layer.mode = LayerAttributes::Mode::Unset;
     }
     s.windows[reinterpret_cast<uintptr_t>(hwnd)] = std::move(record);
-    if (!child) RestackTopLevel(hwnd, (exStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_TOP);
+    if (!child)
+        RestackTopLevel(hwnd, (exStyle & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_TOP);
 
     WindowRecord& w = Get(hwnd);
     std::string nameCopy = w.text;
@@ -288,7 +318,8 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
     auto fill = [&cs](const WindowRecord& r) {
         cs.x = r.rect.Left, cs.y = r.rect.Top, cs.cx = r.rect.width(), cs.cy = r.rect.height();
     };
-    if (WindowRecord* r = Find(hwnd)) fill(*r);
+    if (WindowRecord* r = Find(hwnd))
+        fill(*r);
 
     if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
         MarkDestroying(hwnd);
@@ -296,32 +327,39 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
         return nullptr;
     }
     WindowRecord* r = Find(hwnd);
-    if (!r) return nullptr;
+    if (!r)
+        return nullptr;
     Rect proposed = r->rect;
     SendMessage(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&proposed));
     r = Find(hwnd);
-    if (!r) return nullptr;
+    if (!r)
+        return nullptr;
     r->client =
         intersect(proposed.offsetBy(-r->rect.Left, -r->rect.Top), {0, 0, r->rect.width(), r->rect.height()});
-    if (r->top) ResizeSurface(hwnd);
+    if (r->top)
+        ResizeSurface(hwnd);
     fill(*r);
 
     if (SendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;
     }
-    if (!(r = Find(hwnd))) return nullptr;
+    if (!(r = Find(hwnd)))
+        return nullptr;
     SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(r->client.width(), r->client.height()));
-    if (!(r = Find(hwnd))) return nullptr;
+    if (!(r = Find(hwnd)))
+        return nullptr;
     SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(r->rect.Left + r->client.Left, r->rect.Top + r->client.Top));
-    if (!(r = Find(hwnd))) return nullptr;
+    if (!(r = Find(hwnd)))
+        return nullptr;
 
     if (r->isChild()) {
         SendParentNotify(hwnd, WM_CREATE, reinterpret_cast<LPARAM>(hwnd));
     } else {
         IntroduceTopLevel(hwnd);
     }
-    if (!Find(hwnd)) return nullptr;
+    if (!Find(hwnd))
+        return nullptr;
     if (visible) {
         int command = (style & WS_MAXIMIZE)   ? SW_SHOWMAXIMIZED
                       : (style & WS_MINIMIZE) ? SW_SHOWMINIMIZED
@@ -333,11 +371,15 @@ HWND CreateWindowEx(DWORD exStyle, std::string_view className, std::string_view 
 
 bool DestroyWindow(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return false;
-    if (w->destroying) return true;
+    if (!w)
+        return false;
+    if (w->destroying)
+        return true;
     bool child = w->isChild();
-    if (child) SendParentNotify(hwnd, WM_DESTROY, reinterpret_cast<LPARAM>(hwnd));
-    if (!(w = Find(hwnd)) || w->destroying) return true;
+    if (child)
+        SendParentNotify(hwnd, WM_DESTROY, reinterpret_cast<LPARAM>(hwnd));
+    if (!(w = Find(hwnd)) || w->destroying)
+        return true;
 
     if (w->style & WS_VISIBLE) {
         if (child) {
@@ -347,16 +389,20 @@ bool DestroyWindow(HWND hwnd) {
                          SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
         }
     }
-    if (!Find(hwnd)) return true;
-    if (System().active == hwnd) ActivateOtherWindow(hwnd);
+    if (!Find(hwnd))
+        return true;
+    if (System().active == hwnd)
+        ActivateOtherWindow(hwnd);
 
     std::vector<HWND> owned;
     for (HWND top : System().topLevels) {
-        if (WindowRecord* t = Find(top); t && t->owner == hwnd) owned.push_back(top);
+        if (WindowRecord* t = Find(top); t && t->owner == hwnd)
+            owned.push_back(top);
     }
     for (HWND o : owned) DestroyWindow(o);
 
-    if (!(w = Find(hwnd)) || w->destroying) return true;
+    if (!(w = Find(hwnd)) || w->destroying)
+        return true;
     if (HWND focus = System().focus; focus && (focus == hwnd || IsChild(hwnd, focus))) {
         HWND parent = child ? w->parent : nullptr;
         if (parent) {
@@ -365,36 +411,49 @@ bool DestroyWindow(HWND hwnd) {
             System().focus = nullptr;
         }
     }
-    if (!Find(hwnd)) return true;
+    if (!Find(hwnd))
+        return true;
     MarkDestroying(hwnd);
     SendDestroyMessages(hwnd);
     FreeWindow(hwnd);
     return true;
 }
 
-bool IsWindow(HWND hwnd) { return Find(hwnd) != nullptr; }
+bool IsWindow(HWND hwnd) {
+    return Find(hwnd) != nullptr;
+}
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return 0;
+    if (!w)
+        return 0;
     switch (index) {
-        case GWL_STYLE: return LONG_PTR(w->style);
-        case GWL_EXSTYLE: return LONG_PTR(w->exStyle);
-        case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
-        case GWLP_USERDATA: return w->userData;
-        case GWLP_ID: return LONG_PTR(w->id);
-        case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(w->isChild() ? w->parent : w->owner);
-        default: return 0;
+        case GWL_STYLE:
+            return LONG_PTR(w->style);
+        case GWL_EXSTYLE:
+            return LONG_PTR(w->exStyle);
+        case GWLP_WNDPROC:
+            return reinterpret_cast<LONG_PTR>(w->proc);
+        case GWLP_USERDATA:
+            return w->userData;
+        case GWLP_ID:
+            return LONG_PTR(w->id);
+        case GWLP_HWNDPARENT:
+            return reinterpret_cast<LONG_PTR>(w->isChild() ? w->parent : w->owner);
+        default:
+            return 0;
     }
 }
 
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return 0;
+    if (!w)
+        return 0;
     switch (index) {
         case GWL_STYLE: {
             LONG_PTR old = LONG_PTR(ChangeStyle(hwnd, GWL_STYLE, DWORD(value)));
-            if (Find(hwnd) && !Get(hwnd).isChild()) AnnounceTopLevel(hwnd);
+            if (Find(hwnd) && !Get(hwnd).isChild())
+                AnnounceTopLevel(hwnd);
             PlaceNativeWidgets();
             return old;
         }
@@ -409,87 +468,113 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
             w->proc = value ? reinterpret_cast<WNDPROC>(value) : &DefWindowProc;
             return old;
         }
-        case GWLP_USERDATA: return std::exchange(w->userData, value);
-        case GWLP_ID: return LONG_PTR(std::exchange(w->id, UINT_PTR(value)));
+        case GWLP_USERDATA:
+            return std::exchange(w->userData, value);
+        case GWLP_ID:
+            return LONG_PTR(std::exchange(w->id, UINT_PTR(value)));
         case GWLP_HWNDPARENT: {
-            if (w->isChild()) return 0;
+            if (w->isChild())
+                return 0;
             HWND owner = TopLevelOf(reinterpret_cast<HWND>(value));
-            if (value && !owner) return 0;
+            if (value && !owner)
+                return 0;
             // No cycles: the new owner must not be owned by this window, directly or not.
             for (WindowRecord* o = Find(owner); o; o = Find(o->owner)) {
-                if (o->handle == hwnd) return 0;
+                if (o->handle == hwnd)
+                    return 0;
             }
             LONG_PTR old = reinterpret_cast<LONG_PTR>(w->owner);
             w->owner = owner;
             AnnounceTopLevel(hwnd);
             return old;
         }
-        default: return 0;
+        default:
+            return 0;
     }
 }
 
 WNDPROC SubclassWindow(HWND hwnd, WNDPROC proc) {
-    if (!Find(hwnd)) return nullptr;
+    if (!Find(hwnd))
+        return nullptr;
     return reinterpret_cast<WNDPROC>(SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
 }
 
 HWND GetParent(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return nullptr;
-    if (w->isChild()) return w->parent;
+    if (!w)
+        return nullptr;
+    if (w->isChild())
+        return w->parent;
     return (w->style & WS_POPUP) ? w->owner : nullptr;
 }
 
 HWND GetAncestor(HWND hwnd, UINT relation) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return nullptr;
+    if (!w)
+        return nullptr;
     switch (relation) {
-        case GA_PARENT: return w->isChild() ? w->parent : nullptr;
-        case GA_ROOT: return TopLevelOf(hwnd);
+        case GA_PARENT:
+            return w->isChild() ? w->parent : nullptr;
+        case GA_ROOT:
+            return TopLevelOf(hwnd);
         case GA_ROOTOWNER: {
             HWND root = TopLevelOf(hwnd);
             while (WindowRecord* r = Find(root)) {
-                if (!r->owner) break;
+                if (!r->owner)
+                    break;
                 root = r->owner;
             }
             return root;
         }
-        default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
 static const std::vector<HWND>* SiblingsOf(const WindowRecord& w) {
-    if (!w.isChild()) return &System().topLevels;
+    if (!w.isChild())
+        return &System().topLevels;
     WindowRecord* parent = Find(w.parent);
     return parent ? &parent->children : nullptr;
 }
 
 HWND GetWindow(HWND hwnd, UINT relation) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return nullptr;
-    if (relation == GW_OWNER) return w->isChild() ? nullptr : w->owner;
-    if (relation == GW_CHILD) return w->children.empty() ? nullptr : w->children.front();
+    if (!w)
+        return nullptr;
+    if (relation == GW_OWNER)
+        return w->isChild() ? nullptr : w->owner;
+    if (relation == GW_CHILD)
+        return w->children.empty() ? nullptr : w->children.front();
     const std::vector<HWND>* siblings = SiblingsOf(*w);
-    if (!siblings || siblings->empty()) return nullptr;
+    if (!siblings || siblings->empty())
+        return nullptr;
     auto it = std::find(siblings->begin(), siblings->end(), hwnd);
     switch (relation) {
-        case GW_HWNDFIRST: return siblings->front();
-        case GW_HWNDLAST: return siblings->back();
-        case GW_HWNDNEXT: return (it == siblings->end() || it + 1 == siblings->end()) ? nullptr : *(it + 1);
-        case GW_HWNDPREV: return (it == siblings->end() || it == siblings->begin()) ? nullptr : *(it - 1);
-        default: return nullptr;
+        case GW_HWNDFIRST:
+            return siblings->front();
+        case GW_HWNDLAST:
+            return siblings->back();
+        case GW_HWNDNEXT:
+            return (it == siblings->end() || it + 1 == siblings->end()) ? nullptr : *(it + 1);
+        case GW_HWNDPREV:
+            return (it == siblings->end() || it == siblings->begin()) ? nullptr : *(it - 1);
+        default:
+            return nullptr;
     }
 }
 
 HWND GetTopWindow(HWND parent) {
-    if (!parent) return System().topLevels.empty() ? nullptr : System().topLevels.front();
+    if (!parent)
+        return System().topLevels.empty() ? nullptr : System().topLevels.front();
     return GetWindow(parent, GW_CHILD);
 }
 
 bool IsChild(HWND parent, HWND hwnd) {
     WindowRecord* w = Find(hwnd);
     while (w && w->isChild()) {
-        if (w->parent == parent) return true;
+        if (w->parent == parent)
+            return true;
         w = Find(w->parent);
     }
     return false;
@@ -499,7 +584,8 @@ HWND FindWindowEx(HWND parent, HWND after, std::string_view className, const cha
     const std::vector<HWND>* list = nullptr;
     if (parent) {
         WindowRecord* p = Find(parent);
-        if (!p) return nullptr;
+        if (!p)
+            return nullptr;
         list = &p->children;
     } else {
         list = &System().topLevels;
@@ -507,33 +593,39 @@ HWND FindWindowEx(HWND parent, HWND after, std::string_view className, const cha
     auto it = list->begin();
     if (after) {
         it = std::find(list->begin(), list->end(), after);
-        if (it == list->end()) return nullptr;
+        if (it == list->end())
+            return nullptr;
         ++it;
     }
     std::string wantedClass = Lowercase(className);
     for (; it != list->end(); ++it) {
         WindowRecord& w = Get(*it);
-        if (!wantedClass.empty() && Lowercase(w.windowClass->name) != wantedClass) continue;
-        if (windowName && w.text != windowName) continue;
+        if (!wantedClass.empty() && Lowercase(w.windowClass->name) != wantedClass)
+            continue;
+        if (windowName && w.text != windowName)
+            continue;
         return *it;
     }
     return nullptr;
 }
 
 bool SetWindowText(HWND hwnd, std::string_view text) {
-    if (!Find(hwnd)) return false;
+    if (!Find(hwnd))
+        return false;
     std::string copy(text);
     return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str())) != 0;
 }
 
 int GetWindowTextLength(HWND hwnd) {
-    if (!Find(hwnd)) return 0;
+    if (!Find(hwnd))
+        return 0;
     return int(SendMessage(hwnd, WM_GETTEXTLENGTH, 0, 0));
 }
 
 std::string GetWindowText(HWND hwnd) {
     int length = GetWindowTextLength(hwnd);
-    if (length <= 0) return {};
+    if (length <= 0)
+        return {};
     std::string buffer(size_t(length) + 1, '\0');
     LRESULT copied = SendMessage(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     buffer.resize(size_t(std::clamp<LRESULT>(copied, 0, length)));
@@ -542,17 +634,20 @@ std::string GetWindowText(HWND hwnd) {
 
 bool EnableWindow(HWND hwnd, bool enable) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return false;
+    if (!w)
+        return false;
     bool wasDisabled = (w->style & WS_DISABLED) != 0;
     if (enable && wasDisabled) {
         w->style &= ~WS_DISABLED;
         SendMessage(hwnd, WM_ENABLE, 1, 0);
     } else if (!enable && !wasDisabled) {
         SendMessage(hwnd, WM_CANCELMODE, 0, 0);
-        if (!(w = Find(hwnd))) return false;
+        if (!(w = Find(hwnd)))
+            return false;
         w->style |= WS_DISABLED;
         HWND focus = GetFocus();
-        if (focus && (focus == hwnd || IsChild(hwnd, focus))) SetFocus(nullptr);
+        if (focus && (focus == hwnd || IsChild(hwnd, focus)))
+            SetFocus(nullptr);
         SendMessage(hwnd, WM_ENABLE, 0, 0);
     }
     return wasDisabled;
@@ -563,7 +658,9 @@ bool IsWindowEnabled(HWND hwnd) {
     return w && !(w->style & WS_DISABLED);
 }
 
-bool IsWindowVisible(HWND hwnd) { return IsShownWithAncestors(hwnd); }
+bool IsWindowVisible(HWND hwnd) {
+    return IsShownWithAncestors(hwnd);
+}
 
 bool IsIconic(HWND hwnd) {
     WindowRecord* w = Find(hwnd);
@@ -577,13 +674,15 @@ bool IsZoomed(HWND hwnd) {
 
 bool SetWindowRgn(HWND hwnd, HRGN region, bool redraw) {
     WindowRecord* w = Find(hwnd);
-    if (!w || (region && !RegionFromHandle(region))) return false;
+    if (!w || (region && !RegionFromHandle(region)))
+        return false;
     Rect before = w->rect;
     w->region = region ? TakeRegionFromHandle(region) : std::nullopt;
     AnnounceShape(hwnd);
     UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (redraw ? 0 : SWP_NOREDRAW);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, flags);
-    if (!(w = Find(hwnd))) return true;
+    if (!(w = Find(hwnd)))
+        return true;
     if (redraw) {
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
         // What the old shape covered of the parent shows again.
@@ -599,8 +698,10 @@ bool SetWindowRgn(HWND hwnd, HRGN region, bool redraw) {
 
 int GetWindowRgn(HWND hwnd, HRGN dest) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !w->region || !RegionFromHandle(dest)) return ERROR;
-    if (!CopyRegionToHandle(*w->region, dest)) return ERROR;
+    if (!w || !w->region || !RegionFromHandle(dest))
+        return ERROR;
+    if (!CopyRegionToHandle(*w->region, dest))
+        return ERROR;
     return w->region->kind();
 }
 

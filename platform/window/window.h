@@ -57,7 +57,9 @@ bool IsWindow(HWND hwnd);
 // the frame only at the next SetWindowPos with SWP_FRAMECHANGED.
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
-inline LONG_PTR GetWindowLong(HWND hwnd, int index) { return GetWindowLongPtr(hwnd, index); }
+inline LONG_PTR GetWindowLong(HWND hwnd, int index) {
+    return GetWindowLongPtr(hwnd, index);
+}
 inline LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
     return SetWindowLongPtr(hwnd, index, value);
 }

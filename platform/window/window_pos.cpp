@@ -36,9 +36,11 @@ void KeepOwnedAboveOwners() {
         moved = false;
         for (size_t i = list.size(); i-- > 0;) {
             WindowRecord& w = Get(list[i]);
-            if (!w.owner || IsTopmost(w.owner) != IsTopmost(w.handle)) continue;
+            if (!w.owner || IsTopmost(w.owner) != IsTopmost(w.handle))
+                continue;
             auto owner = std::find(list.begin(), list.end(), w.owner);
-            if (owner == list.end() || size_t(owner - list.begin()) > i) continue;
+            if (owner == list.end() || size_t(owner - list.begin()) > i)
+                continue;
             HWND h = list[i];
             list.erase(list.begin() + ptrdiff_t(i));
             list.insert(owner, h);
@@ -50,7 +52,8 @@ void KeepOwnedAboveOwners() {
 
 void RestackChild(WindowRecord& w, HWND insertAfter) {
     WindowRecord* parent = Find(w.parent);
-    if (!parent) return;
+    if (!parent)
+        return;
     auto& list = parent->children;
     if (insertAfter != HWND_TOP && insertAfter != HWND_BOTTOM && insertAfter != HWND_TOPMOST &&
         insertAfter != HWND_NOTOPMOST && std::find(list.begin(), list.end(), insertAfter) == list.end()) {
@@ -66,10 +69,16 @@ void RestackChild(WindowRecord& w, HWND insertAfter) {
     }
 }
 
-int32_t ClampCoordinate(int32_t v) { return std::clamp(v, -kMaxWindowCoordinate, kMaxWindowCoordinate); }
-int32_t ClampSize(int32_t v) { return std::clamp(v, 0, kMaxSurfaceDimension); }
+int32_t ClampCoordinate(int32_t v) {
+    return std::clamp(v, -kMaxWindowCoordinate, kMaxWindowCoordinate);
+}
+int32_t ClampSize(int32_t v) {
+    return std::clamp(v, 0, kMaxSurfaceDimension);
+}
 
-Rect ClientInParent(const WindowRecord& w) { return w.client.offsetBy(w.rect.Left, w.rect.Top); }
+Rect ClientInParent(const WindowRecord& w) {
+    return w.client.offsetBy(w.rect.Left, w.rect.Top);
+}
 
 // The new client area, in window coordinates, for a window moving to `rect`.
 Rect CalculateClient(HWND hwnd, const Rect& rect, WINDOWPOS* pos) {
@@ -126,7 +135,8 @@ void RepaintAfterChange(HWND hwnd, const Rect& oldRect, bool wasVisible, UINT fl
 // Moves the focus out of a window that went out of sight.
 void FocusAwayFrom(HWND hwnd) {
     HWND focus = GetFocus();
-    if (!focus || (focus != hwnd && !IsChild(hwnd, focus))) return;
+    if (!focus || (focus != hwnd && !IsChild(hwnd, focus)))
+        return;
     WindowRecord* w = Find(hwnd);
     SetFocus(w && w->isChild() ? w->parent : nullptr);
 }
@@ -138,7 +148,8 @@ namespace win {
 MINMAXINFO QueryMinMaxInfo(HWND hwnd) {
     MINMAXINFO info;
     WindowRecord* w = Find(hwnd);
-    if (!w) return info;
+    if (!w)
+        return info;
     int32_t border = ComputeFrameLayout(w->style, w->exStyle, {w->rect.width(), w->rect.height()}).border;
     MONITORINFO monitor;
     GetMonitorInfo(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
@@ -155,7 +166,8 @@ MINMAXINFO QueryMinMaxInfo(HWND hwnd) {
 
 void ClampToTrackingSize(HWND hwnd, int32_t* width, int32_t* height) {
     WindowRecord* w = Find(hwnd);
-    if (!w || (w->style & WS_MINIMIZE)) return;
+    if (!w || (w->style & WS_MINIMIZE))
+        return;
     MINMAXINFO info = QueryMinMaxInfo(hwnd);
     *width = std::max(std::min(*width, info.ptMaxTrackSize.X), info.ptMinTrackSize.X);
     *height = std::max(std::min(*height, info.ptMaxTrackSize.Y), info.ptMinTrackSize.Y);
@@ -165,8 +177,10 @@ void RestackTopLevel(HWND hwnd, HWND insertAfter) {
     WindowRecord& w = Get(hwnd);
     auto& list = System().topLevels;
     std::erase(list, hwnd);
-    if (insertAfter == HWND_TOPMOST) w.exStyle |= WS_EX_TOPMOST;
-    if (insertAfter == HWND_NOTOPMOST || insertAfter == HWND_BOTTOM) w.exStyle &= ~WS_EX_TOPMOST;
+    if (insertAfter == HWND_TOPMOST)
+        w.exStyle |= WS_EX_TOPMOST;
+    if (insertAfter == HWND_NOTOPMOST || insertAfter == HWND_BOTTOM)
+        w.exStyle &= ~WS_EX_TOPMOST;
     bool topmost = (w.exStyle & WS_EX_TOPMOST) != 0;
     auto bandStart = std::find_if(list.begin(), list.end(), [](HWND h) { return !IsTopmost(h); });
     auto position = topmost ? list.begin() : bandStart;
@@ -177,8 +191,10 @@ void RestackTopLevel(HWND hwnd, HWND insertAfter) {
         if (after != list.end()) {
             position = after + 1;
             // Stay inside the window's own band.
-            if (topmost && position > bandStart) position = bandStart;
-            if (!topmost && position < bandStart) position = bandStart;
+            if (topmost && position > bandStart)
+                position = bandStart;
+            if (!topmost && position < bandStart)
+                position = bandStart;
         }
     }
     list.insert(position, hwnd);
@@ -190,16 +206,22 @@ void RestackTopLevel(HWND hwnd, HWND insertAfter) {
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t width, int32_t height,
                   UINT flags) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return false;
-    if (!IsSpecialInsertAfter(insertAfter) && !Find(insertAfter)) return false;
+    if (!w)
+        return false;
+    if (!IsSpecialInsertAfter(insertAfter) && !Find(insertAfter))
+        return false;
     flags &= ~kPlatformFlags;
 
     // The platform's own fix-ups before anyone hears of the change.
     bool wasVisible = (w->style & WS_VISIBLE) != 0;
-    if ((flags & SWP_SHOWWINDOW) && (flags & SWP_HIDEWINDOW)) flags &= ~SWP_HIDEWINDOW;
-    if ((flags & SWP_SHOWWINDOW) && wasVisible) flags &= ~SWP_SHOWWINDOW;
-    if ((flags & SWP_HIDEWINDOW) && !wasVisible) flags &= ~SWP_HIDEWINDOW;
-    if (insertAfter == hwnd) flags |= SWP_NOZORDER;
+    if ((flags & SWP_SHOWWINDOW) && (flags & SWP_HIDEWINDOW))
+        flags &= ~SWP_HIDEWINDOW;
+    if ((flags & SWP_SHOWWINDOW) && wasVisible)
+        flags &= ~SWP_SHOWWINDOW;
+    if ((flags & SWP_HIDEWINDOW) && !wasVisible)
+        flags &= ~SWP_HIDEWINDOW;
+    if (insertAfter == hwnd)
+        flags |= SWP_NOZORDER;
     if (w->isChild() && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST))
         insertAfter = HWND_TOP;
     WINDOWPOS pos{
@@ -216,7 +238,8 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t wid
 
     if (!(pos.flags & SWP_NOSENDCHANGING)) {
         SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
-        if (!(w = Find(hwnd))) return false;
+        if (!(w = Find(hwnd)))
+            return false;
         pos.hwnd = hwnd;
         pos.flags &= ~kPlatformFlags;
     }
@@ -232,7 +255,8 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t wid
     Rect newClient = oldClient;
     if (!(flags & SWP_NOSIZE) || (flags & SWP_FRAMECHANGED)) {
         newClient = CalculateClient(hwnd, newRect, &pos);
-        if (!(w = Find(hwnd))) return false;
+        if (!(w = Find(hwnd)))
+            return false;
     }
 
     // Apply.
@@ -249,37 +273,47 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t wid
             restacked = true;
         }
     }
-    if (flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
-    if (flags & SWP_HIDEWINDOW) w->style &= ~WS_VISIBLE;
+    if (flags & SWP_SHOWWINDOW)
+        w->style |= WS_VISIBLE;
+    if (flags & SWP_HIDEWINDOW)
+        w->style &= ~WS_VISIBLE;
     bool sized = oldRect.width() != newRect.width() || oldRect.height() != newRect.height();
-    if (w->top && sized) ResizeSurface(hwnd);
+    if (w->top && sized)
+        ResizeSurface(hwnd);
     if (w->top) {
         AnnounceTopLevel(hwnd);
-        if (restacked) AnnounceStacking();
+        if (restacked)
+            AnnounceStacking();
     }
-    if (!(flags & SWP_NOREDRAW)) RepaintAfterChange(hwnd, oldRect, wasVisible, flags, newClient != oldClient);
+    if (!(flags & SWP_NOREDRAW))
+        RepaintAfterChange(hwnd, oldRect, wasVisible, flags, newClient != oldClient);
     PlaceNativeWidgets();
 
-    if (!(w = Find(hwnd))) return true;
+    if (!(w = Find(hwnd)))
+        return true;
     if (!w->isChild() && !(flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && (w->style & WS_VISIBLE)) {
         SetActiveWindow(hwnd);
     }
 
-    if (!(w = Find(hwnd))) return true;
+    if (!(w = Find(hwnd)))
+        return true;
     Rect newClientInParent = ClientInParent(*w);
     pos.x = w->rect.Left, pos.y = w->rect.Top, pos.cx = w->rect.width(), pos.cy = w->rect.height();
     if (newClientInParent.width() == oldClientInParent.width() &&
         newClientInParent.height() == oldClientInParent.height()) {
         pos.flags |= SWP_NOCLIENTSIZE;
     }
-    if (newClientInParent.topLeft() == oldClientInParent.topLeft()) pos.flags |= SWP_NOCLIENTMOVE;
+    if (newClientInParent.topLeft() == oldClientInParent.topLeft())
+        pos.flags |= SWP_NOCLIENTMOVE;
     constexpr UINT kNothing = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER;
     bool anything = (flags & kNothing) != kNothing ||
                     (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_STATECHANGED));
-    if (anything) SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    if (anything)
+        SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
 
     if (flags & SWP_HIDEWINDOW) {
-        if (System().active == hwnd) ActivateOtherWindow(hwnd);
+        if (System().active == hwnd)
+            ActivateOtherWindow(hwnd);
         FocusAwayFrom(hwnd);
     }
     return true;
@@ -292,22 +326,27 @@ bool MoveWindow(HWND hwnd, int32_t x, int32_t y, int32_t width, int32_t height, 
 
 bool ShowWindow(HWND hwnd, int command) {
     WindowRecord* w = Find(hwnd);
-    if (!w) return false;
+    if (!w)
+        return false;
     bool wasVisible = (w->style & WS_VISIBLE) != 0;
     UINT flags = SWP_NOSIZE | SWP_NOMOVE;
     Rect target = w->rect;
     bool stateChanged = false;
 
     auto minimize = [&] {
-        if (w->style & WS_MINIMIZE) return;
-        if (!(w->style & WS_MAXIMIZE)) w->normalRect = w->rect;
+        if (w->style & WS_MINIMIZE)
+            return;
+        if (!(w->style & WS_MAXIMIZE))
+            w->normalRect = w->rect;
         w->maximizedBeforeMinimize = (w->style & WS_MAXIMIZE) != 0;
         w->style = (w->style | WS_MINIMIZE) & ~WS_MAXIMIZE;
         stateChanged = true;
     };
     auto maximize = [&] {
-        if (w->style & WS_MAXIMIZE) return;
-        if (!(w->style & WS_MINIMIZE)) w->normalRect = w->rect;
+        if (w->style & WS_MAXIMIZE)
+            return;
+        if (!(w->style & WS_MINIMIZE))
+            w->normalRect = w->rect;
         w->style = (w->style | WS_MAXIMIZE) & ~WS_MINIMIZE;
         stateChanged = true;
     };
@@ -329,7 +368,8 @@ bool ShowWindow(HWND hwnd, int command) {
 
     switch (command) {
         case SW_HIDE:
-            if (!wasVisible) return false;
+            if (!wasVisible)
+                return false;
             flags |= SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
             break;
         case SW_MINIMIZE:
@@ -343,13 +383,16 @@ bool ShowWindow(HWND hwnd, int command) {
             maximize();
             flags |= SWP_SHOWWINDOW;
             break;
-        case SW_SHOWNA: flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER; break;
+        case SW_SHOWNA:
+            flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
+            break;
         case SW_SHOWNOACTIVATE:
             restore();
             flags |= SWP_SHOWWINDOW | SWP_NOACTIVATE;
             break;
         case SW_SHOW:
-            if (wasVisible) return true;
+            if (wasVisible)
+                return true;
             flags |= SWP_SHOWWINDOW;
             break;
         case SW_SHOWNORMAL:
@@ -357,11 +400,13 @@ bool ShowWindow(HWND hwnd, int command) {
             restore();
             flags |= SWP_SHOWWINDOW;
             break;
-        default: return wasVisible;
+        default:
+            return wasVisible;
     }
     if (w->style & WS_MAXIMIZE && stateChanged) {
         MINMAXINFO info = QueryMinMaxInfo(hwnd);
-        if (!(w = Find(hwnd))) return wasVisible;
+        if (!(w = Find(hwnd)))
+            return wasVisible;
         target = rectOfSize(info.ptMaxPosition.X, info.ptMaxPosition.Y, info.ptMaxSize.X, info.ptMaxSize.Y);
     }
     if (stateChanged) {
@@ -376,33 +421,41 @@ bool ShowWindow(HWND hwnd, int command) {
     bool show = command != SW_HIDE;
     if (show != wasVisible) {
         SendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
-        if (!(w = Find(hwnd))) return wasVisible;
+        if (!(w = Find(hwnd)))
+            return wasVisible;
     }
     SetWindowPos(hwnd, HWND_TOP, target.Left, target.Top, target.width(), target.height(), flags);
-    if (stateChanged && IsIconic(hwnd) && System().active == hwnd) ActivateOtherWindow(hwnd);
-    if (command == SW_HIDE && Find(hwnd)) FocusAwayFrom(hwnd);
+    if (stateChanged && IsIconic(hwnd) && System().active == hwnd)
+        ActivateOtherWindow(hwnd);
+    if (command == SW_HIDE && Find(hwnd))
+        FocusAwayFrom(hwnd);
     return wasVisible;
 }
 
-bool BringWindowToTop(HWND hwnd) { return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+bool BringWindowToTop(HWND hwnd) {
+    return SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
 
 bool GetWindowRect(HWND hwnd, Rect* rect) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !rect) return false;
+    if (!w || !rect)
+        return false;
     *rect = ScreenRectOf(*w);
     return true;
 }
 
 bool GetClientRect(HWND hwnd, Rect* rect) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !rect) return false;
+    if (!w || !rect)
+        return false;
     *rect = {0, 0, w->client.width(), w->client.height()};
     return true;
 }
 
 bool ClientToScreen(HWND hwnd, Point* point) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !point) return false;
+    if (!w || !point)
+        return false;
     Point origin = ClientOriginOnScreen(*w);
     *point = {point->X + origin.X, point->Y + origin.Y};
     return true;
@@ -410,7 +463,8 @@ bool ClientToScreen(HWND hwnd, Point* point) {
 
 bool ScreenToClient(HWND hwnd, Point* point) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !point) return false;
+    if (!w || !point)
+        return false;
     Point origin = ClientOriginOnScreen(*w);
     *point = {point->X - origin.X, point->Y - origin.Y};
     return true;
@@ -420,13 +474,15 @@ int MapWindowPoints(HWND from, HWND to, Point* points, unsigned count) {
     Point offset;
     if (from) {
         WindowRecord* w = Find(from);
-        if (!w) return 0;
+        if (!w)
+            return 0;
         Point o = ClientOriginOnScreen(*w);
         offset = {offset.X + o.X, offset.Y + o.Y};
     }
     if (to) {
         WindowRecord* w = Find(to);
-        if (!w) return 0;
+        if (!w)
+            return 0;
         Point o = ClientOriginOnScreen(*w);
         offset = {offset.X - o.X, offset.Y - o.Y};
     }
@@ -436,7 +492,8 @@ int MapWindowPoints(HWND from, HWND to, Point* points, unsigned count) {
 }
 
 int MapWindowPoints(HWND from, HWND to, Rect* rect) {
-    if (!rect) return 0;
+    if (!rect)
+        return 0;
     Point corners[2] = {{rect->Left, rect->Top}, {rect->Right, rect->Bottom}};
     int result = MapWindowPoints(from, to, corners, 2);
     *rect = {corners[0].X, corners[0].Y, corners[1].X, corners[1].Y};
@@ -445,7 +502,8 @@ int MapWindowPoints(HWND from, HWND to, Rect* rect) {
 
 bool GetNormalRect(HWND hwnd, Rect* rect) {
     WindowRecord* w = Find(hwnd);
-    if (!w || !rect) return false;
+    if (!w || !rect)
+        return false;
     *rect = (w->style & (WS_MINIMIZE | WS_MAXIMIZE)) ? w->normalRect : w->rect;
     return true;
 }

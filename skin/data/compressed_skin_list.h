@@ -17,7 +17,7 @@ class TbsCompressedSkinList;
 class TbsSkinListItems;
 
 class TbsSkinListItem {
-public:
+  public:
     // A new entry is named "bsSkin<position>".
     TbsSkinListItem(TbsSkinListItems& collection, int position);
 
@@ -43,7 +43,7 @@ public:
 
     void Assign(const TbsSkinListItem& other);
 
-private:
+  private:
     bool DesignTimeSetter() const;
 
     TbsSkinListItems& collection_;
@@ -55,7 +55,7 @@ private:
 };
 
 class TbsSkinListItems {
-public:
+  public:
     explicit TbsSkinListItems(TbsCompressedSkinList& owner) : owner_(owner) {}
     TbsSkinListItems(const TbsSkinListItems&) = delete;
     TbsSkinListItems& operator=(const TbsSkinListItems&) = delete;
@@ -70,20 +70,20 @@ public:
     // Copies the other collection's entries (names, descriptions, file names and packages).
     void Assign(const TbsSkinListItems& other);
 
-private:
+  private:
     TbsCompressedSkinList& owner_;
     std::vector<std::unique_ptr<TbsSkinListItem>> items_;
 };
 
 class TbsCompressedSkinList : public framework::TComponent {
-public:
+  public:
     explicit TbsCompressedSkinList(framework::TComponent* owner) : TComponent(owner), skins_(*this) {}
 
     TbsSkinListItems& Skins() { return skins_; }
     const TbsSkinListItems& Skins() const { return skins_; }
     void SetSkins(const TbsSkinListItems& skins) { skins_.Assign(skins); }
 
-private:
+  private:
     TbsSkinListItems skins_;
 };
 

@@ -22,7 +22,7 @@ constexpr const char* kRequiredSkinSections[] = {"VERSION", "PICTURES", "FORMINF
                                                  "SKINCONTROLS"};
 
 class TbsCompressedStoredSkin : public framework::TComponent {
-public:
+  public:
     explicit TbsCompressedStoredSkin(framework::TComponent* owner);
 
     const std::string& Description() const { return description_; }
@@ -65,7 +65,7 @@ public:
     // The same property as form data hands it over (form_data_classes.h).
     void SetCompressedData(framework::Bytes data);
 
-private:
+  private:
     bool DesignTimeSetter() const;
 
     std::string description_;

@@ -9,7 +9,7 @@
 namespace skin {
 
 class TbsFormInfo final : public KeyedValues {
-public:
+  public:
     static constexpr std::string_view kSection = "FORMINFO";
     TbsFormInfo();
     // Reads every key. The rules below need the frame mask's name and are applied by the caller.

@@ -32,7 +32,7 @@ std::string_view TrimBlanks(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 
 class IniDocument {
-public:
+  public:
     struct Entry {
         std::string key;
         std::string value;
@@ -56,7 +56,7 @@ public:
     // The document as INI lines: each section, then its entries as key=value.
     std::vector<std::string> ToLines() const;
 
-private:
+  private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;

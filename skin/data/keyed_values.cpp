@@ -7,31 +7,31 @@ namespace skin {
 namespace {
 
 class LoadVisitor : public KeyVisitor {
-public:
+  public:
     LoadVisitor(const IniDocument& ini, std::string_view section) : ini_(ini), section_(section) {}
     void Visit(std::string_view key, const AnyKeySlot& slot) override {
         std::visit([&](const auto& s) { *s.value = ReadValue(ini_, section_, key, s.def); }, slot);
     }
 
-private:
+  private:
     const IniDocument& ini_;
     std::string_view section_;
 };
 
 class SaveVisitor : public KeyVisitor {
-public:
+  public:
     SaveVisitor(IniDocument& ini, std::string_view section) : ini_(ini), section_(section) {}
     void Visit(std::string_view key, const AnyKeySlot& slot) override {
         std::visit([&](const auto& s) { WriteValue(ini_, section_, key, *s.value); }, slot);
     }
 
-private:
+  private:
     IniDocument& ini_;
     std::string_view section_;
 };
 
 class DefaultsVisitor : public KeyVisitor {
-public:
+  public:
     void Visit(std::string_view, const AnyKeySlot& slot) override {
         std::visit([](const auto& s) { *s.value = s.def; }, slot);
     }

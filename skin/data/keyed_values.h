@@ -46,7 +46,7 @@ using AnyKeySlot = std::variant<KeySlot<std::string>, KeySlot<int32_t>, KeySlot<
                                 KeySlot<TMorphKind>, KeySlot<TAlignment>, KeySlot<TStdCommand>>;
 
 class KeyVisitor {
-public:
+  public:
     virtual ~KeyVisitor() = default;
 
     template <class T>
@@ -58,7 +58,7 @@ public:
 };
 
 class KeyedValues {
-public:
+  public:
     virtual ~KeyedValues() = default;
 
     // Every key, in reading order (the parent's first).
@@ -70,7 +70,7 @@ public:
     // Erases the section and writes every key back.
     void SaveSection(IniDocument& ini, std::string_view section) const;
 
-protected:
+  protected:
     // Values worked out from others once all keys are read.
     virtual void AfterLoad() {}
     // A visitor that sets every key to its default; constructors run their own class's keys

@@ -25,7 +25,7 @@ extern const std::array<ResString, 131> kDefaultResStrings;
 std::string_view BuiltInResString(std::string_view key);
 
 class TbsResourceStrData : public framework::TComponent {
-public:
+  public:
     // A new component holds the 131 default lines "KEY=text" and the default character set.
     explicit TbsResourceStrData(framework::TComponent* owner);
 
@@ -39,7 +39,7 @@ public:
     // without regard to case; "" when no line has the key.
     std::string GetResString(std::string_view key) const;
 
-private:
+  private:
     std::vector<std::string> resStrings_;
     uint8_t charSet_;
 };

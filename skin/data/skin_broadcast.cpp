@@ -15,13 +15,15 @@ namespace {
 std::vector<AppForm> FrameworkForms() {
     std::vector<AppForm> forms;
     framework::TApplication* application = framework::Application;
-    if (!application) return forms;
+    if (!application)
+        return forms;
     for (int i = 0; i < application->FormCount(); ++i) {
         framework::TForm* form = application->Forms(i);
         const platform::HWND window = form->Handle();
-        forms.push_back({form, form->ClassName(), [window](uint32_t message, uintptr_t wParam, intptr_t lParam) {
-                             platform::SendMessage(window, message, wParam, lParam);
-                         }});
+        forms.push_back(
+            {form, form->ClassName(), [window](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+                 platform::SendMessage(window, message, wParam, lParam);
+             }});
     }
     return forms;
 }

@@ -11,7 +11,7 @@
 namespace skin {
 
 class TbsSkinColors final : public KeyedValues {
-public:
+  public:
     static constexpr std::string_view kSection = "SKINCOLORS";
     TbsSkinColors() = default;
     void Load(const IniDocument& ini) { LoadSection(ini, kSection); }

@@ -15,7 +15,7 @@
 namespace skin {
 
 class TbsDataSkinControl : public KeyedValues {
-public:
+  public:
     explicit TbsDataSkinControl(std::string idName);
     // The SKINCONTROLS type name of the class ("" for classes without one).
     virtual std::string_view TypeName() const { return ""; }
@@ -32,7 +32,7 @@ public:
 
 // The base of controls whose face is a nine-part layout.
 class TbsDataSkinCustomControl : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinCustomControl(std::string idName);
     void VisitKeys(KeyVisitor& key) override;
 
@@ -50,7 +50,7 @@ public:
 };
 
 class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinButtonControl(std::string idName);
     static constexpr std::string_view kTypeName = "button";
     std::string_view TypeName() const override { return kTypeName; }
@@ -90,7 +90,7 @@ public:
 };
 
 class TbsDataSkinMenuButtonControl : public TbsDataSkinButtonControl {
-public:
+  public:
     explicit TbsDataSkinMenuButtonControl(std::string idName);
     static constexpr std::string_view kTypeName = "menubutton";
     std::string_view TypeName() const override { return kTypeName; }
@@ -100,7 +100,7 @@ public:
 };
 
 class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinPanelControl(std::string idName);
     static constexpr std::string_view kTypeName = "panel";
     std::string_view TypeName() const override { return kTypeName; }
@@ -131,7 +131,7 @@ public:
 };
 
 class TbsDataSkinExPanelControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinExPanelControl(std::string idName);
     static constexpr std::string_view kTypeName = "expanel";
     std::string_view TypeName() const override { return kTypeName; }
@@ -170,7 +170,7 @@ public:
 };
 
 class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinCheckRadioControl(std::string idName);
     static constexpr std::string_view kTypeName = "checkradio";
     std::string_view TypeName() const override { return kTypeName; }
@@ -199,7 +199,7 @@ public:
 };
 
 class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinGaugeControl(std::string idName);
     static constexpr std::string_view kTypeName = "gauge";
     std::string_view TypeName() const override { return kTypeName; }
@@ -228,7 +228,7 @@ public:
 };
 
 class TbsDataSkinSplitterControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinSplitterControl(std::string idName);
     static constexpr std::string_view kTypeName = "splitter";
     std::string_view TypeName() const override { return kTypeName; }
@@ -240,7 +240,7 @@ public:
 };
 
 class TbsDataSkinTrackBarControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinTrackBarControl(std::string idName);
     static constexpr std::string_view kTypeName = "trackbar";
     std::string_view TypeName() const override { return kTypeName; }
@@ -256,7 +256,7 @@ public:
 };
 
 class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinLabelControl(std::string idName);
     static constexpr std::string_view kTypeName = "label";
     std::string_view TypeName() const override { return kTypeName; }
@@ -269,7 +269,7 @@ public:
 };
 
 class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinStdLabelControl(std::string idName);
     static constexpr std::string_view kTypeName = "stdlabel";
     std::string_view TypeName() const override { return kTypeName; }
@@ -286,7 +286,7 @@ public:
 // after every load, whatever the section says. The button places are relative to SkinRect; the
 // active and pressed faces lie in the picture.
 class TbsDataSkinUpDownControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinUpDownControl(std::string idName);
     static constexpr std::string_view kTypeName = "updown";
     std::string_view TypeName() const override { return kTypeName; }
@@ -299,12 +299,12 @@ public:
     platform::Rect ActiveDownButtonRect{};
     platform::Rect DownDownButtonRect{};
 
-protected:
+  protected:
     void AfterLoad() override;
 };
 
 class TbsDataSkinGridControl : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinGridControl(std::string idName);
     static constexpr std::string_view kTypeName = "grid";
     std::string_view TypeName() const override { return kTypeName; }
@@ -341,7 +341,7 @@ public:
 // strip behind them. A new record has magenta close-button and divider transparent colours; a load
 // gives 0 for them when the keys are missing.
 class TbsDataSkinTabControl : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinTabControl(std::string idName);
     static constexpr std::string_view kTypeName = "tab";
     std::string_view TypeName() const override { return kTypeName; }
@@ -400,7 +400,7 @@ public:
 };
 
 class TbsDataSkinMainMenuBar : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinMainMenuBar(std::string idName);
     static constexpr std::string_view kTypeName = "mainmenubar";
     std::string_view TypeName() const override { return kTypeName; }
@@ -420,7 +420,7 @@ public:
 };
 
 class TbsDataSkinControlBar : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinControlBar(std::string idName);
     static constexpr std::string_view kTypeName = "controlbar";
     std::string_view TypeName() const override { return kTypeName; }
@@ -442,7 +442,7 @@ public:
 };
 
 class TbsDataSkinAppMenu : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinAppMenu(std::string idName);
     static constexpr std::string_view kTypeName = "appmenu";
     std::string_view TypeName() const override { return kTypeName; }
@@ -472,7 +472,7 @@ public:
 };
 
 class TbsDataSkinEditControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinEditControl(std::string idName);
     static constexpr std::string_view kTypeName = "edit";
     std::string_view TypeName() const override { return kTypeName; }
@@ -492,7 +492,7 @@ public:
 };
 
 class TbsDataSkinMemoControl : public TbsDataSkinEditControl {
-public:
+  public:
     explicit TbsDataSkinMemoControl(std::string idName);
     static constexpr std::string_view kTypeName = "memo";
     std::string_view TypeName() const override { return kTypeName; }
@@ -503,7 +503,7 @@ public:
 };
 
 class TbsDataSkinListBox : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinListBox(std::string idName);
     static constexpr std::string_view kTypeName = "listbox";
     std::string_view TypeName() const override { return kTypeName; }
@@ -544,7 +544,7 @@ public:
 };
 
 class TbsDataSkinCheckListBox : public TbsDataSkinListBox {
-public:
+  public:
     explicit TbsDataSkinCheckListBox(std::string idName);
     static constexpr std::string_view kTypeName = "checklistbox";
     std::string_view TypeName() const override { return kTypeName; }
@@ -556,7 +556,7 @@ public:
 };
 
 class TbsDataSkinComboBox : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinComboBox(std::string idName);
     static constexpr std::string_view kTypeName = "combobox";
     std::string_view TypeName() const override { return kTypeName; }
@@ -586,7 +586,7 @@ public:
 };
 
 class TbsDataSkinScrollBarControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinScrollBarControl(std::string idName);
     static constexpr std::string_view kTypeName = "scrollbar";
     std::string_view TypeName() const override { return kTypeName; }
@@ -617,7 +617,7 @@ public:
 };
 
 class TbsDataSkinSpinEditControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinSpinEditControl(std::string idName);
     static constexpr std::string_view kTypeName = "spinedit";
     std::string_view TypeName() const override { return kTypeName; }
@@ -639,7 +639,7 @@ public:
 };
 
 class TbsDataSkinScrollBoxControl : public TbsDataSkinCustomControl {
-public:
+  public:
     explicit TbsDataSkinScrollBoxControl(std::string idName);
     static constexpr std::string_view kTypeName = "scrollbox";
     std::string_view TypeName() const override { return kTypeName; }
@@ -650,7 +650,7 @@ public:
 
 // The keys "treeview", "listview" and "richedit" share.
 class TbsDataSkinTextViewControl : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinTextViewControl(std::string idName);
     void VisitKeys(KeyVisitor& key) override;
 
@@ -662,28 +662,28 @@ public:
 };
 
 class TbsDataSkinTreeView : public TbsDataSkinTextViewControl {
-public:
+  public:
     using TbsDataSkinTextViewControl::TbsDataSkinTextViewControl;
     static constexpr std::string_view kTypeName = "treeview";
     std::string_view TypeName() const override { return kTypeName; }
 };
 
 class TbsDataSkinListView : public TbsDataSkinTextViewControl {
-public:
+  public:
     using TbsDataSkinTextViewControl::TbsDataSkinTextViewControl;
     static constexpr std::string_view kTypeName = "listview";
     std::string_view TypeName() const override { return kTypeName; }
 };
 
 class TbsDataSkinRichEdit : public TbsDataSkinTextViewControl {
-public:
+  public:
     using TbsDataSkinTextViewControl::TbsDataSkinTextViewControl;
     static constexpr std::string_view kTypeName = "richedit";
     std::string_view TypeName() const override { return kTypeName; }
 };
 
 class TbsDataSkinBevel : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinBevel(std::string idName);
     static constexpr std::string_view kTypeName = "bevel";
     std::string_view TypeName() const override { return kTypeName; }
@@ -694,7 +694,7 @@ public:
 };
 
 class TbsDataSkinSlider : public TbsDataSkinControl {
-public:
+  public:
     explicit TbsDataSkinSlider(std::string idName);
     static constexpr std::string_view kTypeName = "slider";
     std::string_view TypeName() const override { return kTypeName; }

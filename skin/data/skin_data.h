@@ -35,7 +35,7 @@ struct SkippedEntry {
 };
 
 class TbsSkinData : public framework::TComponent {
-public:
+  public:
     explicit TbsSkinData(framework::TComponent* owner);
     // Frees everything; sends nothing.
     ~TbsSkinData() override;
@@ -144,10 +144,10 @@ public:
     int64_t IniLineCount() const { return iniLineCount_; }
     const std::vector<SkippedEntry>& SkippedEntries() const { return skippedEntries_; }
 
-protected:
+  protected:
     void Notification(framework::TComponent* component, framework::Operation operation) override;
 
-private:
+  private:
     bool DesignMode() const { return InState(framework::csDesigning); }
     void SetNotifiedSwitch(bool& field, bool value, uint32_t message);
     template <class T>

@@ -15,7 +15,7 @@
 namespace skin {
 
 class TbsDataSkinObject : public KeyedValues {
-public:
+  public:
     explicit TbsDataSkinObject(std::string idName);
 
     // The SKINOBJECTS type name of the class ("" for classes without one).
@@ -45,7 +45,7 @@ public:
 
 // Reads "skinrect" only; every other value keeps its new-record default.
 class TbsDataUserObject : public TbsDataSkinObject {
-public:
+  public:
     using TbsDataSkinObject::TbsDataSkinObject;
     static constexpr std::string_view kTypeName = "userobject";
     std::string_view TypeName() const override { return kTypeName; }
@@ -53,7 +53,7 @@ public:
 };
 
 class TbsDataSkinButton : public TbsDataSkinObject {
-public:
+  public:
     explicit TbsDataSkinButton(std::string idName);
     static constexpr std::string_view kTypeName = "button";
     std::string_view TypeName() const override { return kTypeName; }
@@ -67,7 +67,7 @@ public:
 };
 
 class TbsDataSkinStdButton : public TbsDataSkinButton {
-public:
+  public:
     explicit TbsDataSkinStdButton(std::string idName);
     static constexpr std::string_view kTypeName = "stdbutton";
     std::string_view TypeName() const override { return kTypeName; }
@@ -81,19 +81,19 @@ public:
     platform::Rect RestoreInActiveRect{};
     std::string RestoreHint{};  // derived from Hint and Command when empty
 
-protected:
+  protected:
     void AfterLoad() override;
 };
 
 class TbsDataSkinMainMenuBarButton : public TbsDataSkinStdButton {
-public:
+  public:
     using TbsDataSkinStdButton::TbsDataSkinStdButton;
     static constexpr std::string_view kTypeName = "mainmenubarbutton";
     std::string_view TypeName() const override { return kTypeName; }
 };
 
 class TbsDataSkinAnimate : public TbsDataSkinObject {
-public:
+  public:
     explicit TbsDataSkinAnimate(std::string idName);
     static constexpr std::string_view kTypeName = "animate";
     std::string_view TypeName() const override { return kTypeName; }
@@ -111,13 +111,13 @@ public:
     platform::Rect RestoreInActiveRect{};
     std::string RestoreHint{};
 
-protected:
+  protected:
     // Animations never morph, whatever the section says.
     void AfterLoad() override;
 };
 
 class TbsDataSkinMenuItem : public TbsDataSkinObject {
-public:
+  public:
     explicit TbsDataSkinMenuItem(std::string idName);
     static constexpr std::string_view kTypeName = "menuitem";
     std::string_view TypeName() const override { return kTypeName; }
@@ -154,13 +154,13 @@ public:
     platform::Rect ArrowImageRect{};
     platform::Rect ActiveArrowImageRect{};  // empty in the section: ArrowImageRect
 
-protected:
+  protected:
     void AfterLoad() override;
 };
 
 // The keys of main-menu-bar items; only its subclass has a type name.
 class TbsDataSkinMainMenuItem : public TbsDataSkinObject {
-public:
+  public:
     explicit TbsDataSkinMainMenuItem(std::string idName);
     void VisitKeys(KeyVisitor& key) override;
 
@@ -183,14 +183,14 @@ public:
 };
 
 class TbsDataSkinMainMenuBarItem : public TbsDataSkinMainMenuItem {
-public:
+  public:
     using TbsDataSkinMainMenuItem::TbsDataSkinMainMenuItem;
     static constexpr std::string_view kTypeName = "mainmenubaritem";
     std::string_view TypeName() const override { return kTypeName; }
 };
 
 class TbsDataSkinCaption : public TbsDataSkinObject {
-public:
+  public:
     explicit TbsDataSkinCaption(std::string idName);
     static constexpr std::string_view kTypeName = "caption";
     std::string_view TypeName() const override { return kTypeName; }

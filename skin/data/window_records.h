@@ -13,7 +13,7 @@
 namespace skin {
 
 class TbsDataSkinPopupWindow final : public KeyedValues {
-public:
+  public:
     static constexpr std::string_view kSection = "POPUPWINDOW";
     TbsDataSkinPopupWindow();
     void Load(const IniDocument& ini) { LoadSection(ini, kSection); }
@@ -38,7 +38,7 @@ public:
 };
 
 class TbsDataSkinHintWindow final : public KeyedValues {
-public:
+  public:
     static constexpr std::string_view kSection = "HINTWINDOW";
     // A hint record that was never loaded has a 12-pixel font (a load without the key gives 14).
     TbsDataSkinHintWindow();
@@ -66,7 +66,7 @@ public:
 };
 
 class TbsDataSkinLayerFrame final : public KeyedValues {
-public:
+  public:
     static constexpr std::string_view kSection = "LAYERFRAME";
     TbsDataSkinLayerFrame();
     void Load(const IniDocument& ini) { LoadSection(ini, kSection); }

@@ -30,14 +30,14 @@ int ZlibLevel(TCompressionLevel level);
 constexpr int kZlibBufferSize = 4096;
 
 class TCustomZlibStream : public framework::TStream {
-public:
+  public:
     TCustomZlibStream(const TCustomZlibStream&) = delete;
     TCustomZlibStream& operator=(const TCustomZlibStream&) = delete;
 
     // Raised after each full buffer is exchanged with the underlying stream.
     std::function<void(TCustomZlibStream* sender)> OnProgress;
 
-protected:
+  protected:
     explicit TCustomZlibStream(framework::TStream& strm);
     void Progress();
     // Puts the underlying stream back where this stream left it, if someone moved it.
@@ -52,7 +52,7 @@ protected:
 // Write-only: what is written is deflated into the underlying stream. Finish() (or destruction)
 // completes the zlib stream.
 class TCompressionStream : public TCustomZlibStream {
-public:
+  public:
     TCompressionStream(TCompressionLevel level, framework::TStream& dest);
     // Finishes the zlib stream if Finish() was not called; errors are lost then.
     ~TCompressionStream() override;
@@ -65,14 +65,14 @@ public:
     // Flushes the rest of the deflated data and the stream trailer to the underlying stream.
     void Finish();
 
-private:
+  private:
     bool finished_ = false;
 };
 
 // Read-only: reading inflates from the underlying stream. A read returns fewer bytes than asked
 // for when the zlib stream ends or the underlying stream runs out.
 class TDecompressionStream : public TCustomZlibStream {
-public:
+  public:
     explicit TDecompressionStream(framework::TStream& source);
     ~TDecompressionStream() override;
 
@@ -82,7 +82,7 @@ public:
     // of bytes produced so far; forward moves read and discard. Nothing else.
     int64_t Seek(int64_t offset, framework::SeekOrigin origin) override;
 
-private:
+  private:
     void Skip(int64_t count);
 
     int64_t startPos_;

@@ -1,11 +1,11 @@
 // tools/querybuild: the panel's JSON form, and the program's answers and exit status.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sys/wait.h>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -55,10 +55,12 @@ TEST(PanelJson, RefusesWhatIsNotAPanelWithOneLineSayingWhy) {
         {R"({"category": 26})", "category must be a list position from 0 to 25, not 26"},
         {R"({"location": 63})", "location must be a list position from 0 to 62, not 63"},
         {R"({"sort": -1})", "sort must be a list position from 0 to 4, not -1"},
-        {R"({"creditLow": 18446744073709551615})", "creditLow must be a list position from 0 to 19, not 18446744073709551615"},
+        {R"({"creditLow": 18446744073709551615})",
+         "creditLow must be a list position from 0 to 19, not 18446744073709551615"},
         {R"({"creditHigh": -9223372036854775808})", "creditHigh must be a list position from 0 to 19"},
         {R"({"services": "co"})", "services must be a list of service names, not a string"},
-        {R"({"services": ["co", "xx"]})", R"(services: "xx" is not a service name (oi, co, rd, sr, mall, or, gu))"},
+        {R"({"services": ["co", "xx"]})",
+         R"(services: "xx" is not a service name (oi, co, rd, sr, mall, or, gu))"},
         {R"({"services": [["co"]]})", "not a panel state: lists or objects nested too deeply"},
         {R"({"Keyword": ""})", R"(unknown field "Keyword")"},
         {R"({"keyword": "\udc00"})", "bad JSON:"},
@@ -84,10 +86,11 @@ TEST(PanelJson, WritesTheQueryAndThePanelAfterTheSwaps) {
     panel.priceLow = "300";
     panel.priceHigh = "100";
     panel.services = {app::Service::Mall, app::Service::CashOnDelivery};
-    EXPECT_EQ(WriteBuiltQueryJson(app::BuildQuery(panel)),
-              R"({"query":"k=%61%20%62&cid=50010850&sp=100&ep=300&area=&s=commissionVolume_desc&sc=1heart&ec=5goldencrown&co=true&mall=true",)"
-              R"("panel":{"keyword":"a b","category":1,"priceLow":"100","priceHigh":"300","location":0,"sort":0,)"
-              R"("creditLow":0,"creditHigh":19,"services":["co","mall"]}})");
+    EXPECT_EQ(
+        WriteBuiltQueryJson(app::BuildQuery(panel)),
+        R"({"query":"k=%61%20%62&cid=50010850&sp=100&ep=300&area=&s=commissionVolume_desc&sc=1heart&ec=5goldencrown&co=true&mall=true",)"
+        R"("panel":{"keyword":"a b","category":1,"priceLow":"100","priceHigh":"300","location":0,"sort":0,)"
+        R"("creditLow":0,"creditHigh":19,"services":["co","mall"]}})");
 }
 
 // --- the program ---------------------------------------------------------------------------------
@@ -102,7 +105,8 @@ ProgramRun RunQuerybuild(const std::string& input, const std::string& arguments 
     const std::string dir = testing::TempDir();
     const std::string in = dir + "qb_in", out = dir + "qb_out", err = dir + "qb_err";
     std::ofstream(in, std::ios::binary) << input;
-    const std::string command = std::string(std::getenv("QUERYBUILD")) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
+    const std::string command =
+        std::string(std::getenv("QUERYBUILD")) + " " + arguments + " <" + in + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     auto slurp = [](const std::string& path) {
         std::ifstream f(path, std::ios::binary);
@@ -115,7 +119,8 @@ TEST(QuerybuildProgram, AnswersWithOneJsonObject) {
     const ProgramRun run = RunQuerybuild(R"({"category": 2, "sort": 1})");
     EXPECT_EQ(run.status, 0) << run.err;
     const auto answer = nlohmann::json::parse(run.out);
-    EXPECT_EQ(answer["query"], "k=&cid=50000671&sp=0&ep=99999999&area=&s=price_asc&sc=1heart&ec=5goldencrown");
+    EXPECT_EQ(answer["query"],
+              "k=&cid=50000671&sp=0&ep=99999999&area=&s=price_asc&sc=1heart&ec=5goldencrown");
     EXPECT_EQ(answer["panel"]["sort"], 1);
     EXPECT_TRUE(run.err.empty());
 }

@@ -13,21 +13,22 @@ namespace {
 
 // Records every notice it gets and drops its reference to a removed peer, as real components do.
 class Recorder : public TComponent {
-public:
+  public:
     Recorder(TComponent* owner, std::vector<std::string>* log, std::string tag)
         : TComponent(owner), log_(log), tag_(std::move(tag)) {}
     TComponent* peer = nullptr;
 
-protected:
+  protected:
     void Notification(TComponent* c, Operation op) override {
         TComponent::Notification(c, op);
         if (op == Operation::opRemove) {
             log_->push_back(tag_ + " saw removal of " + c->Name());
-            if (c == peer) peer = nullptr;
+            if (c == peer)
+                peer = nullptr;
         }
     }
 
-private:
+  private:
     std::vector<std::string>* log_;
     std::string tag_;
 };
@@ -44,7 +45,8 @@ TEST(Component, OwnerDestroysItsComponentsLastCreatedFirst) {
     delete owner;
     // b goes first; a, still alive, hears of it. (The owner's own override is gone by then.)
     // Every owned component hears of each removal, its own included.
-    EXPECT_EQ(log, (std::vector<std::string>{"a saw removal of b", "b saw removal of b", "a saw removal of a"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"a saw removal of b", "b saw removal of b", "a saw removal of a"}));
 }
 
 TEST(Component, SiblingsAndFreeNotifiedComponentsClearTheirReferences) {

@@ -33,7 +33,7 @@ struct Logged {
 };
 
 class DesktopTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr const char* kClass = "VelmoroDesktopTestWindow";
 
     DesktopTest() {
@@ -82,7 +82,8 @@ protected:
     static std::vector<Logged> messagesOf(HWND hwnd, UINT message) {
         std::vector<Logged> out;
         for (const Logged& l : log()) {
-            if (l.hwnd == hwnd && l.message == message) out.push_back(l);
+            if (l.hwnd == hwnd && l.message == message)
+                out.push_back(l);
         }
         return out;
     }
@@ -93,7 +94,8 @@ protected:
         HWND w = CreateWindowEx(exStyle, kClass, "", style & ~WS_VISIBLE, r.Left, r.Top, r.width(),
                                 r.height(), owner);
         colours()[w] = colour;
-        if (style & WS_VISIBLE) ShowWindow(w, SW_SHOW);
+        if (style & WS_VISIBLE)
+            ShowWindow(w, SW_SHOW);
         return w;
     }
     void repaint(HWND w, COLORREF colour) {
@@ -106,8 +108,10 @@ protected:
         uint32_t end = GetTickCount() + milliseconds;
         for (;;) {
             ProcessPendingMessages();
-            if (done()) return true;
-            if (int32_t(GetTickCount() - end) >= 0) return false;
+            if (done())
+                return true;
+            if (int32_t(GetTickCount() - end) >= 0)
+                return false;
             PumpMessagesFor(10);
         }
     }
@@ -115,7 +119,8 @@ protected:
     // The colour the X server shows at a screen point (the primary monitor starts at (0, 0)).
     static COLORREF screenColorAt(Point p) {
         GdkPixbuf* pixel = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), p.X, p.Y, 1, 1);
-        if (!pixel) return COLORREF(-1);
+        if (!pixel)
+            return COLORREF(-1);
         const guchar* rgb = gdk_pixbuf_read_pixels(pixel);
         COLORREF c = RGB(rgb[0], rgb[1], rgb[2]);
         g_object_unref(pixel);

@@ -31,10 +31,12 @@ Point OriginOf(GtkWidget* window) {
     return p;
 }
 
-Point ClientPoint(LPARAM lParam) { return {int16_t(LOWORD(lParam)), int16_t(HIWORD(lParam))}; }
+Point ClientPoint(LPARAM lParam) {
+    return {int16_t(LOWORD(lParam)), int16_t(HIWORD(lParam))};
+}
 
 class GtkDisplayTest : public DesktopTest {
-protected:
+  protected:
     static std::vector<uint32_t> CharsOf(HWND w) {
         std::vector<uint32_t> out;
         for (const Logged& l : messagesOf(w, WM_CHAR)) out.push_back(uint32_t(l.wParam));
@@ -254,7 +256,8 @@ TEST_F(GtkDisplayTest, TheDesktopMovesAndClosesWindows) {
 }
 
 TEST_F(GtkDisplayTest, LayeredWindowsWithoutACompositorShowTheirSolidPixels) {
-    if (display.hasCompositor()) GTEST_SKIP() << "a compositing manager shows translucency itself";
+    if (display.hasCompositor())
+        GTEST_SKIP() << "a compositing manager shows translucency itself";
     solid({0, 0, 300, 200}, kBlue);
     HWND glow = CreateWindowEx(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW, kClass, "", WS_POPUP, 0,
                                0, 1, 1, nullptr);

@@ -56,15 +56,23 @@ const FormData kForm{{{"Caption", "Velmoro 浏览器窗体"},
                       {"Font.Name", "Tahoma"},
                       {"Font.Height", -11}},
                      {
-                         {"TEdit", "m_keyword", "",
-                          {{"Left", 8}, {"Top", 8}, {"Width", 200}, {"Height", 21},
-                           {"ImeMode", Ident{"imChinese"}}, {"TabOrder", 0}}},
-                         {"TWebBrowser", "m_web", "",
+                         {"TEdit",
+                          "m_keyword",
+                          "",
+                          {{"Left", 8},
+                           {"Top", 8},
+                           {"Width", 200},
+                           {"Height", 21},
+                           {"ImeMode", Ident{"imChinese"}},
+                           {"TabOrder", 0}}},
+                         {"TWebBrowser",
+                          "m_web",
+                          "",
                           {{"Left", 8}, {"Top", 40}, {"Width", 624}, {"Height", 352}, {"TabOrder", 1}}},
                      }};
 
 class TBrowserForm : public TForm {
-public:
+  public:
     explicit TBrowserForm(TComponent* owner) : TForm(owner) {
         LoadFormData(kForm, [this] {
             edit = framework::As<TEdit>(FindComponent("m_keyword"));
@@ -76,7 +84,7 @@ public:
 };
 
 class GtkFormTest : public DesktopTest {
-protected:
+  protected:
     GtkFormTest()
         : previous_(framework::UseWebKitBrowsers()),
           server_(std::map<std::string, std::string>{{"/qrwk/", kPage}}) {

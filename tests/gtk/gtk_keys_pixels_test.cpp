@@ -17,17 +17,36 @@ TEST(GtkKeysTest, KeyValuesBecomeVirtualKeys) {
         int vk;
     };
     const Case cases[] = {
-        {GDK_KEY_a, 'A'},           {GDK_KEY_Z, 'Z'},           {GDK_KEY_0, '0'},
-        {GDK_KEY_9, '9'},           {GDK_KEY_Return, VK_RETURN}, {GDK_KEY_KP_Enter, VK_RETURN},
-        {GDK_KEY_Tab, VK_TAB},      {GDK_KEY_ISO_Left_Tab, VK_TAB}, {GDK_KEY_BackSpace, VK_BACK},
-        {GDK_KEY_Escape, VK_ESCAPE}, {GDK_KEY_space, VK_SPACE},  {GDK_KEY_Delete, VK_DELETE},
-        {GDK_KEY_Left, VK_LEFT},    {GDK_KEY_Page_Down, VK_NEXT}, {GDK_KEY_Shift_R, VK_SHIFT},
-        {GDK_KEY_Control_L, VK_CONTROL}, {GDK_KEY_Alt_L, VK_MENU}, {GDK_KEY_F1, VK_F1},
-        {GDK_KEY_F12, VK_F12},      {GDK_KEY_KP_7, VK_NUMPAD0 + 7}, {GDK_KEY_KP_Home, VK_HOME},
-        {GDK_KEY_KP_Add, VK_ADD},   {GDK_KEY_semicolon, VK_OEM_1}, {GDK_KEY_apostrophe, VK_OEM_7},
-        {GDK_KEY_bracketleft, VK_OEM_4}, {GDK_KEY_grave, VK_OEM_3},
+        {GDK_KEY_a, 'A'},
+        {GDK_KEY_Z, 'Z'},
+        {GDK_KEY_0, '0'},
+        {GDK_KEY_9, '9'},
+        {GDK_KEY_Return, VK_RETURN},
+        {GDK_KEY_KP_Enter, VK_RETURN},
+        {GDK_KEY_Tab, VK_TAB},
+        {GDK_KEY_ISO_Left_Tab, VK_TAB},
+        {GDK_KEY_BackSpace, VK_BACK},
+        {GDK_KEY_Escape, VK_ESCAPE},
+        {GDK_KEY_space, VK_SPACE},
+        {GDK_KEY_Delete, VK_DELETE},
+        {GDK_KEY_Left, VK_LEFT},
+        {GDK_KEY_Page_Down, VK_NEXT},
+        {GDK_KEY_Shift_R, VK_SHIFT},
+        {GDK_KEY_Control_L, VK_CONTROL},
+        {GDK_KEY_Alt_L, VK_MENU},
+        {GDK_KEY_F1, VK_F1},
+        {GDK_KEY_F12, VK_F12},
+        {GDK_KEY_KP_7, VK_NUMPAD0 + 7},
+        {GDK_KEY_KP_Home, VK_HOME},
+        {GDK_KEY_KP_Add, VK_ADD},
+        {GDK_KEY_semicolon, VK_OEM_1},
+        {GDK_KEY_apostrophe, VK_OEM_7},
+        {GDK_KEY_bracketleft, VK_OEM_4},
+        {GDK_KEY_grave, VK_OEM_3},
         // No key of the platform's: a Cyrillic letter, a dead key, AltGr.
-        {GDK_KEY_Cyrillic_a, 0},    {GDK_KEY_dead_acute, 0},    {GDK_KEY_ISO_Level3_Shift, 0},
+        {GDK_KEY_Cyrillic_a, 0},
+        {GDK_KEY_dead_acute, 0},
+        {GDK_KEY_ISO_Level3_Shift, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(VirtualKeyOf(c.keyval), c.vk) << std::hex << c.keyval;
     EXPECT_TRUE(IsNumpadKey(GDK_KEY_KP_1));
@@ -42,13 +61,26 @@ TEST(GtkKeysTest, TextAKeyTypes) {
     };
     const KeyModifiers none{}, ctrl{true, false}, alt{false, true}, altGr{true, true};
     const Case cases[] = {
-        {GDK_KEY_a, none, "a"},          {GDK_KEY_A, none, "A"},        {GDK_KEY_exclam, none, "!"},
-        {GDK_KEY_Return, none, "\r"},    {GDK_KEY_KP_Enter, none, "\r"}, {GDK_KEY_BackSpace, none, "\b"},
-        {GDK_KEY_Tab, none, "\t"},       {GDK_KEY_Escape, none, "\x1b"}, {GDK_KEY_KP_5, none, "5"},
-        {GDK_KEY_Delete, none, ""},      {GDK_KEY_Left, none, ""},       {GDK_KEY_F5, none, ""},
-        {GDK_KEY_Shift_L, none, ""},     {GDK_KEY_c, ctrl, "\x03"},      {GDK_KEY_C, ctrl, "\x03"},
-        {GDK_KEY_1, ctrl, ""},           {GDK_KEY_f, alt, "f"},          {GDK_KEY_at, altGr, "@"},
-        {GDK_KEY_Cyrillic_a, none, "\xd0\xb0"}, {0x10088d9, none, "\xe8\xa3\x99"},  // U+88D9 as a keysym
+        {GDK_KEY_a, none, "a"},
+        {GDK_KEY_A, none, "A"},
+        {GDK_KEY_exclam, none, "!"},
+        {GDK_KEY_Return, none, "\r"},
+        {GDK_KEY_KP_Enter, none, "\r"},
+        {GDK_KEY_BackSpace, none, "\b"},
+        {GDK_KEY_Tab, none, "\t"},
+        {GDK_KEY_Escape, none, "\x1b"},
+        {GDK_KEY_KP_5, none, "5"},
+        {GDK_KEY_Delete, none, ""},
+        {GDK_KEY_Left, none, ""},
+        {GDK_KEY_F5, none, ""},
+        {GDK_KEY_Shift_L, none, ""},
+        {GDK_KEY_c, ctrl, "\x03"},
+        {GDK_KEY_C, ctrl, "\x03"},
+        {GDK_KEY_1, ctrl, ""},
+        {GDK_KEY_f, alt, "f"},
+        {GDK_KEY_at, altGr, "@"},
+        {GDK_KEY_Cyrillic_a, none, "\xd0\xb0"},
+        {0x10088d9, none, "\xe8\xa3\x99"},  // U+88D9 as a keysym
     };
     for (const Case& c : cases) EXPECT_EQ(TextOfKey(c.keyval, c.modifiers), c.text) << std::hex << c.keyval;
 }
@@ -101,8 +133,7 @@ TEST(GtkLayerPixelsTest, WithoutACompositorOnlyPixelsOfAtLeastHalfAlphaShow) {
     // The constant alpha takes its share: 0xFF * 0x80 / 255 is still half, 0x80 * 0x80 / 255 is not.
     EXPECT_EQ(ShownPixels(image, {Mode::PerPixel, 128, {}}), Region(Rect{0, 0, 1, 2}));
     // The colour key (the pure blue of the first pixel) cuts its pixels out.
-    EXPECT_EQ(ShownPixels(image, {Mode::Constant, 255, RGB(0, 0, 255)}),
-              Region(Rect{1, 0, 4, 2}));
+    EXPECT_EQ(ShownPixels(image, {Mode::Constant, 255, RGB(0, 0, 255)}), Region(Rect{1, 0, 4, 2}));
 }
 
 TEST(GtkMoveTrackerTest, EchoesOfOwnMovesAreNotTheWindowManagers) {

@@ -10,7 +10,7 @@
 namespace platform::test {
 
 class TestPageServer {
-public:
+  public:
     explicit TestPageServer(std::map<std::string, std::string> pages) : pages_(std::move(pages)) {
         server_.Get(".*", [this](const httplib::Request& request, httplib::Response& response) {
             auto it = pages_.find(request.path);
@@ -37,7 +37,7 @@ public:
         return "http://127.0.0.1:" + std::to_string(port_) + path;
     }
 
-private:
+  private:
     std::map<std::string, std::string> pages_;
     httplib::Server server_;
     int port_ = 0;

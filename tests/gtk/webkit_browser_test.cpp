@@ -45,7 +45,7 @@ var NotAFunction = 5;
 </script></body></html>)";
 
 class WebKitBrowserTest : public DesktopTest {
-protected:
+  protected:
     WebKitBrowserTest() : server(std::map<std::string, std::string>{{"/page.html", kPage}}) {}
 
     // Loads the test page and waits for its document.
@@ -111,7 +111,8 @@ TEST_F(WebKitBrowserTest, LoadsAPageAndCallsItsFunctions) {
         auto result = call(browser, c.name, c.args);
         ASSERT_TRUE(result) << c.name;
         EXPECT_EQ(result->status, c.status) << c.name << ": " << result->message;
-        if (c.status != Status::Answered) continue;
+        if (c.status != Status::Answered)
+            continue;
         EXPECT_EQ(result->answer.kind, c.kind) << c.name;
         if (c.kind == PageAnswer::Kind::Number) {
             EXPECT_EQ(result->answer.number, c.number) << c.name;

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 #include <mutex>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "app/query_builder.h"

@@ -25,7 +25,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 class DisplayTest : public WindowTest {
-protected:
+  protected:
     // A popup painted in one colour, as its own WM_PAINT would.
     HWND solid(const Rect& r, COLORREF color, DWORD exStyle = 0) {
         HWND w = createPopup(r, exStyle);
@@ -306,7 +306,8 @@ TEST(DisplaySessionTest, EndingASessionDropsWindowsSilently) {
     WNDCLASS c;
     c.lpszClassName = "VelmoroSessionWindow";
     c.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (ended) ++messagesAfterEnd;
+        if (ended)
+            ++messagesAfterEnd;
         return DefWindowProc(h, m, w, l);
     };
     RegisterClass(c);

@@ -14,7 +14,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // Selects a solid pen of a colour for the scope.
 class PenScope {
-public:
+  public:
     PenScope(HDC dc, COLORREF color, int style = PS_SOLID, int width = 1)
         : dc_(dc), pen_(CreatePen(style, width, color)), old_(SelectObject(dc, pen_)) {}
     ~PenScope() {
@@ -22,7 +22,7 @@ public:
         DeleteObject(pen_);
     }
 
-private:
+  private:
     HDC dc_;
     HPEN pen_;
     HGDIOBJ old_;
@@ -34,12 +34,9 @@ TEST(GfxLineTest, LinesLeaveOutTheirEndPoint) {
         const char* picture;
     };
     const Case cases[] = {
-        {{0, 0}, {4, 0}, "####.\n.....\n.....\n"},
-        {{4, 2}, {0, 2}, ".....\n.....\n.####\n"},
-        {{0, 0}, {0, 3}, "#....\n#....\n#....\n"},
-        {{0, 0}, {3, 3}, "#....\n.#...\n..#..\n"},
-        {{4, 0}, {0, 2}, "...##\n.##..\n.....\n"},
-        {{0, 0}, {4, 2}, "##...\n..##.\n.....\n"},
+        {{0, 0}, {4, 0}, "####.\n.....\n.....\n"}, {{4, 2}, {0, 2}, ".....\n.....\n.####\n"},
+        {{0, 0}, {0, 3}, "#....\n#....\n#....\n"}, {{0, 0}, {3, 3}, "#....\n.#...\n..#..\n"},
+        {{4, 0}, {0, 2}, "...##\n.##..\n.....\n"}, {{0, 0}, {4, 2}, "##...\n..##.\n.....\n"},
         {{2, 1}, {2, 1}, ".....\n.....\n.....\n"},  // zero length: nothing
     };
     for (const Case& c : cases) {
@@ -47,7 +44,8 @@ TEST(GfxLineTest, LinesLeaveOutTheirEndPoint) {
         PenScope pen(canvas.dc(), kRed);
         MoveToEx(canvas.dc(), c.from.X, c.from.Y, nullptr);
         EXPECT_TRUE(LineTo(canvas.dc(), c.to.X, c.to.Y));
-        EXPECT_EQ(canvas.picture(kRed), c.picture) << c.from.X << "," << c.from.Y << " to " << c.to.X << "," << c.to.Y;
+        EXPECT_EQ(canvas.picture(kRed), c.picture)
+            << c.from.X << "," << c.from.Y << " to " << c.to.X << "," << c.to.Y;
     }
 }
 
@@ -250,7 +248,8 @@ TEST(GfxSurfaceDcTest, DeviceOriginSystemClipAndDetach) {
     FillRect(dc, {0, 0, 10, 10}, red);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(ColorFromPixel(window.pixel(x, y)), x >= 2 && x < 6 && y >= 1 ? kRed : kWhite) << x << "," << y;
+            EXPECT_EQ(ColorFromPixel(window.pixel(x, y)), x >= 2 && x < 6 && y >= 1 ? kRed : kWhite)
+                << x << "," << y;
     Point origin;
     EXPECT_EQ(SurfaceOfDC(dc, &origin), &window);
     EXPECT_EQ(origin, (Point{2, 1}));

@@ -8,7 +8,7 @@
 namespace platform::test {
 
 class Canvas {
-public:
+  public:
     Canvas(int32_t width, int32_t height, COLORREF background = RGB(255, 255, 255))
         : bitmap_(CreateBitmap32(width, height)), dc_(CreateCompatibleDC(nullptr)) {
         old_ = SelectObject(dc_, bitmap_);
@@ -42,14 +42,16 @@ public:
         Rect r{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
         for (int32_t y = 0; y < surface().height(); ++y) {
             for (int32_t x = 0; x < surface().width(); ++x) {
-                if (at(x, y) == background) continue;
-                r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
+                if (at(x, y) == background)
+                    continue;
+                r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1),
+                     std::max(r.Bottom, y + 1)};
             }
         }
         return r.Left == INT32_MAX ? Rect{} : r;
     }
 
-private:
+  private:
     HBITMAP bitmap_;
     HDC dc_;
     HGDIOBJ old_;

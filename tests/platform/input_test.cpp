@@ -14,13 +14,14 @@ namespace {
 using ::testing::ElementsAre;
 
 class InputTest : public WindowTest {
-protected:
+  protected:
     HWND pressedOn(Point screen) {
         log().clear();
         display.click(screen);
         settle();
         for (const Logged& l : log()) {
-            if (l.message == WM_LBUTTONDOWN || l.message == WM_NCLBUTTONDOWN) return l.hwnd;
+            if (l.message == WM_LBUTTONDOWN || l.message == WM_NCLBUTTONDOWN)
+                return l.hwnd;
         }
         return nullptr;
     }
@@ -261,7 +262,8 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
     SetFocus(edit);
     int16_t stateDuringKey = 0;
     on(edit, WM_KEYDOWN, [&](HWND, WPARAM vk, LPARAM) {
-        if (vk == 'A') stateDuringKey = GetKeyState('A');
+        if (vk == 'A')
+            stateDuringKey = GetKeyState('A');
         return std::optional<LRESULT>();
     });
     settle();
@@ -274,7 +276,8 @@ TEST_F(InputTest, KeysGoToTheFocusAndTranslateIntoCharacters) {
     settle();
     std::vector<WPARAM> chars;
     for (const Logged& l : log()) {
-        if (l.hwnd == edit && l.message == WM_CHAR) chars.push_back(l.wParam);
+        if (l.hwnd == edit && l.message == WM_CHAR)
+            chars.push_back(l.wParam);
     }
     EXPECT_THAT(chars, ElementsAre(WPARAM('a'), WPARAM('B'), WPARAM('\r')));
     EXPECT_LT(stateDuringKey, 0);
@@ -352,7 +355,8 @@ TEST_F(InputTest, CommittedTextAndTheComposition) {
         ElementsAre(WM_IME_STARTCOMPOSITION, WM_IME_COMPOSITION, WM_IME_ENDCOMPOSITION, WM_CHAR, WM_CHAR));
     std::vector<WPARAM> chars;
     for (const Logged& l : log()) {
-        if (l.message == WM_CHAR) chars.push_back(l.wParam);
+        if (l.message == WM_CHAR)
+            chars.push_back(l.wParam);
     }
     EXPECT_THAT(chars, ElementsAre(0x4F60u, 0x597Du));
     EXPECT_FALSE(ImeGetComposition(edit, &preedit, &cursor));

@@ -15,7 +15,7 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 class PaintTest : public WindowTest {
-protected:
+  protected:
     // Fills everything the DC can reach.
     static void Flood(HDC dc, COLORREF color) {
         HBRUSH brush = CreateSolidBrush(color);
@@ -114,7 +114,8 @@ TEST_F(PaintTest, InvalidatingWhilePaintingIsKept) {
     on(w, WM_PAINT, [&](HWND self, WPARAM, LPARAM) {
         PAINTSTRUCT ps;
         BeginPaint(self, &ps);
-        if (++paints == 1) InvalidateRect(self, nullptr, false);
+        if (++paints == 1)
+            InvalidateRect(self, nullptr, false);
         EndPaint(self, &ps);
         return std::optional<LRESULT>(0);
     });

@@ -1,10 +1,10 @@
+#include "platform/gfx/region.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 #include <vector>
-
-#include "platform/gfx/region.h"
 
 namespace platform {
 namespace {
@@ -164,7 +164,8 @@ std::vector<uint8_t> RegionData(const std::vector<Rect>& rects, uint32_t count, 
     h.nCount = count;
     std::vector<uint8_t> data(sizeof h + rects.size() * sizeof(Rect));
     std::memcpy(data.data(), &h, sizeof h);
-    if (!rects.empty()) std::memcpy(data.data() + sizeof h, rects.data(), rects.size() * sizeof(Rect));
+    if (!rects.empty())
+        std::memcpy(data.data() + sizeof h, rects.data(), rects.size() * sizeof(Rect));
     return data;
 }
 

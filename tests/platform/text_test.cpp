@@ -18,8 +18,9 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // Selects a font for the scope.
 class FontScope {
-public:
-    FontScope(HDC dc, const char* face, int32_t height, int32_t weight = FW_NORMAL, uint8_t charSet = DEFAULT_CHARSET)
+  public:
+    FontScope(HDC dc, const char* face, int32_t height, int32_t weight = FW_NORMAL,
+              uint8_t charSet = DEFAULT_CHARSET)
         : dc_(dc) {
         LOGFONT f;
         f.lfHeight = height;
@@ -35,7 +36,7 @@ public:
     }
     HFONT font() const { return font_; }
 
-private:
+  private:
     HDC dc_;
     HFONT font_;
     HGDIOBJ old_;
@@ -47,8 +48,8 @@ Rect Measure(HDC dc, std::string_view text, uint32_t format, Rect r = {}) {
 }
 
 bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.isEmpty() || (inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
-                               inner.Bottom <= outer.Bottom);
+    return inner.isEmpty() || (inner.Left >= outer.Left && inner.Top >= outer.Top &&
+                               inner.Right <= outer.Right && inner.Bottom <= outer.Bottom);
 }
 
 TEST(TextFontTest, FaceNamesResolveToTheInstalledFaces) {
@@ -92,7 +93,8 @@ TEST(TextFontTest, HeightsAndMetrics) {
         GetTextExtentPoint32(canvas.dc(), "Velmoro", &normal);
         EXPECT_GT(bold.cx, normal.cx);
     }
-    EXPECT_EQ(CreateFont(kMaxFontHeight + 1, 0, 0, 0, 0, false, false, false, 0, 0, 0, 0, 0, "Arial"), nullptr);
+    EXPECT_EQ(CreateFont(kMaxFontHeight + 1, 0, 0, 0, 0, false, false, false, 0, 0, 0, 0, 0, "Arial"),
+              nullptr);
     // Names longer than the platform keeps are cut on a character boundary.
     LOGFONT longName;
     longName.lfFaceName = std::string(30, 'a') + "女";
@@ -130,9 +132,10 @@ TEST(TextDrawTest, InkStaysInsideTheMeasuredRectangle) {
         EXPECT_EQ(DrawText(canvas.dc(), c.text, &box, c.format | DT_NOCLIP), measured.height()) << c.text;
         const Rect ink = canvas.inkBounds(kWhite);
         EXPECT_FALSE(ink.isEmpty()) << c.text;
-        EXPECT_TRUE(Inside(ink, measured)) << c.text << ": ink " << ink.Left << "," << ink.Top << "," << ink.Right
-                                           << "," << ink.Bottom << " measured " << measured.Left << ","
-                                           << measured.Top << "," << measured.Right << "," << measured.Bottom;
+        EXPECT_TRUE(Inside(ink, measured))
+            << c.text << ": ink " << ink.Left << "," << ink.Top << "," << ink.Right << "," << ink.Bottom
+            << " measured " << measured.Left << "," << measured.Top << "," << measured.Right << ","
+            << measured.Bottom;
     }
 }
 
@@ -199,7 +202,9 @@ TEST(TextFormatTest, AlignmentFlagsPlaceTheLine) {
         {DT_SINGLELINE, {10, 20, 10 + w, 20 + h}, h},
         {DT_SINGLELINE | DT_CENTER, {10 + (100 - w) / 2, 20, 10 + (100 - w) / 2 + w, 20 + h}, h},
         {DT_SINGLELINE | DT_RIGHT, {110 - w, 20, 110, 20 + h}, h},
-        {DT_SINGLELINE | DT_VCENTER, {10, 20 + (40 - h) / 2, 10 + w, 20 + (40 - h) / 2 + h}, (40 - h) / 2 + h},
+        {DT_SINGLELINE | DT_VCENTER,
+         {10, 20 + (40 - h) / 2, 10 + w, 20 + (40 - h) / 2 + h},
+         (40 - h) / 2 + h},
         {DT_SINGLELINE | DT_BOTTOM | DT_CENTER, {10 + (100 - w) / 2, 60 - h, 10 + (100 - w) / 2 + w, 60}, 40},
         {DT_VCENTER, {10, 20, 10 + w, 20 + h}, h},  // vertical centring needs a single line
     };
@@ -236,7 +241,8 @@ TEST(TextFormatTest, PrefixesUnderlineAndDoubleAmpersandsStay) {
     Canvas canvas(10, 10);
     FontScope f(canvas.dc(), "Tahoma", -11);
     EXPECT_EQ(Measure(canvas.dc(), "&File", DT_SINGLELINE), Measure(canvas.dc(), "File", DT_SINGLELINE));
-    EXPECT_EQ(Measure(canvas.dc(), "R&&D", DT_SINGLELINE), Measure(canvas.dc(), "R&D", DT_SINGLELINE | DT_NOPREFIX));
+    EXPECT_EQ(Measure(canvas.dc(), "R&&D", DT_SINGLELINE),
+              Measure(canvas.dc(), "R&D", DT_SINGLELINE | DT_NOPREFIX));
     EXPECT_GT(Measure(canvas.dc(), "&File", DT_SINGLELINE | DT_NOPREFIX).width(),
               Measure(canvas.dc(), "File", DT_SINGLELINE).width());
     EXPECT_EQ(Measure(canvas.dc(), "End&", DT_SINGLELINE), Measure(canvas.dc(), "End", DT_SINGLELINE));
@@ -256,7 +262,8 @@ TEST(TextFormatTest, PrefixesUnderlineAndDoubleAmpersandsStay) {
     int changed = 0;
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 60; ++x) {
-            if (plain->at(x, y) == keyed->at(x, y)) continue;
+            if (plain->at(x, y) == keyed->at(x, y))
+                continue;
             ++changed;
             EXPECT_GE(y, tm.tmAscent) << x << "," << y;
             EXPECT_LT(x, fWidth + 1) << x << "," << y;
@@ -314,7 +321,8 @@ TEST(TextDrawTest, TextOnAZeroBitmapGivesCoverageInTheRedChannel) {
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 60; ++x) {
             const uint32_t p = s.pixel(x, y);
-            if (p == 0) continue;
+            if (p == 0)
+                continue;
             EXPECT_EQ(p & 0xFF00FFFFu, 0xFF000000u) << x << "," << y;  // only red and alpha
             const uint32_t red = (p >> 16) & 0xFF;
             partial = partial || (red > 0 && red < 255);

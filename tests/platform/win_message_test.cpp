@@ -99,7 +99,8 @@ TEST_F(WinMessageTest, TheApplicationFilterCanBeTakenOverAndRestored) {
     });
     int consumedByMenu = 0;
     MessageFilter previous = SetMessageFilter([&](MSG& msg) {
-        if (msg.message != WM_KEYDOWN) return false;
+        if (msg.message != WM_KEYDOWN)
+            return false;
         ++consumedByMenu;
         if (msg.wParam == WPARAM(VK_ESCAPE)) {
             MessageFilter mine = SetMessageFilter(previous);  // the menu closes from inside the filter
@@ -177,7 +178,8 @@ TEST_F(WinMessageTest, TimerIntervalsAndIdentifiers) {
     uint32_t start = display.now();
     uint32_t fired = 0;
     on(w, WM_TIMER, [&](HWND, WPARAM, LPARAM) {
-        if (!fired) fired = display.now();
+        if (!fired)
+            fired = display.now();
         return std::optional<LRESULT>(0);
     });
     SetTimer(w, 1, 1);  // raised to the platform's minimum

@@ -11,16 +11,20 @@ namespace platform::test {
 namespace {
 
 class WinRandomTest : public WindowTest {
-protected:
+  protected:
     std::mt19937 random{1};
     std::vector<HWND> handles;  // live, destroyed and invented ones alike
 
     int32_t coordinate() {
         switch (random() % 4) {
-            case 0: return int32_t(random() % 400);
-            case 1: return -int32_t(random() % 400);
-            case 2: return int32_t(random());  // anything at all
-            default: return int32_t(random() % 20);
+            case 0:
+                return int32_t(random() % 400);
+            case 1:
+                return -int32_t(random() % 400);
+            case 2:
+                return int32_t(random());  // anything at all
+            default:
+                return int32_t(random() % 20);
         }
     }
     HWND anyHandle() {
@@ -44,33 +48,58 @@ protected:
                                                  WS_CHILD | WS_VISIBLE | (random() % 2 ? WS_CLIPSIBLINGS : 0),
                                                  coordinate(), coordinate(), coordinate(), coordinate(), h));
                 break;
-            case 2: DestroyWindow(h); break;
+            case 2:
+                DestroyWindow(h);
+                break;
             case 3:
                 SetWindowPos(h, anyHandle(), coordinate(), coordinate(), coordinate(), coordinate(),
                              UINT(random() % 0x100));
                 break;
-            case 4: ShowWindow(h, int(random() % 10)); break;
-            case 5: SetFocus(h); break;
-            case 6: SetCapture(h); break;
-            case 7: ReleaseCapture(); break;
+            case 4:
+                ShowWindow(h, int(random() % 10));
+                break;
+            case 5:
+                SetFocus(h);
+                break;
+            case 6:
+                SetCapture(h);
+                break;
+            case 7:
+                ReleaseCapture();
+                break;
             case 8:
                 SetWindowRgn(h, random() % 3 ? CreateRectRgn(0, 0, coordinate(), coordinate()) : nullptr,
                              random() % 2);
                 break;
-            case 9: display.click(anyPoint(), random() % 2 ? MouseButton::Left : MouseButton::Right); break;
-            case 10: display.drag(anyPoint(), anyPoint(), 2); break;
-            case 11: display.typeKey(int(random() % 0x80)); break;
-            case 12: EnableWindow(h, random() % 2); break;
-            case 13: InvalidateRect(h, nullptr, true); break;
-            case 14: SendMessage(h, WM_SYSCOMMAND, 0xF000 + 0x10 * (random() % 0x13), 0); break;
-            default: settle(); break;
+            case 9:
+                display.click(anyPoint(), random() % 2 ? MouseButton::Left : MouseButton::Right);
+                break;
+            case 10:
+                display.drag(anyPoint(), anyPoint(), 2);
+                break;
+            case 11:
+                display.typeKey(int(random() % 0x80));
+                break;
+            case 12:
+                EnableWindow(h, random() % 2);
+                break;
+            case 13:
+                InvalidateRect(h, nullptr, true);
+                break;
+            case 14:
+                SendMessage(h, WM_SYSCOMMAND, 0xF000 + 0x10 * (random() % 0x13), 0);
+                break;
+            default:
+                settle();
+                break;
         }
     }
 
     void checkInvariants() {
         std::vector<HWND> live;
         for (HWND h : handles) {
-            if (IsWindow(h)) live.push_back(h);
+            if (IsWindow(h))
+                live.push_back(h);
         }
         std::vector<HWND> tops;
         for (HWND t = GetTopWindow(nullptr); t; t = GetWindow(t, GW_HWNDNEXT)) tops.push_back(t);

@@ -13,7 +13,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class WinSizeMoveTest : public WindowTest {
-protected:
+  protected:
     // A popup whose procedure answers hit tests itself, as the skinned frame does: a caption bar
     // (30..230 x 5..20) and HTOBJECT for the rest of its frame (the top 23 rows).
     HWND skinnedLike(const Rect& r) {
@@ -23,7 +23,8 @@ protected:
             GetWindowRect(self, &bounds);
             Point p = PointFromLParam(lParam);
             Point local{p.X - bounds.Left, p.Y - bounds.Top};
-            if (Rect{30, 5, 230, 20}.contains(local)) return Answer(HTCAPTION);
+            if (Rect{30, 5, 230, 20}.contains(local))
+                return Answer(HTCAPTION);
             return Answer(local.Y < 23 ? HTOBJECT : HTCLIENT);
         });
         settle();
@@ -73,7 +74,8 @@ TEST_F(WinSizeMoveTest, AMovingHandlerDecidesWhereTheWindowGoes) {
     HWND w = skinnedLike({100, 100, 400, 300});
     on(w, WM_MOVING, [](HWND, WPARAM, LPARAM lParam) {
         Rect& r = *reinterpret_cast<Rect*>(lParam);
-        if (std::abs(r.Left) < 5) r = rectOfSize(0, r.Top, r.width(), r.height());
+        if (std::abs(r.Left) < 5)
+            r = rectOfSize(0, r.Top, r.width(), r.height());
         return Answer(1);
     });
     display.drag({150, 110}, {53, 120}, 3);  // the window would end at left 3

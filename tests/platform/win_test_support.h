@@ -34,7 +34,7 @@ struct Logged {
 using Handler = std::function<std::optional<LRESULT>(HWND, WPARAM, LPARAM)>;
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr const char* kClass = "VelmoroTestWindow";
     static constexpr const char* kClassNoDoubleClicks = "VelmoroTestWindowNoDbl";
 
@@ -72,10 +72,12 @@ protected:
     static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         log().push_back({hwnd, message, wParam, lParam});
         auto it = handlers().find({hwnd, message});
-        if (it == handlers().end()) it = handlers().find({nullptr, message});
+        if (it == handlers().end())
+            it = handlers().find({nullptr, message});
         if (it != handlers().end()) {
             Handler handler = it->second;  // a copy: the handler may replace itself
-            if (std::optional<LRESULT> answer = handler(hwnd, wParam, lParam)) return *answer;
+            if (std::optional<LRESULT> answer = handler(hwnd, wParam, lParam))
+                return *answer;
         }
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
@@ -92,7 +94,8 @@ protected:
     static std::vector<UINT> messagesOf(HWND hwnd, const std::set<UINT>& interesting) {
         std::vector<UINT> out;
         for (const Logged& l : log()) {
-            if (l.hwnd == hwnd && interesting.count(l.message)) out.push_back(l.message);
+            if (l.hwnd == hwnd && interesting.count(l.message))
+                out.push_back(l.message);
         }
         return out;
     }
@@ -100,7 +103,8 @@ protected:
     static std::vector<std::pair<HWND, UINT>> sequence(const std::set<UINT>& interesting) {
         std::vector<std::pair<HWND, UINT>> out;
         for (const Logged& l : log()) {
-            if (interesting.count(l.message)) out.emplace_back(l.hwnd, l.message);
+            if (interesting.count(l.message))
+                out.emplace_back(l.hwnd, l.message);
         }
         return out;
     }

@@ -14,7 +14,7 @@ using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 class WinWindowPosTest : public WindowTest {
-protected:
+  protected:
     const std::set<UINT> kPositionMessages = {WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED,
                                               WM_MOVE, WM_SIZE};
 };
@@ -85,7 +85,8 @@ TEST_F(WinWindowPosTest, ChangingHandlerAndCalcSizeDecideThePlaceAndTheClientAre
     });
     on(w, WM_WINDOWPOSCHANGING, [](HWND, WPARAM, LPARAM lParam) {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-        if (!(pos->flags & SWP_NOSIZE)) pos->cx = 785;  // the width is the window's own business
+        if (!(pos->flags & SWP_NOSIZE))
+            pos->cx = 785;  // the width is the window's own business
         return std::optional<LRESULT>(0);
     });
     log().clear();
@@ -160,7 +161,8 @@ TEST_F(WinWindowPosTest, ShowWindowTellsVisibilityChangesOnly) {
     EXPECT_TRUE(ShowWindow(w, SW_HIDE));
     std::vector<WPARAM> shown;
     for (const Logged& l : log()) {
-        if (l.message == WM_SHOWWINDOW) shown.push_back(l.wParam);
+        if (l.message == WM_SHOWWINDOW)
+            shown.push_back(l.wParam);
     }
     EXPECT_THAT(shown, ElementsAre(1u, 0u));
     EXPECT_FALSE(display.stateOf(w)->shown);

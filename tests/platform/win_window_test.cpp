@@ -11,7 +11,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-HWND Invented() { return reinterpret_cast<HWND>(uintptr_t(0xDEAD0)); }
+HWND Invented() {
+    return reinterpret_cast<HWND>(uintptr_t(0xDEAD0));
+}
 
 class WinWindowTest : public WindowTest {};
 
@@ -185,7 +187,8 @@ int gSeenBySubclass = 0;
 
 LRESULT SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ++gSeenBySubclass;
-    if (message == WM_NCPAINT) return 0;  // consumed: the previous procedure never sees it
+    if (message == WM_NCPAINT)
+        return 0;  // consumed: the previous procedure never sees it
     return CallWindowProc(gPrevious, hwnd, message, wParam, lParam);
 }
 
@@ -218,7 +221,8 @@ TEST_F(WinWindowTest, ReplacedProcedurePassesUnhandledMessagesToThePreviousExact
 TEST_F(WinWindowTest, SendMessageIsReentrant) {
     HWND w = createTop({0, 0, 100, 100});
     on(w, WM_USER, [](HWND self, WPARAM depth, LPARAM) {
-        if (depth == 0) return std::optional<LRESULT>(100);
+        if (depth == 0)
+            return std::optional<LRESULT>(100);
         return std::optional<LRESULT>(SendMessage(self, WM_USER, depth - 1, 0) + 1);
     });
     EXPECT_EQ(SendMessage(w, WM_USER, 10, 0), 110);

@@ -32,13 +32,13 @@ const std::vector<std::string> kControlTypeNames = {
 // Every key of a record as (name, value text), in visiting order: a plain reference to compare
 // records by, independent of the INI encodings under test.
 class KeyDump : public KeyVisitor {
-public:
+  public:
     std::vector<std::pair<std::string, std::string>> keys;
     void Visit(std::string_view key, const AnyKeySlot& slot) override {
         keys.emplace_back(std::string(key), std::visit([](const auto& s) { return Show(*s.value); }, slot));
     }
 
-private:
+  private:
     static std::string Show(const std::string& v) { return "s:" + v; }
     static std::string Show(int32_t v) { return "i:" + std::to_string(v); }
     static std::string Show(platform::COLORREF v) { return "c:" + std::to_string(v); }
@@ -66,13 +66,13 @@ std::vector<std::pair<std::string, std::string>> Dump(KeyedValues& record) {
 // Sets every key to a random value that the INI text can carry (rect and point components are
 // never negative; strings have no blanks at their ends and no line ends).
 class RandomValues : public KeyVisitor {
-public:
+  public:
     explicit RandomValues(uint32_t seed) : rng_(seed) {}
     void Visit(std::string_view, const AnyKeySlot& slot) override {
         std::visit([&](const auto& s) { Fill(*s.value); }, slot);
     }
 
-private:
+  private:
     uint32_t Next() { return rng_(); }
     int32_t Component() { return int32_t(Next() % 3 == 0 ? Next() % 2000 : Next() & 0x7FFFFFFF); }
     void Fill(std::string& v) {
@@ -239,7 +239,7 @@ TEST(Records, SaveErasesTheSectionFirst) {
 
 // The sample skin carries the shipped values of the records the skin engine relies on.
 class SampleRecords : public ::testing::Test {
-protected:
+  protected:
     SampleRecords()
         : ini_(SplitTextLines(
               fixture::ReadFile(fixture::SourceDir() / "tests/skin_data/fixtures/sample_skin.ini"))) {}

@@ -50,13 +50,14 @@ TEST(SkinBroadcast, WithoutAProviderThereAreNoForms) {
 }
 
 class TForm1 : public framework::TForm {
-public:
+  public:
     using TForm::TForm;
     std::vector<uint32_t> heard;
 
-protected:
+  protected:
     void Dispatch(framework::TMessage& message) override {
-        if (message.Msg >= 0x4C9 && message.Msg <= 0x594) heard.push_back(message.Msg);
+        if (message.Msg >= 0x4C9 && message.Msg <= 0x594)
+            heard.push_back(message.Msg);
         TForm::Dispatch(message);
     }
 };

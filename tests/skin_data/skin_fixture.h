@@ -14,7 +14,7 @@ namespace fixture {
 
 // A folder under the temporary directory, removed with the object.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(const std::string& name);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -22,7 +22,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

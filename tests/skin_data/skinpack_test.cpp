@@ -29,7 +29,7 @@ int Lines(const std::string& text) {
 }
 
 class SkinpackTest : public ::testing::Test {
-protected:
+  protected:
     SkinpackTest() : folder_("skinpack") {
         fs::create_directories(folder_ / "skin");
         fixture::WriteSampleSkin(folder_ / "skin");

@@ -13,7 +13,8 @@ std::vector<std::string_view> PartsBetweenNuls(std::string_view text) {
         size_t nul = text.find('\0', start);
         parts.push_back(
             text.substr(start, nul == std::string_view::npos ? std::string_view::npos : nul - start));
-        if (nul == std::string_view::npos) return parts;
+        if (nul == std::string_view::npos)
+            return parts;
         start = nul + 1;
     }
 }

@@ -25,7 +25,8 @@ WebKitWebContext* SharedContext() {
 }
 
 PageAnswer AnswerOf(JSCValue* value) {
-    if (jsc_value_is_number(value)) return PageAnswer::Number(jsc_value_to_double(value));
+    if (jsc_value_is_number(value))
+        return PageAnswer::Number(jsc_value_to_double(value));
     if (jsc_value_is_string(value)) {
         gchar* text = jsc_value_to_string(value);
         PageAnswer answer = PageAnswer::String(text ? text : "");
@@ -66,9 +67,11 @@ PageCallResult FailureOf(const GError* error) {
 }  // namespace
 
 bool WebKitCanNavigate(const std::string& url) {
-    if (url == "about:blank") return true;
+    if (url == "about:blank")
+        return true;
     GUri* uri = g_uri_parse(url.c_str(), G_URI_FLAGS_NONE, nullptr);
-    if (!uri) return false;
+    if (!uri)
+        return false;
     const char* scheme = g_uri_get_scheme(uri);
     const char* host = g_uri_get_host(uri);
     bool web = (g_ascii_strcasecmp(scheme, "http") == 0 || g_ascii_strcasecmp(scheme, "https") == 0) &&
@@ -80,9 +83,10 @@ bool WebKitCanNavigate(const std::string& url) {
 // The web view and everything waiting on it. Work handed to GLib (deferred callbacks, calls in
 // flight) refers to the view through a Link, which the view cuts when it goes.
 class WebKitBrowserBackend::View {
-public:
+  public:
     View() {
-        if (!gdk_display_get_default()) return;  // no GTK: an engine that shows nothing
+        if (!gdk_display_get_default())
+            return;  // no GTK: an engine that shows nothing
         widget_.widget = GTK_WIDGET(g_object_ref_sink(webkit_web_view_new_with_context(SharedContext())));
         WebKitWebView* view = webView();
         WebKitSettings* settings = webkit_web_view_get_settings(view);
@@ -98,9 +102,11 @@ public:
 
     ~View() {
         link_->view = nullptr;
-        if (!widget_.widget) return;
+        if (!widget_.widget)
+            return;
         // A call still waiting may be a script that never ends: its web process goes with the view.
-        if (!cancellables_.empty()) webkit_web_view_terminate_web_process(webView());
+        if (!cancellables_.empty())
+            webkit_web_view_terminate_web_process(webView());
         for (GCancellable* c : cancellables_) g_cancellable_cancel(c);
         g_signal_handlers_disconnect_by_data(widget_.widget, this);
         gtk_widget_destroy(widget_.widget);  // out of the window it was placed in
@@ -108,16 +114,20 @@ public:
     }
 
     void navigate(const std::string& url) {
-        if (!widget_.widget) throw ENavigationError("no browser engine: the desktop display is not running");
-        if (!WebKitCanNavigate(url)) throw ENavigationError("cannot navigate to \"" + url + "\"");
+        if (!widget_.widget)
+            throw ENavigationError("no browser engine: the desktop display is not running");
+        if (!WebKitCanNavigate(url))
+            throw ENavigationError("cannot navigate to \"" + url + "\"");
         navigated_ = true;
         webkit_web_view_load_uri(webView(), url.c_str());
     }
 
     void call(const std::string& name, const std::vector<PageArg>& args, CallCompletion done) {
         using Status = PageCallResult::Status;
-        if (!widget_.widget) return done(PageCallResult::Failed(Status::EngineError, "no browser engine"));
-        if (!navigated_) return done(PageCallResult::Failed(Status::NoDocument, "no document"));
+        if (!widget_.widget)
+            return done(PageCallResult::Failed(Status::EngineError, "no browser engine"));
+        if (!navigated_)
+            return done(PageCallResult::Failed(Status::NoDocument, "no document"));
         // No page function has a name with a NUL in it that the page could be asked for.
         if (name.find('\0') != std::string::npos)
             return done(PageCallResult::Failed(Status::NoSuchFunction, "no such function on the page"));
@@ -133,7 +143,7 @@ public:
     void setDocumentComplete(DocumentCompleteHandler handler) { documentComplete_ = std::move(handler); }
     platform::NativeWidget* nativeWidget() { return widget_.widget ? &widget_ : nullptr; }
 
-private:
+  private:
     struct Link {
         View* view = nullptr;
     };
@@ -162,7 +172,8 @@ private:
             G_PRIORITY_DEFAULT,
             [](gpointer data) -> gboolean {
                 auto* deferred = static_cast<Deferred*>(data);
-                if (View* view = deferred->link->view) deferred->work(*view);
+                if (View* view = deferred->link->view)
+                    deferred->work(*view);
                 return G_SOURCE_REMOVE;
             },
             d, [](gpointer data) { delete static_cast<Deferred*>(data); });
@@ -175,8 +186,10 @@ private:
         JSCValue* value =
             webkit_web_view_call_async_javascript_function_finish(WEBKIT_WEB_VIEW(source), result, &error);
         PageCallResult outcome = value ? ResultOf(value) : FailureOf(error);
-        if (value) g_object_unref(value);
-        if (error) g_error_free(error);
+        if (value)
+            g_object_unref(value);
+        if (error)
+            g_error_free(error);
         if (View* view = call->link->view) {
             view->cancellables_.erase(call->cancellable);
             view->defer([done = std::move(call->done), outcome = std::move(outcome)](View&) mutable {
@@ -188,10 +201,12 @@ private:
     }
 
     static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer data) {
-        if (event != WEBKIT_LOAD_FINISHED) return;
+        if (event != WEBKIT_LOAD_FINISHED)
+            return;
         const char* uri = webkit_web_view_get_uri(view);
         static_cast<View*>(data)->defer([url = std::string(uri ? uri : "")](View& self) {
-            if (self.documentComplete_) self.documentComplete_(url);
+            if (self.documentComplete_)
+                self.documentComplete_(url);
         });
     }
 
@@ -204,7 +219,8 @@ private:
 
     static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                    WebKitPolicyDecisionType type, gpointer) {
-        if (type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) return false;
+        if (type != WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION)
+            return false;
         webkit_policy_decision_ignore(decision);
         return true;
     }
@@ -224,7 +240,9 @@ private:
 WebKitBrowserBackend::WebKitBrowserBackend() : view_(std::make_unique<View>()) {}
 WebKitBrowserBackend::~WebKitBrowserBackend() = default;
 
-void WebKitBrowserBackend::navigate(const std::string& url) { view_->navigate(url); }
+void WebKitBrowserBackend::navigate(const std::string& url) {
+    view_->navigate(url);
+}
 void WebKitBrowserBackend::callFunction(const std::string& name, const std::vector<PageArg>& args,
                                         CallCompletion done) {
     view_->call(name, args, std::move(done));
@@ -232,6 +250,8 @@ void WebKitBrowserBackend::callFunction(const std::string& name, const std::vect
 void WebKitBrowserBackend::setDocumentCompleteHandler(DocumentCompleteHandler handler) {
     view_->setDocumentComplete(std::move(handler));
 }
-platform::NativeWidget* WebKitBrowserBackend::nativeWidget() { return view_->nativeWidget(); }
+platform::NativeWidget* WebKitBrowserBackend::nativeWidget() {
+    return view_->nativeWidget();
+}
 
 }  // namespace framework

@@ -26,7 +26,7 @@
 namespace framework {
 
 class WebKitBrowserBackend final : public BrowserBackend {
-public:
+  public:
     WebKitBrowserBackend();
     ~WebKitBrowserBackend() override;
     WebKitBrowserBackend(const WebKitBrowserBackend&) = delete;
@@ -40,7 +40,7 @@ public:
 
     class View;
 
-private:
+  private:
     std::unique_ptr<View> view_;
 };
 

@@ -27,15 +27,20 @@ void SetShape(GtkWidget* window, const std::optional<Region>& shape, bool input)
     } else {
         gtk_widget_shape_combine_region(window, region);
     }
-    if (region) cairo_region_destroy(region);
+    if (region)
+        cairo_region_destroy(region);
 }
 
 std::optional<MouseButton> ButtonOf(guint button) {
     switch (button) {
-        case 1: return MouseButton::Left;
-        case 2: return MouseButton::Middle;
-        case 3: return MouseButton::Right;
-        default: return std::nullopt;
+        case 1:
+            return MouseButton::Left;
+        case 2:
+            return MouseButton::Middle;
+        case 3:
+            return MouseButton::Right;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -86,23 +91,30 @@ DesktopWindow::~DesktopWindow() {
     for (auto& [widget, placement] : widgets_) gtk_container_remove(GTK_CONTAINER(fixed_), widget);
     g_signal_handlers_disconnect_by_data(window_, this);
     gtk_widget_destroy(window_);
-    if (shown_) cairo_surface_destroy(shown_);
+    if (shown_)
+        cairo_surface_destroy(shown_);
 }
 
-void DesktopWindow::apply(const TopLevelState& state) { applyState(state, false); }
+void DesktopWindow::apply(const TopLevelState& state) {
+    applyState(state, false);
+}
 
 void DesktopWindow::applyState(const TopLevelState& next, bool first) {
     TopLevelState prev = std::exchange(state_, next);
     GtkWindow* w = GTK_WINDOW(window_);
-    if (first || next.title != prev.title) gtk_window_set_title(w, next.title.c_str());
-    if (first || next.topmost != prev.topmost) gtk_window_set_keep_above(w, next.topmost);
+    if (first || next.title != prev.title)
+        gtk_window_set_title(w, next.title.c_str());
+    if (first || next.topmost != prev.topmost)
+        gtk_window_set_keep_above(w, next.topmost);
     if (first || next.inTaskbar != prev.inTaskbar || next.kind != prev.kind) {
         bool skip = !next.inTaskbar || next.kind != TopLevelKind::Normal;
         gtk_window_set_skip_taskbar_hint(w, skip);
         gtk_window_set_skip_pager_hint(w, skip);
     }
-    if (first || next.activatable != prev.activatable) gtk_window_set_accept_focus(w, next.activatable);
-    if (first || next.bounds != prev.bounds) moveAndResize(next.bounds, prev.bounds, first);
+    if (first || next.activatable != prev.activatable)
+        gtk_window_set_accept_focus(w, next.activatable);
+    if (first || next.bounds != prev.bounds)
+        moveAndResize(next.bounds, prev.bounds, first);
     if (next.layer != prev.layer) {
         bool wasLayered = prev.layer.mode != Mode::Opaque;
         if (wasLayered != layered()) {
@@ -114,7 +126,8 @@ void DesktopWindow::applyState(const TopLevelState& next, bool first) {
     }
     applyShapes();
     showAsStated();
-    if (next.active && !prev.active) takeFocus();
+    if (next.active && !prev.active)
+        takeFocus();
 }
 
 void DesktopWindow::moveAndResize(const Rect& bounds, const Rect& before, bool first) {
@@ -123,7 +136,8 @@ void DesktopWindow::moveAndResize(const Rect& bounds, const Rect& before, bool f
     if (first || bounds.topLeft() != before.topLeft()) {
         Point root = host_.rootPoint(bounds.topLeft());
         gtk_window_move(GTK_WINDOW(window_), root.X, root.Y);
-        if (state_.kind != TopLevelKind::Popup) moves_.asked(root);
+        if (state_.kind != TopLevelKind::Popup)
+            moves_.asked(root);
     }
     // Widgets keep inside the window, or GTK would hold the window at their size.
     for (auto& [widget, placement] : widgets_) applyPlacement(widget, placement);
@@ -149,7 +163,8 @@ void DesktopWindow::showAsStated() {
 }
 
 void DesktopWindow::takeFocus() {
-    if (!mapped() || state_.kind == TopLevelKind::Popup || !state_.activatable) return;
+    if (!mapped() || state_.kind == TopLevelKind::Popup || !state_.activatable)
+        return;
     GdkWindow* gdk = gdkWindow();
     gdk_window_focus(gdk, LastUserTime(gdk_window_get_display(gdk)));
     host_.focusRequested(handle_);
@@ -168,11 +183,13 @@ void DesktopWindow::update(const Surface& image, const Rect& dirty) {
         gtk_widget_queue_draw(window_);
         return;
     }
-    if (area.isEmpty()) return;
+    if (area.isEmpty())
+        return;
     cairo_surface_flush(shown_);  // cairo is told before its pixels change under it
     for (int32_t y = area.Top; y < area.Bottom; ++y)
         std::copy(image.row(y) + area.Left, image.row(y) + area.Right, pixels_.row(y) + area.Left);
-    if (layered()) convertPixels(area);
+    if (layered())
+        convertPixels(area);
     cairo_surface_mark_dirty_rectangle(shown_, area.Left, area.Top, area.width(), area.height());
     gtk_widget_queue_draw_area(window_, area.Left, area.Top, area.width(), area.height());
 }
@@ -180,7 +197,8 @@ void DesktopWindow::update(const Surface& image, const Rect& dirty) {
 // Points cairo at the pixels the window shows: the window system's own copy for an opaque window
 // (its alpha byte ignored), a converted copy for a layered one.
 void DesktopWindow::wrapPixels() {
-    if (shown_) cairo_surface_destroy(shown_);
+    if (shown_)
+        cairo_surface_destroy(shown_);
     shown_ = nullptr;
     layerPixels_ = Surface();
     if (pixels_.isEmpty()) {
@@ -197,7 +215,8 @@ void DesktopWindow::wrapPixels() {
     }
     shown_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(source->data()), format,
                                                  source->width(), source->height(), source->strideBytes());
-    if (layered()) convertPixels(pixels_.bounds());
+    if (layered())
+        convertPixels(pixels_.bounds());
 }
 
 void DesktopWindow::convertPixels(const Rect& area) {
@@ -205,7 +224,8 @@ void DesktopWindow::convertPixels(const Rect& area) {
         shownPixels_.reset();
     } else {
         ConvertLayerPixels(pixels_, area, state_.layer, compositor_, layerPixels_);
-        if (shown_) cairo_surface_mark_dirty(shown_);
+        if (shown_)
+            cairo_surface_mark_dirty(shown_);
         shownPixels_ = compositor_ ? std::nullopt : ShownPixels(pixels_, state_.layer);
     }
     applyShapes();
@@ -217,7 +237,8 @@ void DesktopWindow::applyShapes() {
         // A layered window shown before any pixels came shows nothing.
         Region solid = pixels_.isEmpty() ? Region() : shownPixels_.value_or(Region(pixels_.bounds()));
         shape = shape ? shape->intersected(solid) : solid;
-        if (!shownPixels_ && !pixels_.isEmpty() && !region_) shape.reset();
+        if (!shownPixels_ && !pixels_.isEmpty() && !region_)
+            shape.reset();
     }
     if (appliedShape_ != shape) {
         SetShape(window_, shape, false);
@@ -231,7 +252,8 @@ void DesktopWindow::applyShapes() {
 }
 
 void DesktopWindow::hostWidget(GtkWidget* widget) {
-    if (widgets_.count(widget)) return;
+    if (widgets_.count(widget))
+        return;
     widgets_[widget] = Placement{};
     gtk_widget_hide(widget);
     gtk_fixed_put(GTK_FIXED(fixed_), widget, 0, 0);
@@ -239,13 +261,15 @@ void DesktopWindow::hostWidget(GtkWidget* widget) {
 
 void DesktopWindow::placeWidget(GtkWidget* widget, const Rect& rect, bool shown) {
     auto it = widgets_.find(widget);
-    if (it == widgets_.end()) return;
+    if (it == widgets_.end())
+        return;
     it->second = Placement{rect, shown};
     applyPlacement(widget, it->second);
 }
 
 void DesktopWindow::releaseWidget(GtkWidget* widget) {
-    if (widgets_.erase(widget)) gtk_container_remove(GTK_CONTAINER(fixed_), widget);
+    if (widgets_.erase(widget))
+        gtk_container_remove(GTK_CONTAINER(fixed_), widget);
 }
 
 void DesktopWindow::applyPlacement(GtkWidget* widget, const Placement& placement) {
@@ -279,21 +303,26 @@ gboolean DesktopWindow::OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
 gboolean DesktopWindow::OnButton(GtkWidget*, GdkEventButton* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
     // What a native widget left unhandled: the window system heard of it from the widget already.
-    if (event->window != self->gdkWindow()) return false;
+    if (event->window != self->gdkWindow())
+        return false;
     // GDK's own double and triple clicks: the window system counts clicks itself.
-    if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE) return true;
+    if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE)
+        return true;
     std::optional<MouseButton> button = ButtonOf(event->button);
-    if (!button) return true;
+    if (!button)
+        return true;
     bool pressed = event->type == GDK_BUTTON_PRESS;
     // A press on the window's own pixels takes the keys back from a native widget.
-    if (pressed) gtk_window_set_focus(GTK_WINDOW(self->window_), nullptr);
+    if (pressed)
+        gtk_window_set_focus(GTK_WINDOW(self->window_), nullptr);
     self->host_.queue(ButtonChanged{self->host_.screenPoint(event->x_root, event->y_root), *button, pressed});
     return true;
 }
 
 gboolean DesktopWindow::OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
-    if (event->window != self->gdkWindow()) return false;
+    if (event->window != self->gdkWindow())
+        return false;
     self->host_.queue(PointerMoved{self->host_.screenPoint(event->x_root, event->y_root)});
     return true;
 }
@@ -304,14 +333,16 @@ gboolean DesktopWindow::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer dat
     int delta = event->direction == GDK_SCROLL_UP     ? kNotch
                 : event->direction == GDK_SCROLL_DOWN ? -kNotch
                                                       : 0;
-    if (delta) self->host_.queue(WheelTurned{self->host_.screenPoint(event->x_root, event->y_root), delta});
+    if (delta)
+        self->host_.queue(WheelTurned{self->host_.screenPoint(event->x_root, event->y_root), delta});
     return true;
 }
 
 gboolean DesktopWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
     // A native widget that has the keys (the browser after a click) gets them from GTK.
-    if (gtk_window_get_focus(GTK_WINDOW(self->window_))) return false;
+    if (gtk_window_get_focus(GTK_WINDOW(self->window_)))
+        return false;
     self->host_.keyEvent(self->handle_, *event);
     return true;
 }
@@ -341,9 +372,11 @@ gboolean DesktopWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gp
     auto* self = static_cast<DesktopWindow*>(data);
     // Only a window manager minimises and restores. (Without one GDK takes a late unmap of a window
     // hidden and shown again for a minimise: that must not reach the window system.)
-    if (!(event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) || !self->host_.windowManagerRuns()) return false;
+    if (!(event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) || !self->host_.windowManagerRuns())
+        return false;
     bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
-    if (iconified == self->iconified_) return false;
+    if (iconified == self->iconified_)
+        return false;
     // The taskbar restored the window, or the window manager minimised the active window.
     if (!iconified || (self->state_.active && self->state_.shown))
         self->host_.queue(TaskbarEntryClicked{self->handle_});
@@ -352,7 +385,8 @@ gboolean DesktopWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gp
 
 gboolean DesktopWindow::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
-    if (self->state_.kind == TopLevelKind::Popup) return false;
+    if (self->state_.kind == TopLevelKind::Popup)
+        return false;
     Point root{event->x, event->y};
     if (self->moves_.reportedIsForeign(root))
         self->host_.queue(DesktopMoved{self->handle_, self->host_.screenPoint(root.X, root.Y)});
@@ -362,7 +396,8 @@ gboolean DesktopWindow::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpoint
 gboolean DesktopWindow::OnMap(GtkWidget*, GdkEvent*, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
     self->host_.mapped(self->handle_);
-    if (self->state_.active) self->takeFocus();
+    if (self->state_.active)
+        self->takeFocus();
     return false;
 }
 

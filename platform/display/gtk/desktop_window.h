@@ -22,7 +22,7 @@ namespace platform::gtk {
 
 // What a desktop window needs of the display it belongs to.
 class DesktopHost {
-public:
+  public:
     virtual void queue(InputEvent::Variant what) = 0;
     // Keys go through the input method first.
     virtual void keyEvent(HWND window, const GdkEventKey& key) = 0;
@@ -37,12 +37,12 @@ public:
     virtual Point screenPoint(double rootX, double rootY) const = 0;
     virtual Point rootPoint(Point screen) const = 0;
 
-protected:
+  protected:
     ~DesktopHost() = default;
 };
 
 class DesktopWindow {
-public:
+  public:
     // `compositor`: whether the desktop composes translucent windows (an RGBA visual is used).
     DesktopWindow(HWND window, const TopLevelState& state, DesktopHost& host, bool compositor);
     ~DesktopWindow();
@@ -68,7 +68,7 @@ public:
     const TopLevelState& state() const { return state_; }
     HWND handle() const { return handle_; }
 
-private:
+  private:
     struct Placement {
         Rect rect;
         bool shown = false;

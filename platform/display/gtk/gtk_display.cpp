@@ -29,17 +29,28 @@ constexpr int kMaxDispatchesPerPump = 200;
 
 const char* CursorName(CursorShape shape) {
     switch (shape) {
-        case CursorShape::Arrow: return "default";
-        case CursorShape::IBeam: return "text";
-        case CursorShape::Wait: return "wait";
-        case CursorShape::Cross: return "crosshair";
-        case CursorShape::SizeNWSE: return "nwse-resize";
-        case CursorShape::SizeNESW: return "nesw-resize";
-        case CursorShape::SizeWE: return "ew-resize";
-        case CursorShape::SizeNS: return "ns-resize";
-        case CursorShape::SizeAll: return "move";
-        case CursorShape::No: return "not-allowed";
-        case CursorShape::Hand: return "pointer";
+        case CursorShape::Arrow:
+            return "default";
+        case CursorShape::IBeam:
+            return "text";
+        case CursorShape::Wait:
+            return "wait";
+        case CursorShape::Cross:
+            return "crosshair";
+        case CursorShape::SizeNWSE:
+            return "nwse-resize";
+        case CursorShape::SizeNESW:
+            return "nesw-resize";
+        case CursorShape::SizeWE:
+            return "ew-resize";
+        case CursorShape::SizeNS:
+            return "ns-resize";
+        case CursorShape::SizeAll:
+            return "move";
+        case CursorShape::No:
+            return "not-allowed";
+        case CursorShape::Hand:
+            return "pointer";
     }
     return "default";
 }
@@ -48,16 +59,18 @@ GdkDisplay* OpenDesktop() {
     // The display speaks X11 (shapes, override-redirect popups, the X focus); never Wayland.
     g_setenv("GDK_BACKEND", "x11", true);
     gdk_set_allowed_backends("x11");
-    if (!gtk_init_check(nullptr, nullptr)) throw DesktopUnavailable("cannot open the X display");
+    if (!gtk_init_check(nullptr, nullptr))
+        throw DesktopUnavailable("cannot open the X display");
     GdkDisplay* display = gdk_display_get_default();
-    if (!gtk::IsX11Display(display)) throw DesktopUnavailable("the desktop is not an X11 display");
+    if (!gtk::IsX11Display(display))
+        throw DesktopUnavailable("the desktop is not an X11 display");
     return display;
 }
 
 }  // namespace
 
 class GtkDisplay::Desktop final : public gtk::DesktopHost {
-public:
+  public:
     Desktop() : display_(OpenDesktop()) {
         screen_ = gdk_display_get_default_screen(display_);
         compositor_ = gdk_screen_is_composited(screen_);
@@ -81,11 +94,13 @@ public:
         g_signal_handlers_disconnect_by_data(screen_, this);
         g_signal_handlers_disconnect_by_data(im_, this);
         g_object_unref(im_);
-        if (grabbed_) gdk_seat_ungrab(gdk_display_get_default_seat(display_));
+        if (grabbed_)
+            gdk_seat_ungrab(gdk_display_get_default_seat(display_));
         windows_.clear();
         for (auto& [widget, placement] : widgets_) g_signal_handlers_disconnect_by_data(widget->widget, this);
         for (auto& [shape, cursor] : cursors_) {
-            if (cursor) g_object_unref(cursor);
+            if (cursor)
+                g_object_unref(cursor);
         }
         gdk_display_flush(display_);
     }
@@ -100,14 +115,17 @@ public:
 
     void destroyed(HWND hwnd) {
         auto it = windows_.find(hwnd);
-        if (it == windows_.end()) return;
-        if (grabWindow_ == hwnd) grabPointer(nullptr);
+        if (it == windows_.end())
+            return;
+        if (grabWindow_ == hwnd)
+            grabPointer(nullptr);
         if (imeTop_ == hwnd) {
             gtk_im_context_set_client_window(im_, nullptr);
             imeTop_ = nullptr;
         }
         for (auto& [widget, placement] : widgets_) {
-            if (placement.top == hwnd) placement.top = nullptr;
+            if (placement.top == hwnd)
+                placement.top = nullptr;
         }
         windows_.erase(it);
         forgetStacking();
@@ -121,7 +139,8 @@ public:
         auto window = std::make_unique<DesktopWindow>(hwnd, state, *this, compositor_);
         gdk_window_set_cursor(window->gdkWindow(), cursorFor(cursor_));
         for (auto& [widget, placement] : widgets_) {
-            if (placement.top != hwnd) continue;
+            if (placement.top != hwnd)
+                continue;
             window->hostWidget(widget->widget);
             window->placeWidget(widget->widget, placement.rect, placement.shown);
         }
@@ -131,7 +150,8 @@ public:
     }
 
     void shaped(HWND hwnd, const Region* shape) {
-        if (DesktopWindow* w = find(hwnd)) w->setRegion(shape);
+        if (DesktopWindow* w = find(hwnd))
+            w->setRegion(shape);
     }
 
     void restacked(std::span<const HWND> topFirst) {
@@ -140,7 +160,8 @@ public:
     }
 
     void updated(HWND hwnd, const Surface& image, const Rect& dirty) {
-        if (DesktopWindow* w = find(hwnd)) w->update(image, dirty);
+        if (DesktopWindow* w = find(hwnd))
+            w->update(image, dirty);
     }
 
     PumpResult pump(InputSink& sink, WaitFor wait, std::optional<uint32_t> deadline) {
@@ -150,7 +171,8 @@ public:
             dispatchReady();
         }
         noticeFocusLeaving();
-        if (pending_.empty()) return PumpResult::Nothing;
+        if (pending_.empty())
+            return PumpResult::Nothing;
         std::vector<InputEvent> events = std::exchange(pending_, {});
         for (const InputEvent& e : events) sink.deliver(e);
         return PumpResult::Delivered;
@@ -166,36 +188,45 @@ public:
 
     void grabPointer(HWND top) {
         GdkSeat* seat = gdk_display_get_default_seat(display_);
-        if (grabbed_) gdk_seat_ungrab(seat);
+        if (grabbed_)
+            gdk_seat_ungrab(seat);
         grabbed_ = false;
         grabWindow_ = nullptr;
         DesktopWindow* w = find(top);
-        if (!w || !w->mapped()) return;
+        if (!w || !w->mapped())
+            return;
         // Not owner_events: every pointer event comes to the window, also over a native widget.
         grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_ALL_POINTING, false, nullptr,
                                  nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
-        if (grabbed_) grabWindow_ = top;
+        if (grabbed_)
+            grabWindow_ = top;
     }
 
     void setCursor(CursorShape shape) {
-        if (shape == cursor_) return;
+        if (shape == cursor_)
+            return;
         cursor_ = shape;
         GdkCursor* cursor = cursorFor(shape);
         for (auto& [hwnd, w] : windows_) gdk_window_set_cursor(w->gdkWindow(), cursor);
     }
 
     void placeWidget(NativeWidget* widget, HWND top, const Rect& rect, bool shown) {
-        if (!widget || !widget->widget) return;
+        if (!widget || !widget->widget)
+            return;
         auto [it, fresh] = widgets_.try_emplace(widget);
-        if (fresh) watchWidget(widget->widget);
+        if (fresh)
+            watchWidget(widget->widget);
         Placement& p = it->second;
         DesktopWindow* target = find(top);
         if (p.top != top) {
-            if (DesktopWindow* old = find(p.top)) old->releaseWidget(widget->widget);
-            if (target) target->hostWidget(widget->widget);
+            if (DesktopWindow* old = find(p.top))
+                old->releaseWidget(widget->widget);
+            if (target)
+                target->hostWidget(widget->widget);
         }
         p = Placement{top, rect, shown};
-        if (target) target->placeWidget(widget->widget, rect, shown);
+        if (target)
+            target->placeWidget(widget->widget, rect, shown);
     }
 
     void setImeFocus(HWND hwnd, bool enabled) {
@@ -217,7 +248,8 @@ public:
 
     void setImeCaret(const Rect& screen) {
         DesktopWindow* w = find(imeTop_);
-        if (!w) return;
+        if (!w)
+            return;
         Rect r = screen.offsetBy(-w->state().bounds.Left, -w->state().bounds.Top);
         GdkRectangle area{r.Left, r.Top, std::max(r.width(), 1), std::max(r.height(), 1)};
         gtk_im_context_set_cursor_location(im_, &area);
@@ -246,8 +278,10 @@ public:
 
     void queue(InputEvent::Variant what) override {
         // The user's own doings make later focus changes the user's too.
-        if (auto* b = std::get_if<ButtonChanged>(&what); b && b->pressed) focusAskedFor_.reset();
-        if (auto* k = std::get_if<KeyChanged>(&what); k && k->pressed) focusAskedFor_.reset();
+        if (auto* b = std::get_if<ButtonChanged>(&what); b && b->pressed)
+            focusAskedFor_.reset();
+        if (auto* k = std::get_if<KeyChanged>(&what); k && k->pressed)
+            focusAskedFor_.reset();
         pending_.push_back(InputEvent{now(), std::move(what)});
     }
 
@@ -280,7 +314,8 @@ public:
         std::string text = pressed ? gtk::TextOfKey(key.keyval, modifiers) : std::string();
         if (!vk) {
             // A character without a key of the platform's (a letter of another layout).
-            if (!text.empty()) queue(TextCommitted{text});
+            if (!text.empty())
+                queue(TextCommitted{text});
             return;
         }
         queue(KeyChanged{vk, pressed, std::move(text)});
@@ -294,7 +329,8 @@ public:
         focusLeaving_ = false;
         if (focusAskedFor_) {
             // The echo of the display's own request (or of an earlier one, overtaken since).
-            if (*focusAskedFor_ == window) focusAskedFor_.reset();
+            if (*focusAskedFor_ == window)
+                focusAskedFor_.reset();
             return;
         }
         queue(DesktopActivated{window});
@@ -314,7 +350,7 @@ public:
     }
     Point rootPoint(Point screen) const override { return {screen.X + origin_.X, screen.Y + origin_.Y}; }
 
-private:
+  private:
     struct Placement {
         HWND top = nullptr;
         Rect rect;
@@ -335,7 +371,8 @@ private:
         GSource* timeout = nullptr;
         if (deadline) {
             int32_t left = int32_t(*deadline - now());
-            if (left <= 0) return;
+            if (left <= 0)
+                return;
             timeout = g_timeout_source_new(guint(left));
             g_source_set_callback(
                 timeout, [](gpointer) -> gboolean { return G_SOURCE_REMOVE; }, nullptr, nullptr);
@@ -350,10 +387,12 @@ private:
 
     // The desktop's focus went to another program (not from one of our windows to another).
     void noticeFocusLeaving() {
-        if (!focusLeaving_) return;
+        if (!focusLeaving_)
+            return;
         focusLeaving_ = false;
         for (auto& [hwnd, w] : windows_) {
-            if (gtk_window_has_toplevel_focus(GTK_WINDOW(w->widget()))) return;
+            if (gtk_window_has_toplevel_focus(GTK_WINDOW(w->widget())))
+                return;
         }
         queue(ApplicationFocusChanged{false});
     }
@@ -361,11 +400,13 @@ private:
     int virtualKeyOf(const GdkEventKey& key) const {
         // Keypad keys depend on Num Lock; others are named by what the key types in the first
         // layout without modifiers, so that Ctrl+C is 'C' on every layout and with Shift.
-        if (gtk::IsNumpadKey(key.keyval)) return gtk::VirtualKeyOf(key.keyval);
+        if (gtk::IsNumpadKey(key.keyval))
+            return gtk::VirtualKeyOf(key.keyval);
         guint bare = 0;
         if (gdk_keymap_translate_keyboard_state(gdk_keymap_get_for_display(display_), key.hardware_keycode,
                                                 GdkModifierType(0), 0, &bare, nullptr, nullptr, nullptr)) {
-            if (int vk = gtk::VirtualKeyOf(bare)) return vk;
+            if (int vk = gtk::VirtualKeyOf(bare))
+                return vk;
         }
         return gtk::VirtualKeyOf(key.keyval);
     }
@@ -376,16 +417,19 @@ private:
         std::vector<GdkWindow*> order;
         for (HWND hwnd : stacking_) {
             DesktopWindow* w = find(hwnd);
-            if (w && w->mapped()) order.push_back(w->gdkWindow());
+            if (w && w->mapped())
+                order.push_back(w->gdkWindow());
         }
-        if (order == appliedStacking_) return;
+        if (order == appliedStacking_)
+            return;
         appliedStacking_ = order;
         for (size_t i = 1; i < order.size(); ++i) gdk_window_restack(order[i], order[i - 1], false);
     }
 
     GdkCursor* cursorFor(CursorShape shape) {
         auto [it, fresh] = cursors_.try_emplace(shape, nullptr);
-        if (fresh) it->second = gdk_cursor_new_from_name(display_, CursorName(shape));
+        if (fresh)
+            it->second = gdk_cursor_new_from_name(display_, CursorName(shape));
         return it->second;  // null (the default arrow) when the theme has no such cursor
     }
 
@@ -416,7 +460,8 @@ private:
         for (MonitorConfig& m : monitors) {
             m.bounds = m.bounds.offsetBy(-origin_.X, -origin_.Y);
             m.workArea = intersect(m.workArea.offsetBy(-origin_.X, -origin_.Y), m.bounds);
-            if (m.workArea.isEmpty()) m.workArea = m.bounds;
+            if (m.workArea.isEmpty())
+                m.workArea = m.bounds;
         }
         monitors_ = std::move(monitors);
     }
@@ -458,8 +503,10 @@ private:
     static void OnWidgetDestroyed(GtkWidget* widget, gpointer data) {
         auto* self = static_cast<Desktop*>(data);
         for (auto it = self->widgets_.begin(); it != self->widgets_.end(); ++it) {
-            if (it->first->widget != widget) continue;
-            if (DesktopWindow* w = self->find(it->second.top)) w->releaseWidget(widget);
+            if (it->first->widget != widget)
+                continue;
+            if (DesktopWindow* w = self->find(it->second.top))
+                w->releaseWidget(widget);
             self->widgets_.erase(it);
             return;
         }
@@ -469,7 +516,8 @@ private:
     // focus, hot tracking), while the widget handles them as its own.
     static gboolean OnWidgetButton(GtkWidget*, GdkEventButton* event, gpointer data) {
         auto* self = static_cast<Desktop*>(data);
-        if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE) return false;
+        if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE)
+            return false;
         MouseButton button = event->button == 3   ? MouseButton::Right
                              : event->button == 2 ? MouseButton::Middle
                                                   : MouseButton::Left;
@@ -532,40 +580,72 @@ private:
     std::vector<InputEvent::Variant> imOutput_;
 };
 
-GtkDisplay::GtkDisplay() : desktop_(std::make_unique<Desktop>()) { ConnectDisplay(*this); }
+GtkDisplay::GtkDisplay() : desktop_(std::make_unique<Desktop>()) {
+    ConnectDisplay(*this);
+}
 
 GtkDisplay::~GtkDisplay() {
     DisconnectDisplay(*this);
     desktop_.reset();
 }
 
-GtkWidget* GtkDisplay::desktopWindowOf(HWND window) const { return desktop_->windowOf(window); }
-bool GtkDisplay::hasCompositor() const { return desktop_->compositor(); }
+GtkWidget* GtkDisplay::desktopWindowOf(HWND window) const {
+    return desktop_->windowOf(window);
+}
+bool GtkDisplay::hasCompositor() const {
+    return desktop_->compositor();
+}
 
-std::vector<MonitorConfig> GtkDisplay::monitors() const { return desktop_->monitors(); }
-void GtkDisplay::topLevelCreated(HWND window) { desktop_->created(window); }
-void GtkDisplay::topLevelDestroyed(HWND window) { desktop_->destroyed(window); }
+std::vector<MonitorConfig> GtkDisplay::monitors() const {
+    return desktop_->monitors();
+}
+void GtkDisplay::topLevelCreated(HWND window) {
+    desktop_->created(window);
+}
+void GtkDisplay::topLevelDestroyed(HWND window) {
+    desktop_->destroyed(window);
+}
 void GtkDisplay::topLevelChanged(HWND window, const TopLevelState& state) {
     desktop_->changed(window, state);
 }
-void GtkDisplay::topLevelShaped(HWND window, const Region* shape) { desktop_->shaped(window, shape); }
-void GtkDisplay::stackingChanged(std::span<const HWND> topFirst) { desktop_->restacked(topFirst); }
+void GtkDisplay::topLevelShaped(HWND window, const Region* shape) {
+    desktop_->shaped(window, shape);
+}
+void GtkDisplay::stackingChanged(std::span<const HWND> topFirst) {
+    desktop_->restacked(topFirst);
+}
 void GtkDisplay::surfaceUpdated(HWND window, const Surface& image, const Rect& dirty) {
     desktop_->updated(window, image, dirty);
 }
 PumpResult GtkDisplay::pumpEvents(InputSink& sink, WaitFor wait, std::optional<uint32_t> deadline) {
     return desktop_->pump(sink, wait, deadline);
 }
-uint32_t GtkDisplay::tickCount() { return Desktop::now(); }
-void GtkDisplay::warpPointer(Point screen) { desktop_->warp(screen); }
-void GtkDisplay::grabPointer(HWND topLevel) { desktop_->grabPointer(topLevel); }
-void GtkDisplay::setCursorShape(CursorShape shape) { desktop_->setCursor(shape); }
+uint32_t GtkDisplay::tickCount() {
+    return Desktop::now();
+}
+void GtkDisplay::warpPointer(Point screen) {
+    desktop_->warp(screen);
+}
+void GtkDisplay::grabPointer(HWND topLevel) {
+    desktop_->grabPointer(topLevel);
+}
+void GtkDisplay::setCursorShape(CursorShape shape) {
+    desktop_->setCursor(shape);
+}
 void GtkDisplay::placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) {
     desktop_->placeWidget(widget, topLevel, rect, shown);
 }
-void GtkDisplay::imeFocus(HWND window, bool enabled) { desktop_->setImeFocus(window, enabled); }
-void GtkDisplay::imeCaret(const Rect& screen) { desktop_->setImeCaret(screen); }
-std::string GtkDisplay::clipboardText() { return desktop_->clipboard(); }
-void GtkDisplay::setClipboardText(std::string_view text) { desktop_->setClipboard(text); }
+void GtkDisplay::imeFocus(HWND window, bool enabled) {
+    desktop_->setImeFocus(window, enabled);
+}
+void GtkDisplay::imeCaret(const Rect& screen) {
+    desktop_->setImeCaret(screen);
+}
+std::string GtkDisplay::clipboardText() {
+    return desktop_->clipboard();
+}
+void GtkDisplay::setClipboardText(std::string_view text) {
+    desktop_->setClipboard(text);
+}
 
 }  // namespace platform

@@ -30,12 +30,12 @@ namespace platform {
 
 // There is no X display to show windows on.
 class DesktopUnavailable : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class GtkDisplay final : public Display {
-public:
+  public:
     // Opens the X display (GDK_BACKEND=x11 is set first: the display needs X11) and connects to
     // the window system. Throws DesktopUnavailable without an X display.
     GtkDisplay();
@@ -68,7 +68,7 @@ public:
 
     class Desktop;
 
-private:
+  private:
     std::unique_ptr<Desktop> desktop_;
 };
 

@@ -53,7 +53,8 @@ constexpr std::array kKeys{
 
 constexpr bool SortedByKeyval() {
     for (size_t i = 1; i < kKeys.size(); ++i) {
-        if (kKeys[i - 1].keyval >= kKeys[i].keyval) return false;
+        if (kKeys[i - 1].keyval >= kKeys[i].keyval)
+            return false;
     }
     return true;
 }
@@ -64,35 +65,49 @@ constexpr int kFunctionKeys = 24;  // F1 to F24, VK_F1 = 0x70 onwards
 }  // namespace
 
 int VirtualKeyOf(unsigned keyval) {
-    if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return int('A' + (keyval - GDK_KEY_a));
-    if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return int(keyval);
-    if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return int(keyval);
-    if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9) return VK_NUMPAD0 + int(keyval - GDK_KEY_KP_0);
-    if (keyval >= GDK_KEY_F1 && keyval < GDK_KEY_F1 + kFunctionKeys) return VK_F1 + int(keyval - GDK_KEY_F1);
+    if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z)
+        return int('A' + (keyval - GDK_KEY_a));
+    if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z)
+        return int(keyval);
+    if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9)
+        return int(keyval);
+    if (keyval >= GDK_KEY_KP_0 && keyval <= GDK_KEY_KP_9)
+        return VK_NUMPAD0 + int(keyval - GDK_KEY_KP_0);
+    if (keyval >= GDK_KEY_F1 && keyval < GDK_KEY_F1 + kFunctionKeys)
+        return VK_F1 + int(keyval - GDK_KEY_F1);
     auto it = std::lower_bound(kKeys.begin(), kKeys.end(), keyval,
                                [](const KeyPair& k, unsigned v) { return k.keyval < v; });
     return it != kKeys.end() && it->keyval == keyval ? it->vk : 0;
 }
 
-bool IsNumpadKey(unsigned keyval) { return keyval >= GDK_KEY_KP_Space && keyval <= GDK_KEY_KP_9; }
+bool IsNumpadKey(unsigned keyval) {
+    return keyval >= GDK_KEY_KP_Space && keyval <= GDK_KEY_KP_9;
+}
 
 std::string TextOfKey(unsigned keyval, KeyModifiers modifiers) {
     switch (keyval) {
         case GDK_KEY_Return:
-        case GDK_KEY_KP_Enter: return "\r";
-        case GDK_KEY_BackSpace: return "\b";
+        case GDK_KEY_KP_Enter:
+            return "\r";
+        case GDK_KEY_BackSpace:
+            return "\b";
         case GDK_KEY_Tab:
-        case GDK_KEY_ISO_Left_Tab: return "\t";
-        case GDK_KEY_Escape: return "\x1b";
-        default: break;
+        case GDK_KEY_ISO_Left_Tab:
+            return "\t";
+        case GDK_KEY_Escape:
+            return "\x1b";
+        default:
+            break;
     }
     if (modifiers.control && !modifiers.alt) {
         int vk = VirtualKeyOf(keyval);
-        if (vk >= 'A' && vk <= 'Z') return std::string(1, char(vk - 'A' + 1));
+        if (vk >= 'A' && vk <= 'Z')
+            return std::string(1, char(vk - 'A' + 1));
         return {};
     }
     uint32_t cp = gdk_keyval_to_unicode(keyval);
-    if (cp < 0x20 || cp == 0x7F) return {};  // no character, or Delete
+    if (cp < 0x20 || cp == 0x7F)
+        return {};  // no character, or Delete
     char utf8[8];
     return std::string(utf8, size_t(g_unichar_to_utf8(cp, utf8)));
 }

@@ -8,7 +8,9 @@ namespace {
 
 using Mode = LayerAttributes::Mode;
 
-uint32_t Channel(uint32_t p, int shift) { return (p >> shift) & 0xFF; }
+uint32_t Channel(uint32_t p, int shift) {
+    return (p >> shift) & 0xFF;
+}
 
 uint32_t Scaled(uint32_t p, uint32_t alpha) {
     uint32_t out = 0;
@@ -23,10 +25,14 @@ bool Keyed(uint32_t p, const LayerAttributes& layer) {
 // The alpha a pixel shows with (0 to 255).
 uint32_t ShownAlphaOf(uint32_t p, const LayerAttributes& layer) {
     switch (layer.mode) {
-        case Mode::Opaque: return 255;
-        case Mode::Unset: return 0;
-        case Mode::Constant: return Keyed(p, layer) ? 0 : layer.alpha;
-        case Mode::PerPixel: return Keyed(p, layer) ? 0 : (Channel(p, 24) * layer.alpha + 127) / 255;
+        case Mode::Opaque:
+            return 255;
+        case Mode::Unset:
+            return 0;
+        case Mode::Constant:
+            return Keyed(p, layer) ? 0 : layer.alpha;
+        case Mode::PerPixel:
+            return Keyed(p, layer) ? 0 : (Channel(p, 24) * layer.alpha + 127) / 255;
     }
     return 0;
 }
@@ -34,7 +40,8 @@ uint32_t ShownAlphaOf(uint32_t p, const LayerAttributes& layer) {
 // A premultiplied pixel back to its own colour, opaque.
 uint32_t Unpremultiplied(uint32_t p) {
     uint32_t a = Channel(p, 24);
-    if (a == 0) return 0xFF000000u;
+    if (a == 0)
+        return 0xFF000000u;
     uint32_t out = 0xFF000000u;
     for (int shift = 0; shift < 24; shift += 8) {
         uint32_t v = (Channel(p, shift) * 255 + a / 2) / a;
@@ -45,20 +52,25 @@ uint32_t Unpremultiplied(uint32_t p) {
 
 uint32_t WithCompositor(uint32_t p, const LayerAttributes& layer) {
     switch (layer.mode) {
-        case Mode::Opaque: return p | 0xFF000000u;
-        case Mode::Unset: return 0;
+        case Mode::Opaque:
+            return p | 0xFF000000u;
+        case Mode::Unset:
+            return 0;
         case Mode::Constant:
-            if (Keyed(p, layer)) return 0;
+            if (Keyed(p, layer))
+                return 0;
             return layer.alpha == 255 ? p | 0xFF000000u : Scaled(p | 0xFF000000u, layer.alpha);
         case Mode::PerPixel:
-            if (Keyed(p, layer)) return 0;
+            if (Keyed(p, layer))
+                return 0;
             return layer.alpha == 255 ? p : Scaled(p, layer.alpha);
     }
     return 0;
 }
 
 uint32_t WithoutCompositor(uint32_t p, const LayerAttributes& layer) {
-    if (layer.mode == Mode::PerPixel) return Unpremultiplied(p);
+    if (layer.mode == Mode::PerPixel)
+        return Unpremultiplied(p);
     return p | 0xFF000000u;
 }
 
@@ -76,8 +88,10 @@ void ConvertLayerPixels(const Surface& image, const Rect& area, const LayerAttri
 }
 
 std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& layer) {
-    if (layer.mode == Mode::Opaque) return std::nullopt;
-    if (layer.mode == Mode::Unset) return Region();
+    if (layer.mode == Mode::Opaque)
+        return std::nullopt;
+    if (layer.mode == Mode::Unset)
+        return Region();
     if (layer.mode == Mode::Constant && !layer.colorKey)
         return layer.alpha >= kShownAlpha ? std::nullopt : std::optional<Region>(Region());
     // Runs of shown pixels, row by row.
@@ -89,7 +103,8 @@ std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& l
             while (x < image.width() && ShownAlphaOf(row[x], layer) < kShownAlpha) ++x;
             int32_t start = x;
             while (x < image.width() && ShownAlphaOf(row[x], layer) >= kShownAlpha) ++x;
-            if (x > start) runs.push_back({start, y, x, y + 1});
+            if (x > start)
+                runs.push_back({start, y, x, y + 1});
         }
     }
     return Region::FromRects(runs);

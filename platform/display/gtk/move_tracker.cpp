@@ -5,7 +5,8 @@
 namespace platform::gtk {
 
 void MoveTracker::asked(Point topLeft) {
-    if (inFlight_.size() == kMaxInFlight) inFlight_.pop_front();
+    if (inFlight_.size() == kMaxInFlight)
+        inFlight_.pop_front();
     inFlight_.push_back(topLeft);
 }
 
@@ -19,7 +20,8 @@ bool MoveTracker::reportedIsForeign(Point topLeft) {
         return false;
     }
     // The place it already had (a resize or a restack reported before the move that follows).
-    if (known_ && topLeft == settled_) return false;
+    if (known_ && topLeft == settled_)
+        return false;
     inFlight_.clear();
     settled_ = topLeft;
     known_ = true;

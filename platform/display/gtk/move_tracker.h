@@ -13,13 +13,13 @@
 namespace platform::gtk {
 
 class MoveTracker {
-public:
+  public:
     // The display asked the desktop to put the window at `topLeft`.
     void asked(Point topLeft);
     // The desktop reports the window at `topLeft`; true when that is none of the display's doing.
     bool reportedIsForeign(Point topLeft);
 
-private:
+  private:
     static constexpr size_t kMaxInFlight = 64;
     std::deque<Point> inFlight_;
     Point settled_;
