@@ -19,7 +19,7 @@ void TStream::SetSize(int64_t) {
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
     if (count != 0 && Read(buffer, count) != count)
-        throw EReadError("Stream read error");
+        throw EReadError(kStreamReadError);
 }
 
 void TStream::WriteBuffer(const void* buffer, int64_t count) {

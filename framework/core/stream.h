@@ -14,6 +14,9 @@ namespace framework {
 
 enum class SeekOrigin { Beginning, Current, End };
 
+// What ReadBuffer raises when the stream ends first; readers of bytes in memory raise the same.
+constexpr const char* kStreamReadError = "Stream read error";
+
 class TStream {
   public:
     virtual ~TStream() = default;

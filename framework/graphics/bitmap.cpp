@@ -2,6 +2,7 @@
 
 #include <array>
 #include <climits>
+#include <type_traits>
 
 #include "framework/graphics/canvas.h"
 #include "platform/gfx/dc.h"
@@ -169,7 +170,10 @@ std::vector<uint8_t> TBitmap::IndexesMatchingPixels() const {
 }
 
 void TBitmap::LoadFromStream(TStream& stream) {
-    BmpImage image = ReadBmp(stream);
+    LoadFromImage(ReadBmp(stream));
+}
+
+void TBitmap::LoadFromImage(BmpImage image) {
     bmp_ = std::move(image.format);
     surface_ = std::move(image.pixels);
     indexes_ = std::move(image.indexes);
@@ -195,6 +199,8 @@ void TBitmap::SaveToFile(const std::string& path) const {
 // --- The bitmap's canvas ---------------------------------------------------------------------
 
 BitmapCanvas::BitmapCanvas() = default;
+
+static_assert(std::is_nothrow_move_constructible_v<TBitmap>, "a growing vector of bitmaps moves them");
 
 BitmapCanvas& BitmapCanvas::operator=(const BitmapCanvas&) {
     // The canvas object stays (whoever holds it keeps drawing on this bitmap); its context goes.

@@ -36,7 +36,8 @@ class TCanvas;
 class BitmapCanvas {
   public:
     BitmapCanvas();
-    BitmapCanvas(const BitmapCanvas&) : BitmapCanvas() {}
+    // noexcept, so that bitmaps move (not copy their pixels) when a vector of them grows.
+    BitmapCanvas(const BitmapCanvas&) noexcept : BitmapCanvas() {}
     BitmapCanvas& operator=(const BitmapCanvas&);
     ~BitmapCanvas();
     friend bool operator==(const BitmapCanvas&, const BitmapCanvas&) { return true; }
@@ -90,6 +91,8 @@ class TBitmap {
     // gives; the bitmap is unchanged when that fails (EInvalidGraphic, EReadError).
     void LoadFromStream(TStream& stream);
     void LoadFromFile(const std::string& path);
+    // Takes a decoded image's pixels, palette and header fields as they are.
+    void LoadFromImage(BmpImage image);
     // Writes the bitmap as one BMP image; an empty bitmap raises EInvalidGraphic.
     void SaveToStream(TStream& stream) const;
     void SaveToFile(const std::string& path) const;

@@ -74,6 +74,9 @@ BmpImage DecodeBmp(std::span<const uint8_t> bytes);
 // Reads one BMP image from the stream's position, consuming exactly the number of bytes its size
 // field gives. EInvalidGraphic when the header lies; EReadError when the stream ends early.
 BmpImage ReadBmp(TStream& stream);
+// The same from bytes in memory, reading the image at `offset` in place (no copy of its bytes) and
+// moving `offset` past it; the same checks and errors as a stream holding those bytes.
+BmpImage ReadBmp(std::span<const uint8_t> bytes, size_t& offset);
 
 // The number of bytes of one stored row, or -1 when it would not fit 32 bits.
 int64_t BmpRowBytes(int32_t width, int bitsPerPixel);

@@ -142,6 +142,10 @@ void TbsCompressedStoredSkin::DecompressTo(framework::TStream& dest) const {
     DecompressStream(dest, source);
 }
 
+InflatedBytes TbsCompressedStoredSkin::Inflate() const {
+    return InflateBytes(compressed_.Bytes());
+}
+
 void TbsCompressedStoredSkin::ReadCompressedData(framework::TStream& stream) {
     compressed_.Clear();
     compressed_.LoadFromStream(stream);

@@ -13,6 +13,7 @@
 #include "framework/core/component.h"
 #include "framework/core/properties.h"
 #include "framework/core/stream.h"
+#include "skin/data/zlib_streams.h"
 
 namespace skin {
 
@@ -57,6 +58,8 @@ class TbsCompressedStoredSkin : public framework::TComponent {
     // Inflates the data and appends the package to `dest` (EDecompressionError when damaged or
     // larger than kMaxInflatedSize).
     void DecompressTo(framework::TStream& dest) const;
+    // The package in one piece, with the errors of DecompressTo.
+    InflatedBytes Inflate() const;
 
     // The binary form-data property "CompressedData": exactly the bare zlib stream.
     static constexpr const char* kBinaryPropertyName = "CompressedData";

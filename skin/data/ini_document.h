@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace skin {
@@ -40,6 +39,9 @@ class IniDocument {
 
     IniDocument() = default;
     explicit IniDocument(const std::vector<std::string>& lines);
+    // The document of INI text, read where it lies (lines cut as SplitTextLines cuts them, without
+    // making them); `lineCount` gets their number. EReadError beyond kMaxIniLines lines.
+    static IniDocument Parse(std::string_view text, size_t& lineCount);
 
     bool SectionExists(std::string_view section) const;
     // The value of the first entry of that key, or nullptr when the section or key is missing.
@@ -57,19 +59,45 @@ class IniDocument {
     std::vector<std::string> ToLines() const;
 
   private:
+    // Positions by name, names compared without regard to (ASCII) case: open addressing over a
+    // power-of-two table of name hashes, so that neither adding nor finding copies or allocates a
+    // name. `nameOf(position)` gives the name stored at a position.
+    class NameIndex {
+      public:
+        static constexpr size_t npos = size_t(-1);
+        template <class NameOf>
+        size_t Find(std::string_view name, const NameOf& nameOf) const;
+        // `name` must not be in the index yet.
+        void Add(std::string_view name, size_t position);
+        void Clear();
+
+      private:
+        struct Slot {
+            uint32_t hash = 0;
+            uint32_t position = 0;  // position + 1; 0: a free slot
+        };
+        void Insert(Slot slot);
+
+        std::vector<Slot> slots_;
+        size_t count_ = 0;
+    };
+
     struct Section {
         std::string name;
         std::vector<Entry> entries;
-        std::unordered_map<std::string, size_t> firstEntry;  // lower-case key -> entries index
+        NameIndex keys;  // key -> entries index, first entry of a key
     };
 
+    // Adds one line of text; `current` is the section the lines before it opened.
+    void AddLine(std::string_view raw, Section*& current);
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
     Section& AddSection(std::string_view name);
+    static size_t FindKey(const Section& section, std::string_view key);
     static void AddEntry(Section& section, std::string_view key, std::string_view value);
 
     std::vector<Section> sections_;
-    std::unordered_map<std::string, size_t> sectionIndex_;  // lower-case name -> sections_ index
+    NameIndex sectionIndex_;  // name -> sections_ index
 };
 
 }  // namespace skin

@@ -103,13 +103,19 @@ void TbsSkinData::LoadStoredSkin(const TbsCompressedStoredSkin& storedSkin) {
     iniLineCount_ = 0;
     skippedEntries_.clear();
     try {
-        framework::TMemoryStream stream;
-        storedSkin.DecompressTo(stream);
-        stream.SetPosition(0);
-        SkinPackage package = ReadSkinPackage(stream);
-        packageLayout_ = package.layout;
-        if (!package.Refused())
-            ReadPackage(package);
+        // One buffer for the inflated package: pictures are decoded and the INI text is parsed where
+        // they lie in it.
+        const InflatedBytes bytes = storedSkin.Inflate();
+        SkinPackage package = ReadSkinPackagePictures(bytes.Bytes());
+        if (package.Refused()) {
+            packageLayout_ = package.layout;
+        } else {
+            size_t lineCount = 0;
+            const IniDocument ini = IniDocument::Parse(IniTextOf(bytes.Bytes(), package.layout), lineCount);
+            packageLayout_ = package.layout;
+            iniLineCount_ = int64_t(lineCount);
+            ReadPackage(package, ini);
+        }
     } catch (...) {
         // Half a skin is no skin: consumers are told to rebuild and find the component empty.
         ClearSkin();
@@ -127,14 +133,11 @@ void TbsSkinData::EndChange() {
     BroadcastSkinMessage(SKM_AFTERCHANGESKINDATA);
 }
 
-void TbsSkinData::ReadPackage(SkinPackage& package) {
+void TbsSkinData::ReadPackage(SkinPackage& package, const IniDocument& ini) {
     framePicture_ = std::move(package.frame);
     inactiveFramePicture_ = std::move(package.inactiveFrame);
     frameMask_ = std::move(package.mask);
     activePictures_ = std::move(package.activePictures);
-    iniLineCount_ = int64_t(package.iniLines.size());
-    const IniDocument ini(package.iniLines);
-    package.iniLines.clear();
 
     skinName_ = ini.ReadString("VERSION", "skinname", "");
     skinAuthor_ = ini.ReadString("VERSION", "skinauthor", "");

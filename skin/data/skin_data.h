@@ -153,7 +153,7 @@ class TbsSkinData : public framework::TComponent {
     template <class T>
     void Refer(T*& field, T* value);
     void LoadListEntry();
-    void ReadPackage(SkinPackage& package);
+    void ReadPackage(SkinPackage& package, const IniDocument& ini);
     void ReadRecordLists(const IniDocument& ini);
     void EndChange();
 

@@ -1,5 +1,7 @@
 #include "skin/data/skin_package.h"
 
+#include <algorithm>
+
 #include "skin/data/ini_document.h"
 #include "skin/data/stream_integers.h"
 
@@ -22,17 +24,18 @@ namespace {
     A BMP image is read by its own size field (framework::ReadBmp).
 */
 
+// Reads a package in place from its bytes, raising what reading a stream of them would raise.
 class PackageReader {
   public:
-    explicit PackageReader(framework::TStream& stream) : stream_(stream), start_(stream.Position()) {}
+    explicit PackageReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
-    int32_t ReadInt32() { return skin::ReadInt32(stream_); }
+    int32_t ReadInt32() {
+        return Int32At(Take(4));
+    }
 
     // A flag byte and, when it is 0, the picture that follows.
     std::optional<PicturePlacement> ReadFlaggedPicture(framework::TBitmap& into) {
-        uint8_t flag;
-        stream_.ReadBuffer(&flag, 1);
-        if (flag != 0) {
+        if (*Take(1) != 0) {
             into.Clear();
             return std::nullopt;
         }
@@ -41,7 +44,7 @@ class PackageReader {
 
     PicturePlacement ReadPicture(framework::TBitmap& into) {
         PicturePlacement at{Offset(), 0};
-        into.LoadFromStream(stream_);
+        into.LoadFromImage(framework::ReadBmp(bytes_, at_));
         at.size = Offset() - at.offset;
         pixels_ += int64_t(into.Width()) * into.Height();
         if (pixels_ > kMaxPackagePixels)
@@ -50,17 +53,18 @@ class PackageReader {
         return at;
     }
 
-    std::string ReadRest() {
-        std::string text(size_t(stream_.Size() - stream_.Position()), '\0');
-        stream_.ReadBuffer(text.data(), int64_t(text.size()));
-        return text;
-    }
-
-    int64_t Offset() { return stream_.Position() - start_; }
+    int64_t Offset() const { return int64_t(at_); }
 
   private:
-    framework::TStream& stream_;
-    int64_t start_;
+    const uint8_t* Take(size_t count) {
+        if (bytes_.size() - at_ < count)
+            throw framework::EReadError(framework::kStreamReadError);
+        at_ += count;
+        return bytes_.data() + at_ - count;
+    }
+
+    std::span<const uint8_t> bytes_;
+    size_t at_ = 0;
     int64_t pixels_ = 0;
 };
 
@@ -73,10 +77,10 @@ void WriteFlaggedPicture(framework::TStream& stream, const framework::TBitmap& p
 
 }  // namespace
 
-SkinPackage ReadSkinPackage(framework::TStream& stream) {
+SkinPackage ReadSkinPackagePictures(std::span<const uint8_t> bytes) {
     SkinPackage package;
     SkinPackageLayout& layout = package.layout;
-    PackageReader reader(stream);
+    PackageReader reader(bytes);
     layout.version = reader.ReadInt32();
     if (package.Refused())
         return package;
@@ -95,9 +99,24 @@ SkinPackage ReadSkinPackage(framework::TStream& stream) {
         package.activePictures.push_back(std::move(picture));
     }
     layout.iniOffset = reader.Offset();
-    std::string text = reader.ReadRest();
-    layout.iniSize = int64_t(text.size());
-    package.iniLines = SplitTextLines(text);
+    layout.iniSize = int64_t(bytes.size()) - layout.iniOffset;
+    return package;
+}
+
+std::string_view IniTextOf(std::span<const uint8_t> bytes, const SkinPackageLayout& layout) {
+    return {reinterpret_cast<const char*>(bytes.data()) + layout.iniOffset, size_t(layout.iniSize)};
+}
+
+SkinPackage ReadSkinPackage(framework::TStream& stream) {
+    const int64_t start = stream.Position();
+    std::vector<uint8_t> bytes(size_t(std::max<int64_t>(stream.Size() - start, 0)));
+    stream.ReadBuffer(bytes.data(), int64_t(bytes.size()));
+    SkinPackage package = ReadSkinPackagePictures(bytes);
+    if (package.Refused()) {
+        stream.SetPosition(start + 4);  // only the version was read
+        return package;
+    }
+    package.iniLines = SplitTextLines(IniTextOf(bytes, package.layout));
     return package;
 }
 

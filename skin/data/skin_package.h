@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/stream.h"
@@ -44,6 +46,10 @@ struct SkinPackage {
 // Reads a package from the stream's position to its end. A package that ends early raises
 // EReadError, a damaged picture EInvalidGraphic; an INI text of too many lines EReadError.
 SkinPackage ReadSkinPackage(framework::TStream& stream);
+// The same from the package's bytes, its pictures decoded where they lie, with the same errors; the
+// INI text is left in the bytes (IniTextOf) for the caller to parse in place: iniLines stays empty.
+SkinPackage ReadSkinPackagePictures(std::span<const uint8_t> bytes);
+std::string_view IniTextOf(std::span<const uint8_t> bytes, const SkinPackageLayout& layout);
 
 // Writes a version-3 package: the three frame pictures (empty ones as absent), the active pictures
 // and the INI lines, each ended by CR LF.

@@ -7,11 +7,16 @@
 
 namespace skin {
 
+// The integer in the four bytes at `b`.
+inline int32_t Int32At(const uint8_t* b) {
+    return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24));
+}
+
 // EReadError when the stream ends first.
 inline int32_t ReadInt32(framework::TStream& stream) {
     uint8_t b[4];
     stream.ReadBuffer(b, 4);
-    return int32_t(uint32_t(b[0]) | (uint32_t(b[1]) << 8) | (uint32_t(b[2]) << 16) | (uint32_t(b[3]) << 24));
+    return Int32At(b);
 }
 
 inline void WriteInt32(framework::TStream& stream, int32_t value) {

@@ -62,23 +62,26 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
 
 // One component of a rect or point value: its digits, every other character dropped.
 struct DigitRun {
+    std::string_view text;  // the component as written, for the error message
     bool hasDigit = false;
     bool tooLarge = false;
     int64_t value = 0;
-    std::string shown;  // the digits, for the error message (cut short)
 
     void Add(char c) {
         hasDigit = true;
-        if (shown.size() < 24)
-            shown += c;
         if (!tooLarge) {
             value = value * 10 + (c - '0');
             tooLarge = value > std::numeric_limits<int32_t>::max();
         }
     }
     int32_t ToInteger() const {
-        if (!hasDigit || tooLarge)
+        if (!hasDigit || tooLarge) {
+            std::string shown;  // the digits, cut short
+            for (char c : text)
+                if (IsDigit(c) && shown.size() < 24)
+                    shown += c;
             throw framework::EConvertError("'" + shown + "' is not a valid integer value");
+        }
         return int32_t(value);
     }
 };
@@ -87,15 +90,20 @@ struct DigitRun {
 template <size_t N>
 std::array<int32_t, N> ParseComponents(std::string_view text) {
     std::array<DigitRun, N> runs;
-    size_t current = 0;
-    for (char c : text) {
+    size_t current = 0, start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == ',') {
+            runs[current].text = text.substr(start, i - start);
+            start = i + 1;
             if (++current == N)
                 break;
         } else if (IsDigit(c)) {
             runs[current].Add(c);
         }
     }
+    if (current < N)
+        runs[current].text = text.substr(start);
     std::array<int32_t, N> values{};
     for (size_t i = 0; i < N; ++i) values[i] = runs[i].ToInteger();
     return values;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
+#include <new>
 #include <string>
 
 namespace skin {
@@ -19,6 +21,19 @@ int CCheck(int code) {
 // The most zlib takes or gives in one call.
 uInt Piece(int64_t count) {
     return uInt(std::min<int64_t>(count, UINT_MAX));
+}
+
+// One inflate call; true once the zlib stream has ended.
+bool InflateOn(z_stream& z) {
+    const int result = inflate(&z, Z_NO_FLUSH);
+    // Z_NEED_DICT is positive but as fatal as the errors: no dictionary will ever come.
+    if (result != Z_OK && result != Z_STREAM_END)
+        throw EDecompressionError("compression error");
+    return result == Z_STREAM_END;
+}
+
+[[noreturn]] void RefuseInflatedSize(int64_t limit) {
+    throw EDecompressionError("compressed data inflates past " + std::to_string(limit) + " bytes");
 }
 
 }  // namespace
@@ -150,12 +165,7 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
             strmPos_ = strm_.Position();
             Progress();
         }
-        int result = inflate(&zrec_, Z_NO_FLUSH);
-        // Z_NEED_DICT is positive but as fatal as the errors: no dictionary will ever come.
-        if (result == Z_STREAM_END)
-            streamEnded_ = true;
-        else if (result != Z_OK)
-            throw EDecompressionError("compression error");
+        streamEnded_ = InflateOn(zrec_);
     }
     return int64_t(wanted - zrec_.avail_out);
 }
@@ -212,9 +222,71 @@ void DecompressStream(framework::TStream& dest, framework::TStream& source, int6
             break;
         total += got;
         if (total > limit)
-            throw EDecompressionError("compressed data inflates past " + std::to_string(limit) + " bytes");
+            RefuseInflatedSize(limit);
         dest.WriteBuffer(piece.data(), got);
     }
+}
+
+namespace {
+
+// DecompressStream checks the limit after each piece of kZlibBufferSize bytes, so it reads on to the
+// end of the piece that passes the limit (and finds damage there first); so do we.
+int64_t BytesLookedAt(int64_t limit) {
+    const int64_t bounded = std::clamp<int64_t>(limit, 0, std::numeric_limits<int64_t>::max() / 4);
+    return (bounded / kZlibBufferSize + 1) * kZlibBufferSize;
+}
+
+}  // namespace
+
+InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit) {
+    z_stream z{};
+    if (inflateInit(&z) < 0)
+        throw EDecompressionError("compression error");
+    struct End {
+        z_stream& z;
+        ~End() { inflateEnd(&z); }
+    } end{z};
+
+    const int64_t lookedAt = BytesLookedAt(limit);
+    InflatedBytes out;
+    size_t capacity = 0;
+    // Skins inflate to a few times their compressed size; a first guess too small doubles.
+    auto grow = [&] {
+        const int64_t wanted = std::min<int64_t>(
+            lookedAt, std::max<int64_t>({int64_t(capacity) * 2, int64_t(compressed.size()) * 8, 64 * 1024}));
+        void* grown = std::realloc(out.data_.get(), size_t(wanted));
+        if (!grown)
+            throw std::bad_alloc();
+        static_cast<void>(out.data_.release());
+        out.data_.reset(static_cast<uint8_t*>(grown));
+        capacity = size_t(wanted);
+    };
+
+    z.next_in = const_cast<Bytef*>(compressed.data());
+    size_t inputLeft = compressed.size();
+    for (;;) {
+        if (z.avail_in == 0) {
+            if (inputLeft == 0)
+                break;  // a truncated stream gives what its data holds
+            z.avail_in = Piece(int64_t(inputLeft));
+            inputLeft -= z.avail_in;
+        }
+        if (out.size_ == capacity) {
+            if (int64_t(capacity) >= lookedAt)
+                break;
+            grow();
+        }
+        z.next_out = out.data_.get() + out.size_;
+        z.avail_out = Piece(int64_t(capacity - out.size_));
+        const uInt room = z.avail_out;
+        const bool ended = InflateOn(z);
+        out.size_ += room - z.avail_out;
+        if (ended)
+            break;
+    }
+    if (int64_t(out.size_) > limit)
+        RefuseInflatedSize(limit);
+    return out;
 }
 
 }  // namespace skin

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
+#include <span>
 
 #include "framework/core/exception.h"
 #include "framework/core/stream.h"
@@ -100,5 +103,25 @@ constexpr int64_t kMaxInflatedSize = int64_t(256) << 20;
 // stream stops where its data ends; a damaged one raises EDecompressionError, and so does one that
 // would produce more than `limit` bytes.
 void DecompressStream(framework::TStream& dest, framework::TStream& source, int64_t limit = kMaxInflatedSize);
+
+// Bytes inflated in one piece. The storage is not cleared before zlib writes it and grows in place
+// where the allocator can, so each byte is written once.
+class InflatedBytes {
+  public:
+    std::span<const uint8_t> Bytes() const { return {data_.get(), size_}; }
+
+  private:
+    friend InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit);
+    struct Free {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<uint8_t, Free> data_;
+    size_t size_ = 0;
+};
+
+// Inflates a whole zlib stream at once, with the outcome of DecompressStream on the same bytes: a
+// truncated stream gives what its data holds, a damaged one raises EDecompressionError, and so does
+// one that would produce more than `limit` bytes.
+InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit = kMaxInflatedSize);
 
 }  // namespace skin
