@@ -1,5 +1,5 @@
-// Arbitrary bytes as skin INI text: every record class reads the sections the text has, and what
-// a record saves must read back the same.
+// Arbitrary bytes as skin INI text: parsed in place it gives the document of its lines, every record
+// class reads the sections the text has, and what a record saves must read back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const skin::IniDocument ini(lines);
+    size_t lineCount = 0;
+    const skin::IniDocument inPlace =
+        skin::IniDocument::Parse(std::string_view(reinterpret_cast<const char*>(data), size), lineCount);
+    if (inPlace.ToLines() != ini.ToLines() || lineCount != lines.size())
+        std::abort();
 
     skin::TbsFormInfo formInfo, formInfoAgain;
     LoadAndRoundTrip(formInfo, formInfoAgain, ini);

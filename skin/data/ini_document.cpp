@@ -132,7 +132,8 @@ size_t IniDocument::NameIndex::Find(std::string_view name, const NameOf& nameOf)
         if (slot.position == 0)
             return npos;
         // Names are mostly written as the code asks for them: try the exact match first.
-        if (slot.hash == hash && (nameOf(slot.position - 1) == name || SameText(nameOf(slot.position - 1), name)))
+        if (slot.hash == hash &&
+            (nameOf(slot.position - 1) == name || SameText(nameOf(slot.position - 1), name)))
             return slot.position - 1;
     }
 }
@@ -168,7 +169,8 @@ IniDocument::Section* IniDocument::FindSection(std::string_view name) {
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
-    const size_t i = sectionIndex_.Find(name, [&](size_t at) -> std::string_view { return sections_[at].name; });
+    const size_t i =
+        sectionIndex_.Find(name, [&](size_t at) -> std::string_view { return sections_[at].name; });
     return i == NameIndex::npos ? nullptr : &sections_[i];
 }
 

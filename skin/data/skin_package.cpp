@@ -29,9 +29,7 @@ class PackageReader {
   public:
     explicit PackageReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
-    int32_t ReadInt32() {
-        return Int32At(Take(4));
-    }
+    int32_t ReadInt32() { return Int32At(Take(4)); }
 
     // A flag byte and, when it is 0, the picture that follows.
     std::optional<PicturePlacement> ReadFlaggedPicture(framework::TBitmap& into) {

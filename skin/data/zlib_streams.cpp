@@ -284,7 +284,8 @@ InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit) {
         if (ended)
             break;
     }
-    if (int64_t(out.size_) > limit)
+    // Nothing out is never too much, as for DecompressStream, which checks each piece it gets.
+    if (int64_t(out.size_) > std::max<int64_t>(limit, 0))
         RefuseInflatedSize(limit);
     return out;
 }

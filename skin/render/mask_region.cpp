@@ -21,8 +21,8 @@ int32_t NextOfKind(const uint32_t* row, int32_t x, int32_t width, bool opaque) {
 #if defined(__SSE2__)
     const __m128i colour = _mm_set1_epi32(0x00FFFFFF), zero = _mm_setzero_si128();
     auto black = [&](int32_t at) {  // all ones where the pixel is opaque
-        return _mm_cmpeq_epi32(_mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + at)), colour),
-                               zero);
+        return _mm_cmpeq_epi32(
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + at)), colour), zero);
     };
     for (; x + 16 <= width; x += 16) {
         const __m128i a = black(x), b = black(x + 4), c = black(x + 8), d = black(x + 12);
@@ -163,7 +163,8 @@ class BandedRegionBuilder {
 
     void emitBand() {
         // Nothing beyond the platform's coordinate range can be part of a region.
-        const int32_t top = std::max(bandTop_, -kMaxCoordinate), bottom = std::min(bandBottom_, kMaxCoordinate);
+        const int32_t top = std::max(bandTop_, -kMaxCoordinate),
+                      bottom = std::min(bandBottom_, kMaxCoordinate);
         for (const Span& s : band_) {
             const Rect r{std::max(s.x0, -kMaxCoordinate), top, std::min(s.x1, kMaxCoordinate), bottom};
             if (r.isEmpty())
@@ -260,8 +261,9 @@ HRGN RegionOfMasks(std::span<const PlacedMask> masks, const Rect& solid, const R
         // Without a mask every row of the stretch is alike; with masks, a row whose pixels repeat
         // the row above adds nothing to find.
         for (int64_t y = top; y < bottom; y = masked ? y + 1 : bottom) {
-            if (y > top && std::all_of(here.begin(), here.end(),
-                                       [&](const SpanSource* source) { return source->repeatsRowAbove(y); })) {
+            if (y > top && std::all_of(here.begin(), here.end(), [&](const SpanSource* source) {
+                    return source->repeatsRowAbove(y);
+                })) {
                 builder.repeatRows(int32_t(y + 1));
                 continue;
             }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "framework/core/exception.h"
 
 using namespace skin;
@@ -95,6 +97,55 @@ TEST(IniDocument, WriteEraseAndLines) {
     ini.WriteString("b", "y", "3");
     EXPECT_EQ(ini.ReadString("b", "y", ""), "3");
     EXPECT_EQ(ini.ReadString("c", "k", "?"), "") << "an empty value is present";
+}
+
+// Parsing text in place must give the document of its lines: random texts of INI-ish pieces,
+// every kind of line end, repeated sections and keys in other cases.
+TEST(IniDocument, ParsingInPlaceGivesTheDocumentOfTheLines) {
+    const char* pieces[] = {"[a]",  "[A]",       " [ b ] ",   "[",    "x=1",  "X = 2",      "y=", "=v",
+                            ";c=3", "\tz=\x01q", "no equals", "k@=4", "k`=5", "\xFF\xFE=6", "",   " "};
+    const char* ends[] = {"\r\n", "\n", "\r", "\n\r"};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int i = int(rng() % 30); i > 0; --i) {
+            text += pieces[rng() % std::size(pieces)];
+            if (i > 1 || rng() % 2)
+                text += ends[rng() % std::size(ends)];
+        }
+        const std::vector<std::string> lines = SplitTextLines(text);
+        size_t lineCount = 0;
+        const IniDocument parsed = IniDocument::Parse(text, lineCount);
+        const IniDocument reference(lines);
+        EXPECT_EQ(lineCount, lines.size()) << text;
+        EXPECT_EQ(parsed.ToLines(), reference.ToLines()) << text;
+        for (const char* key : {"x", "X", "k@", "k`", "y", "", "\xFF\xFE"})
+            for (const char* section : {"a", "A", "b"})
+                EXPECT_EQ(parsed.ReadString(section, key, "-"), reference.ReadString(section, key, "-"))
+                    << text;
+    }
+    size_t lineCount = 0;
+    EXPECT_THROW(IniDocument::Parse(std::string(kMaxIniLines + 1, '\n'), lineCount), framework::EReadError);
+    EXPECT_NO_THROW(IniDocument::Parse(std::string(kMaxIniLines, '\n'), lineCount));
+    EXPECT_EQ(lineCount, kMaxIniLines);
+}
+
+// Names are found by a hash that folds more than letter case; names it folds together that are
+// not the same text stay apart, and sections with many keys find every one.
+TEST(IniDocument, ManyKeysAndLookalikeNames) {
+    std::string text = "[s]\n";
+    for (int i = 0; i < 500; ++i) text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    text += "a@=at\na`=grave\nA{=brace\na[=bracket\n[s@]\nv=1\n[s`]\nv=2\n";
+    const IniDocument ini = Parse(text);
+    for (int i = 0; i < 500; ++i)
+        ASSERT_EQ(ini.ReadString("S", "kEY" + std::to_string(i), ""), std::to_string(i));
+    EXPECT_EQ(ini.ReadString("s", "a@", ""), "at");
+    EXPECT_EQ(ini.ReadString("s", "A`", ""), "grave");
+    EXPECT_EQ(ini.ReadString("s", "a{", ""), "brace");
+    EXPECT_EQ(ini.ReadString("s", "A[", ""), "bracket");
+    EXPECT_EQ(ini.ReadString("s@", "v", ""), "1");
+    EXPECT_EQ(ini.ReadString("S`", "v", ""), "2");
+    EXPECT_EQ(ini.ReadString("s", "key500", "-"), "-");
 }
 
 }  // namespace

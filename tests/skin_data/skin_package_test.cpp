@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
+#include <typeinfo>
 
 #include "framework/graphics/bmp.h"
 #include "skin/data/compressed_stored_skin.h"
+#include "skin/data/ini_document.h"
 #include "skin/data/zlib_streams.h"
 #include "skin_fixture.h"
 
@@ -167,6 +170,125 @@ TEST(SkinPackage, ACountBeyondThePicturesEndsEarly) {
     bytes.insert(bytes.end(), {1, 1, 1});
     PutInt32(bytes, std::numeric_limits<int32_t>::max());
     EXPECT_THROW(Read(bytes), framework::EReadError);
+}
+
+// The reference for reading a package in place: the layout read piece by piece from a stream,
+// every picture through the stream's BMP reader.
+SkinPackage ReadPieceByPiece(const std::vector<uint8_t>& bytes) {
+    TMemoryStream stream(bytes);
+    SkinPackage p;
+    auto int32 = [&] {
+        uint8_t b[4];
+        stream.ReadBuffer(b, 4);
+        return int32_t(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+    };
+    int64_t pixels = 0;
+    auto picture = [&](TBitmap& into) {
+        into.LoadFromStream(stream);
+        pixels += int64_t(into.Width()) * into.Height();
+        if (pixels > kMaxPackagePixels)
+            throw framework::EInvalidGraphic("The skin package's pictures hold more than " +
+                                             std::to_string(kMaxPackagePixels) + " pixels");
+    };
+    auto flagged = [&](TBitmap& into) {
+        uint8_t flag;
+        stream.ReadBuffer(&flag, 1);
+        if (flag != 0)
+            into.Clear();
+        else
+            picture(into);
+    };
+    p.layout.version = int32();
+    if (p.Refused())
+        return p;
+    flagged(p.frame);
+    flagged(p.inactiveFrame);
+    flagged(p.mask);
+    if (p.layout.version == 2) {
+        TBitmap legacy;
+        flagged(legacy);
+        flagged(legacy);
+    }
+    for (int32_t i = 0, count = int32(); i < count; ++i) {
+        TBitmap active;
+        picture(active);
+        p.activePictures.push_back(std::move(active));
+    }
+    std::string rest(size_t(stream.Size() - stream.Position()), '\0');
+    stream.ReadBuffer(rest.data(), int64_t(rest.size()));
+    p.iniLines = SplitTextLines(rest);
+    return p;
+}
+
+// What reading gave: the pictures and lines, or the error class and message.
+struct PackageOutcome {
+    std::string error;
+    std::vector<TBitmap> pictures;  // frame, inactive frame, mask, active pictures
+    std::vector<std::string> iniLines;
+    friend bool operator==(const PackageOutcome&, const PackageOutcome&) = default;
+};
+
+template <class ReadFn>
+PackageOutcome OutcomeOf(ReadFn read) {
+    PackageOutcome outcome;
+    try {
+        SkinPackage p = read();
+        outcome.pictures = {p.frame, p.inactiveFrame, p.mask};
+        outcome.pictures.insert(outcome.pictures.end(), p.activePictures.begin(), p.activePictures.end());
+        outcome.iniLines = p.iniLines;
+    } catch (const framework::Exception& e) {
+        outcome.error = std::string(typeid(e).name()) + ": " + e.Message();
+    }
+    return outcome;
+}
+
+// Damaged packages (cut short, bytes changed, header fields made huge or negative) read in place
+// end exactly as reading them piece by piece from a stream: the same pictures and lines, or the
+// same error with the same message.
+TEST(SkinPackage, ReadingInPlaceAgreesWithReadingPieceByPiece) {
+    TBitmap frame = fixture::MakePicture(9, 7, TPixelFormat::pf8bit, 5);
+    TBitmap mask = fixture::MakePicture(5, 3, TPixelFormat::pf24bit);
+    std::vector<TBitmap> active = {fixture::MakePicture(13, 2, TPixelFormat::pf1bit, 2),
+                                   fixture::MakePicture(4, 4, TPixelFormat::pf4bit, 16),
+                                   fixture::MakePicture(7, 5, TPixelFormat::pf32bit),
+                                   fixture::MakePicture(6, 6, TPixelFormat::pf24bit)};
+    TMemoryStream out;
+    WriteSkinPackage(out, frame, {}, mask, active, {"[VERSION]", "skinname=x", "", "[PICTURES]"});
+    const std::vector<uint8_t> sound = out.Bytes();
+
+    std::mt19937 rng(19);
+    const uint32_t oddValues[] = {0,      1,      2,      3,          4,          40,        54,
+                                  0x7FFF, 0x8000, 0xFFFF, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<uint8_t> bytes = sound;
+        for (int changes = 1 + int(rng() % 3); changes > 0; --changes) {
+            const size_t at = rng() % bytes.size();
+            switch (rng() % 4) {
+                case 0:  // cut short
+                    bytes.resize(at);
+                    break;
+                case 1:  // one byte changed
+                    bytes[at] ^= uint8_t(1 + rng() % 255);
+                    break;
+                default: {  // a 32-bit field made odd
+                    const uint32_t v = oddValues[rng() % std::size(oddValues)];
+                    for (size_t i = 0; i < 4 && at + i < bytes.size(); ++i)
+                        bytes[at + i] = uint8_t(v >> (8 * i));
+                }
+            }
+            if (bytes.empty())
+                break;
+        }
+        const PackageOutcome inPlace = OutcomeOf([&] {
+            SkinPackage p = ReadSkinPackagePictures(bytes);
+            if (!p.Refused())
+                p.iniLines = SplitTextLines(IniTextOf(bytes, p.layout));
+            return p;
+        });
+        const PackageOutcome reference = OutcomeOf([&] { return ReadPieceByPiece(bytes); });
+        ASSERT_TRUE(inPlace == reference)
+            << "round " << round << ": " << inPlace.error << " / " << reference.error;
+    }
 }
 
 }  // namespace

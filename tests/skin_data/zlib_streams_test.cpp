@@ -183,4 +183,64 @@ TEST(ZlibStreams, InflatingPastTheLimitIsRefused) {
     }
 }
 
+// What inflating gave: the bytes, or the error class and message.
+struct Outcome {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+};
+
+template <class InflateFn>
+Outcome OutcomeOf(InflateFn inflate) {
+    try {
+        return {inflate(), ""};
+    } catch (const EDecompressionError& e) {
+        return {{}, "EDecompressionError: " + e.Message()};
+    }
+}
+
+// Inflating in one piece must end as the stream routine does on the same bytes: the same bytes or
+// the same error, for sound, damaged, truncated and oversized streams and limits around them.
+TEST(ZlibStreams, InflatingInOnePieceAgreesWithTheStreamRoutine) {
+    std::vector<uint8_t> bytes = SomeBytes(70000, 9);
+    const std::vector<uint8_t> good = fixture::Deflate(bytes);
+    // Zeros compress a thousandfold: far past the first guess of the output size.
+    const std::vector<uint8_t> zeros = fixture::Deflate(std::vector<uint8_t>(3 << 20, 0));
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> inputs = {
+        {"empty", {}},
+        {"good", good},
+        {"zeros", zeros},
+        {"needs a dictionary", {0x78, 0xBB, 0, 0, 0, 1, 3, 0}}};
+    for (size_t cut : {size_t(1), size_t(2), good.size() / 3, good.size() - 4, good.size() - 1})
+        inputs.push_back({"cut at " + std::to_string(cut), {good.begin(), good.begin() + int64_t(cut)}});
+    std::mt19937 rng(3);
+    for (int i = 0; i < 40; ++i) {
+        std::vector<uint8_t> damaged = good;
+        damaged[rng() % damaged.size()] ^= uint8_t(1 + rng() % 255);
+        inputs.push_back({"damaged " + std::to_string(i), damaged});
+    }
+    std::vector<uint8_t> trailing = good;
+    trailing.insert(trailing.end(), 100, 0xAB);
+    inputs.push_back({"bytes after the end", trailing});
+    // 10,000 bytes whose checksum is wrong: the damage shows at the end, which the stream routine
+    // reaches under a limit of 9,000 (its third piece of 4,096) but not under 7,000.
+    std::vector<uint8_t> badChecksum = fixture::Deflate(SomeBytes(10000, 4));
+    badChecksum.back() ^= 0x01;
+    inputs.push_back({"bad checksum", badChecksum});
+
+    const int64_t limits[] = {kMaxInflatedSize, 70000, 69999, 65536, 65535, 9000, 7000, 4096, 1, 0, -1};
+    for (const auto& [what, input] : inputs) {
+        for (int64_t limit : limits) {
+            const Outcome stream = OutcomeOf([&] { return Inflate(input, limit); });
+            const Outcome whole = OutcomeOf([&] {
+                const InflatedBytes out = InflateBytes(input, limit);
+                return std::vector<uint8_t>(out.Bytes().begin(), out.Bytes().end());
+            });
+            EXPECT_TRUE(whole == stream)
+                << what << ", limit " << limit << ": " << whole.error << " / " << stream.error << ", "
+                << whole.bytes.size() << " / " << stream.bytes.size() << " bytes";
+        }
+    }
+}
+
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/region.h"
@@ -39,7 +41,8 @@ Block Parse(const std::vector<uint8_t>& bytes) {
     Block b;
     std::memcpy(&b.header, bytes.data(), sizeof b.header);
     b.rects.resize((bytes.size() - sizeof b.header) / sizeof(Rect));
-    std::memcpy(b.rects.data(), bytes.data() + sizeof b.header, b.rects.size() * sizeof(Rect));
+    if (!b.rects.empty())
+        std::memcpy(b.rects.data(), bytes.data() + sizeof b.header, b.rects.size() * sizeof(Rect));
     return b;
 }
 
@@ -219,6 +222,95 @@ TEST(BuildFrameRegionTest, MissingTopBandKeepsTheOtherBands) {
                                                             {7, 0, 8, 5},    // right band
                                                             {0, 5, 8, 6}});  // bottom band
     EXPECT_TRUE(r.value() == want);
+}
+
+// The simple way to a frame region: the client rectangle united with every black run of every
+// band, each run a rectangle of its own, as the platform's region code sorts and merges them.
+Region ReferenceFrameRegion(const FrameStrips& strips, const NinePartLayout& n) {
+    std::vector<Rect> rects = {n.Cl};
+    const std::pair<const Picture*, Point> placed[] = {{&strips.Top, {0, 0}},
+                                                       {&strips.Left, {0, n.Cl.Top}},
+                                                       {&strips.Right, {n.Cl.Right, n.Cl.Top}},
+                                                       {&strips.Bottom, {0, n.Cl.Bottom}}};
+    for (const auto& [strip, at] : placed) {
+        const Block b = Parse(CollectMaskRuns(*strip, at.X, at.Y));
+        rects.insert(rects.end(), b.rects.begin(), b.rects.end());
+    }
+    return Region::FromRects(rects);
+}
+
+// A random mask whose rows come in stretches of one row repeated, as a frame's sides do, in
+// black, white and colours next to black.
+Picture RandomMask(std::mt19937& rng, int32_t w, int32_t h) {
+    const uint32_t colours[] = {kBlack, kBlack, kWhite, 0x00000000u, 0xFF000001u, 0xFF010000u};
+    Picture mask(w, h);
+    for (int32_t y = 0; y < h; ++y) {
+        if (y > 0 && rng() % 3 != 0) {
+            std::copy(mask.row(y - 1), mask.row(y - 1) + w, mask.row(y));
+            continue;
+        }
+        const uint32_t background = rng() % 2 ? kBlack : kWhite;
+        for (int32_t x = 0; x < w; ++x)
+            mask.row(y)[x] = rng() % 4 == 0 ? colours[rng() % std::size(colours)] : background;
+    }
+    return mask;
+}
+
+// Frame regions of random masks and layouts (bands overlapping each other and the client
+// rectangle among them), with the mask bands kept from one size to the next as the frame keeps
+// them, against the simple way; and mask regions against their runs.
+TEST(BuildFrameRegionTest, MatchesTheRunsOfTheBandsForRandomMasksAndLayouts) {
+    std::mt19937 rng(23);
+    auto coordinate = [&](int32_t below) { return int32_t(rng() % uint32_t(below + 8)) - 4; };
+    FrameStrips kept;
+    for (int round = 0; round < 400; ++round) {
+        const int32_t mw = 1 + int32_t(rng() % 40), mh = 1 + int32_t(rng() % 40);
+        const Picture mask = RandomMask(rng, mw, mh);
+        const NinePartLayout l{{coordinate(mw), coordinate(mh)},
+                               {coordinate(mw), coordinate(mh)},
+                               {coordinate(mw), coordinate(mh)},
+                               {coordinate(mw), coordinate(mh)},
+                               {coordinate(mw), coordinate(mh), coordinate(mw), coordinate(mh)}};
+        const platform::Size size{int32_t(rng() % 90), int32_t(rng() % 90)};
+        NinePartLayout n = ResizeLayout({mw, mh}, l, size);
+        if (rng() % 3 == 0)  // a new layout the resize rule would not give: bands overlap
+            n.Cl = {coordinate(size.cx), coordinate(size.cy), coordinate(size.cx), coordinate(size.cy)};
+        const bool keep = rng() % 2 == 0;
+        FrameStrips own;
+        FrameStrips& strips = keep ? kept : own;
+        OwnedRegion r{BuildFrameRegion(l, n, mask, size, &strips)};
+        if (n.RT.X < n.LT.X || n.LB.Y < n.LT.Y || n.Cl.isEmpty()) {
+            EXPECT_EQ(r.handle, nullptr) << "round " << round;
+            continue;
+        }
+        ASSERT_NE(r.handle, nullptr) << "round " << round;
+        EXPECT_TRUE(r.value() == ReferenceFrameRegion(strips, n)) << "round " << round;
+
+        OwnedRegion m{RegionFromMask(mask)};
+        ASSERT_NE(m.handle, nullptr);
+        EXPECT_TRUE(m.value() == Region::FromRects(Parse(CollectMaskRuns(mask, 0, 0)).rects))
+            << "round " << round;
+    }
+}
+
+// A band reaching past the platform's coordinate range keeps its part inside the range; the rest
+// of the region is whole.
+TEST(BuildFrameRegionTest, BandsPastTheCoordinateRangeAreCutAtItsEdge) {
+    const Picture mask = MaskOf({"#########",  //
+                                 "##.....##",  //
+                                 "##.....##",  //
+                                 "#########"});
+    const NinePartLayout l{{2, 1}, {7, 1}, {2, 3}, {7, 3}, {2, 1, 7, 3}};
+    NinePartLayout n = ResizeLayout({9, 4}, l, {40, 20});
+    n.Cl.Right = platform::kMaxCoordinate - 1;  // the right band would reach 1 past the range
+    FrameStrips strips;
+    OwnedRegion r{BuildFrameRegion(l, n, mask, {40, 20}, &strips)};
+    ASSERT_NE(r.handle, nullptr);
+    const Rect range{-platform::kMaxCoordinate, -platform::kMaxCoordinate, platform::kMaxCoordinate,
+                     platform::kMaxCoordinate};
+    EXPECT_TRUE(r.value() == ReferenceFrameRegion(strips, n).intersected(range));
+    EXPECT_TRUE(r.value().contains({0, 0})) << "the top band";
+    EXPECT_TRUE(r.value().contains({platform::kMaxCoordinate - 1, 5})) << "the right band within the range";
 }
 
 }  // namespace
