@@ -115,11 +115,11 @@ class BandedRegionBuilder {
     BandedRegionBuilder(const BandedRegionBuilder&) = delete;
     BandedRegionBuilder& operator=(const BandedRegionBuilder&) = delete;
 
-    // Rows top .. bottom (below the rows added so far) hold these spans (any order, overlapping
-    // or not).
     // The rows from the last ones added down to `bottom` hold the same spans as they.
     void repeatRows(int32_t bottom) { bandBottom_ = bottom; }
 
+    // Rows top .. bottom (below the rows added so far) hold these spans (any order, overlapping
+    // or not).
     void addRows(int32_t top, int32_t bottom, std::vector<Span>& spans) {
         Normalise(spans);
         if (top == bandBottom_ && spans == band_) {
