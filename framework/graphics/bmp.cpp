@@ -7,6 +7,10 @@
 #include <limits>
 #include <string>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <tmmintrin.h>
+#endif
+
 namespace framework {
 
 namespace {
@@ -163,7 +167,7 @@ std::array<uint32_t, 256> IndexColours(const std::vector<uint32_t>& palette) {
 
 // Three bytes a pixel, four pixels from one 64-bit and one 32-bit load (B0 G0 R0 B1 G1 R1 B2 G2 |
 // R2 B3 G3 R3) and written as two pairs, instead of a load for every byte.
-void DecodeRow24(const uint8_t* src, uint32_t* dst, int32_t width) {
+void DecodeRow24Scalar(const uint8_t* src, uint32_t* dst, int32_t width) {
     static_assert(std::endian::native == std::endian::little, "pixels are B, G, R, A bytes in memory");
     constexpr uint64_t kOpaquePair = 0xFF000000FF000000ull;
     int32_t x = 0;
@@ -181,6 +185,34 @@ void DecodeRow24(const uint8_t* src, uint32_t* dst, int32_t width) {
     }
     for (; x < width; ++x, src += 3) dst[x] = platform::PackBGRA(src[0], src[1], src[2], 0xFF);
 }
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The same with one byte shuffle for four pixels where the processor has SSSE3. A 16-byte load for
+// 12 bytes of pixels stays inside the row while two more pixels follow.
+__attribute__((target("ssse3"))) void DecodeRow24Ssse3(const uint8_t* src, uint32_t* dst, int32_t width) {
+    const __m128i order = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i opaque = _mm_set1_epi32(int32_t(0xFF000000u));
+    int32_t x = 0;
+    for (; x + 6 <= width; x += 4, src += 12) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + x),
+                         _mm_or_si128(_mm_shuffle_epi8(bytes, order), opaque));
+    }
+    DecodeRow24Scalar(src, dst + x, width - x);
+}
+
+void DecodeRow24(const uint8_t* src, uint32_t* dst, int32_t width) {
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3)
+        DecodeRow24Ssse3(src, dst, width);
+    else
+        DecodeRow24Scalar(src, dst, width);
+}
+#else
+void DecodeRow24(const uint8_t* src, uint32_t* dst, int32_t width) {
+    DecodeRow24Scalar(src, dst, width);
+}
+#endif
 
 void DecodeRows(std::span<const uint8_t> b, const BmpHeader& h, BmpImage& image) {
     const int32_t w = h.width;

@@ -169,9 +169,16 @@ IniDocument::Section* IniDocument::FindSection(std::string_view name) {
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
+    // A record reads all its keys from one section: the section found last is mostly asked again.
+    // Names are unique without regard to case, so a section of exactly this name is the one.
+    if (lastSection_ < sections_.size() && sections_[lastSection_].name == name)
+        return &sections_[lastSection_];
     const size_t i =
         sectionIndex_.Find(name, [&](size_t at) -> std::string_view { return sections_[at].name; });
-    return i == NameIndex::npos ? nullptr : &sections_[i];
+    if (i == NameIndex::npos)
+        return nullptr;
+    lastSection_ = i;
+    return &sections_[i];
 }
 
 IniDocument::Section& IniDocument::AddSection(std::string_view name) {

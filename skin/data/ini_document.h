@@ -97,7 +97,8 @@ class IniDocument {
     static void AddEntry(Section& section, std::string_view key, std::string_view value);
 
     std::vector<Section> sections_;
-    NameIndex sectionIndex_;  // name -> sections_ index
+    NameIndex sectionIndex_;          // name -> sections_ index
+    mutable size_t lastSection_ = 0;  // where FindSection found a section last
 };
 
 }  // namespace skin

@@ -61,7 +61,7 @@ TEST(Bmp, DecodeThenEncodeGivesTheSameBytesForEveryDepthAndOrientation) {
     uint32_t seed = 1;
     for (const Case& c : cases)
         for (bool topDown : {false, true})
-            for (int32_t w : {1, 3, 5, 8, 13}) {
+            for (int32_t w : {1, 3, 5, 6, 7, 8, 13, 16, 17}) {
                 SCOPED_TRACE("bits " + std::to_string(c.bits) + " palette " + std::to_string(c.palette) +
                              (topDown ? " top-down" : " bottom-up") + " width " + std::to_string(w));
                 BmpImage img = RandomImage(w, 7, c.bits, topDown, c.palette, seed++);
