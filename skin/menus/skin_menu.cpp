@@ -89,7 +89,8 @@ void TbsSkinMenu::SetDefaultItemHeight(int32_t value) {
 TWinControl* TbsSkinMenu::OwnerForm() const {
     if (ownerForm_)
         return ownerForm_;
-    for (TComponent* c = Owner(); c; c = c->Owner())
+    // A form that is being destroyed hears nothing more.
+    for (TComponent* c = Owner(); c && !c->InState(framework::csDestroying); c = c->Owner())
         if (auto* form = dynamic_cast<framework::TForm*>(c))
             return form;
     return nullptr;
