@@ -49,7 +49,8 @@ enum class TMenuAutoFlag { maAutomatic, maManual };
 
 // Draws an item itself: on `canvas`, in `rect`, highlighted or not. The sender is whatever shows
 // the item (a skinned menu passes its own item object).
-using TMenuDrawItemEvent = std::function<void(TObject* sender, TCanvas& canvas, platform::Rect rect, bool selected)>;
+using TMenuDrawItemEvent =
+    std::function<void(TObject* sender, TCanvas& canvas, platform::Rect rect, bool selected)>;
 
 class TMenuItem : public TComponent {
   public:

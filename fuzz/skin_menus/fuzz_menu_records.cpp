@@ -35,16 +35,16 @@ constexpr size_t kMaxItems = 4096;
 
 // The pictures the records may name: a popup frame, item faces, a hint frame, a mask.
 std::vector<framework::TBitmap> Pictures() {
-    const struct {
-        int32_t w, h;
-    } sizes[] = {{61, 40}, {54, 100}, {47, 21}, {61, 40}};
+    const struct { int32_t w, h; } sizes[] = {{61, 40}, {54, 100}, {47, 21}, {61, 40}};
     std::vector<framework::TBitmap> pictures;
     for (size_t i = 0; i < std::size(sizes); ++i) {
         framework::TBitmap b;
         b.SetSize(sizes[i].w, sizes[i].h);
         for (int32_t y = 0; y < sizes[i].h; ++y)
             for (int32_t x = 0; x < sizes[i].w; ++x)
-                b.SetPixel(x, y, i == 3 ? ((x + y) % 3 ? 0 : 0xFFFFFF) : platform::RGB(uint8_t(x * 4), uint8_t(y * 3), uint8_t(i * 60)));
+                b.SetPixel(x, y,
+                           i == 3 ? ((x + y) % 3 ? 0 : 0xFFFFFF)
+                                  : platform::RGB(uint8_t(x * 4), uint8_t(y * 3), uint8_t(i * 60)));
         pictures.push_back(std::move(b));
     }
     return pictures;
@@ -144,8 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     driver.SetDefaultItemHeight(1 + (settings >> 4) * 7);
     menu->Popup(settings * 4, settings * 3);
     desktop.application.ProcessMessages();
-    for (int vk : {platform::VK_DOWN, platform::VK_END, platform::VK_UP, platform::VK_HOME, platform::VK_RIGHT,
-                   platform::VK_DOWN, platform::VK_LEFT}) {
+    for (int vk : {platform::VK_DOWN, platform::VK_END, platform::VK_UP, platform::VK_HOME,
+                   platform::VK_RIGHT, platform::VK_DOWN, platform::VK_LEFT}) {
         desktop.display.typeKey(vk);
         desktop.application.ProcessMessages();
     }

@@ -22,11 +22,11 @@ namespace skin {
 class TbsDataSkinMenuItem;
 
 struct ItemLayout {
-    platform::Rect text;    // T
-    int32_t glyph = 0;      // g
-    int32_t endGap = 16;    // the caption and short-cut end this far left of T.Right
-    platform::Rect image;   // the record's "imagerect" when it gives one, else empty
-    bool skinned = false;   // from a record
+    platform::Rect text;   // T
+    int32_t glyph = 0;     // g
+    int32_t endGap = 16;   // the caption and short-cut end this far left of T.Right
+    platform::Rect image;  // the record's "imagerect" when it gives one, else empty
+    bool skinned = false;  // from a record
 };
 
 ItemLayout SkinnedItemLayout(const TbsDataSkinMenuItem& record, int32_t itemWidth,
@@ -53,7 +53,7 @@ platform::Point CentredIn(const platform::Rect& area, platform::Size size);
 
 // Frame `k` (1 .. count) of an animation strip: stacked downwards when the strip is taller than
 // the item face, else side by side. None when the strip cannot hold `count` frames.
-std::optional<platform::Rect> AnimationFrameRect(const platform::Rect& strip, const platform::Rect& face, int32_t k,
-                                                 int32_t count);
+std::optional<platform::Rect> AnimationFrameRect(const platform::Rect& strip, const platform::Rect& face,
+                                                 int32_t k, int32_t count);
 
 }  // namespace skin

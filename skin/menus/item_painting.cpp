@@ -99,13 +99,14 @@ std::optional<int32_t> ImageWidthOf(const framework::TImageList* images) {
 }
 
 // The face rectangle `from` of the picture as a bar `width` wide, drawn at (0, y) of the target.
-void DrawBar(TBitmap& target, const Picture* picture, const Rect& from, BarEnds ends, int32_t width, bool stretch,
-             int32_t y = 0) {
+void DrawBar(TBitmap& target, const Picture* picture, const Rect& from, BarEnds ends, int32_t width,
+             bool stretch, int32_t y = 0) {
     if (!picture || IsEmptyRect(from))
         return;
     Picture bar;
     ComposeHorizontalBar(ends, bar, *picture, from, width, stretch);
-    CopyPictureRect(target.Surface(), platform::rectOfSize(0, y, bar.width(), bar.height()), bar, bar.bounds());
+    CopyPictureRect(target.Surface(), platform::rectOfSize(0, y, bar.width(), bar.height()), bar,
+                    bar.bounds());
 }
 
 // A mark face of the item picture, drawn without its key colour (its bottom-left pixel).
@@ -168,9 +169,11 @@ class ItemPainter {
         }
         const bool hl = look_.highlighted;
         if (look_.frameFace) {
-            DrawBar(target_, faces, *look_.frameFace, {r.ItemLeftOffset, r.ItemRightOffset}, width, r.StretchEffect);
+            DrawBar(target_, faces, *look_.frameFace, {r.ItemLeftOffset, r.ItemRightOffset}, width,
+                    r.StretchEffect);
         } else if (hl) {
-            DrawBar(target_, faces, r.ActiveSkinRect, {r.ItemLeftOffset, r.ItemRightOffset}, width, r.StretchEffect);
+            DrawBar(target_, faces, r.ActiveSkinRect, {r.ItemLeftOffset, r.ItemRightOffset}, width,
+                    r.StretchEffect);
         } else if (!r.InActiveTransparent) {
             DrawBar(target_, faces, r.SkinRect, {r.ItemLeftOffset, r.ItemRightOffset}, width,
                     r.InActiveStretchEffect);
@@ -247,25 +250,25 @@ class ItemPainter {
         const Rect face = ClampRect(header->SkinRect);
         const int32_t y = (look_.size.cy - HeightOfRect(face)) / 2;
         const int32_t width = look_.size.cx;
-        DrawBar(target_, picture, face,
-                {header->LeftTopPoint.X, Clamped(int64_t(WidthOfRect(face)) - header->RightTopPoint.X)}, width,
-                header->StretchEffect, y);
+        DrawBar(
+            target_, picture, face,
+            {header->LeftTopPoint.X, ClampCoordinate(int64_t(WidthOfRect(face)) - header->RightTopPoint.X)},
+            width, header->StretchEffect, y);
         // The header's font keys in the item's character set.
         const SkinFontKeys keys{header->FontName, header->FontHeight, header->FontStyle};
         const framework::TFont& own = look_.font ? *look_.font : Canvas().Font();
         AssignSkinFont(Canvas().Font(), &keys, true, own, look_.skin->data, header->FontColor);
         Canvas().Brush().SetStyle(framework::TBrushStyle::bsClear);
         const Rect client = ClampRect(header->ClientRect);
-        Rect text{client.Left, Clamped(int64_t(client.Top) + y),
-                  Clamped(int64_t(width) + client.Right - WidthOfRect(face)), Clamped(int64_t(y) + HeightOfRect(face))};
+        Rect text{client.Left, ClampCoordinate(int64_t(client.Top) + y),
+                  ClampCoordinate(int64_t(width) + client.Right - WidthOfRect(face)),
+                  ClampCoordinate(int64_t(y) + HeightOfRect(face))};
         Canvas().DrawText(HeaderText(), text, platform::DT_CENTER | platform::DT_VCENTER);
     }
 
-    static int32_t Clamped(int64_t v) { return ClampCoordinate(v); }
-
     Rect DrawCaption() {
-        Rect measure{Clamped(int64_t(layout_.text.Left) + layout_.glyph), 0,
-                     Clamped(int64_t(layout_.text.Right) - layout_.endGap), 0};
+        Rect measure{ClampCoordinate(int64_t(layout_.text.Left) + layout_.glyph), 0,
+                     ClampCoordinate(int64_t(layout_.text.Right) - layout_.endGap), 0};
         Canvas().DrawText(item_.Caption(), measure, platform::DT_CALCRECT);
         Rect caption = CaptionRect(layout_, {measure.width(), measure.height()});
         Rect drawn = caption;
@@ -315,22 +318,17 @@ class ItemPainter {
         const Point at = MarkAt(layout_);
         if (DrawWindowCommandGlyph(at, colour) || !item_.Checked())
             return;
+        // The record's mark face when it has one, else the built-in mark (a radio dot a pixel lower).
+        const bool radio = item_.RadioItem();
+        Rect face;
+        if (record_)
+            face = radio ? (look_.highlighted ? record_->ActiveRadioImageRect : record_->RadioImageRect)
+                         : (look_.highlighted ? record_->ActiveCheckImageRect : record_->CheckImageRect);
         const Picture* faces = look_.skin ? look_.skin->faces : nullptr;
-        if (item_.RadioItem()) {
-            const Rect face = look_.highlighted && record_ ? record_->ActiveRadioImageRect
-                              : record_                    ? record_->RadioImageRect
-                                                           : Rect{};
-            if (faces && !IsEmptyRect(face))
-                DrawMarkFace(c, *faces, face, MarkFaceArea(*record_));
-            else
-                DrawBuiltInRadio(c.Handle(), {at.X, at.Y + 1}, colour);
-            return;
-        }
-        const Rect face = look_.highlighted && record_ ? record_->ActiveCheckImageRect
-                          : record_                    ? record_->CheckImageRect
-                                                       : Rect{};
         if (faces && !IsEmptyRect(face))
             DrawMarkFace(c, *faces, face, MarkFaceArea(*record_));
+        else if (radio)
+            DrawBuiltInRadio(c.Handle(), {at.X, at.Y + 1}, colour);
         else
             DrawBuiltInCheck(c.Handle(), at, colour);
     }
@@ -342,10 +340,10 @@ class ItemPainter {
             StandardGlyph glyph;
         };
         static constexpr NamedGlyph kNamed[] = {
-            {"BSF_CLOSE", StandardGlyph::Close},     {"TRAY_BSF_CLOSE", StandardGlyph::Close},
+            {"BSF_CLOSE", StandardGlyph::Close},      {"TRAY_BSF_CLOSE", StandardGlyph::Close},
             {"BSF_MINITEM", StandardGlyph::Minimize}, {"BSF_MAXITEM", StandardGlyph::Maximize},
-            {"BSF_RESTORE", StandardGlyph::Restore}, {"TRAY_BSF_RESTORE", StandardGlyph::Restore},
-            {"BSF_ROLLUP", StandardGlyph::RollUp},   {"BSF_MINTOTRAY", StandardGlyph::Tray},
+            {"BSF_RESTORE", StandardGlyph::Restore},  {"TRAY_BSF_RESTORE", StandardGlyph::Restore},
+            {"BSF_ROLLUP", StandardGlyph::RollUp},    {"BSF_MINTOTRAY", StandardGlyph::Tray},
         };
         for (const NamedGlyph& g : kNamed) {
             if (item_.Name() == g.name) {
@@ -366,7 +364,8 @@ class ItemPainter {
 }  // namespace
 
 void DrawItemPicture(const ItemLook& look, TBitmap& target) {
-    if (!look.item || look.size.cx <= 0 || look.size.cy <= 0 || !Picture::SizeAllowed(look.size.cx, look.size.cy)) {
+    if (!look.item || look.size.cx <= 0 || look.size.cy <= 0 ||
+        !Picture::SizeAllowed(look.size.cx, look.size.cy)) {
         target.Clear();
         return;
     }

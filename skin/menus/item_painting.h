@@ -61,6 +61,7 @@ void DrawItemPicture(const ItemLook& look, framework::TBitmap& target);
 
 // The same between the normal and the highlighted look, combined by the morph `kind` at `progress`
 // (0 normal, 1 highlighted).
-void DrawMorphedItemPicture(const ItemLook& look, TMorphKind kind, double progress, framework::TBitmap& target);
+void DrawMorphedItemPicture(const ItemLook& look, TMorphKind kind, double progress,
+                            framework::TBitmap& target);
 
 }  // namespace skin

@@ -50,7 +50,8 @@ MenuSkin MenuSkinOf(const TbsSkinData* data) {
     }
 
     // Items are as high as their face: a record whose face has no height cannot give them one.
-    if (const TbsDataSkinMenuItem* item = FirstMenuItemRecord(*data); item && HeightOfRect(item->SkinRect) > 0) {
+    if (const TbsDataSkinMenuItem* item = FirstMenuItemRecord(*data);
+        item && HeightOfRect(item->SkinRect) > 0) {
         skin.item = item;
         skin.faces = SkinPictureAt(*data, item->ActivePictureIndex);
     }

@@ -12,14 +12,6 @@ using platform::Point;
 using platform::Rect;
 using platform::Size;
 
-namespace {
-
-int32_t Clamped(int64_t v) {
-    return ClampCoordinate(v);
-}
-
-}  // namespace
-
 MenuMetrics MetricsOf(const MenuSkin& skin, int32_t defaultItemHeight) {
     MenuMetrics m;
     m.defaultItemHeight = std::max(defaultItemHeight, 0);
@@ -44,7 +36,7 @@ int32_t MenuItemHeight(const MenuMetrics& metrics, bool separator) {
 }
 
 int32_t GlyphColumnWidth(std::optional<int32_t> imageWidth) {
-    return imageWidth ? Clamped(int64_t(*imageWidth) + 5) : 19;
+    return imageWidth ? ClampCoordinate(int64_t(*imageWidth) + 5) : 19;
 }
 
 PopupSize SizePopup(const MenuMetrics& m, std::span<const int32_t> heights, int32_t widestText,
@@ -52,7 +44,8 @@ PopupSize SizePopup(const MenuMetrics& m, std::span<const int32_t> heights, int3
     const int64_t a = int64_t(widestText) + glyphColumn + 19;
     int64_t width = a + 10;
     if (m.skinnedFrame)
-        width = a + m.textRect.Left + (WidthOfRect(m.face) - m.textRect.Right) + m.picture.cx - WidthOfRect(m.frame.Cl);
+        width = a + m.textRect.Left + (WidthOfRect(m.face) - m.textRect.Right) + m.picture.cx -
+                WidthOfRect(m.frame.Cl);
     const int64_t frameHeight = m.skinnedFrame ? int64_t(m.picture.cy) - HeightOfRect(m.frame.Cl) : 4;
 
     PopupSize result;
@@ -94,7 +87,7 @@ ItemRun LayOutItems(const Rect& newCl, bool scrollMode, int first, std::span<con
         const int64_t bottom = y + heights[size_t(i)];
         if (bottom > limit)
             break;
-        run.rects[size_t(i)] = {newCl.Left, Clamped(y), newCl.Right, Clamped(bottom)};
+        run.rects[size_t(i)] = {newCl.Left, ClampCoordinate(y), newCl.Right, ClampCoordinate(bottom)};
         y = bottom;
         ++run.shown;
     }
@@ -119,8 +112,9 @@ int PageEndingAt(const Rect& newCl, std::span<const int32_t> heights, int last) 
 ScrollMarkers MarkerRects(bool skinnedFrame, const Rect& newCl, Size size) {
     if (!skinnedFrame)
         return {{3, 3, size.cx - 3, 13}, {3, size.cy - 10, size.cx - 3, size.cy - 3}};
-    return {{newCl.Left, newCl.Top, newCl.Right, Clamped(int64_t(newCl.Top) + kScrollMarkerHeight)},
-            {newCl.Left, Clamped(int64_t(newCl.Bottom) - kScrollMarkerHeight), newCl.Right, newCl.Bottom}};
+    return {{newCl.Left, newCl.Top, newCl.Right, ClampCoordinate(int64_t(newCl.Top) + kScrollMarkerHeight)},
+            {newCl.Left, ClampCoordinate(int64_t(newCl.Bottom) - kScrollMarkerHeight), newCl.Right,
+             newCl.Bottom}};
 }
 
 Placement PlacePopup(const PlacementRequest& q) {
@@ -169,7 +163,7 @@ Placement PlacePopup(const PlacementRequest& q) {
     } else {
         x = r.Right + W + 1 <= A.Right ? r.Right + 1 : r.Left - W - 1;
     }
-    p.topLeft = {Clamped(x), Clamped(y)};
+    p.topLeft = {ClampCoordinate(x), ClampCoordinate(y)};
     return p;
 }
 

@@ -81,7 +81,8 @@ struct ItemRun {
     bool Shown(int index) const { return index >= first && index < first + shown; }
     int Last() const { return first + shown - 1; }
 };
-ItemRun LayOutItems(const platform::Rect& newCl, bool scrollMode, int first, std::span<const int32_t> heights);
+ItemRun LayOutItems(const platform::Rect& newCl, bool scrollMode, int first,
+                    std::span<const int32_t> heights);
 
 // The first item of the page that ends with item `last`: heights added from `last` upwards, from
 // above the lower marker, while they stay below the upper marker (`last` itself when not even it

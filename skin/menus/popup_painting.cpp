@@ -54,8 +54,8 @@ void FillWithItemFace(const MenuSkin& skin, TBitmap& target, const Rect& area, c
     if (!skin.markerFaces || IsEmptyRect(item->SkinRect))
         return;
     Picture bar;
-    ComposeHorizontalBar({item->ItemLeftOffset, item->ItemRightOffset}, bar, *skin.markerFaces, item->SkinRect,
-                         area.width(), item->InActiveStretchEffect);
+    ComposeHorizontalBar({item->ItemLeftOffset, item->ItemRightOffset}, bar, *skin.markerFaces,
+                         item->SkinRect, area.width(), item->InActiveStretchEffect);
     const int32_t rows = std::min(area.height(), bar.height());
     CopyPictureRect(target.Surface(), platform::rectOfSize(area.Left, area.Top, bar.width(), rows), bar,
                     {0, 0, bar.width(), rows});
@@ -75,11 +75,13 @@ void PaintScrollMarkers(const PopupLook& look, TBitmap& target, MarkerHot hot, c
         FillWithItemFace(skin, target, markers.up, background);
         FillWithItemFace(skin, target, markers.down, background);
         const Rect& cl = look.newLayout.Cl;
-        FillWithItemFace(skin, target, {cl.Left, std::max(itemsBottom, markers.up.Bottom), cl.Right, markers.down.Top},
+        FillWithItemFace(skin, target,
+                         {cl.Left, std::max(itemsBottom, markers.up.Bottom), cl.Right, markers.down.Top},
                          background);
     }
     const platform::HDC dc = target.Canvas().Handle();
-    DrawSmallArrow(dc, markers.up, platform::ColorToRGB(hot == MarkerHot::Up ? active : normal), ArrowDirection::Up);
+    DrawSmallArrow(dc, markers.up, platform::ColorToRGB(hot == MarkerHot::Up ? active : normal),
+                   ArrowDirection::Up);
     DrawSmallArrow(dc, markers.down, platform::ColorToRGB(hot == MarkerHot::Down ? active : normal),
                    ArrowDirection::Down);
 }

@@ -7,6 +7,7 @@
 #include "framework/graphics/image_list.h"
 #include "platform/window/input.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skinned_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/menus/skin_hint_window.h"
 
@@ -61,7 +62,8 @@ TbsSkinHint* FindActiveSkinHint() {
     if (Application && Application->MainForm()) {
         const framework::TForm* main = Application->MainForm();
         for (int i = 0; i < main->ComponentCount(); ++i)
-            if (auto* hint = dynamic_cast<TbsSkinHint*>(main->Components(i)); hint && IsLive(hint) && hint->Active())
+            if (auto* hint = dynamic_cast<TbsSkinHint*>(main->Components(i));
+                hint && IsLive(hint) && hint->Active())
                 return hint;
     }
     for (TbsSkinHint* hint : LiveHints())
@@ -81,8 +83,9 @@ TbsSkinHint::TbsSkinHint(TComponent* owner) : TComponent(owner) {
         return;
     if (!Before().saved)
         Before() = {true, Application->HintWindowClass(), Application->OnShowHint};
-    Application->SetHintWindowClass(
-        [](TComponent* windowOwner) -> framework::THintWindow* { return new TbsSkinHintWindow(windowOwner); });
+    Application->SetHintWindowClass([](TComponent* windowOwner) -> framework::THintWindow* {
+        return new TbsSkinHintWindow(windowOwner);
+    });
     // The application makes its hint window anew, of the new class.
     const bool showHint = Application->ShowHint();
     Application->SetShowHint(false);
@@ -127,13 +130,7 @@ void TbsSkinHint::SetActive(bool active) {
 }
 
 void TbsSkinHint::SetSkinData(TbsSkinData* data) {
-    if (skinData_ == data)
-        return;
-    if (skinData_)
-        skinData_->RemoveFreeNotification(this);
-    skinData_ = data;
-    if (skinData_)
-        skinData_->FreeNotification(this);
+    LinkSkinData(*this, skinData_, data);
 }
 
 void TbsSkinHint::SetAlphaBlendValue(int32_t value) {

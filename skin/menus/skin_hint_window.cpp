@@ -124,10 +124,11 @@ void TbsSkinHintWindow::Prepare(const TbsSkinHint& hint, const std::string& text
     shownFor_ = &hint;
     const HintSkin skin = HintSkinOf(&hint);
     skinned_ = skin.record != nullptr;
-    const SkinFontKeys keys = skinned_ ? SkinFontKeys{skin.record->FontName, skin.record->FontHeight,
-                                                      skin.record->FontStyle}
-                                       : SkinFontKeys{};
-    AssignSkinFont(Font(), skinned_ ? &keys : nullptr, hint.UseSkinFont(), hint.DefaultFont(), hint.SkinData(),
+    const SkinFontKeys keys =
+        skinned_ ? SkinFontKeys{skin.record->FontName, skin.record->FontHeight, skin.record->FontStyle}
+                 : SkinFontKeys{};
+    AssignSkinFont(Font(), skinned_ ? &keys : nullptr, hint.UseSkinFont(), hint.DefaultFont(),
+                   hint.SkinData(),
                    skinned_ ? skin.record->FontColor : platform::SystemColor(platform::COLOR_INFOTEXT));
     SetCaption(WithLineBreaks(text, hint.LineSeparator()));
     title_ = hint.HintTitle();
@@ -143,7 +144,8 @@ TbsSkinHintWindow::Measured TbsSkinHintWindow::Measure() {
     Measured m;
     m.text = Extent(canvas, Caption());
     if (!title_.empty()) {
-        canvas.Font().SetStyle(framework::TFontStyles(canvas.Font().Style()).insert(framework::TFontStyle::fsBold));
+        canvas.Font().SetStyle(
+            framework::TFontStyles(canvas.Font().Style()).insert(framework::TFontStyle::fsBold));
         m.title = Extent(canvas, title_);
     }
     if (images_)
@@ -168,8 +170,9 @@ Size TbsSkinHintWindow::SizeFor(const Measured& m) {
     const Size content = ContentSize(m);
     const HintSkin skin = HintSkinOf(shownFor_);
     if (skinned_ && skin.record) {
-        const HintLayout l = SkinnedHintLayout({skin.picture->width(), skin.picture->height()},
-                                               HintWindowLayout(*skin.record), content, Variant() ? 10 : 5, maximum);
+        const HintLayout l =
+            SkinnedHintLayout({skin.picture->width(), skin.picture->height()}, HintWindowLayout(*skin.record),
+                              content, Variant() ? 10 : 5, maximum);
         layout_ = l.newLayout;
         return l.size;
     }
@@ -245,7 +248,8 @@ void TbsSkinHintWindow::ApplyLayering(const TbsSkinHint& hint) {
         layered_ = true;
         alphaApplied_ = false;
     } else if (!hint.AlphaBlend() && layered_) {
-        platform::SetWindowLongPtr(window, platform::GWL_EXSTYLE, exStyle & ~platform::LONG_PTR(platform::WS_EX_LAYERED));
+        platform::SetWindowLongPtr(window, platform::GWL_EXSTYLE,
+                                   exStyle & ~platform::LONG_PTR(platform::WS_EX_LAYERED));
         layered_ = false;
     }
     if (!hint.AlphaBlend())
@@ -284,8 +288,9 @@ void TbsSkinHintWindow::Paint() {
     const HintSkin skin = HintSkinOf(shownFor_);
     if (skinned_ && skin.record) {
         const TbsDataSkinHintWindow& r = *skin.record;
-        ComposeNinePartImage(HintWindowLayout(r), layout_, buffer.Surface(), *skin.picture, skin.picture->bounds(),
-                             size, {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch},
+        ComposeNinePartImage(HintWindowLayout(r), layout_, buffer.Surface(), *skin.picture,
+                             skin.picture->bounds(), size,
+                             {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch},
                              {true, r.StretchEffect, r.StretchType});
     } else {
         canvas.Brush().SetColor(platform::SystemColor(platform::COLOR_INFOBK));
@@ -315,7 +320,8 @@ void TbsSkinHintWindow::PaintContent(TCanvas& canvas) {
     }
     int32_t y = area.Top;
     if (!title_.empty()) {
-        canvas.Font().SetStyle(framework::TFontStyles(canvas.Font().Style()).insert(framework::TFontStyle::fsBold));
+        canvas.Font().SetStyle(
+            framework::TFontStyles(canvas.Font().Style()).insert(framework::TFontStyle::fsBold));
         Rect title = platform::rectOfSize(x, y, measured_.title.cx, measured_.title.cy);
         canvas.DrawText(title_, title, 0);
         canvas.Font().Assign(Font());

@@ -11,6 +11,7 @@
 #include "platform/window/metrics.h"
 #include "platform/window/timers.h"
 #include "platform/window/window.h"
+#include "skin/controls/skinned_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 #include "skin/menus/component_watch.h"
@@ -125,13 +126,7 @@ void TbsSkinMenu::SetCommandTarget(TControl* target) {
 }
 
 void TbsSkinMenu::SetSkinData(TbsSkinData* data) {
-    if (skinData_ == data)
-        return;
-    if (skinData_)
-        skinData_->RemoveFreeNotification(this);
-    skinData_ = data;
-    if (skinData_)
-        skinData_->FreeNotification(this);
+    LinkSkinData(*this, skinData_, data);
 }
 
 void TbsSkinMenu::Notification(TComponent* component, framework::Operation operation) {
@@ -162,8 +157,8 @@ TMenuItem* TbsSkinMenu::RootItem() const {
     return popups_.empty() ? nullptr : popups_.front()->Root();
 }
 
-void TbsSkinMenu::PopupItems(TControl* opener, TbsSkinData* data, bool upward, TMenuItem* root, const Rect& rect,
-                             int start) {
+void TbsSkinMenu::PopupItems(TControl* opener, TbsSkinData* data, bool upward, TMenuItem* root,
+                             const Rect& rect, int start) {
     SweepClosedPopups();
     first_ = !visible_;
     const std::shared_ptr<bool> alive = alive_;
@@ -174,7 +169,8 @@ void TbsSkinMenu::PopupItems(TControl* opener, TbsSkinData* data, bool upward, T
     SetOpener(opener);
     workArea_ = {0, 0, platform::GetSystemMetrics(platform::SM_CXSCREEN),
                  platform::GetSystemMetrics(platform::SM_CYSCREEN)};
-    platform::HWND window = OwnerForm() && OwnerForm()->HandleAllocated() ? OwnerForm()->Handle() : WindowOf(opener);
+    platform::HWND window =
+        OwnerForm() && OwnerForm()->HandleAllocated() ? OwnerForm()->Handle() : WindowOf(opener);
     MonitorAreaOf(window, true, workArea_);
     SetSkinData(data);
     if (!root || start < 0 || start >= root->Count()) {

@@ -70,8 +70,8 @@ class TbsSkinMenu : public framework::TComponent {
     // point as an empty rectangle) or above it with `upward`, for `opener` (may be null), drawn
     // from `skinData` (null: the built-in look). Any open menu closes first. Nothing opens for a
     // root without items or a start at or past their count.
-    void PopupItems(framework::TControl* opener, TbsSkinData* skinData, bool upward, framework::TMenuItem* root,
-                    const platform::Rect& rect, int start);
+    void PopupItems(framework::TControl* opener, TbsSkinData* skinData, bool upward,
+                    framework::TMenuItem* root, const platform::Rect& rect, int start);
     // Closes the popups from `level` on; level 0 closes the menu: the input goes back, the opener
     // hears SKM_MENUCLOSED and the close handler runs (once).
     void CloseFrom(int level);
@@ -115,8 +115,8 @@ class TbsSkinMenu : public framework::TComponent {
   private:
     friend class TbsSkinPopupWindow;
 
-    TbsSkinPopupWindow* OpenPopup(framework::TMenuItem* root, int start, const platform::Rect& anchor, bool upward,
-                                  bool submenu);
+    TbsSkinPopupWindow* OpenPopup(framework::TMenuItem* root, int start, const platform::Rect& anchor,
+                                  bool upward, bool submenu);
     void Dispose(TbsSkinPopupWindow& popup);
     void SetSkinData(TbsSkinData* data);
     // The skin is about to change or go: the popups stop drawing from it, and the menu closes.

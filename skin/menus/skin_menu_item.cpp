@@ -54,11 +54,13 @@ void TbsSkinMenuItem::DrawPicture(framework::TBitmap& picture) {
     look.highlighted = Highlighted();
     const TbsDataSkinMenuItem* record = popup_.Skin().item;
     if (FrameAnimated() && FrameNumber >= 1 && FrameNumber <= record->FrameCount) {
-        look.frameFace = AnimationFrameRect(record->AnimateSkinRect, record->SkinRect, FrameNumber, record->FrameCount);
+        look.frameFace =
+            AnimationFrameRect(record->AnimateSkinRect, record->SkinRect, FrameNumber, record->FrameCount);
         DrawItemPicture(look, picture);
         return;
     }
-    if (Morphs() && !(MorphProgress >= 1.0 && look.highlighted) && (look.highlighted || MorphProgress > 0.0)) {
+    if (Morphs() && !(MorphProgress >= 1.0 && look.highlighted) &&
+        (look.highlighted || MorphProgress > 0.0)) {
         DrawMorphedItemPicture(look, record->MorphKind, MorphProgress, picture);
         return;
     }

@@ -141,8 +141,9 @@ bool TbsSkinPopupWindow::Open(const OpenRequest& request) {
     if (items_.empty())
         return false;
     LayOut();
-    const Placement place = PlacePopup({driver_->WorkArea(), request.anchor, size_.size, layout_.Cl.Top,
-                                        size_.scrollMode, size_.scrollByMaximum, request.submenu, request.upward});
+    const Placement place =
+        PlacePopup({driver_->WorkArea(), request.anchor, size_.size, layout_.Cl.Top, size_.scrollMode,
+                    size_.scrollByMaximum, request.submenu, request.upward});
     const Rect bounds = platform::rectOfSize(place.topLeft.X, place.topLeft.Y, size_.size.cx, size_.size.cy);
     SetBoundsRect(bounds);
     if (!Handle())
@@ -163,10 +164,10 @@ void TbsSkinPopupWindow::ReadSkin() {
     metrics_ = MetricsOf(skin_, driver_->DefaultItemHeight());
     // One font for measuring and drawing: the record's, or the menu's default.
     const TbsDataSkinMenuItem* record = skin_.item;
-    const SkinFontKeys keys = record ? SkinFontKeys{record->FontName, record->FontHeight, record->FontStyle}
-                                     : SkinFontKeys{};
-    AssignSkinFont(font_, record ? &keys : nullptr, driver_->UseSkinFont(), driver_->DefaultItemFont(), skin_.data,
-                   driver_->DefaultItemFont().Color());
+    const SkinFontKeys keys =
+        record ? SkinFontKeys{record->FontName, record->FontHeight, record->FontStyle} : SkinFontKeys{};
+    AssignSkinFont(font_, record ? &keys : nullptr, driver_->UseSkinFont(), driver_->DefaultItemFont(),
+                   skin_.data, driver_->DefaultItemFont().Color());
 }
 
 void TbsSkinPopupWindow::BuildItems(int start) {
@@ -234,8 +235,9 @@ void TbsSkinPopupWindow::ApplyAlpha(bool first) {
     if (!AlphaOn())
         return;
     const platform::HWND window = Handle();
-    platform::SetWindowLongPtr(window, platform::GWL_EXSTYLE,
-                               platform::GetWindowLongPtr(window, platform::GWL_EXSTYLE) | platform::WS_EX_LAYERED);
+    platform::SetWindowLongPtr(
+        window, platform::GWL_EXSTYLE,
+        platform::GetWindowLongPtr(window, platform::GWL_EXSTYLE) | platform::WS_EX_LAYERED);
     layered_ = true;
     SetWindowAlpha(window, first && driver_->AlphaBlendAnimation() ? 0 : driver_->AlphaBlendValue());
 }

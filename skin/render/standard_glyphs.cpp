@@ -112,7 +112,8 @@ constexpr GlyphPicture kGlyphs[] = {
 
 }  // namespace
 
-void DrawPixelPicture(HDC canvas, std::span<const std::string_view> rows, int32_t x, int32_t y, COLORREF colour) {
+void DrawPixelPicture(HDC canvas, std::span<const std::string_view> rows, int32_t x, int32_t y,
+                      COLORREF colour) {
     for (size_t row = 0; row < rows.size(); ++row)
         for (size_t col = 0; col < rows[row].size(); ++col)
             if (rows[row][col] == '#')

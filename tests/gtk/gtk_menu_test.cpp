@@ -133,7 +133,8 @@ class GtkMenuTest : public DesktopTest {
     // Closed and given back: no grab; typing reaches the edit, a click the other button.
     void ExpectGivenBack(const std::string& typed) {
         ASSERT_TRUE(runUntil([&] { return !driver().Visible(); })) << "the menu did not close";
-        EXPECT_TRUE(runUntil([&] { return !grabbed(false) && !grabbed(true); })) << "the grabs were not given back";
+        EXPECT_TRUE(runUntil([&] { return !grabbed(false) && !grabbed(true); }))
+            << "the grabs were not given back";
         xdotool("mousemove " + at(centreOf(edit->Handle())) + " click 1");
         ASSERT_TRUE(runUntil([&] { return GetFocus() == edit->Handle(); }));
         edit->SetText("");

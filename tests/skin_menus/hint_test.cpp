@@ -113,7 +113,8 @@ TEST_F(HintTest, AlphaSwitchedOffBetweenTwoHints) {
     TbsSkinHintWindow& window = hint->HintWindow();
     window.ActivateHint({200, 200, 200, 200}, "First");
     const auto layered = [&] {
-        return (platform::GetWindowLongPtr(window.Handle(), platform::GWL_EXSTYLE) & platform::WS_EX_LAYERED) != 0;
+        return (platform::GetWindowLongPtr(window.Handle(), platform::GWL_EXSTYLE) &
+                platform::WS_EX_LAYERED) != 0;
     };
     EXPECT_TRUE(layered());
     EXPECT_EQ(window.AppliedAlpha(), 200);
@@ -209,7 +210,8 @@ TEST_F(HintTest, DamagedRecordsStillShowAHint) {
     const std::string records[] = {
         "windowpictureindex=0\nclientrect=0,0,0,0\n",
         "windowpictureindex=0\nclientrect=40,30,2,1\nlefttoppoint=99999,99999\nrighttoppoint=1,1\n",
-        "windowpictureindex=0\nmaskpictureindex=0\nclientrect=8,3,39,18\nlefttoppoint=9,7\nrighttoppoint=38,7\n"
+        "windowpictureindex=0\nmaskpictureindex=0\nclientrect=8,3,39,18\nlefttoppoint=9,7\nrighttoppoint=38,"
+        "7\n"
         "leftbottompoint=9,13\nrightbottompoint=36,13\n",
         "windowpictureindex=0\nmaskpictureindex=5\nclientrect=100000,100000,100000,100000\n"
         "rightbottompoint=100000,3\n",
@@ -219,8 +221,8 @@ TEST_F(HintTest, DamagedRecordsStillShowAHint) {
     std::vector<framework::TBitmap> pictures{fixture::MakePicture(47, 21, framework::TPixelFormat::pf24bit)};
     for (const std::string& record : records) {
         SCOPED_TRACE(record);
-        TbsSkinData* data = SkinOf("[VERSION]\nversion=3\n[PICTURES]\ncount=1\n0=hw.bmp\n[HINTWINDOW]\n" + record,
-                                   pictures);
+        TbsSkinData* data =
+            SkinOf("[VERSION]\nversion=3\n[PICTURES]\ncount=1\n0=hw.bmp\n[HINTWINDOW]\n" + record, pictures);
         TbsSkinHint* hint = MakeHint(data);
         TbsSkinHintWindow& window = hint->HintWindow();
         window.ActivateHint({200, 200, 200, 200}, "Hint \xc3 text@second");

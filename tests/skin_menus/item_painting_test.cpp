@@ -1,6 +1,8 @@
 // Drawing one menu item: the shipped MENUITEM face across a 104-pixel item (ends 8 and 8, the
 // 38-pixel middle tiled as 38, 38 and 12), its text area and caption place, headers, the built-in
 // marks against the strokes they are made of, and the window-command glyphs of system-menu items.
+#include "skin/menus/item_painting.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,7 +12,6 @@
 #include "platform/gfx/dc.h"
 #include "platform/gfx/pen_brush.h"
 #include "skin/menus/item_layout.h"
-#include "skin/menus/item_painting.h"
 #include "skin/menus/menu_skin.h"
 #include "skin/render/standard_glyphs.h"
 #include "tests/skin_menus/menus_fixture.h"
@@ -72,7 +73,8 @@ TEST_F(ItemPaintingTest, TheShippedFaceAcrossA104PixelItem) {
     // Target column -> source column of the face: ends 8 and 8, the middle (8 .. 45) tiled from 8.
     const struct {
         int32_t target, source;
-    } columns[] = {{0, 0}, {7, 7}, {8, 8}, {45, 45}, {46, 8}, {83, 45}, {84, 8}, {95, 19}, {96, 46}, {103, 53}};
+    } columns[] = {{0, 0},   {7, 7},  {8, 8},   {45, 45}, {46, 8},
+                   {83, 45}, {84, 8}, {95, 19}, {96, 46}, {103, 53}};
     for (const auto& c : columns) {
         SCOPED_TRACE(c.target);
         EXPECT_EQ(Column(picture.Surface(), c.target, 0, 20),
@@ -97,7 +99,8 @@ TEST_F(ItemPaintingTest, HighlightedAndSeparatorFaces) {
     TMenuItem item(nullptr);
     const TBitmap active = Draw(item, {54, 20}, true);
     const Rect activeFace = skin.item->ActiveSkinRect;  // 0,75,54,95
-    EXPECT_EQ(Column(active.Surface(), 30, 0, 20), Column(*skin.faces, 30, activeFace.Top, activeFace.Bottom));
+    EXPECT_EQ(Column(active.Surface(), 30, 0, 20),
+              Column(*skin.faces, 30, activeFace.Top, activeFace.Bottom));
     TMenuItem separator(nullptr);
     separator.SetCaption("-");
     const TBitmap line = Draw(separator, {104, 3});
@@ -129,8 +132,9 @@ TEST_F(ItemPaintingTest, HeadersAreDisabledItemsBetweenHyphens) {
     const TBitmap headerPicture = Draw(header, {104, 20});
     const TBitmap ordinaryPicture = Draw(ordinary, {104, 20});
     // The ordinary one shows the item face at its left end, the header the label's face.
-    EXPECT_EQ(Column(ordinaryPicture.Surface(), 0, 0, 20),
-              Column(*skin.faces, skin.item->SkinRect.Left, skin.item->SkinRect.Top, skin.item->SkinRect.Bottom));
+    EXPECT_EQ(
+        Column(ordinaryPicture.Surface(), 0, 0, 20),
+        Column(*skin.faces, skin.item->SkinRect.Left, skin.item->SkinRect.Top, skin.item->SkinRect.Bottom));
     const Rect label = skin.header->SkinRect;
     const int32_t y = (20 - label.height()) / 2;  // the face centred on the item's rows
     for (int32_t row = std::max(y, 0); row < std::min(y + label.height(), 20); ++row)

@@ -80,7 +80,8 @@ void MenusTest::Key(int vk) {
 
 void MenusTest::SaveMenuScreen(const std::string& name) const {
     const char* binary = std::getenv("VELMORO_BINARY_DIR");
-    const std::filesystem::path dir = std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_menus";
+    const std::filesystem::path dir =
+        std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_menus";
     std::filesystem::create_directories(dir);
     display.saveScreenshot((dir / (name + ".png")).string());
 }

@@ -1,11 +1,11 @@
 // The popup menu's geometry without a window: its size with the shipped skin's numbers, popups
 // higher than the work area or limited to an item maximum, which items show between the markers,
 // the last page, and where popups and submenus go on the screen.
+#include "skin/menus/popup_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "skin/menus/popup_geometry.h"
 
 using namespace skin;
 using platform::Point;
@@ -77,7 +77,8 @@ TEST(PopupSize, HigherThanTheWorkAreaIsAsHighAndScrollsFromItsTop) {
     EXPECT_LE(run.rects[size_t(run.Last())].Bottom, layout.Cl.Bottom - 10);
     EXPECT_EQ(run.shown, (layout.Cl.height() - 20) / 20);
     // Placed at the work area's top whatever point it opened at, beside that point.
-    const Placement p = PlacePopup({area, {300, 200, 300, 200}, size.size, layout.Cl.Top, true, false, false, false});
+    const Placement p =
+        PlacePopup({area, {300, 200, 300, 200}, size.size, layout.Cl.Top, true, false, false, false});
     EXPECT_EQ(p.topLeft, (Point{301, 0}));
 }
 
@@ -142,19 +143,51 @@ TEST(PopupPlacement, Table) {
     };
     const Case cases[] = {
         {"below a point", {300, 200, 300, 200}, {126, 93}, false, false, {300, 200}, false},
-        {"near the right edge: ends at the edge", {1000, 100, 1000, 100}, {126, 93}, false, false, {898, 100}, false},
-        {"left of the work area: starts at its edge", {-20, 100, -20, 100}, {126, 93}, false, false, {0, 100}, false},
-        {"near the bottom, lower half: above the point", {300, 700, 300, 700}, {126, 93}, false, false, {300, 607},
+        {"near the right edge: ends at the edge",
+         {1000, 100, 1000, 100},
+         {126, 93},
+         false,
+         false,
+         {898, 100},
+         false},
+        {"left of the work area: starts at its edge",
+         {-20, 100, -20, 100},
+         {126, 93},
+         false,
+         false,
+         {0, 100},
+         false},
+        {"near the bottom, lower half: above the point",
+         {300, 700, 300, 700},
+         {126, 93},
+         false,
+         false,
+         {300, 607},
          false},
         {"below a control", {100, 50, 180, 70}, {126, 93}, false, false, {100, 70}, false},
         {"upward above a control", {100, 300, 180, 320}, {126, 93}, false, true, {100, 207}, false},
         {"upward without room above: below", {100, 50, 180, 70}, {126, 93}, false, true, {100, 70}, false},
-        {"too high for either side: beside, at the bottom", {300, 100, 300, 100}, {126, 700}, false, false,
-         {301, 38}, true},
-        {"submenu to the right, first items lined up", {100, 100, 226, 120}, {126, 93}, true, false, {227, 95},
+        {"too high for either side: beside, at the bottom",
+         {300, 100, 300, 100},
+         {126, 700},
+         false,
+         false,
+         {301, 38},
+         true},
+        {"submenu to the right, first items lined up",
+         {100, 100, 226, 120},
+         {126, 93},
+         true,
+         false,
+         {227, 95},
          false},
-        {"submenu without room on the right: left, one pixel apart", {900, 100, 1000, 120}, {126, 93}, true, false,
-         {773, 95}, false},
+        {"submenu without room on the right: left, one pixel apart",
+         {900, 100, 1000, 120},
+         {126, 93},
+         true,
+         false,
+         {773, 95},
+         false},
         {"submenu low in the lower half", {100, 700, 226, 720}, {126, 93}, true, false, {227, 632}, false},
         {"submenu low in the upper half", {100, 360, 226, 380}, {126, 400}, true, false, {227, 338}, false},
     };

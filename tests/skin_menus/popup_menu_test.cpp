@@ -479,7 +479,8 @@ TEST_F(PopupMenuTest, WithoutSkinTheBuiltInLook) {
 
 TEST_F(PopupMenuTest, ThousandsOfItemsAndBrokenCaptions) {
     std::vector<std::string> spec;
-    for (int i = 0; i < 3000; ++i) spec.push_back(i % 7 == 0 ? "\xff\xfe broken \xc3" : "Item " + std::to_string(i));
+    for (int i = 0; i < 3000; ++i)
+        spec.push_back(i % 7 == 0 ? "\xff\xfe broken \xc3" : "Item " + std::to_string(i));
     TbsSkinPopupMenu* menu = MakeMenu(spec, ShippedSkin());
     TbsSkinMenu& driver = Open(*menu);
     TbsSkinPopupWindow& popup = PopupOf(driver, 0);
@@ -504,37 +505,41 @@ TEST_F(PopupMenuTest, DamagedRecordsStillOpenAndDraw) {
     const std::string goodPopup =
         "windowpictureindex=0\nlefttoppoint=22,10\nrighttoppoint=51,10\nleftbottompoint=24,29\n"
         "rightbottompoint=50,30\nitemsrect=17,5,56,35\n";
-    const std::string goodItem = "activepictureindex=1\nskinrect=0,0,54,20\nactiveskinrect=0,20,54,40\n"
-                                 "dividerrect=0,40,53,43\nitemleftoffset=8\nitemrightoffset=8\ntextrect=2,2,52,18\n";
+    const std::string goodItem =
+        "activepictureindex=1\nskinrect=0,0,54,20\nactiveskinrect=0,20,54,40\n"
+        "dividerrect=0,40,53,43\nitemleftoffset=8\nitemrightoffset=8\ntextrect=2,2,52,18\n";
     const Case cases[] = {
         {"well formed", goodPopup, goodItem, true, true},
         {"popup picture missing", "windowpictureindex=9\nitemsrect=17,5,56,35\n", goodItem, false, true},
         {"popup rectangles empty and inverted",
-         "windowpictureindex=0\nlefttoppoint=0,0\nrighttoppoint=0,0\nitemsrect=40,30,5,2\n", goodItem, true, true},
+         "windowpictureindex=0\nlefttoppoint=0,0\nrighttoppoint=0,0\nitemsrect=40,30,5,2\n", goodItem, true,
+         true},
         {"popup rectangles huge and outside",
          "windowpictureindex=0\nmaskpictureindex=0\nlefttoppoint=99999,-99999\nrighttoppoint=-5,100000\n"
          "itemsrect=-100000,-100000,100000,100000\n",
          goodItem, true, true},
         {"item face without height", goodPopup, "activepictureindex=1\nskinrect=0,20,54,20\n", true, false},
         {"item face inverted", goodPopup, "activepictureindex=1\nskinrect=54,40,0,20\n", true, false},
-        {"item picture missing", goodPopup, "activepictureindex=7\nskinrect=0,0,54,20\ndividerrect=0,0,5,-3\n", true,
-         true},
+        {"item picture missing", goodPopup,
+         "activepictureindex=7\nskinrect=0,0,54,20\ndividerrect=0,0,5,-3\n", true, true},
         {"item rectangles outside the picture and huge", goodPopup,
          "activepictureindex=1\nskinrect=500,500,9000,520\nactiveskinrect=99999,99999,2,0\n"
-         "dividerrect=0,0,100000,0\nitemleftoffset=-40\nitemrightoffset=100000\ntextrect=100000,-5,-100000,9\n"
+         "dividerrect=0,0,100000,0\nitemleftoffset=-40\nitemrightoffset=100000\ntextrect=100000,-5,-100000,"
+         "9\n"
          "imagerect=5,5,-5,-5\narrowimagerect=0,0,99999,99999\nframecount=-3\nanimateskinrect=0,0,54,2000\n"
          "morphing=1\n",
          true, true},
-        {"animation strip of a million frames", goodPopup, goodItem + "animateskinrect=0,0,54,20\nframecount=1000000\n",
-         true, true},
+        {"animation strip of a million frames", goodPopup,
+         goodItem + "animateskinrect=0,0,54,20\nframecount=1000000\n", true, true},
     };
     std::vector<framework::TBitmap> pictures;
     pictures.push_back(fixture::MakePicture(61, 40, framework::TPixelFormat::pf24bit));
     pictures.push_back(fixture::MakePicture(54, 100, framework::TPixelFormat::pf8bit, 256));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::string ini = "[VERSION]\nversion=3\n[PICTURES]\ncount=2\n0=pw.bmp\n1=items.bmp\n[POPUPWINDOW]\n" +
-                                c.popup + "[SKINOBJECTS]\ncount=1\n0=MENUITEM:menuitem\n[MENUITEM]\n" + c.item;
+        const std::string ini =
+            "[VERSION]\nversion=3\n[PICTURES]\ncount=2\n0=pw.bmp\n1=items.bmp\n[POPUPWINDOW]\n" + c.popup +
+            "[SKINOBJECTS]\ncount=1\n0=MENUITEM:menuitem\n[MENUITEM]\n" + c.item;
         TbsSkinData* data = SkinOf(ini, pictures);
         ASSERT_FALSE(data->Empty());
         TbsSkinPopupMenu* menu = MakeMenu({"Open", "-", "*Wrap", "Recent>", "!Print", "-Header-"}, data);

@@ -56,7 +56,8 @@ TEST(SkinviewMenu, LayoutOfFourItemsAndASeparator) {
 TEST(SkinviewMenu, ALowWorkAreaOrAMaximumScrolls) {
     std::string items = "0";
     for (int i = 1; i < 20; ++i) items += "|" + std::to_string(i);
-    const ToolRun low = Skinview({"menu", kSkin, "--items", items, "--work-area", "400x200", "--layout-json"});
+    const ToolRun low =
+        Skinview({"menu", kSkin, "--items", items, "--work-area", "400x200", "--layout-json"});
     ASSERT_EQ(low.status, 0) << low.err;
     const nlohmann::json a = nlohmann::json::parse(low.out);
     EXPECT_EQ(a["size"][1], 200);

@@ -9,9 +9,9 @@
 #include "platform/window/message_loop.h"
 #include "skin/menus/skin_hint.h"
 #include "skin/menus/skin_hint_window.h"
+#include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_menu.h"
 #include "skin/menus/skin_popup_window.h"
-#include "skin/menus/skin_menu.h"
 
 namespace tools {
 
@@ -50,7 +50,8 @@ std::vector<MenuItemSpec> ParseMenuItems(std::string_view spec) {
             item.shortCut = text.substr(tab + tabLength);
             text.erase(tab);
             if (framework::TextToShortCut(item.shortCut) == framework::scNone)
-                throw std::invalid_argument("\"" + item.shortCut + "\" names no key (try Ctrl+S, Alt+F4, Del)");
+                throw std::invalid_argument("\"" + item.shortCut +
+                                            "\" names no key (try Ctrl+S, Alt+F4, Del)");
         }
         item.caption = text;
         items.push_back(item);

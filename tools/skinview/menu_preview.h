@@ -31,9 +31,9 @@ std::vector<MenuItemSpec> ParseMenuItems(std::string_view spec);
 
 struct MenuPreviewOptions {
     std::vector<MenuItemSpec> items;
-    int selected = -1;                    // the item highlighted; -1: the first usable one, as a menu opens
+    int selected = -1;  // the item highlighted; -1: the first usable one, as a menu opens
     std::optional<platform::Size> workArea;  // the screen's work area; none: 1024 x 738
-    int maxItems = 0;                     // the frame's item maximum (0: none)
+    int maxItems = 0;                        // the frame's item maximum (0: none)
 };
 
 struct MenuPreviewItem {
@@ -45,8 +45,8 @@ struct MenuPreviewItem {
 struct MenuPreview {
     skin::Picture picture;
     platform::Size size;
-    platform::Rect client;  // where the items go (NewCl)
-    bool markers = false;   // the popup scrolls
+    platform::Rect client;               // where the items go (NewCl)
+    bool markers = false;                // the popup scrolls
     std::vector<MenuPreviewItem> items;  // the shown ones
 };
 

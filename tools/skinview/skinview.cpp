@@ -100,14 +100,14 @@ int32_t ParseLength(std::string_view text, std::string_view what) {
     return v;
 }
 
-Size ParseSize(std::string_view text) {
+Size ParseSize(std::string_view text, const std::string& what = "--size") {
     const size_t x = text.find('x');
     if (x == std::string_view::npos)
-        throw UsageError("--size: expected WxH, such as 785x641");
-    const Size s{ParseLength(text.substr(0, x), "--size width"),
-                 ParseLength(text.substr(x + 1), "--size height")};
+        throw UsageError(what + ": expected WxH, such as 785x641");
+    const Size s{ParseLength(text.substr(0, x), what + " width"),
+                 ParseLength(text.substr(x + 1), what + " height")};
     if (!platform::Surface::SizeAllowed(s.cx, s.cy))
-        throw UsageError("--size: the picture would be too large");
+        throw UsageError(what + ": the picture would be too large");
     return s;
 }
 
@@ -410,13 +410,8 @@ MenuPreview MenuOf(const Invocation& in) {
         throw UsageError(std::string("--items: ") + e.what());
     }
     o.selected = ParseInt(in.value("--selected").value_or("-1"), "--selected");
-    if (const auto area = in.value("--work-area")) {
-        const size_t x = area->find('x');
-        if (x == std::string::npos)
-            throw UsageError("--work-area: expected WxH, such as 1024x738");
-        o.workArea = Size{ParseLength(area->substr(0, x), "--work-area width"),
-                          ParseLength(area->substr(x + 1), "--work-area height")};
-    }
+    if (const auto area = in.value("--work-area"))
+        o.workArea = ParseSize(*area, "--work-area");
     o.maxItems = ParseInt(in.value("--max-items").value_or("0"), "--max-items");
     if (o.maxItems < 0)
         throw UsageError("--max-items must be 0 (no limit) or more");
@@ -438,11 +433,12 @@ std::string MenuLayoutJson(const Invocation& in) {
     const MenuPreview preview = MenuOf(in);
     nlohmann::ordered_json items = nlohmann::ordered_json::array();
     for (const MenuPreviewItem& item : preview.items)
-        items.push_back({{"caption", item.caption}, {"separator", item.separator}, {"rect", JsonRect(item.rect)}});
+        items.push_back(
+            {{"caption", item.caption}, {"separator", item.separator}, {"rect", JsonRect(item.rect)}});
     const nlohmann::ordered_json layout = {{"size", {preview.size.cx, preview.size.cy}},
-                                   {"client", JsonRect(preview.client)},
-                                   {"markers", preview.markers},
-                                   {"items", items}};
+                                           {"client", JsonRect(preview.client)},
+                                           {"markers", preview.markers},
+                                           {"items", items}};
     return layout.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
@@ -462,7 +458,8 @@ Picture RenderHint(const Invocation& in) {
 
 std::string HintLayoutJson(const Invocation& in) {
     const HintPreview preview = HintOf(in);
-    const nlohmann::ordered_json layout = {{"size", {preview.size.cx, preview.size.cy}}, {"text", JsonRect(preview.text)}};
+    const nlohmann::ordered_json layout = {{"size", {preview.size.cx, preview.size.cy}},
+                                           {"text", JsonRect(preview.text)}};
     return layout.dump();
 }
 
@@ -672,7 +669,8 @@ void Parse(const std::vector<std::string>& args, Parsed& p) {
     if (p.operands.size() != 1 + p.command->operands)
         throw UsageError("wrong number of operands");
     if (!p.options.count("-o") && !p.options.count("--layout-json"))
-        throw UsageError(p.command->layoutJson ? "-o OUT or --layout-json is required" : "-o OUT is required");
+        throw UsageError(p.command->layoutJson ? "-o OUT or --layout-json is required"
+                                               : "-o OUT is required");
 }
 
 Picture Zoomed(const Picture& p, int32_t zoom) {

@@ -432,8 +432,8 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
             // have the focus, the report is the display's own doing and no activation by the desktop.
             if (!gtk_window_has_toplevel_focus(GTK_WINDOW(w->widget())))
                 focusAskedFor_ = keyboardGrab_;
-            grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_KEYBOARD, false, nullptr, nullptr,
-                                     nullptr, nullptr) == GDK_GRAB_SUCCESS ||
+            grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_KEYBOARD, false, nullptr,
+                                     nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS ||
                        grabbed_;
         }
     }
