@@ -355,7 +355,7 @@ void TbsSkinMenu::ItemChoose(TbsSkinPopupWindow& popup, int index) {
     }
 }
 
-void TbsSkinMenu::KeyDown(int vk) {
+void TbsSkinMenu::MenuKey(int vk) {
     TbsSkinPopupWindow* last = LastPopup();
     if (!visible_ || !last)
         return;
@@ -374,7 +374,7 @@ void TbsSkinMenu::KeyDown(int vk) {
         }
         return;
     }
-    last->KeyDown(vk);
+    last->MenuKey(vk);
 }
 
 // --- The input while a menu is open --------------------------------------------------------------
@@ -457,7 +457,7 @@ bool TbsSkinMenu::FilterMessage(MSG& msg) {
         }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            KeyDown(int(msg.wParam));
+            MenuKey(int(msg.wParam));
             return true;
         case WM_KEYUP:
         case WM_SYSKEYUP:

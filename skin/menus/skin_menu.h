@@ -105,7 +105,7 @@ class TbsSkinMenu : public framework::TComponent {
     // target hears SKM_MENUCOMMAND); with sub-items its command runs and its submenu opens.
     void ItemChoose(TbsSkinPopupWindow& popup, int index);
     // A key-down for the menu: to the innermost popup, or Escape and Left between levels.
-    void KeyDown(int vk);
+    void MenuKey(int vk);
     // A popup deactivated the waiting item.
     void ForgetWaiting(const TbsSkinPopupWindow& popup, int index);
 

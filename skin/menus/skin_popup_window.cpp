@@ -382,7 +382,7 @@ int TbsSkinPopupWindow::NextUsable(int from, int step) const {
 
 // --- Keys ----------------------------------------------------------------------------------------
 
-void TbsSkinPopupWindow::KeyDown(int vk) {
+void TbsSkinPopupWindow::MenuKey(int vk) {
     if (closed_ || !driver_ || !IsWindowVisible(Handle()))
         return;
     const bool letterOrDigit = (vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z');

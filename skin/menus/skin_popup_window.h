@@ -88,7 +88,7 @@ class TbsSkinPopupWindow : public framework::TPopupControl {
     // into view.
     void SelectItem(int index);
     // A key-down; only the innermost popup gets them.
-    void KeyDown(int vk);
+    void MenuKey(int vk);
     // The pointer's place now: hit testing when it moved over this popup, markers otherwise.
     void TrackPointer();
     // The left button went up at a screen point over this popup.
