@@ -52,6 +52,10 @@ MenusTest::MenusTest() {
     g_clicks = &clicks;
 }
 
+MenusTest::~MenusTest() {
+    g_clicks = nullptr;
+}
+
 skin::TbsSkinPopupMenu* MenusTest::MakeMenu(const std::vector<std::string>& spec, skin::TbsSkinData* data) {
     auto* menu = new skin::TbsSkinPopupMenu(form);
     menu->SetSkinData(data);

@@ -21,6 +21,7 @@ void AddItems(framework::TMenuItem& root, const std::vector<std::string>& spec);
 class MenusTest : public controls_test::ControlsTest {
   protected:
     MenusTest();
+    ~MenusTest() override;
 
     // A popup menu of the form with those items.
     skin::TbsSkinPopupMenu* MakeMenu(const std::vector<std::string>& spec, skin::TbsSkinData* data = nullptr);

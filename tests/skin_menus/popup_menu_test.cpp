@@ -10,6 +10,7 @@
 #include "platform/window/focus.h"
 #include "platform/window/input.h"
 #include "platform/window/keys.h"
+#include "platform/window/layered.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/window.h"
 #include "skin/data/skin_messages.h"
@@ -465,6 +466,34 @@ TEST_F(PopupMenuTest, MorphsInFiveTicksOf20Ms) {
     }
     EXPECT_EQ(open.MorphProgress, 0.0);
     EXPECT_EQ(popup.Item(1).MorphProgress, 1.0);
+}
+
+TEST_F(PopupMenuTest, AlphaAndFadeOnlyWhereTheDisplayComposesIt) {
+    TbsSkinPopupMenu* menu = MakeMenu({"Recent>", "Open"}, ShippedSkin());
+    TbsSkinMenu& driver = menu->Driver();
+    driver.SetAlphaBlend(true);
+    driver.SetAlphaBlendAnimation(true);
+    driver.SetAlphaBlendValue(200);
+    const auto alphaOf = [](const TbsSkinPopupWindow& popup) -> std::optional<uint8_t> {
+        uint8_t alpha = 0;
+        platform::DWORD flags = 0;
+        if (!platform::GetLayeredWindowAttributes(const_cast<TbsSkinPopupWindow&>(popup).Handle(), nullptr,
+                                                  &alpha, &flags))
+            return std::nullopt;
+        return alpha;
+    };
+    Open(*menu);
+    EXPECT_EQ(alphaOf(PopupOf(driver, 0)), std::nullopt);  // no compositing manager: opaque
+    Key(platform::VK_ESCAPE);
+    display.setComposesAlpha(true);
+    display.setClockStepPerRead(2);
+    Open(*menu);
+    display.setClockStepPerRead(0);
+    // The first popup faded in to the value; a submenu is at the value at once.
+    EXPECT_EQ(alphaOf(PopupOf(driver, 0)), 200);
+    Key(platform::VK_RIGHT);
+    ASSERT_EQ(driver.PopupCount(), 2);
+    EXPECT_EQ(alphaOf(PopupOf(driver, 1)), 200);
 }
 
 TEST_F(PopupMenuTest, WithoutSkinTheBuiltInLook) {
