@@ -64,11 +64,11 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// "5", "5 and 6", "5, 6 and 7".
-std::string Enumerate(const std::vector<std::string>& items) {
+// "5", "5 and 6", "5, 6 and 7" (or "5, 6 or 7").
+std::string Enumerate(const std::vector<std::string>& items, std::string_view last = " and ") {
     std::string text;
     for (size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+        text += (i == 0 ? "" : i + 1 == items.size() ? std::string(last) : ", ") + items[i];
     return text;
 }
 
@@ -133,7 +133,7 @@ std::string EnumValueProblem(const std::string& value) {
     if (std::find(names.begin(), names.end(), value) != names.end())
         return "";
     std::vector<std::string> listed(names.begin(), names.end());
-    return Quoted(value) + " is not one of " + Enumerate(listed) + ", so it reads as " +
+    return Quoted(value) + " is not one of " + Enumerate(listed, " or ") + ", so it reads as " +
            skin::FormatEnum(skin::EnumNames<E>::unknown) + DidYouMean(value, names);
 }
 
@@ -158,7 +158,7 @@ std::string FontStyleProblem(const std::string& value) {
     std::vector<std::string> quoted, listed(names.begin(), names.end());
     for (const std::string& u : unknown) quoted.push_back(Quoted(u));
     return Enumerate(quoted) + (unknown.size() == 1 ? " is not a font style" : " are not font styles") + " (" +
-           Enumerate(listed) + ")" + DidYouMean(unknown.front(), names);
+           Enumerate(listed, " or ") + ")" + DidYouMean(unknown.front(), names);
 }
 
 // Rectangles and points keep only digits and commas.
@@ -313,28 +313,34 @@ void Lint::CheckSections() {
             continue;
         }
         const WrittenSection& earlier = *at->second;
-        const std::string lines = " (lines " + std::to_string(earlier.line) + " and " + std::to_string(s.line) + ")";
+        const std::string earlierLine = " (line " + std::to_string(earlier.line) + ")";
+        const std::string line = " (line " + std::to_string(s.line) + ")";
         if (earlier.name == s.name)
             Add(LintSeverity::Warning, s.name, std::string(kNone),
-                "the section is given twice" + lines +
-                    "; the loader reads both as one, and where a key is in both the first counts");
+                "the section is given twice (lines " + std::to_string(earlier.line) + " and " +
+                    std::to_string(s.line) +
+                    "); the loader reads both as one, and where a key is in both the first counts");
         else
             Add(LintSeverity::Error, s.name, std::string(kNone),
-                "[" + s.name + "] and [" + earlier.name + "] differ only by case" + lines +
-                    ": the loader reads them as one section");
+                "[" + earlier.name + "]" + earlierLine + " and [" + s.name + "]" + line +
+                    " differ only by case: the loader reads them as one section");
     }
 
     std::set<std::string> read = {LowerName(kVersion), LowerName(kPictures), LowerName(kObjects),
                                   LowerName(kControls)};
     for (const SkinRecord& r : records_) read.insert(LowerName(r.section));
+    // Entries beyond the count name their sections too; the count's finding says they are not read.
     std::vector<std::string> unnamed;  // sections list entries name that the text lacks
     for (std::string_view list : {kObjects, kControls})
-        for (const skin::IndexedValue& entry : skin::ReadIndexedList(ini_, list, "count")) {
-            const std::string name = entry.value.substr(0, entry.value.find(':'));
-            read.insert(LowerName(name));
-            if (!ini_.SectionExists(name))
-                unnamed.push_back(name);
-        }
+        for (const WrittenSection* s : written_.Occurrences(list))
+            for (const WrittenEntry& entry : s->entries) {
+                if (!ListPosition(entry.key))
+                    continue;
+                const std::string name = entry.value.substr(0, entry.value.find(':'));
+                read.insert(LowerName(name));
+                if (!ini_.SectionExists(name))
+                    unnamed.push_back(name);
+            }
     const std::vector<std::string_view> candidates(unnamed.begin(), unnamed.end());
     for (const WrittenSection* s : distinct)
         if (!read.count(LowerName(s->name)))
