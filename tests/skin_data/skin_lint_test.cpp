@@ -140,7 +140,7 @@ TEST(SkinLintTest, EachFaultOfADamagedShippedSkinGivesExactlyItsFinding) {
         {"inverted face", Replace("activeskinrect=20,0,38,17", "activeskinrect=38,0,20,17"), E, "closebutton",
          "activeskinrect", "its right edge 20 lies left of its left edge 38"},
         {"picture index out of range", Replace("hint=Close\r\nactivepictureindex=0", "hint=Close\r\nactivepictureindex=7"),
-         E, "closebutton", "activepictureindex", "picture 7 does not exist: PICTURES lists 6 pictures, 0 to 5"},
+         E, "closebutton", "activepictureindex", "picture 7 does not exist: the skin has 6 pictures, 0 to 5"},
         {"face cut from no picture", Replace("activeskinrect=0,0,0,0\r\ninactiveskinrect", "activeskinrect=0,0,9,9\r\ninactiveskinrect"),
          W, "caption1", "activeskinrect", "cut from no picture: activepictureindex is -1"},
         {"face of one colour", Replace("disabledskinrect=220,0,274,24", "disabledskinrect=288,297,328,315"), W,
@@ -187,7 +187,7 @@ TEST(SkinLintTest, EachFaultOfADamagedShippedSkinGivesExactlyItsFinding) {
          "entry 12 lies beyond it and is not read"},
         // Keys and values.
         {"misspelt key", Replace("hint=Close", "hnit=Close"), W, "closebutton", "hnit",
-         "is not a key that stdbutton objects read; did you mean \"hint\"?"},
+         "is not a key of stdbutton objects; did you mean \"hint\"?"},
         {"key given twice", Replace("hint=Close", "hint=Close\r\nhint=Shut"), W, "closebutton", "hint",
          "the loader reads the first, \"Close\""},
         {"enumeration value in capitals", Replace("inactiveeffect=ieinvert", "inactiveeffect=ieInvert"), W,
@@ -310,6 +310,8 @@ TEST(SkinLintTest, FindingsAreSortedOneALineAndAsJson) {
               nlohmann::json::parse(R"({"findings": [{"severity": "error", "section": "tab", "key": "fontcolor",
                                                        "message": "a"}]})"));
     EXPECT_EQ(tools::FindingsJson({}), "{\n  \"findings\": []\n}\n");
+    // Section names are the skin's bytes, which need not be UTF-8.
+    EXPECT_NE(tools::FindingsJson({{W, "caption\xff", "-", "m"}}).find("caption\xef\xbf\xbd"), std::string::npos);
 
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"lint"}, {"lint", "a", "b"}, {"lint", "--bare", "a"}}) {

@@ -69,6 +69,10 @@ class Lint {
     void CheckNinePart(const SkinRecord& record);
     void CheckContrastPair(const SkinRecord& record, const ContrastPair& pair);
     void UsePicture(int32_t index);
+    // The loaded counterpart of records_[i], or none.
+    std::optional<SkinRecord> Loaded(size_t i) const;
+    // DidYouMean within a budget, so that a text of a great many unknown names ends.
+    std::string Suggest(std::string_view word, const std::vector<std::string_view>& candidates);
 
     const skin::TbsSkinData& data_;
     const bool loaded_;
@@ -77,11 +81,12 @@ class Lint {
     std::vector<std::unique_ptr<skin::KeyedValues>> owned_;
     std::vector<SkinRecord> records_;
     // The same records as the program loaded them (with derived values); empty when it did not.
-    std::vector<SkinRecord> loadedRecords_;
+    std::vector<const skin::KeyedValues*> loadedRecords_;
     std::vector<bool> pictureUsed_;
     // Pixels the face checks may still read, so that a text naming a great many large faces ends.
     int64_t pixelBudget_;
     bool budgetSpent_ = false;
+    int64_t suggestionBudget_;
     std::vector<LintFinding> findings_;
 };
 

@@ -121,7 +121,7 @@ void Lint::CheckPictureIndexes() {
                 AddAt(LintSeverity::Error, record, key.name,
                       "picture " + std::to_string(*index) + " does not exist: " +
                           (count == 0 ? std::string("the skin has no pictures")
-                                      : "PICTURES lists " + std::to_string(count) + " pictures, 0 to " +
+                                      : "the skin has " + std::to_string(count) + " pictures, 0 to " +
                                             std::to_string(count - 1)) +
                           (*index < -1 ? "; -1 means none" : ""));
                 continue;
@@ -279,10 +279,10 @@ void Lint::CheckLayouts() {
                 CheckArea(record, key);
         // A record whose class throws its corner points away (an up-down face keeps its size) has
         // no layout to check; that the loader replaces them is said at the keys.
+        const std::optional<SkinRecord> loaded = Loaded(i);
         const bool layoutUsed =
-            loadedRecords_.size() != records_.size() ||
-            std::any_of(loadedRecords_[i].keys.begin(), loadedRecords_[i].keys.end(), [&](const RecordKey& k) {
-                const Point* p = loadedRecords_[i].Value<Point>(k.name);
+            !loaded || std::any_of(loaded->keys.begin(), loaded->keys.end(), [&](const RecordKey& k) {
+                const Point* p = loaded->Value<Point>(k.name);
                 return p && (p->X != 0 || p->Y != 0);
             });
         if (layoutUsed)

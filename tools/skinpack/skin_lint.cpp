@@ -45,19 +45,22 @@ std::optional<int32_t> ListPosition(std::string_view key) {
 }
 
 // Edits (insert, delete, replace, swap two neighbours) that turn one name into the other, without
-// regard to case.
+// regard to case; three rows of the usual table.
 size_t EditDistance(std::string_view a, std::string_view b) {
-    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
-    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-    for (size_t i = 1; i <= a.size(); ++i)
+    std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) previous[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        current[0] = i;
         for (size_t j = 1; j <= b.size(); ++j) {
             const size_t cost = Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
             if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) && Lower(a[i - 2]) == Lower(b[j - 1]))
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+                current[j] = std::min(current[j], before[j - 2] + 1);
         }
-    return d[a.size()][b.size()];
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return previous[b.size()];
 }
 
 std::string Quoted(std::string_view text) {
@@ -182,7 +185,7 @@ std::string_view Closest(std::string_view word, const std::vector<std::string_vi
     std::string_view best;
     size_t bestDistance = allowed + 1;
     for (std::string_view c : candidates) {
-        if (c.size() > kLongest)
+        if (c.size() > kLongest || std::max(c.size(), word.size()) - std::min(c.size(), word.size()) > allowed)
             continue;
         const size_t d = EditDistance(word, c);
         if (d < bestDistance) {
@@ -209,7 +212,23 @@ Lint::Lint(const skin::TbsSkinData& data, const std::vector<std::string>& lines,
       written_(lines),
       ini_(lines),
       pictureUsed_(data.ActivePictures().size(), false),
-      pixelBudget_(int64_t(1) << 28) {}
+      pixelBudget_(int64_t(1) << 28),
+      suggestionBudget_(int64_t(1) << 26) {}
+
+std::string Lint::Suggest(std::string_view word, const std::vector<std::string_view>& candidates) {
+    int64_t cost = 0;
+    for (std::string_view c : candidates) cost += int64_t(std::min<size_t>(word.size(), 64)) * std::min<size_t>(c.size(), 64);
+    if (cost > suggestionBudget_)
+        return "";
+    suggestionBudget_ -= cost;
+    return DidYouMean(word, candidates);
+}
+
+std::optional<SkinRecord> Lint::Loaded(size_t i) const {
+    if (loadedRecords_.size() != records_.size())
+        return std::nullopt;
+    return SkinRecord(records_[i].kind, records_[i].section, records_[i].typeName, *loadedRecords_[i]);
+}
 
 void Lint::Add(LintSeverity severity, std::string section, std::string key, std::string message) {
     findings_.push_back({severity, std::move(section), std::move(key), std::move(message)});
@@ -253,8 +272,12 @@ void Lint::ReadRecords() {
     ReadList(kObjects, true);
     ReadList(kControls, false);
     for (SkinRecord& record : records_) ReadRecord(record);
-    if (loaded_)
-        loadedRecords_ = RecordsOf(data_);
+    if (loaded_) {
+        loadedRecords_ = {&data_.FormInfo(), &data_.PopupWindow(), &data_.HintWindow(), &data_.LayerFrame(),
+                          &data_.SkinColors()};
+        for (const auto& o : data_.SkinObjects()) loadedRecords_.push_back(o.get());
+        for (const auto& c : data_.SkinControls()) loadedRecords_.push_back(c.get());
+    }
 }
 
 void Lint::ReadList(std::string_view list, bool objects) {
@@ -346,7 +369,7 @@ void Lint::CheckSections() {
         if (!read.count(LowerName(s->name)))
             Add(LintSeverity::Warning, s->name, std::string(kNone),
                 "nothing reads this section: no SKINOBJECTS or SKINCONTROLS entry names it" +
-                    DidYouMean(s->name, candidates));
+                    Suggest(s->name, candidates));
 }
 
 // --- Lists ------------------------------------------------------------------------------------------
@@ -427,13 +450,13 @@ void Lint::CheckList(std::string_view list, const std::vector<std::string_view>&
         if (std::find(types.begin(), types.end(), type) == types.end()) {
             Add(LintSeverity::Error, section, key,
                 Quoted(type) + " is not " + std::string(what) + ", so " + Quoted(name) + " makes no record" +
-                    DidYouMean(type, types));
+                    Suggest(type, types));
             continue;
         }
         if (!ini_.SectionExists(name))
             Add(LintSeverity::Error, section, key,
                 "names section [" + name + "], which the INI text does not have, so the record keeps every default" +
-                    DidYouMean(name, sections));
+                    Suggest(name, sections));
         const auto [at, isFirst] = firstEntry.emplace(name, entry.index);
         if (!isFirst)
             Add(LintSeverity::Warning, section, key,
@@ -461,7 +484,7 @@ void Lint::CheckUnknownKeys(std::string_view section, const std::vector<std::str
                 continue;
             if (std::none_of(known.begin(), known.end(), [&](std::string_view k) { return SameText(k, e.key); }))
                 Add(LintSeverity::Warning, s->name, e.key,
-                    "is not a key that " + std::string(what) + " read" + DidYouMean(e.key, known));
+                    "is not a key of " + std::string(what) + Suggest(e.key, known));
         }
 }
 
@@ -480,14 +503,22 @@ void Lint::CheckKeys() {
     }
 
     // Keys no record of the section reads. VERSION holds free descriptive text.
-    std::map<std::string, std::pair<std::vector<std::string_view>, std::string>> known;
+    struct Known {
+        std::map<std::string, std::string_view> keys;  // lower case -> as the class lists it
+        std::string what;
+    };
+    std::map<std::string, Known> known;
     for (const SkinRecord& r : records_) {
-        auto& [keys, what] = known[LowerName(r.section)];
-        if (what.empty())
-            what = RecordWhat(r);
-        for (const RecordKey& k : r.keys) keys.push_back(k.name);
+        Known& k = known[LowerName(r.section)];
+        if (k.what.empty())
+            k.what = RecordWhat(r);
+        for (const RecordKey& key : r.keys) k.keys.emplace(LowerName(key.name), key.name);
     }
-    for (const auto& [section, entry] : known) CheckUnknownKeys(section, entry.first, entry.second);
+    for (const auto& [section, k] : known) {
+        std::vector<std::string_view> keys;
+        for (const auto& [lower, name] : k.keys) keys.push_back(name);
+        CheckUnknownKeys(section, keys, k.what);
+    }
     CheckUnknownKeys(kPictures, kPictureKeys, kPictures);
     CheckUnknownKeys(kObjects, {"count"}, kObjects);
     CheckUnknownKeys(kControls, {"count"}, kControls);
@@ -536,11 +567,12 @@ void Lint::CheckValues() {
 }
 
 void Lint::CheckLoaderChanges() {
-    if (loadedRecords_.size() != records_.size())
-        return;
     for (size_t i = 0; i < records_.size(); ++i) {
+        const std::optional<SkinRecord> loadedRecord = Loaded(i);
+        if (!loadedRecord)
+            return;
         const SkinRecord& raw = records_[i];
-        const SkinRecord& loaded = loadedRecords_[i];
+        const SkinRecord& loaded = *loadedRecord;
         for (size_t k = 0; k < raw.keys.size() && k < loaded.keys.size(); ++k) {
             const RecordKey& key = raw.keys[k];
             const std::string asWritten = SlotText(key.slot), used = SlotText(loaded.keys[k].slot);
@@ -612,20 +644,8 @@ std::vector<LintFinding> CheckPictureFiles(const std::filesystem::path& iniPath)
 }  // namespace
 
 std::vector<LintFinding> LintStoredSkin(const skin::TbsCompressedStoredSkin& stored) {
-    std::vector<std::string> lines;
-    try {
-        framework::TMemoryStream package;
-        stored.DecompressTo(package);
-        package.SetPosition(0);
-        skin::SkinPackage read = skin::ReadSkinPackage(package);
-        if (read.Refused())
-            return {WholeSkinError("skin package version " + std::to_string(read.layout.version) + " is above " +
-                                   std::to_string(skin::kSkinPackageVersion) + "; the program loads no skin")};
-        lines = std::move(read.iniLines);
-    } catch (const std::exception& e) {
-        return {WholeSkinError(SkinErrorText(e))};
-    }
-
+    if (stored.IsEmpty())
+        return {WholeSkinError("the stored skin holds no data")};
     skin::TbsSkinData data(nullptr);
     std::optional<std::string> loadError;
     bool convertError = false;
@@ -634,6 +654,21 @@ std::vector<LintFinding> LintStoredSkin(const skin::TbsCompressedStoredSkin& sto
     } catch (const std::exception& e) {
         loadError = SkinErrorText(e);
         convertError = dynamic_cast<const framework::EConvertError*>(&e) != nullptr;
+    }
+    const skin::SkinPackageLayout& layout = data.PackageLayout();
+    if (!loadError && data.Empty())
+        return {WholeSkinError("skin package version " + std::to_string(layout.version) + " is above " +
+                               std::to_string(skin::kSkinPackageVersion) + "; the program loads no skin")};
+    // The INI text as written, where the load found it in the package; a load that failed before
+    // reading the text has nothing more to tell.
+    std::vector<std::string> lines;
+    if (!loadError || convertError) {
+        framework::TMemoryStream package;
+        stored.DecompressTo(package);
+        const int64_t end = std::min<int64_t>(layout.iniOffset + layout.iniSize, package.Size());
+        lines = skin::SplitTextLines(std::string_view(reinterpret_cast<const char*>(package.Memory()) +
+                                                          std::min(layout.iniOffset, end),
+                                                      size_t(end - std::min(layout.iniOffset, end))));
     }
 
     lint::Lint lint(data, lines, !loadError);
@@ -752,7 +787,10 @@ std::string FindingsJson(const std::vector<LintFinding>& findings) {
     for (const LintFinding& f : findings)
         list.push_back(
             {{"severity", SeverityName(f.severity)}, {"section", f.section}, {"key", f.key}, {"message", f.message}});
-    return nlohmann::ordered_json{{"findings", list}}.dump(2) + "\n";
+    // Names come from untrusted text and need not be UTF-8.
+    return nlohmann::ordered_json{{"findings", list}}.dump(2, ' ', false,
+                                                           nlohmann::ordered_json::error_handler_t::replace) +
+           "\n";
 }
 
 }  // namespace tools

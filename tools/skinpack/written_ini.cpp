@@ -32,6 +32,10 @@ WrittenIni::WrittenIni(const std::vector<std::string>& lines) {
         current->entries.push_back({std::string(skin::TrimBlanks(line.substr(0, eq))),
                                     std::string(skin::TrimBlanks(line.substr(eq + 1))), lineNumber});
     }
+    for (const WrittenSection& s : sections_) {
+        auto& keys = first_[LowerName(s.name)];
+        for (const WrittenEntry& e : s.entries) keys.emplace(LowerName(e.key), Found{&s, &e});
+    }
 }
 
 std::vector<const WrittenSection*> WrittenIni::Occurrences(std::string_view name) const {
@@ -43,11 +47,11 @@ std::vector<const WrittenSection*> WrittenIni::Occurrences(std::string_view name
 }
 
 std::optional<WrittenIni::Found> WrittenIni::First(std::string_view section, std::string_view key) const {
-    for (const WrittenSection* s : Occurrences(section))
-        for (const WrittenEntry& e : s->entries)
-            if (skin::SameText(e.key, key))
-                return Found{s, &e};
-    return std::nullopt;
+    const auto s = first_.find(LowerName(section));
+    if (s == first_.end())
+        return std::nullopt;
+    const auto k = s->second.find(LowerName(key));
+    return k == s->second.end() ? std::nullopt : std::optional(k->second);
 }
 
 }  // namespace tools

@@ -27,6 +27,9 @@ struct WrittenSection {
 class WrittenIni {
   public:
     explicit WrittenIni(const std::vector<std::string>& lines);
+    // The index points into the sections.
+    WrittenIni(const WrittenIni&) = delete;
+    WrittenIni& operator=(const WrittenIni&) = delete;
 
     const std::vector<WrittenSection>& Sections() const { return sections_; }
     // Every header the loader reads as that section (names equal without regard to case), in
@@ -43,6 +46,8 @@ class WrittenIni {
   private:
     std::vector<WrittenSection> sections_;
     std::unordered_map<std::string, std::vector<size_t>> byName_;  // lower-case name -> sections_
+    // lower-case section -> lower-case key -> the entry the loader reads
+    std::unordered_map<std::string, std::unordered_map<std::string, Found>> first_;
 };
 
 // ASCII lower case, as the loader compares names.
