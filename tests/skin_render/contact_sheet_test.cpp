@@ -52,11 +52,13 @@ TEST(ContactSheetTest, EveryFaceOfTheShippedSkinShowsWhatItsKeyCuts) {
             ASSERT_TRUE(shown) << record.section << " " << key.name;
             ++faces;
             EXPECT_EQ(shown->face, *rect);
-            for (const auto& [i, j] : {std::pair{0, 0}, {shown->shown.width() / 2, shown->shown.height() / 2},
+            for (const auto& [i, j] : {std::pair{0, 0},
+                                       {shown->shown.width() / 2, shown->shown.height() / 2},
                                        {shown->shown.width() - 1, shown->shown.height() - 1}}) {
                 const int32_t x = rect->Left + SourceOf(i, rect->width(), shown->shown.width());
                 const int32_t y = rect->Top + SourceOf(j, rect->height(), shown->shown.height());
-                const uint32_t onSheet = sheet.picture.pixel(shown->shown.Left + i, shown->shown.Top + j) & 0xFFFFFF;
+                const uint32_t onSheet =
+                    sheet.picture.pixel(shown->shown.Left + i, shown->shown.Top + j) & 0xFFFFFF;
                 if (IsOverlay(onSheet))
                     continue;
                 EXPECT_EQ(onSheet, picture->Surface().pixel(x, y) & 0xFFFFFF)
@@ -102,7 +104,8 @@ TEST(ContactSheetTest, SheetCommand) {
     ASSERT_TRUE(png);
     EXPECT_GT(png->height(), 1000);
 
-    fixture::WriteFile(temp / "bare.ini", "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
+    fixture::WriteFile(temp / "bare.ini",
+                       "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n");
     std::ostringstream o2, e2;
     EXPECT_EQ(RunSkinview({"sheet", (temp / "bare.ini").string(), "-o", out}, o2, e2), 1);
     EXPECT_NE(e2.str().find("the skin has no face to show"), std::string::npos) << e2.str();

@@ -42,9 +42,11 @@ std::string RectText(const Rect& r) {
 // "its right edge 40 lies left of its left edge 50", or "" for a rectangle that is not inverted.
 std::string Inversion(const Rect& r) {
     if (r.Right < r.Left)
-        return "its right edge " + std::to_string(r.Right) + " lies left of its left edge " + std::to_string(r.Left);
+        return "its right edge " + std::to_string(r.Right) + " lies left of its left edge " +
+               std::to_string(r.Left);
     if (r.Bottom < r.Top)
-        return "its bottom edge " + std::to_string(r.Bottom) + " lies above its top edge " + std::to_string(r.Top);
+        return "its bottom edge " + std::to_string(r.Bottom) + " lies above its top edge " +
+               std::to_string(r.Top);
     return "";
 }
 
@@ -137,7 +139,8 @@ void Lint::CheckPictureIndexes() {
                 AddAt(LintSeverity::Error, record, key.name,
                       "the mask " + PictureLabel(data_, {false, *index, key.name}) +
                           " is not the size of the picture it masks, " +
-                          PictureLabel(data_, {false, *masked, maskedKey}) + " (" + std::string(maskedKey) + ")");
+                          PictureLabel(data_, {false, *masked, maskedKey}) + " (" + std::string(maskedKey) +
+                          ")");
         }
 }
 
@@ -154,7 +157,8 @@ void Lint::CheckPictureList() {
     };
     const FramePicture framePictures[] = {
         {"picture", "frame picture", layout.frame.has_value(), frame},
-        {"inactivepicture", "inactive frame picture", layout.inactiveFrame.has_value(), data_.InactiveFramePicture()},
+        {"inactivepicture", "inactive frame picture", layout.inactiveFrame.has_value(),
+         data_.InactiveFramePicture()},
         {"mask", "frame mask", layout.mask.has_value(), data_.FrameMask()},
     };
     for (const FramePicture& p : framePictures) {
@@ -167,8 +171,8 @@ void Lint::CheckPictureList() {
                 "names \"" + name + "\", but the skin package holds no " + p.what);
         else if (name.empty() && p.inPackage)
             Add(LintSeverity::Warning, section, key,
-                std::string("the skin package holds a ") + p.what + " (" + SizeText(p.picture.Width(), p.picture.Height()) +
-                    ") but PICTURES names no file for it");
+                std::string("the skin package holds a ") + p.what + " (" +
+                    SizeText(p.picture.Width(), p.picture.Height()) + ") but PICTURES names no file for it");
         // The inactive picture and the mask are cut at the frame picture's places.
         if (&p.picture != &frame && !p.picture.Empty() && !frame.Empty() &&
             (p.picture.Width() != frame.Width() || p.picture.Height() != frame.Height()))
@@ -185,15 +189,15 @@ void Lint::CheckPictureList() {
             const auto found = Written(kPictures, std::to_string(name.index));
             Add(LintSeverity::Error, found ? found->section->name : SectionAsWritten(kPictures),
                 found ? found->entry->key : std::to_string(name.index),
-                "names \"" + name.value + "\", but the skin package holds only " + std::to_string(pictures.size()) +
-                    " pictures");
+                "names \"" + name.value + "\", but the skin package holds only " +
+                    std::to_string(pictures.size()) + " pictures");
         }
     if (int64_t(pictures.size()) > listed) {
         const auto found = Written(kPictures, "activepicturescount");
         Add(LintSeverity::Warning, found ? found->section->name : SectionAsWritten(kPictures),
             found ? found->entry->key : "activepicturescount",
-            "the skin package holds " + std::to_string(pictures.size()) + " pictures, but PICTURES names only " +
-                std::to_string(std::max(listed, 0)));
+            "the skin package holds " + std::to_string(pictures.size()) +
+                " pictures, but PICTURES names only " + std::to_string(std::max(listed, 0)));
     }
     for (size_t i = 0; i < pictures.size(); ++i) {
         if (pictureUsed_[i])
@@ -201,8 +205,8 @@ void Lint::CheckPictureList() {
         const auto found = Written(kPictures, std::to_string(i));
         Add(LintSeverity::Warning, found ? found->section->name : SectionAsWritten(kPictures),
             found ? found->entry->key : "-",
-            PictureLabel(data_, {false, int32_t(i), ""}) + " is used by no record: no pictureindex key names " +
-                std::to_string(i));
+            PictureLabel(data_, {false, int32_t(i), ""}) +
+                " is used by no record: no pictureindex key names " + std::to_string(i));
     }
 }
 
@@ -220,7 +224,8 @@ void Lint::CheckFace(const SkinRecord& record, const RecordKey& key) {
     const Rect& rect = *record.Value<Rect>(key.name);
     const std::string inversion = Inversion(rect);
     if (!inversion.empty()) {
-        AddAt(LintSeverity::Error, record, key.name, "rectangle " + RectText(rect) + " is inverted: " + inversion);
+        AddAt(LintSeverity::Error, record, key.name,
+              "rectangle " + RectText(rect) + " is inverted: " + inversion);
         return;
     }
     if (rect.isEmpty())
@@ -233,7 +238,8 @@ void Lint::CheckFace(const SkinRecord& record, const RecordKey& key) {
                   "face " + RectText(rect) + " lies on the frame picture, but the skin has none");
         else if (!ref.indexKey.empty() && ref.index == -1)
             AddAt(LintSeverity::Warning, record, key.name,
-                  "face " + RectText(rect) + " is cut from no picture: " + std::string(ref.indexKey) + " is -1");
+                  "face " + RectText(rect) + " is cut from no picture: " + std::string(ref.indexKey) +
+                      " is -1");
         return;  // an index out of range is the index's finding
     }
     const std::string overreach = Overreach(rect, picture->Width(), picture->Height());
@@ -251,7 +257,8 @@ void Lint::CheckFlatFace(const SkinRecord& record, const RecordKey& key, const F
     if (area > pixelBudget_) {
         if (!budgetSpent_)
             Add(LintSeverity::Warning, "-", "-",
-                "the skin names so many large faces that not all of them were looked at for flat colour and contrast");
+                "the skin names so many large faces that not all of them were looked at for flat colour and "
+                "contrast");
         budgetSpent_ = true;
         return;
     }
@@ -313,10 +320,12 @@ void Lint::CheckArea(const SkinRecord& record, const RecordKey& key) {
     if (const Rect* rect = record.Value<Rect>(key.name)) {
         const std::string inversion = Inversion(*rect);
         if (!inversion.empty())
-            AddAt(LintSeverity::Error, record, key.name, "rectangle " + RectText(*rect) + " is inverted: " + inversion);
+            AddAt(LintSeverity::Error, record, key.name,
+                  "rectangle " + RectText(*rect) + " is inverted: " + inversion);
         else if (!rect->isEmpty())
             if (const std::string overreach = Overreach(*rect, width, height); !overreach.empty())
-                AddAt(LintSeverity::Error, record, key.name, "rectangle " + RectText(*rect) + " " + overreach + " " + face);
+                AddAt(LintSeverity::Error, record, key.name,
+                      "rectangle " + RectText(*rect) + " " + overreach + " " + face);
     } else if (const Point* point = record.Value<Point>(key.name)) {
         // A corner point may lie on the face's right or bottom edge.
         if (point->X > width || point->Y > height)
@@ -335,20 +344,24 @@ void Lint::CheckNinePart(const SkinRecord& record) {
         return;
     // Said at the later of the two points, unless only the earlier one is written.
     auto crossed = [&](std::string_view earlier, std::string_view later, const std::string& message) {
-        AddAt(LintSeverity::Error, record, Written(record, later) || !Written(record, earlier) ? later : earlier,
-              message);
+        AddAt(LintSeverity::Error, record,
+              Written(record, later) || !Written(record, earlier) ? later : earlier, message);
     };
-    auto at = [](std::string_view name, const Point* p) { return std::string(name) + " " + skin::FormatPoint(*p); };
+    auto at = [](std::string_view name, const Point* p) {
+        return std::string(name) + " " + skin::FormatPoint(*p);
+    };
     if (lt->X > rt->X)
         crossed("lefttoppoint", "righttoppoint",
-                at("righttoppoint", rt) + " lies left of " + at("lefttoppoint", lt) + ": the top edge runs backwards");
+                at("righttoppoint", rt) + " lies left of " + at("lefttoppoint", lt) +
+                    ": the top edge runs backwards");
     if (lb->X > rb->X)
         crossed("leftbottompoint", "rightbottompoint",
                 at("rightbottompoint", rb) + " lies left of " + at("leftbottompoint", lb) +
                     ": the bottom edge runs backwards");
     if (lt->Y > lb->Y)
         crossed("lefttoppoint", "leftbottompoint",
-                at("leftbottompoint", lb) + " lies above " + at("lefttoppoint", lt) + ": the left edge runs backwards");
+                at("leftbottompoint", lb) + " lies above " + at("lefttoppoint", lt) +
+                    ": the left edge runs backwards");
     if (rt->Y > rb->Y)
         crossed("righttoppoint", "rightbottompoint",
                 at("rightbottompoint", rb) + " lies above " + at("righttoppoint", rt) +
@@ -372,8 +385,8 @@ void Lint::CheckFrameMargins() {
     if (minWidth > 0 && int64_t(left) + right > minWidth)
         AddAt(LintSeverity::Error, form, "formminwidth",
               "the smallest window is " + std::to_string(minWidth) +
-                  " pixels wide, but the frame's left and right borders take " + std::to_string(left) + " + " +
-                  std::to_string(right) + " = " + std::to_string(int64_t(left) + right) + cut);
+                  " pixels wide, but the frame's left and right borders take " + std::to_string(left) +
+                  " + " + std::to_string(right) + " = " + std::to_string(int64_t(left) + right) + cut);
     const int32_t minHeight = *form.Value<int32_t>("formminheight");
     if (minHeight != 0 && int64_t(top) + bottom > minHeight)
         AddAt(LintSeverity::Error, form, "formminheight",
@@ -433,7 +446,8 @@ void Lint::CheckContrastPair(const SkinRecord& record, const ContrastPair& pair)
         const std::optional<FaceInPicture> face = LocateFace(data_, *source, faceKey);
         if (!face || !face->picture)
             continue;
-        const Rect r = platform::intersect(face->rect, {0, 0, face->picture->Width(), face->picture->Height()});
+        const Rect r =
+            platform::intersect(face->rect, {0, 0, face->picture->Width(), face->picture->Height()});
         if (r.isEmpty())
             continue;
         const int64_t area = int64_t(r.width()) * r.height();
@@ -443,12 +457,13 @@ void Lint::CheckContrastPair(const SkinRecord& record, const ContrastPair& pair)
         const COLORREF middle = MedianColour(face->picture->Surface(), r);
         const double ratio = Contrast(*text, middle);
         if (ratio < kLeastContrast) {
-            const std::string where = faceKey.empty() ? "the window picture"
-                                                      : "face " + std::string(faceKey) + " " + RectText(face->rect);
+            const std::string where = faceKey.empty()
+                                          ? "the window picture"
+                                          : "face " + std::string(faceKey) + " " + RectText(face->rect);
             const std::string of = source == &record ? "" : " of [" + source->section + "]";
             AddAt(LintSeverity::Warning, record, pair.text,
-                  textWords + " on " + where + of + " (mostly " + ColourText(middle) + ") has a contrast of " +
-                      RatioText(ratio) + "; text needs at least 3:1");
+                  textWords + " on " + where + of + " (mostly " + ColourText(middle) +
+                      ") has a contrast of " + RatioText(ratio) + "; text needs at least 3:1");
         }
         return;
     }

@@ -160,8 +160,8 @@ std::string FontStyleProblem(const std::string& value) {
         return "";
     std::vector<std::string> quoted, listed(names.begin(), names.end());
     for (const std::string& u : unknown) quoted.push_back(Quoted(u));
-    return Enumerate(quoted) + (unknown.size() == 1 ? " is not a font style" : " are not font styles") + " (" +
-           Enumerate(listed, " or ") + ")" + DidYouMean(unknown.front(), names);
+    return Enumerate(quoted) + (unknown.size() == 1 ? " is not a font style" : " are not font styles") +
+           " (" + Enumerate(listed, " or ") + ")" + DidYouMean(unknown.front(), names);
 }
 
 // Rectangles and points keep only digits and commas.
@@ -185,7 +185,8 @@ std::string_view Closest(std::string_view word, const std::vector<std::string_vi
     std::string_view best;
     size_t bestDistance = allowed + 1;
     for (std::string_view c : candidates) {
-        if (c.size() > kLongest || std::max(c.size(), word.size()) - std::min(c.size(), word.size()) > allowed)
+        if (c.size() > kLongest ||
+            std::max(c.size(), word.size()) - std::min(c.size(), word.size()) > allowed)
             continue;
         const size_t d = EditDistance(word, c);
         if (d < bestDistance) {
@@ -217,7 +218,8 @@ Lint::Lint(const skin::TbsSkinData& data, const std::vector<std::string>& lines,
 
 std::string Lint::Suggest(std::string_view word, const std::vector<std::string_view>& candidates) {
     int64_t cost = 0;
-    for (std::string_view c : candidates) cost += int64_t(std::min<size_t>(word.size(), 64)) * std::min<size_t>(c.size(), 64);
+    for (std::string_view c : candidates)
+        cost += int64_t(std::min<size_t>(word.size(), 64)) * std::min<size_t>(c.size(), 64);
     if (cost > suggestionBudget_)
         return "";
     suggestionBudget_ -= cost;
@@ -257,7 +259,8 @@ void Lint::AddAt(LintSeverity severity, const SkinRecord& record, std::string_vi
 // --- Reading the records ------------------------------------------------------------------------
 
 void Lint::ReadRecords() {
-    auto fileLevel = [&](RecordKind kind, std::unique_ptr<skin::KeyedValues> record, std::string_view section) {
+    auto fileLevel = [&](RecordKind kind, std::unique_ptr<skin::KeyedValues> record,
+                         std::string_view section) {
         records_.emplace_back(kind, std::string(section), section, *record);
         owned_.push_back(std::move(record));
     };
@@ -309,8 +312,9 @@ void Lint::ReadList(std::string_view list, bool objects) {
 void Lint::ReadRecord(SkinRecord& record) {
     for (const RecordKey& key : record.keys) {
         try {
-            std::visit([&](const auto& s) { *s.value = skin::ReadValue(ini_, record.section, key.name, s.def); },
-                       key.slot);
+            std::visit(
+                [&](const auto& s) { *s.value = skin::ReadValue(ini_, record.section, key.name, s.def); },
+                key.slot);
         } catch (const framework::EConvertError&) {
             const auto found = Written(record, key.name);
             const bool rect = std::holds_alternative<skin::KeySlot<Rect>>(key.slot);
@@ -384,7 +388,8 @@ void Lint::CheckCount(std::string_view section, std::string_view countKey) {
             if (const auto p = ListPosition(e.key))
                 positions.insert(*p);
     const auto countEntry = Written(section, countKey);
-    const std::string listed = std::to_string(positions.size()) + (positions.size() == 1 ? " entry" : " entries");
+    const std::string listed =
+        std::to_string(positions.size()) + (positions.size() == 1 ? " entry" : " entries");
     if (!countEntry) {
         if (!positions.empty())
             Add(LintSeverity::Error, occurrences.front()->name, std::string(countKey),
@@ -394,13 +399,14 @@ void Lint::CheckCount(std::string_view section, std::string_view countKey) {
     const std::optional<int32_t> count = skin::ParseInteger(countEntry->entry->value);
     if (!count) {
         Add(LintSeverity::Error, countEntry->section->name, countEntry->entry->key,
-            Quoted(countEntry->entry->value) + " is not a whole number, so none of the " + listed + " is read");
+            Quoted(countEntry->entry->value) + " is not a whole number, so none of the " + listed +
+                " is read");
         return;
     }
     // Counts reach 2^31 - 1: the missing positions are counted, and only the first few named.
     constexpr size_t kShown = 3;
-    const int64_t given = int64_t(std::count_if(positions.begin(), positions.end(),
-                                                [&](int64_t p) { return p < *count; }));
+    const int64_t given =
+        int64_t(std::count_if(positions.begin(), positions.end(), [&](int64_t p) { return p < *count; }));
     const int64_t missingCount = std::max<int64_t>(0, *count - given);
     std::vector<int64_t> missing, beyond;
     for (int64_t i = 0; i < *count && int64_t(missing.size()) < std::min<int64_t>(missingCount, kShown); ++i)
@@ -415,13 +421,14 @@ void Lint::CheckCount(std::string_view section, std::string_view countKey) {
     if (missingCount == 1)
         parts.push_back("there is no entry " + Numbers(missing));
     else if (missingCount > 1)
-        parts.push_back("entries " + Numbers(missing, size_t(missingCount) - missing.size()) + " are missing");
+        parts.push_back("entries " + Numbers(missing, size_t(missingCount) - missing.size()) +
+                        " are missing");
     if (!beyond.empty()) {
         const size_t more = beyond.size() > kShown ? beyond.size() - kShown : 0;
         beyond.resize(std::min(beyond.size(), kShown));
-        parts.push_back(beyond.size() + more == 1 ? "entry " + Numbers(beyond) + " lies beyond it and is not read"
-                                                  : "entries " + Numbers(beyond, more) +
-                                                        " lie beyond it and are not read");
+        parts.push_back(beyond.size() + more == 1
+                            ? "entry " + Numbers(beyond) + " lies beyond it and is not read"
+                            : "entries " + Numbers(beyond, more) + " lie beyond it and are not read");
     }
     std::string message = "the count is " + std::to_string(*count) + ", but " + Enumerate(parts);
     if (!positions.empty() && *positions.rbegin() + 1 == int64_t(positions.size()))
@@ -429,7 +436,8 @@ void Lint::CheckCount(std::string_view section, std::string_view countKey) {
     Add(LintSeverity::Error, countEntry->section->name, countEntry->entry->key, message);
 }
 
-void Lint::CheckList(std::string_view list, const std::vector<std::string_view>& types, std::string_view what) {
+void Lint::CheckList(std::string_view list, const std::vector<std::string_view>& types,
+                     std::string_view what) {
     std::map<std::string, int32_t> firstEntry;
     std::vector<std::string> orphans;
     for (const WrittenSection& s : written_.Sections()) orphans.push_back(s.name);
@@ -442,7 +450,8 @@ void Lint::CheckList(std::string_view list, const std::vector<std::string_view>&
         const size_t colon = entry.value.find(':');
         if (colon == std::string::npos) {
             Add(LintSeverity::Error, section, key,
-                Quoted(entry.value) + " has no \":\" between the section name and the record type, so it makes no record");
+                Quoted(entry.value) +
+                    " has no \":\" between the section name and the record type, so it makes no record");
             continue;
         }
         const std::string name = entry.value.substr(0, colon);
@@ -455,7 +464,8 @@ void Lint::CheckList(std::string_view list, const std::vector<std::string_view>&
         }
         if (!ini_.SectionExists(name))
             Add(LintSeverity::Error, section, key,
-                "names section [" + name + "], which the INI text does not have, so the record keeps every default" +
+                "names section [" + name +
+                    "], which the INI text does not have, so the record keeps every default" +
                     Suggest(name, sections));
         const auto [at, isFirst] = firstEntry.emplace(name, entry.index);
         if (!isFirst)
@@ -477,12 +487,14 @@ void Lint::CheckLists() {
 
 void Lint::CheckUnknownKeys(std::string_view section, const std::vector<std::string_view>& known,
                             std::string_view what) {
-    const bool numbered = SameText(section, kPictures) || SameText(section, kObjects) || SameText(section, kControls);
+    const bool numbered =
+        SameText(section, kPictures) || SameText(section, kObjects) || SameText(section, kControls);
     for (const WrittenSection* s : written_.Occurrences(section))
         for (const WrittenEntry& e : s->entries) {
             if (numbered && ListPosition(e.key))
                 continue;
-            if (std::none_of(known.begin(), known.end(), [&](std::string_view k) { return SameText(k, e.key); }))
+            if (std::none_of(known.begin(), known.end(),
+                             [&](std::string_view k) { return SameText(k, e.key); }))
                 Add(LintSeverity::Warning, s->name, e.key,
                     "is not a key of " + std::string(what) + Suggest(e.key, known));
         }
@@ -535,15 +547,16 @@ void Lint::CheckValues() {
                 [&](const auto& s) -> std::string {
                     using T = std::remove_pointer_t<decltype(s.value)>;
                     if constexpr (std::is_same_v<T, int32_t>)
-                        return skin::ParseInteger(value) ? ""
-                                                         : Quoted(value) + " is not a whole number, so the default " +
-                                                               DefaultText(key.slot) + " is used";
-                    else if constexpr (std::is_same_v<T, platform::COLORREF>)
                         return skin::ParseInteger(value)
                                    ? ""
-                                   : Quoted(value) +
-                                         " is not a colour (red + green * 256 + blue * 65536), so the default " +
+                                   : Quoted(value) + " is not a whole number, so the default " +
                                          DefaultText(key.slot) + " is used";
+                    else if constexpr (std::is_same_v<T, platform::COLORREF>)
+                        return skin::ParseInteger(value) ? ""
+                                                         : Quoted(value) +
+                                                               " is not a colour (red + green * 256 + blue * "
+                                                               "65536), so the default " +
+                                                               DefaultText(key.slot) + " is used";
                     else if constexpr (std::is_same_v<T, bool>) {
                         const auto number = skin::ParseInteger(value);
                         return number == 0 || number == 1
@@ -600,8 +613,8 @@ LintFinding WholeSkinError(std::string message) {
 std::vector<LintFinding> CheckPictureFiles(const std::filesystem::path& iniPath) {
     framework::TMemoryStream file;
     file.LoadFromFile(iniPath.string());
-    const std::vector<std::string> lines =
-        skin::SplitTextLines(std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size())));
+    const std::vector<std::string> lines = skin::SplitTextLines(
+        std::string_view(reinterpret_cast<const char*>(file.Memory()), size_t(file.Size())));
     const skin::IniDocument ini(lines);
     const WrittenIni written(lines);
     for (const char* section : skin::kRequiredSkinSections)
@@ -616,15 +629,17 @@ std::vector<LintFinding> CheckPictureFiles(const std::filesystem::path& iniPath)
         const std::filesystem::path path = folder / name;
         if (name.empty() || !std::filesystem::is_regular_file(path)) {
             findings.push_back({LintSeverity::Error, section, keyAsWritten,
-                                name.empty() ? "names no picture file" : "picture file \"" + name + "\" is not in the skin folder"});
+                                name.empty() ? "names no picture file"
+                                             : "picture file \"" + name + "\" is not in the skin folder"});
             return;
         }
         try {
             framework::TBitmap picture;
             picture.LoadFromFile(path.string());
         } catch (const std::exception& e) {
-            findings.push_back({LintSeverity::Error, section, keyAsWritten,
-                                "\"" + name + "\" is not a BMP picture the loader reads: " + SkinErrorText(e)});
+            findings.push_back(
+                {LintSeverity::Error, section, keyAsWritten,
+                 "\"" + name + "\" is not a BMP picture the loader reads: " + SkinErrorText(e)});
         }
     };
     for (const char* key : {"picture", "inactivepicture", "mask"}) {
@@ -632,12 +647,14 @@ std::vector<LintFinding> CheckPictureFiles(const std::filesystem::path& iniPath)
         if (!name.empty())
             check(key, name);
     }
-    const std::vector<skin::IndexedValue> names = skin::ReadIndexedList(ini, "PICTURES", "activepicturescount");
+    const std::vector<skin::IndexedValue> names =
+        skin::ReadIndexedList(ini, "PICTURES", "activepicturescount");
     for (const skin::IndexedValue& name : names) check(std::to_string(name.index), name.value);
     const int32_t count = skin::ReadValue(ini, "PICTURES", "activepicturescount", int32_t(0));
     if (!findings.empty() && int64_t(names.size()) < count)
-        findings.push_back(WholeSkinError("PICTURES lists " + std::to_string(count) + " pictures but names only " +
-                                          std::to_string(names.size()) + "; the skin cannot be packed"));
+        findings.push_back(WholeSkinError("PICTURES lists " + std::to_string(count) +
+                                          " pictures but names only " + std::to_string(names.size()) +
+                                          "; the skin cannot be packed"));
     return findings;
 }
 
@@ -666,9 +683,9 @@ std::vector<LintFinding> LintStoredSkin(const skin::TbsCompressedStoredSkin& sto
         framework::TMemoryStream package;
         stored.DecompressTo(package);
         const int64_t end = std::min<int64_t>(layout.iniOffset + layout.iniSize, package.Size());
-        lines = skin::SplitTextLines(std::string_view(reinterpret_cast<const char*>(package.Memory()) +
-                                                          std::min(layout.iniOffset, end),
-                                                      size_t(end - std::min(layout.iniOffset, end))));
+        lines = skin::SplitTextLines(std::string_view(
+            reinterpret_cast<const char*>(package.Memory()) + std::min(layout.iniOffset, end),
+            size_t(end - std::min(layout.iniOffset, end))));
     }
 
     lint::Lint lint(data, lines, !loadError);
@@ -778,15 +795,18 @@ bool HasErrors(const std::vector<LintFinding>& findings) {
 std::string FindingsText(const std::vector<LintFinding>& findings) {
     std::string text;
     for (const LintFinding& f : findings)
-        text += std::string(SeverityName(f.severity)) + " " + f.section + " " + f.key + ": " + f.message + "\n";
+        text +=
+            std::string(SeverityName(f.severity)) + " " + f.section + " " + f.key + ": " + f.message + "\n";
     return text;
 }
 
 std::string FindingsJson(const std::vector<LintFinding>& findings) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const LintFinding& f : findings)
-        list.push_back(
-            {{"severity", SeverityName(f.severity)}, {"section", f.section}, {"key", f.key}, {"message", f.message}});
+        list.push_back({{"severity", SeverityName(f.severity)},
+                        {"section", f.section},
+                        {"key", f.key},
+                        {"message", f.message}});
     // Names come from untrusted text and need not be UTF-8.
     return nlohmann::ordered_json{{"findings", list}}.dump(2, ' ', false,
                                                            nlohmann::ordered_json::error_handler_t::replace) +

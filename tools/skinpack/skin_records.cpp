@@ -49,6 +49,10 @@ SkinRecord::SkinRecord(RecordKind kind, std::string section, std::string_view ty
     : kind(kind), section(std::move(section)), typeName(typeName), keys(KeysOf(record)) {}
 
 const RecordKey* SkinRecord::Find(std::string_view key) const {
+    // Most lookups name a key with the class's own literal.
+    for (const RecordKey& k : keys)
+        if (k.name.data() == key.data() && k.name.size() == key.size())
+            return &k;
     for (const RecordKey& k : keys)
         if (SameText(k.name, key))
             return &k;
@@ -56,8 +60,8 @@ const RecordKey* SkinRecord::Find(std::string_view key) const {
 }
 
 bool SkinRecord::IsWindowRecord() const {
-    return kind == RecordKind::FormInfo || kind == RecordKind::PopupWindow || kind == RecordKind::HintWindow ||
-           kind == RecordKind::LayerFrame;
+    return kind == RecordKind::FormInfo || kind == RecordKind::PopupWindow ||
+           kind == RecordKind::HintWindow || kind == RecordKind::LayerFrame;
 }
 
 const std::vector<AreaRule>& AreaRules() {
@@ -207,9 +211,11 @@ PictureRef PictureOf(const SkinRecord& record, std::string_view faceKey) {
 
 std::string_view MaskedPictureKey(const SkinRecord& record, std::string_view maskKey) {
     constexpr std::string_view kSuffix = "maskpictureindex";
-    if (maskKey.size() < kSuffix.size() || !SameText(maskKey.substr(maskKey.size() - kSuffix.size()), kSuffix))
+    if (maskKey.size() < kSuffix.size() ||
+        !SameText(maskKey.substr(maskKey.size() - kSuffix.size()), kSuffix))
         return "";
-    const std::string masked = std::string(maskKey.substr(0, maskKey.size() - kSuffix.size())) + "pictureindex";
+    const std::string masked =
+        std::string(maskKey.substr(0, maskKey.size() - kSuffix.size())) + "pictureindex";
     if (const RecordKey* k = record.Find(masked))
         return k->name;
     // The popup and hint records call their picture the window picture.
@@ -232,7 +238,8 @@ std::vector<SkinRecord> RecordsOf(const skin::TbsSkinData& data) {
                          skin::TbsDataSkinLayerFrame::kSection, data.LayerFrame());
     records.emplace_back(RecordKind::SkinColors, std::string(skin::TbsSkinColors::kSection),
                          skin::TbsSkinColors::kSection, data.SkinColors());
-    for (const auto& o : data.SkinObjects()) records.emplace_back(RecordKind::Object, o->IDName, o->TypeName(), *o);
+    for (const auto& o : data.SkinObjects())
+        records.emplace_back(RecordKind::Object, o->IDName, o->TypeName(), *o);
     for (const auto& c : data.SkinControls())
         records.emplace_back(RecordKind::Control, c->IDName, c->TypeName(), *c);
     return records;
@@ -250,7 +257,8 @@ const framework::TBitmap* PictureAt(const skin::TbsSkinData& data, const Picture
 std::string PictureLabel(const skin::TbsSkinData& data, const PictureRef& ref) {
     const framework::TBitmap* picture = PictureAt(data, ref);
     const std::string size =
-        picture ? " (" + std::to_string(picture->Width()) + " x " + std::to_string(picture->Height()) + ")" : "";
+        picture ? " (" + std::to_string(picture->Width()) + " x " + std::to_string(picture->Height()) + ")"
+                : "";
     if (ref.frame)
         return "the frame picture " + data.PictureName() + size;
     const auto& names = data.ActivePictureNames();

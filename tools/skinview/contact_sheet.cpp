@@ -30,9 +30,9 @@ constexpr COLORREF kCorner = platform::RGB(40, 60, 220);
 constexpr COLORREF kOutside = platform::RGB(220, 40, 40);
 
 constexpr int32_t kMargin = 16;
-constexpr int32_t kGap = 12;          // between cells, and between blocks
-constexpr int32_t kBlockPad = 8;      // inside a block's frame
-constexpr int32_t kLargestFace = 360; // a face is shown at most this large on the sheet
+constexpr int32_t kGap = 12;           // between cells, and between blocks
+constexpr int32_t kBlockPad = 8;       // inside a block's frame
+constexpr int32_t kLargestFace = 360;  // a face is shown at most this large on the sheet
 constexpr int32_t kSheetWidth = 1600;
 constexpr int32_t kFontHeight = -12;
 
@@ -180,7 +180,8 @@ class Writer {
 
 void Fill(Picture& p, const Rect& r, COLORREF colour) {
     const Rect c = platform::intersect(r, p.bounds());
-    for (int32_t y = c.Top; y < c.Bottom; ++y) std::fill(p.row(y) + c.Left, p.row(y) + c.Right, platform::PixelFromColor(colour));
+    for (int32_t y = c.Top; y < c.Bottom; ++y)
+        std::fill(p.row(y) + c.Left, p.row(y) + c.Right, platform::PixelFromColor(colour));
 }
 
 void Outline(Picture& p, const Rect& r, COLORREF colour) {
@@ -201,22 +202,23 @@ void Hatch(Picture& p, const Rect& r, COLORREF colour) {
 void LayOut(Cell& cell, Writer& writer) {
     // A face far outside its picture is shown as far as some way past the picture's edge.
     const int32_t limitX = cell.picture->width() + (1 << 16), limitY = cell.picture->height() + (1 << 16);
-    cell.face = {std::min(cell.face.Left, limitX), std::min(cell.face.Top, limitY), std::min(cell.face.Right, limitX),
-                 std::min(cell.face.Bottom, limitY)};
+    cell.face = {std::min(cell.face.Left, limitX), std::min(cell.face.Top, limitY),
+                 std::min(cell.face.Right, limitX), std::min(cell.face.Bottom, limitY)};
     const int32_t w = cell.face.width(), h = cell.face.height(), longest = std::max(w, h);
     const double zoom = longest <= 32 ? 4 : longest <= 100 ? 2 : 1;
     cell.scale = std::min(zoom, double(kLargestFace) / longest);
     cell.shownWidth = std::max(1, int32_t(std::lround(w * cell.scale)));
     cell.shownHeight = std::max(1, int32_t(std::lround(h * cell.scale)));
-    const int32_t text = std::max(writer.Measure(cell.label, false).cx, writer.Measure(cell.detail, false).cx);
+    const int32_t text =
+        std::max(writer.Measure(cell.label, false).cx, writer.Measure(cell.detail, false).cx);
     cell.width = std::max(cell.shownWidth + 2, text);
     cell.height = cell.shownHeight + 2 + 4 + 2 * writer.LineHeight();
 }
 
 void LayOut(Block& block, Writer& writer) {
     const int32_t header = 2 * writer.LineHeight() + 6;
-    int32_t x = 0, y = 0, rowHeight = 0, widest = std::max(writer.Measure(block.title, true).cx,
-                                                          writer.Measure(block.subtitle, false).cx);
+    int32_t x = 0, y = 0, rowHeight = 0,
+            widest = std::max(writer.Measure(block.title, true).cx, writer.Measure(block.subtitle, false).cx);
     for (Cell& cell : block.cells) {
         LayOut(cell, writer);
         if (x > 0 && x + cell.width > kSheetWidth - 2 * kMargin - 2 * kBlockPad) {
@@ -234,7 +236,8 @@ void LayOut(Block& block, Writer& writer) {
 }
 
 Point Scaled(const Cell& cell, Point origin, Point p) {
-    return {origin.X + int32_t(std::lround(p.X * cell.scale)), origin.Y + int32_t(std::lround(p.Y * cell.scale))};
+    return {origin.X + int32_t(std::lround(p.X * cell.scale)),
+            origin.Y + int32_t(std::lround(p.Y * cell.scale))};
 }
 
 Rect Shown(const Cell& cell, Point at) {
@@ -310,7 +313,8 @@ ContactSheet RenderContactSheet(const skin::TbsSkinData& data) {
         Fill(sheet, {o.X, o.Y, o.X + b.width, o.Y + b.height}, platform::RGB(246, 245, 245));
         Outline(sheet, {o.X, o.Y, o.X + b.width, o.Y + b.height}, kFrame);
         writer.Write(sheet, {o.X + kBlockPad, o.Y + kBlockPad}, b.title, kInk, true);
-        writer.Write(sheet, {o.X + kBlockPad, o.Y + kBlockPad + writer.LineHeight()}, b.subtitle, kFaint, false);
+        writer.Write(sheet, {o.X + kBlockPad, o.Y + kBlockPad + writer.LineHeight()}, b.subtitle, kFaint,
+                     false);
         for (size_t c = 0; c < b.cells.size(); ++c) {
             const Point cellAt{o.X + b.at[c].X, o.Y + b.at[c].Y};
             Draw(sheet, b.cells[c], cellAt, writer);
