@@ -102,6 +102,15 @@ TEST_F(SkinpackTest, SkippedEntriesAreListed) {
     EXPECT_EQ(j["controls"].size(), 1u);
 }
 
+TEST_F(SkinpackTest, InfoJsonOfRecordNamesThatAreNotUtf8) {
+    fixture::WriteFile(
+        folder_ / "latin.ini",
+        "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\ncount=1\n0=b\xe9:tab\n");
+    const Outcome info = Skinpack({"info", "--json", Path("latin.ini")});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(nlohmann::json::parse(info.out)["controls"][0]["name"], "b\xef\xbf\xbd");
+}
+
 TEST_F(SkinpackTest, WrongUseExitsWithTwo) {
     const std::vector<std::vector<std::string>> uses = {
         {},

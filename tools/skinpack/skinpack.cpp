@@ -221,7 +221,8 @@ void PrintInfoJson(const skin::TbsSkinData& data, std::ostream& out) {
         {"objects", RecordsJson(data.SkinObjects())},
         {"controls", RecordsJson(data.SkinControls())},
         {"skipped", skipped}};
-    out << j.dump(2) << "\n";
+    // The INI text is 8-bit text; a record name need not be UTF-8.
+    out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
 }
 
 void PrintInfoText(const skin::TbsSkinData& data, const fs::path& in, std::ostream& out) {
