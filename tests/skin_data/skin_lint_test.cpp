@@ -10,6 +10,7 @@
 #include "skin/data/skin_object_records.h"
 #include "skin/data/window_records.h"
 #include "skin_fixture.h"
+#include "skinpack_run.h"
 #include "tools/skinpack/skin_records.h"
 #include "tools/skinpack/skinpack.h"
 
@@ -19,17 +20,8 @@ namespace fs = std::filesystem;
 using tools::LintFinding;
 using tools::LintSeverity;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Skinpack(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = tools::RunSkinpack(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using fixture::Outcome;
+using fixture::Skinpack;
 
 std::vector<LintFinding> FromJson(const std::string& text) {
     std::vector<LintFinding> findings;

@@ -7,22 +7,14 @@
 
 #include "skin/data/compressed_stored_skin.h"
 #include "skin_fixture.h"
+#include "skinpack_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Skinpack(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = tools::RunSkinpack(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using fixture::Outcome;
+using fixture::Skinpack;
 
 int Lines(const std::string& text) {
     return int(std::count(text.begin(), text.end(), '\n'));

@@ -336,36 +336,29 @@ void Lint::CheckArea(const SkinRecord& record, const RecordKey& key) {
 }
 
 void Lint::CheckNinePart(const SkinRecord& record) {
-    const Point* lt = record.Value<Point>("lefttoppoint");
-    const Point* rt = record.Value<Point>("righttoppoint");
-    const Point* lb = record.Value<Point>("leftbottompoint");
-    const Point* rb = record.Value<Point>("rightbottompoint");
-    if (!lt || !rt || !lb || !rb)
-        return;
-    // Said at the later of the two points, unless only the earlier one is written.
-    auto crossed = [&](std::string_view earlier, std::string_view later, const std::string& message) {
-        AddAt(LintSeverity::Error, record,
-              Written(record, later) || !Written(record, earlier) ? later : earlier, message);
+    // The four edges of a nine-part face, each between two corner points that must not cross.
+    struct Edge {
+        std::string_view from, to;  // left to right, or top to bottom
+        bool across;
+        const char* name;
     };
-    auto at = [](std::string_view name, const Point* p) {
-        return std::string(name) + " " + skin::FormatPoint(*p);
-    };
-    if (lt->X > rt->X)
-        crossed("lefttoppoint", "righttoppoint",
-                at("righttoppoint", rt) + " lies left of " + at("lefttoppoint", lt) +
-                    ": the top edge runs backwards");
-    if (lb->X > rb->X)
-        crossed("leftbottompoint", "rightbottompoint",
-                at("rightbottompoint", rb) + " lies left of " + at("leftbottompoint", lb) +
-                    ": the bottom edge runs backwards");
-    if (lt->Y > lb->Y)
-        crossed("lefttoppoint", "leftbottompoint",
-                at("leftbottompoint", lb) + " lies above " + at("lefttoppoint", lt) +
-                    ": the left edge runs backwards");
-    if (rt->Y > rb->Y)
-        crossed("righttoppoint", "rightbottompoint",
-                at("rightbottompoint", rb) + " lies above " + at("righttoppoint", rt) +
-                    ": the right edge runs backwards");
+    static constexpr Edge kEdges[] = {{"lefttoppoint", "righttoppoint", true, "top"},
+                                      {"leftbottompoint", "rightbottompoint", true, "bottom"},
+                                      {"lefttoppoint", "leftbottompoint", false, "left"},
+                                      {"righttoppoint", "rightbottompoint", false, "right"}};
+    for (const Edge& edge : kEdges) {
+        const Point* from = record.Value<Point>(edge.from);
+        const Point* to = record.Value<Point>(edge.to);
+        if (!from || !to || (edge.across ? from->X <= to->X : from->Y <= to->Y))
+            continue;
+        // Said at the second point, unless only the first is written.
+        const std::string_view at =
+            Written(record, edge.to) || !Written(record, edge.from) ? edge.to : edge.from;
+        AddAt(LintSeverity::Error, record, at,
+              std::string(edge.to) + " " + skin::FormatPoint(*to) +
+                  (edge.across ? " lies left of " : " lies above ") + std::string(edge.from) + " " +
+                  skin::FormatPoint(*from) + ": the " + edge.name + " edge runs backwards");
+    }
 }
 
 // --- The frame's margins ------------------------------------------------------------------------------
