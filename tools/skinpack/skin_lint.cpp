@@ -24,6 +24,8 @@ char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
+using skin::ListPosition;
+
 namespace {
 
 constexpr std::string_view kNone = "-";
@@ -34,15 +36,6 @@ constexpr std::string_view kControls = "SKINCONTROLS";
 constexpr std::string_view kPictureCount = "activepicturescount";
 // PICTURES besides its numbered list of active pictures.
 const std::vector<std::string_view> kPictureKeys = {"picture", "inactivepicture", "mask", kPictureCount};
-
-// A key written as list positions are: decimal digits, no sign, no leading zero (as the loader's
-// lists read them).
-std::optional<int32_t> ListPosition(std::string_view key) {
-    if (key.empty() || key.size() > 10 || (key.size() > 1 && key[0] == '0') ||
-        !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return skin::ParseInteger(key);
-}
 
 // Edits (insert, delete, replace, swap two neighbours) that turn one name into the other, without
 // regard to case; three rows of the usual table.
