@@ -166,7 +166,7 @@ TEST(SkinLintTest, EachFaultOfADamagedShippedSkinGivesExactlyItsFinding) {
         {"mask of another size",
          Replace("maskpictureindex=-1\r\nlefttoppoint=22,10", "maskpictureindex=2\r\nlefttoppoint=22,10"), E,
          "POPUPWINDOW", "maskpictureindex",
-         "is not the size of the picture it masks, picture 1, pw.bmp (61 x 40)"},
+         "is not the size of the picture it masks, the windowpictureindex picture 1, pw.bmp (61 x 40)"},
         // PICTURES.
         {"picture file missing", RemovePicture("hw.bmp"), E, "PICTURES", "4",
          "\"hw.bmp\" is not in the skin folder"},

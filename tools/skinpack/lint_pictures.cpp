@@ -138,9 +138,8 @@ void Lint::CheckPictureIndexes() {
             if (mask.Width() != picture.Width() || mask.Height() != picture.Height())
                 AddAt(LintSeverity::Error, record, key.name,
                       "the mask " + PictureLabel(data_, {false, *index, key.name}) +
-                          " is not the size of the picture it masks, " +
-                          PictureLabel(data_, {false, *masked, maskedKey}) + " (" + std::string(maskedKey) +
-                          ")");
+                          " is not the size of the picture it masks, the " + std::string(maskedKey) + " " +
+                          PictureLabel(data_, {false, *masked, maskedKey}));
         }
 }
 
