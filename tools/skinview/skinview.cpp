@@ -16,6 +16,7 @@
 #include "skin/render/mask_region.h"
 #include "skin/render/nine_part_image.h"
 #include "tools/skinpack/skinpack.h"
+#include "tools/skinview/contact_sheet.h"
 #include "tools/skinview/frame_preview.h"
 #include "tools/skinview/menu_preview.h"
 #include "tools/skinview/skin_faces.h"
@@ -463,6 +464,14 @@ std::string HintLayoutJson(const Invocation& in) {
     return layout.dump();
 }
 
+Picture RenderSheet(const Invocation& in) {
+    try {
+        return RenderContactSheet(in.data).picture;
+    } catch (const std::runtime_error& e) {
+        throw SkinError(e.what());
+    }
+}
+
 // --- The table ---------------------------------------------------------------------------------
 
 struct Option {
@@ -605,6 +614,14 @@ const std::vector<Subcommand>& Subcommands() {
          {{"--text", true}, {"--no-skin", false}, {"--layout-json", false}},
          RenderHint,
          HintLayoutJson},
+        {"sheet",
+         "sheet SKIN -o OUT",
+         "Every face of every record on one contact sheet, each labelled with its section, key and\n"
+         "rectangle: what each key cuts. Areas placed in a face are outlined (the nine-part client\n"
+         "rectangle teal, others orange), corner points marked blue, parts outside the picture hatched red.",
+         0,
+         {},
+         RenderSheet},
     };
     return table;
 }
