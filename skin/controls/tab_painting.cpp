@@ -1,6 +1,7 @@
 // Painting the skinned tab strip: the frame and page background (or the built-in frame), the row
 // of tabs composed in one picture with the selected tab drawn last over the frame, each tab's face
 // with its caption, image and close box.
+#include "framework/controls/control_look.h"
 #include "framework/graphics/image_list.h"
 #include "platform/gfx/dc.h"
 #include "platform/gfx/text.h"
@@ -50,18 +51,6 @@ PieceFill FillOf(bool stretchEffect, TStretchType type) {
     return type == TStretchType::stFull   ? PieceFill::Scale
            : type == TStretchType::stHorz ? PieceFill::TileX
                                           : PieceFill::TileY;
-}
-
-// A dotted rectangle: every other pixel of its edges.
-void DrawDottedRect(TCanvas& canvas, const Rect& r, TColor colour) {
-    for (int32_t x = r.Left; x < r.Right; x += 2) {
-        canvas.SetPixel(x, r.Top, colour);
-        canvas.SetPixel(x, r.Bottom - 1, colour);
-    }
-    for (int32_t y = r.Top; y < r.Bottom; y += 2) {
-        canvas.SetPixel(r.Left, y, colour);
-        canvas.SetPixel(r.Right - 1, y, colour);
-    }
 }
 
 void DrawSurface(TCanvas& canvas, platform::Point at, platform::Surface& picture) {
@@ -313,10 +302,10 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
     }
     TCanvas& fc = face.Canvas();
     if (skin_ && skin_->showFocus && focused && active)
-        DrawDottedRect(fc,
-                       {caption.Left + skin_->focusOffsetX, caption.Top + skin_->focusOffsetY,
-                        caption.Right - skin_->focusOffsetX, caption.Bottom - skin_->focusOffsetY},
-                       colour);
+        DrawFocusRect(fc,
+                      {caption.Left + skin_->focusOffsetX, caption.Top + skin_->focusOffsetY,
+                       caption.Right - skin_->focusOffsetX, caption.Bottom - skin_->focusOffsetY},
+                      colour);
     // Tabs whose faces are lower than the selected one's show their caption (and image and close
     // box) a little toward the page.
     int32_t imageShift = 0;

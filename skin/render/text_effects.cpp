@@ -83,7 +83,7 @@ int DrawHaloText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_
 }  // namespace
 
 void RedToAlpha(TbsBitmap& bitmap, COLORREF colour) {
-    const uint32_t rgb = PixelOfColour(colour) & 0x00FFFFFFu;
+    const uint32_t rgb = PixelFromColor(colour) & 0x00FFFFFFu;
     Surface& pixels = bitmap.Pixels();
     uint32_t* p = pixels.data();
     for (size_t i = 0, n = size_t(pixels.width()) * size_t(pixels.height()); i < n; ++i)
@@ -119,7 +119,7 @@ int DrawHaloText12(HDC canvas, const Rect& rect, std::u16string_view text, uint3
 void FadeReflection(TbsBitmap& bitmap, int32_t th, COLORREF colour) {
     if (th <= 0)
         return;
-    const uint32_t rgb = PixelOfColour(colour) & 0x00FFFFFFu;
+    const uint32_t rgb = PixelFromColor(colour) & 0x00FFFFFFu;
     Surface& pixels = bitmap.Pixels();
     for (int32_t i = 0; i < pixels.height(); ++i) {
         uint32_t* row = pixels.row(i);
