@@ -234,6 +234,28 @@ TEST_F(Bridge, WithoutAPageScriptClosingATabStillRemovesIt) {
     EXPECT_THAT(errorBoxes, IsEmpty());
 }
 
+// m_tab as the main window's own form data makes it.
+TEST_F(Bridge, TheResultTabsTakeTheirPropertiesFromTheMainWindowsFormData) {
+    Start();
+    skin::TbsSkinTabControl& tab = Tabs();
+    EXPECT_TRUE(tab.ShowCloseButtons());
+    EXPECT_EQ(tab.TabSpacing(), 1);
+    EXPECT_EQ(tab.TabMargin(), -1);
+    EXPECT_FALSE(tab.TabExtededDraw());
+    EXPECT_FALSE(tab.TextInHorizontal());
+    EXPECT_FALSE(tab.TabsBGTransparent());
+    EXPECT_EQ(tab.DefaultItemHeight(), 20);
+    EXPECT_EQ(tab.SkinDataName(), "tab");
+    EXPECT_TRUE(tab.UseSkinFont());
+    EXPECT_EQ(tab.Font().Name(), "Arial");
+    EXPECT_EQ(tab.Font().Height(), 14);
+    EXPECT_EQ(tab.DefaultFont().Name(), "Arial");
+    EXPECT_EQ(tab.DefaultFont().Height(), 14);
+    EXPECT_EQ(tab.TabCount(), 0);
+    EXPECT_EQ(form->m_web->Parent(), &tab);
+    EXPECT_EQ(form->m_web->Align(), framework::TAlign::alClient);
+}
+
 TEST_F(Bridge, TheTabsLieBelowThePanelWithTheBrowserInTheirPageArea) {
     Ready();
     EXPECT_EQ(Tabs().BoundsRect(), (platform::Rect{3, 71, 773, 608}));

@@ -1,6 +1,5 @@
 // The skinned tab strip on the headless display: its geometry with the shipped skin, both looks,
-// the close boxes from press to close, hot tracking, the scroller, the tab positions and what the
-// main window's form data gives it.
+// the close boxes from press to close, hot tracking, the scroller and the tab positions.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,13 +7,11 @@
 #include "controls_fixture.h"
 #include "framework/browser/headless_browser.h"
 #include "framework/browser/web_browser.h"
-#include "framework/core/form_data.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
 #include "platform/window/input.h"
 #include "platform/window/keys.h"
 #include "platform/window/window.h"
-#include "skin/controls/published_classes.h"
 #include "skin/controls/skin_tab_control.h"
 #include "skin/controls/skin_updown.h"
 #include "skin/data/skin_messages.h"
@@ -570,58 +567,6 @@ TEST_F(SkinTabs, DamagedRecordsDrawWithoutStrayingOutsideThePictures) {
         tabs->SetSkinData(nullptr);
         tabs->SetTabPosition(TTabPosition::tpTop);
     }
-}
-
-// --- Form data ------------------------------------------------------------------------------------
-
-TEST_F(SkinTabs, TheMainWindowsFormDataMakesItWithItsProperties) {
-    RegisterSkinControlClasses();
-    HeadlessBrowsers browsers;
-    auto* window = application.CreateForm<TForm>();
-    ApplyFormData(
-        *window,
-        FormData{{},
-                 {{"TbsSkinTabControl",
-                   "m_tab",
-                   "",
-                   {{"Left", 3},
-                    {"Top", 71},
-                    {"Width", 770},
-                    {"Height", 537},
-                    {"Font.Name", "Arial"},
-                    {"Font.Height", 14},
-                    {"Font.Color", Ident{"clBtnText"}},
-                    {"TabOrder", 1},
-                    {"TabSpacing", 1},
-                    {"TabExtededDraw", false},
-                    {"TextInHorizontal", false},
-                    {"ShowCloseButtons", true},
-                    {"TabsBGTransparent", false},
-                    {"DefaultFont.Name", "Arial"},
-                    {"DefaultFont.Height", 14},
-                    {"UseSkinFont", true},
-                    {"DefaultItemHeight", 20},
-                    {"SkinDataName", "tab"}}},
-                  {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}}}});
-    auto* tab = dynamic_cast<TbsSkinTabControl*>(window->FindComponent("m_tab"));
-    ASSERT_NE(tab, nullptr);
-    EXPECT_TRUE(tab->ShowCloseButtons());
-    EXPECT_EQ(tab->TabSpacing(), 1);
-    EXPECT_EQ(tab->TabMargin(), -1);
-    EXPECT_EQ(tab->DefaultItemHeight(), 20);
-    EXPECT_EQ(tab->SkinDataName(), "tab");
-    EXPECT_EQ(tab->Font().Name(), "Arial");
-    EXPECT_EQ(tab->Font().Height(), 14);
-    EXPECT_EQ(tab->TabCount(), 0);
-    auto* web = dynamic_cast<TWebBrowser*>(window->FindComponent("m_web"));
-    ASSERT_NE(web, nullptr);
-    EXPECT_EQ(web->Parent(), tab);
-    // Without a skin the tabs are DefaultItemHeight high and the browser fills the display area.
-    window->Show();
-    tab->AddTab("连衣裙");
-    Pump();
-    EXPECT_EQ(tab->TabRect(0).height(), 20);
-    EXPECT_EQ(web->BoundsRect(), tab->DisplayArea());
 }
 
 }  // namespace
