@@ -22,7 +22,7 @@ struct CategoryWords {
     Words styles = {};  // empty: the shop-wide styles
     int minPrice = 0;
     int maxPrice = 0;
-    Words colours = {};   // empty: the shop-wide colours
+    Words colors = {};    // empty: the shop-wide colours
     Words patterns = {};  // "s" solid, "t" stripes, "d" dots, "c" checks, "f" floral
 };
 
@@ -31,7 +31,7 @@ const Words SharedStyles = {"韩版", "法式", "复古", "简约", "ins风", "�
 const Words Effects = {"显瘦", "遮肉", "百搭", "洋气", "减龄", "高级感", "宽松", "修身"};
 const Words Tags = {"现货速发", "包邮", "新品", "限时折扣", "店长推荐"};
 
-constexpr std::array<Colour, 24> Colours{{
+constexpr std::array<Color, 24> Colors{{
     {"黑色", "#2b2b30"},     {"白色", "#f6f3ee"},   {"米白色", "#efe6d2"}, {"杏色", "#e8cda6"},
     {"卡其色", "#c2a374"},   {"驼色", "#b88a5b"},   {"焦糖色", "#a5622f"}, {"酒红色", "#8a2436"},
     {"大红色", "#d1283a"},   {"粉色", "#f3a6b8"},   {"豆沙粉", "#d39a9a"}, {"雾霾蓝", "#8ea4b8"},
@@ -86,7 +86,7 @@ const CategoryTableRows& CategoryTable() {
          .seasons = {"春秋", "四季"},
          .minPrice = 59,
          .maxPrice = 259,
-         .colours = {"牛仔蓝", "藏青色", "天蓝色", "黑色", "白色"},
+         .colors = {"牛仔蓝", "藏青色", "天蓝色", "黑色", "白色"},
          .patterns = {"s"}},
         // 半身裙
         {.nouns = {"半身裙", "A字裙", "百褶裙", "包臀裙", "伞裙"},
@@ -167,7 +167,7 @@ const CategoryTableRows& CategoryTable() {
          .seasons = {"春秋", "秋季"},
          .minPrice = 199,
          .maxPrice = 899,
-         .colours = {"卡其色", "驼色", "米白色", "黑色", "藏青色"},
+         .colors = {"卡其色", "驼色", "米白色", "黑色", "藏青色"},
          .patterns = {"s"}},
         // 毛呢外套
         {.nouns = {"毛呢外套", "大衣", "呢子大衣", "双面呢大衣"},
@@ -200,7 +200,7 @@ const CategoryTableRows& CategoryTable() {
          .seasons = {"春秋", "秋冬"},
          .minPrice = 199,
          .maxPrice = 1999,
-         .colours = {"黑色", "咖啡色", "焦糖色", "酒红色", "墨绿色"},
+         .colors = {"黑色", "咖啡色", "焦糖色", "酒红色", "墨绿色"},
          .patterns = {"s"}},
         // 皮草
         {.nouns = {"皮草外套", "貂毛外套", "仿皮草外套"},
@@ -209,7 +209,7 @@ const CategoryTableRows& CategoryTable() {
          .seasons = {"冬季"},
          .minPrice = 299,
          .maxPrice = 3999,
-         .colours = {"驼色", "白色", "灰色", "黑色", "咖啡色", "香槟色"},
+         .colors = {"驼色", "白色", "灰色", "黑色", "咖啡色", "香槟色"},
          .patterns = {"s"}},
         // 中老年服装
         {.nouns = {"妈妈装上衣", "中年女装上衣", "奶奶装外套"},
@@ -236,7 +236,7 @@ const CategoryTableRows& CategoryTable() {
          .styles = {"职业", "OL", "通勤", "学院风"},
          .minPrice = 129,
          .maxPrice = 599,
-         .colours = {"黑色", "藏青色", "灰色", "米白色", "卡其色"},
+         .colors = {"黑色", "藏青色", "灰色", "米白色", "卡其色"},
          .patterns = {"s", "c"}},
         // 婚纱/旗袍/礼服
         {.nouns = {"旗袍", "晚礼服", "婚纱", "敬酒服", "伴娘服"},
@@ -246,7 +246,7 @@ const CategoryTableRows& CategoryTable() {
          .styles = {"复古", "名媛", "气质", "中式"},
          .minPrice = 199,
          .maxPrice = 2999,
-         .colours = {"白色", "大红色", "酒红色", "香槟色", "藏青色", "浅紫色"},
+         .colors = {"白色", "大红色", "酒红色", "香槟色", "藏青色", "浅紫色"},
          .patterns = {"s", "f"}},
         // 唐装/民族服装/舞台服装
         {.nouns = {"唐装上衣", "汉服上衣", "民族风上衣", "演出服"},
@@ -256,7 +256,7 @@ const CategoryTableRows& CategoryTable() {
          .styles = {"中式", "复古", "民族风"},
          .minPrice = 79,
          .maxPrice = 599,
-         .colours = {"大红色", "酒红色", "藏青色", "米白色", "墨绿色", "姜黄色"},
+         .colors = {"大红色", "酒红色", "藏青色", "米白色", "墨绿色", "姜黄色"},
          .patterns = {"s", "f"}},
     };
     static_assert(std::extent_v<decltype(table)> == app::Categories.size(), "one row for each category");
@@ -286,13 +286,13 @@ class Random {
     uint64_t state_;
 };
 
-const Colour& ColourNamed(std::string_view name) {
-    for (const Colour& c : Colours) {
+const Color& ColorNamed(std::string_view name) {
+    for (const Color& c : Colors) {
         if (c.name == name) {
             return c;
         }
     }
-    return Colours[0];
+    return Colors[0];
 }
 
 std::string MakeTitle(Random& random, const CategoryWords& words) {
@@ -492,8 +492,8 @@ Catalogue GenerateCatalogue(uint64_t seed, int itemsPerCategory) {
             const bool mall = !overseas && item.credit >= 8 && random.Chance(35);
             item.services = PickServices(random, mall, overseas);
             item.shop = MakeShopName(random, mall);
-            item.colour = words.colours.empty() ? Colours[size_t(random.Between(0, int(Colours.size()) - 1))]
-                                                : ColourNamed(random.Pick(words.colours));
+            item.color = words.colors.empty() ? Colors[size_t(random.Between(0, int(Colors.size()) - 1))]
+                                              : ColorNamed(random.Pick(words.colors));
             const std::string_view pattern = random.Pick(words.patterns);
             item.pattern = pattern == "t"   ? Pattern::Stripes
                            : pattern == "d" ? Pattern::Dots

@@ -488,8 +488,8 @@ std::string PatternDefinition(const Item& item, const std::string& id, Rgb base)
     return "";
 }
 
-std::string Line(Pt a, Pt b, const std::string& colour, double width, std::string_view extra = "") {
-    return "<path d='M" + P(a) + " L" + P(b) + "' stroke='" + colour + "' stroke-width='" + Num(width) +
+std::string Line(Pt a, Pt b, const std::string& color, double width, std::string_view extra = "") {
+    return "<path d='M" + P(a) + " L" + P(b) + "' stroke='" + color + "' stroke-width='" + Num(width) +
            "' fill='none' stroke-linecap='round' " + std::string(extra) + "/>";
 }
 
@@ -598,7 +598,7 @@ std::string PleatLines(double hemY, double hemHalf, const Ink& ink) {
 // Draws the garment; `uid` keeps ids apart when several garments share one picture.
 std::string GarmentSvg(const Item& item, const std::string& uid) {
     const Shape& s = ShapeOf(item);
-    const Rgb base = ParseRgb(item.colour.rgb);
+    const Rgb base = ParseRgb(item.color.rgb);
     const std::string patternId = "p" + uid, clipId = "c" + uid;
     const std::string pattern = PatternDefinition(item, patternId, base);
     Ink ink{pattern.empty() ? Hex(base) : "url(#" + patternId + ")", Hex(Scale(base, 0.68)),

@@ -216,9 +216,9 @@ void TbsSkinTabControl::DrawTabsNow() {
 
 // The tab's face before its caption: built-in, or cut from the record (a bar whose middle follows
 // the tab's length, or with a fixed TabHeight a nine-slice), upside down for bottom tabs. The
-// face's canvas gets the caption font; `captionColour` its colour.
+// face's canvas gets the caption font; `captionColor` its colour.
 TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, bool hot, bool focused,
-                                          TColor& captionColour) {
+                                          TColor& captionColor) {
     (void)index;
     const TabState state{active, hot, focused};
     TBitmap face;
@@ -232,8 +232,8 @@ TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, boo
             c.Brush().SetColor(platform::RGB(0, 0, 128));
             c.FrameRect({0, 0, size.cx, size.cy});
         }
-        captionColour = Font().Color();
-        AssignSkinFont(c.Font(), nullptr, false, Font(), skinData_, captionColour);
+        captionColor = Font().Color();
+        AssignSkinFont(c.Font(), nullptr, false, Font(), skinData_, captionColor);
         return face;
     }
     const Rect from = skin_->FaceFor(state);
@@ -259,8 +259,8 @@ TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, boo
     }
     if (TabPosition() == TTabPosition::tpBottom)
         FlipUpsideDown(face.Surface());
-    captionColour = skin_->CaptionColourFor(state);
-    AssignSkinFont(face.Canvas().Font(), &skin_->font, useSkinFont_, Font(), skinData_, captionColour);
+    captionColor = skin_->CaptionColorFor(state);
+    AssignSkinFont(face.Canvas().Font(), &skin_->font, useSkinFont_, Font(), skinData_, captionColor);
     return face;
 }
 
@@ -291,8 +291,8 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
         return;
     const bool focused = Focused();
     const bool hasImage = images_ && index < images_->Count();
-    TColor colour = 0;
-    TBitmap face = ComposeTabFace(index, size, active, hot, focused, colour);
+    TColor color = 0;
+    TBitmap face = ComposeTabFace(index, size, active, hot, focused, color);
     Rect caption{0, 0, size.cx, size.cy};
     const bool turnNow = side && textInHorizontal_;
     if (turnNow) {
@@ -305,7 +305,7 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
         DrawFocusRect(fc,
                       {caption.Left + skin_->focusOffsetX, caption.Top + skin_->focusOffsetY,
                        caption.Right - skin_->focusOffsetX, caption.Bottom - skin_->focusOffsetY},
-                      colour);
+                      color);
     // Tabs whose faces are lower than the selected one's show their caption (and image and close
     // box) a little toward the page.
     int32_t imageShift = 0;
@@ -319,7 +319,7 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
     // The close box keeps 3 pixels from the edge of a skin's face.
     const int32_t closeLeft = caption.Right - closeWidth - (skin_ ? 3 : 0);
     const std::string& text = Tab(index);
-    fc.Font().SetColor(colour);
+    fc.Font().SetColor(color);
     fc.Brush().SetStyle(TBrushStyle::bsClear);
     if (OnDrawSkinTab) {
         OnDrawSkinTab(index, {0, 0, face.Width(), face.Height()}, active, hot, fc);

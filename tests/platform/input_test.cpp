@@ -362,7 +362,9 @@ TEST_F(InputTest, CommittedTextAndTheComposition) {
     EXPECT_FALSE(ImeGetComposition(edit, &preedit, &cursor));
     // Committed bytes that are no UTF-8 arrive as U+FFFD, one for each ill-formed piece.
     log().clear();
-    display.commitText("a\xE9\xE8\xA3" "b");
+    display.commitText(
+        "a\xE9\xE8\xA3"
+        "b");
     settle();
     chars.clear();
     for (const Logged& l : log()) {

@@ -157,9 +157,9 @@ TEST_F(SkinTabs, TheSelectedTabIsDrawnLastOverTheFrame) {
     EXPECT_EQ(tabs->ActiveTabExtent(),
               (Rect{selected.Left, selected.Top, selected.Right, selected.Bottom + 4}));
     // Below the selected tab the frame's top rows show the tab's face; beside it, the frame.
-    EXPECT_EQ(ColourAt(*tabs, selected.Left + 3, frame.Top + 1), platform::RGB(0, 200, 0));
-    EXPECT_EQ(ColourAt(*tabs, selected.Right + 3, frame.Top + 1), platform::RGB(0, 0, 200));
-    EXPECT_EQ(ColourAt(*tabs, tabs->TabRect(0).Left + 3, 5), platform::RGB(200, 0, 0));
+    EXPECT_EQ(ColorAt(*tabs, selected.Left + 3, frame.Top + 1), platform::RGB(0, 200, 0));
+    EXPECT_EQ(ColorAt(*tabs, selected.Right + 3, frame.Top + 1), platform::RGB(0, 0, 200));
+    EXPECT_EQ(ColorAt(*tabs, tabs->TabRect(0).Left + 3, 5), platform::RGB(200, 0, 0));
 }
 
 TEST_F(SkinTabs, WithoutASkinTabsAreTheDefaultHeightTheSelectedOneFramedInNavy) {
@@ -169,17 +169,17 @@ TEST_F(SkinTabs, WithoutASkinTabsAreTheDefaultHeightTheSelectedOneFramedInNavy) 
     EXPECT_EQ(tabs->TabRect(0).height(), 20);
     EXPECT_EQ(tabs->DisplayArea(), (Rect{1, 21, 769, 536}));
     const Rect first = tabs->TabRect(0);
-    EXPECT_EQ(ColourAt(*tabs, first.Left, first.Top + 5), platform::RGB(0, 0, 128));
-    EXPECT_EQ(ColourAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(182, 189, 210));  // not focused
+    EXPECT_EQ(ColorAt(*tabs, first.Left, first.Top + 5), platform::RGB(0, 0, 128));
+    EXPECT_EQ(ColorAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(182, 189, 210));  // not focused
     tabs->SetFocus();
     Pump();
-    EXPECT_EQ(ColourAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(133, 146, 181));
+    EXPECT_EQ(ColorAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(133, 146, 181));
     // The close glyph is black, white while the pointer is over it.
     const Rect second = tabs->TabRect(1), box = tabs->CloseBox(1).rect;
     const Rect glyph = box.offsetBy(second.Left, second.Top);
     auto blackIn = [&] {
         int n = 0;
-        for (COLORREF colour : ScreenPixels(*tabs, glyph)) n += colour == 0;
+        for (COLORREF color : ScreenPixels(*tabs, glyph)) n += color == 0;
         return n;
     };
     EXPECT_GT(blackIn(), 10);
@@ -498,12 +498,12 @@ TEST_F(SkinTabs, ImagesTakeTheirPlaceBesideTheCaption) {
 TEST_F(SkinTabs, TheRowShowsWhatLiesBehindWhenItsBackgroundIsTransparent) {
     Skinned();
     AddTabs({"a"});
-    const COLORREF skinRow = ColourAt(*tabs, 600, 5);
+    const COLORREF skinRow = ColorAt(*tabs, 600, 5);
     EXPECT_NE(skinRow, platform::ColorToRGB(platform::clBtnFace));
     form->SetColor(platform::RGB(10, 120, 30));
     tabs->SetTabsBGTransparent(true);
     Pump();
-    EXPECT_EQ(ColourAt(*tabs, 600, 5), platform::RGB(10, 120, 30));
+    EXPECT_EQ(ColorAt(*tabs, 600, 5), platform::RGB(10, 120, 30));
     // A child that shows what lies behind it gets the control's page background.
     auto* child = new TbsSkinTabControl(tabs);
     child->SetParent(tabs);
@@ -512,7 +512,7 @@ TEST_F(SkinTabs, TheRowShowsWhatLiesBehindWhenItsBackgroundIsTransparent) {
     TBitmap behind;
     behind.SetSize(50, 50);
     PaintParentBackground(child->Handle(), behind.Canvas().Handle());
-    EXPECT_EQ(behind.Pixel(10, 10), ColourAt(*tabs, 300, 300));
+    EXPECT_EQ(behind.Pixel(10, 10), ColorAt(*tabs, 300, 300));
 }
 
 // A skin is another author's file: tab, close-box and scroller records whose rectangles lie outside

@@ -247,7 +247,7 @@ TEST(TbsBitmapTest, CopyFromAndToFrameworkBitmaps) {
     EXPECT_EQ(out.Surface().pixel(0, 0), Px(77, 1, 2, 3));
 }
 
-TEST(AlphaFromMaskTest, AverageOfTheMaskColours) {
+TEST(AlphaFromMaskTest, AverageOfTheMaskColors) {
     TbsBitmap b, mask;
     b.Resize(3, 1);
     b.FillArea({0, 0, 3, 1}, Px(255, 9, 8, 7));
