@@ -282,9 +282,10 @@ struct PageModel {
 
     int SoItem(const std::string& query) {
         const auto same = std::find(pages.begin(), pages.end(), query);
+        const int index = int(same - pages.begin());
         if (same == pages.end())
             pages.push_back(query);
-        return shown = int(std::find(pages.begin(), pages.end(), query) - pages.begin());
+        return shown = index;
     }
     void ShowPage(int index) {
         if (index >= 0 && index < int(pages.size()))
