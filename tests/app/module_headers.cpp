@@ -8,6 +8,8 @@
 #include "skin/controls/bsSkinTabs.h"
 #include "skin/data/bsSkinData.h"
 #include "skin/data/bszlibcompress.h"
+#include "skin/menus/bsSkinHint.h"
+#include "skin/menus/bsSkinMenus.h"
 #include "skin/render/bsEffects.h"
 #include "skin/render/bsUtils.h"
 
@@ -24,6 +26,9 @@ static_assert(Complete<skin::TbsSkinTabControl, skin::TabSkin>, "bsSkinTabs");
 static_assert(Complete<skin::TbsSkinData, skin::TbsCompressedStoredSkin, skin::TbsCompressedSkinList>,
               "bsSkinData");
 static_assert(Complete<skin::TCompressionStream, skin::TDecompressionStream>, "bszlibcompress");
+static_assert(Complete<skin::TbsSkinPopupMenu, skin::TbsSkinMenuItem, skin::TbsSkinPopupWindow>,
+              "bsSkinMenus");
+static_assert(Complete<skin::TbsSkinHint, skin::TbsSkinHintWindow>, "bsSkinHint");
 static_assert(Complete<skin::TbsBitmap, skin::TbsEffectBmp>, "bsEffects");
 static_assert(Complete<skin::TbsLayerManager, skin::Picture>, "bsUtils");
 
