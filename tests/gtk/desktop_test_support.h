@@ -126,7 +126,7 @@ class DesktopTest : public ::testing::Test {
         g_object_unref(pixel);
         return c;
     }
-    bool showsColour(Point p, COLORREF color, uint32_t milliseconds = 5000) {
+    bool showsColor(Point p, COLORREF color, uint32_t milliseconds = 5000) {
         return runUntil([&] { return screenColorAt(p) == color; }, milliseconds);
     }
 
