@@ -59,6 +59,11 @@ bool IsStageTwo(UINT message) {
 }  // namespace
 
 void TbsSkinForm::SkinWindowProc(TMessage& message) {
+    // While the form is destroyed its window goes last, when only the window control is left of it.
+    if (form_->InState(framework::csDestroying)) {
+        PassOn(message);
+        return;
+    }
     if (ClosesMenus(message.Msg)) {
         // Object hints and the frame's skinned menus are shown by the frame's pointer handling;
         // while neither is open there is nothing to close.
