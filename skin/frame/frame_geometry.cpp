@@ -80,7 +80,7 @@ Rect MapSkinRect(const FrameGeometry& g, const Rect& skinRect) {
 }
 
 bool FrameSkinUsable(const TbsFormInfo& info, Size picture) {
-    const Rect& cl = info.ClientRect;
+    const Rect cl = ClampRect(info.ClientRect);
     return picture.cx > 0 && picture.cy > 0 && !IsEmptyRect(cl) && cl.Left >= 0 && cl.Top >= 0 &&
            cl.Right <= picture.cx && cl.Bottom <= picture.cy;
 }

@@ -253,6 +253,10 @@ HWND TbsSkinForm::Window() const {
     return form_ && form_->HandleAllocated() ? form_->Handle() : nullptr;
 }
 
+bool TbsSkinForm::Skinned() const {
+    return skinApplied_ && skinData_ && !skinData_->Empty();
+}
+
 bool TbsSkinForm::BorderStyleNone() const {
     return form_->BorderStyle() == framework::TFormBorderStyle::bsNone;
 }
@@ -484,7 +488,7 @@ bool TbsSkinForm::IsResizable() const {
 
 int32_t TbsSkinForm::MinFormWidth() const {
     const bool minimized = formState_ == TbsFormState::Minimized;
-    if (!skinApplied_)
+    if (!Skinned())
         return minWidth_ > 0 ? minWidth_ : 120;
     const int32_t pw = skinData_->FramePicture().Width();
     const int32_t skinMin = skinData_->FormInfo().FormMinWidth;
@@ -498,7 +502,7 @@ int32_t TbsSkinForm::MinFormWidth() const {
 int32_t TbsSkinForm::MinFormHeight() const {
     const bool small = rolledUp_ || formState_ == TbsFormState::Minimized;
     auto atLeastMinHeight = [&](int32_t own) { return own >= minHeight_ || small ? own : minHeight_; };
-    if (!skinApplied_)
+    if (!Skinned())
         return atLeastMinHeight(DefaultFrameMetricsFor(ToolWindow()).captionHeight + 6);
     const int32_t skinMin = skinData_->FormInfo().FormMinHeight;
     if (skinMin != 0)

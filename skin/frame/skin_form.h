@@ -271,6 +271,8 @@ class TbsSkinForm : public framework::TComponent {
   private:
     friend class SkinFormHook;
     platform::HWND Window() const;
+    // A skin is applied and its data still there (it may go away at any time).
+    bool Skinned() const;
     bool BorderStyleNone() const;
     bool ToolWindow() const;
     bool Designing() const { return InState(framework::csDesigning); }

@@ -341,11 +341,12 @@ void TbsSkinForm::SkinnableChanged() {
         skinnable_ ? formState_ == TbsFormState::Maximized : form_->WindowState() == framework::TWindowState::wsMaximized;
     const bool visible = form_->Visible();
     if (maximized) {
-        form_->Hide();
+        // Restored before it is hidden: the framework leaves the state of a hidden form alone.
         if (skinnable_)
             ChangeFormState(TbsFormState::Normal);
         else
             form_->SetWindowState(framework::TWindowState::wsNormal);
+        form_->Hide();
     }
     skinnable_ = next;
     ApplySkin();

@@ -145,7 +145,7 @@ bool TbsSkinForm::StageOne(TMessage& message) {
                 return false;
             if (!BorderStyleNone()) {
                 if (skinApplied_)
-                    PaintFrame(nullptr);
+                    PaintFrame(nullptr);  // paints nothing once the skin data went away
                 else if (!changingSkin_)
                     PaintDefaultFrame(nullptr);
             }
@@ -257,7 +257,7 @@ void TbsSkinForm::NcCalcSize(TMessage& message) {
                                     : reinterpret_cast<Rect*>(message.LParam);
     if (BorderStyleNone())
         return;
-    if (!skinApplied_) {
+    if (!Skinned()) {
         *proposed = DefaultClientRect(*proposed, ToolWindow());
         return;
     }
