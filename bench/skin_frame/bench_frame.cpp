@@ -27,7 +27,11 @@ using platform::Rect;
 using platform::Size;
 
 struct Window {
-    platform::HeadlessDisplay display{platform::HeadlessDisplay::Options{{2000, 1200}, std::nullopt}};
+    platform::HeadlessDisplay display{[] {
+        platform::HeadlessDisplay::Options o;
+        o.screen = {2000, 1200};
+        return o;
+    }()};
     framework::TApplication application;
     framework::TForm* form = nullptr;
     skin::TbsSkinData* data = nullptr;
