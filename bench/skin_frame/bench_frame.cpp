@@ -69,7 +69,8 @@ void Ours(benchmark::State& state, Size size) {
     platform::Surface target(size.cx, size.cy);
     for (auto _ : state) {
         Rect proposed{0, 0, size.cx, size.cy};
-        platform::SendMessage(hwnd, platform::WM_SIZING, platform::WMSZ_BOTTOMRIGHT, platform::LPARAM(&proposed));
+        platform::SendMessage(hwnd, platform::WM_SIZING, platform::WMSZ_BOTTOMRIGHT,
+                              platform::LPARAM(&proposed));
         platform::HDC dc = platform::CreateSurfaceDC(&target, {0, 0}, nullptr);
         platform::SendMessage(hwnd, skin::SKM_PRINTFRAME, platform::WPARAM(dc), 0);
         platform::DeleteDC(dc);
@@ -79,9 +80,11 @@ void Ours(benchmark::State& state, Size size) {
 }
 
 // pixman_blt of a rectangle between two 32-bit buffers.
-void Copy(const platform::Surface& from, int sx, int sy, uint32_t* to, int stride, int dx, int dy, int w, int h) {
+void Copy(const platform::Surface& from, int sx, int sy, uint32_t* to, int stride, int dx, int dy, int w,
+          int h) {
     if (w > 0 && h > 0)
-        pixman_blt(const_cast<uint32_t*>(from.data()), to, from.width(), stride, 32, 32, sx, sy, dx, dy, w, h);
+        pixman_blt(const_cast<uint32_t*>(from.data()), to, from.width(), stride, 32, 32, sx, sy, dx, dy, w,
+                   h);
 }
 
 void Reference(benchmark::State& state, Size size) {
@@ -91,23 +94,27 @@ void Reference(benchmark::State& state, Size size) {
     const int W = size.cx, H = size.cy, pw = p.width(), ph = p.height();
     const Rect cl = fi.ClientRect;
     const int top = cl.Top, bottom = ph - cl.Bottom, left = cl.Left, right = pw - cl.Right;
-    const int ltx = fi.LeftTopPoint.X, rtx = fi.RightTopPoint.X, lty = fi.LeftTopPoint.Y, lby = fi.LeftBottomPoint.Y;
+    const int ltx = fi.LeftTopPoint.X, rtx = fi.RightTopPoint.X, lty = fi.LeftTopPoint.Y,
+              lby = fi.LeftBottomPoint.Y;
     std::vector<uint32_t> topStrip(size_t(W) * top), bottomStrip(size_t(W) * bottom);
     const int side = H - top - bottom;
     std::vector<uint32_t> leftStrip(size_t(left) * side), rightStrip(size_t(right) * side);
     platform::Surface target(W, H);
     for (auto _ : state) {
         // Top and bottom: the corners copied, the middle tiled from column 0.
-        for (auto [strip, y0, h] : {std::tuple{topStrip.data(), 0, top}, std::tuple{bottomStrip.data(), ph - bottom, bottom}}) {
+        for (auto [strip, y0, h] :
+             {std::tuple{topStrip.data(), 0, top}, std::tuple{bottomStrip.data(), ph - bottom, bottom}}) {
             const int tile = rtx - ltx;
             for (int x = 0; x < W; x += tile) Copy(p, ltx, y0, strip, W, x, 0, std::min(tile, W - x), h);
             Copy(p, 0, y0, strip, W, 0, 0, ltx, h);
             Copy(p, rtx, y0, strip, W, W - (pw - rtx), 0, pw - rtx, h);
         }
         // Sides: the middle rows tiled from row 0.
-        for (auto [strip, x0, wd] : {std::tuple{leftStrip.data(), 0, left}, std::tuple{rightStrip.data(), cl.Right, right}}) {
+        for (auto [strip, x0, wd] :
+             {std::tuple{leftStrip.data(), 0, left}, std::tuple{rightStrip.data(), cl.Right, right}}) {
             const int tile = lby - lty;
-            for (int y = 0; y < side; y += tile) Copy(p, x0, lty, strip, wd, 0, y, wd, std::min(tile, side - y));
+            for (int y = 0; y < side; y += tile)
+                Copy(p, x0, lty, strip, wd, 0, y, wd, std::min(tile, side - y));
         }
         // Into the window, the client area left out, and the window's region.
         pixman_blt(topStrip.data(), target.data(), W, W, 32, 32, 0, 0, 0, 0, W, top);

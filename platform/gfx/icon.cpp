@@ -61,7 +61,8 @@ HICON StockApplicationIcon() {
         auto o = std::make_unique<IconObject>();
         o->pixels.resize(16, 16);
         for (int32_t y = 0; y < 16; ++y)
-            for (int32_t x = 0; x < 16; ++x) o->pixels.row(y)[x] = IconPixel(kApplicationIcon[size_t(y)][size_t(x)]);
+            for (int32_t x = 0; x < 16; ++x)
+                o->pixels.row(y)[x] = IconPixel(kApplicationIcon[size_t(y)][size_t(x)]);
         return static_cast<HICON>(Insert(Kind::Icon, std::move(o), true));
     }();
     return icon;
@@ -95,7 +96,8 @@ HICON CopyImage(HICON icon, uint32_t type, int32_t cx, int32_t cy, uint32_t) {
     return static_cast<HICON>(gdi::Insert(gdi::Kind::Icon, std::move(copy)));
 }
 
-bool DrawIconEx(HDC dc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t cy, uint32_t, HBRUSH, uint32_t) {
+bool DrawIconEx(HDC dc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t cy, uint32_t, HBRUSH,
+                uint32_t) {
     const auto* o = gdi::Find<gdi::IconObject>(icon);
     if (!o || GetObjectType(dc) == 0)
         return false;
@@ -104,7 +106,8 @@ bool DrawIconEx(HDC dc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t cy
     const int32_t h = cy > 0 ? std::min(cy, gdi::kLargestIcon) : from.height();
     for (int32_t j = 0; j < h; ++j) {
         for (int32_t i = 0; i < w; ++i) {
-            const uint32_t p = from.pixel(gdi::Nearest(i, w, from.width()), gdi::Nearest(j, h, from.height()));
+            const uint32_t p =
+                from.pixel(gdi::Nearest(i, w, from.width()), gdi::Nearest(j, h, from.height()));
             if (p >> 24)
                 SetPixel(dc, x + i, y + j, ColorFromPixel(p));
         }

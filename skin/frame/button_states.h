@@ -23,7 +23,8 @@ using TbsBorderIcons = framework::EnumSet<TbsBorderIcon>;
 
 template <>
 struct framework::EnumNames<skin::TbsBorderIcon> {
-    static constexpr std::array names{"biSystemMenu", "biMinimize", "biMaximize", "biRollUp", "biMinimizeToTray"};
+    static constexpr std::array names{"biSystemMenu", "biMinimize", "biMaximize", "biRollUp",
+                                      "biMinimizeToTray"};
     static_assert(names.size() == size_t(skin::TbsBorderIcon::biMinimizeToTray) + 1);
 };
 

@@ -18,8 +18,10 @@ Rect CaptionTextArea(const TbsDataSkinCaption& c, const Rect& objectRect) {
     if (IsEmptyRect(c.TextRect))
         return {};
     Rect area = ClampRect(c.TextRect);
-    area.Right = ClampCoordinate(int64_t(WidthOfRect(objectRect)) + area.Right - WidthOfRect(ClampRect(c.SkinRect)));
-    return {ClampCoordinate(int64_t(area.Left) + objectRect.Left), ClampCoordinate(int64_t(area.Top) + objectRect.Top),
+    area.Right =
+        ClampCoordinate(int64_t(WidthOfRect(objectRect)) + area.Right - WidthOfRect(ClampRect(c.SkinRect)));
+    return {ClampCoordinate(int64_t(area.Left) + objectRect.Left),
+            ClampCoordinate(int64_t(area.Top) + objectRect.Top),
             ClampCoordinate(int64_t(area.Right) + objectRect.Left),
             ClampCoordinate(int64_t(area.Bottom) + objectRect.Top)};
 }
@@ -79,7 +81,8 @@ void DrawCaptionText(HDC dc, const TbsDataSkinCaption& c, const Rect& area, std:
             DrawHaloText12(dc, at, text, flags, active ? c.GlowActiveColor : c.GlowColor);
             break;
         case TextEffect::Glow:
-            DrawGlowText(dc, at, text, flags, c.GlowOffset, active ? c.GlowActiveColor : c.GlowColor, c.GlowSize);
+            DrawGlowText(dc, at, text, flags, c.GlowOffset, active ? c.GlowActiveColor : c.GlowColor,
+                         c.GlowSize);
             break;
         case TextEffect::Plain:
             DrawAt(dc, text, at, colour, flags);

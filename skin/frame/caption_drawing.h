@@ -23,7 +23,7 @@ platform::Rect CaptionTextArea(const TbsDataSkinCaption& caption, const platform
 struct CaptionTextStyle {
     platform::LOGFONT font;
     bool active = true;
-    bool centred = false;      // centred whatever the record's alignment
+    bool centred = false;       // centred whatever the record's alignment
     uint32_t readingFlags = 0;  // DT_RTLREADING for right-to-left forms
 };
 
@@ -36,7 +36,8 @@ void DrawCaptionText(platform::HDC canvas, const TbsDataSkinCaption& caption, co
 // The caption's face at `size` from `from` in `picture`: the columns of the skin rectangle left of
 // the frame's LT.X and right of RT.X kept, the middle stretched ("stretcheffect") or tiled; with no
 // fixed columns the rectangle scaled to the size.
-void ComposeCaptionFace(Picture& face, platform::Size size, const Picture& picture, const platform::Rect& from,
-                        const TbsDataSkinCaption& caption, const NinePartLayout& frameLayout);
+void ComposeCaptionFace(Picture& face, platform::Size size, const Picture& picture,
+                        const platform::Rect& from, const TbsDataSkinCaption& caption,
+                        const NinePartLayout& frameLayout);
 
 }  // namespace skin

@@ -26,8 +26,8 @@ FrameGeometry CalcFrameGeometry(const TbsFormInfo& info, Size picture, Size wind
     FrameGeometry g;
     g.picture = {ClampCoordinate(picture.cx), ClampCoordinate(picture.cy)};
     g.window = {ClampCoordinate(window.cx), ClampCoordinate(window.cy)};
-    g.layout = ClampLayout(
-        {info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint, info.RightBottomPoint, info.ClientRect});
+    g.layout = ClampLayout({info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint,
+                            info.RightBottomPoint, info.ClientRect});
     g.newLayout = ResizeLayout(g.picture, g.layout, g.window);
     const int64_t dW = int64_t(g.window.cx) - g.picture.cx, dH = int64_t(g.window.cy) - g.picture.cy;
 
@@ -88,7 +88,8 @@ bool FrameSkinUsable(const TbsFormInfo& info, Size picture) {
 namespace {
 
 Rect Inset(const Rect& window, int64_t left, int64_t top, int64_t right, int64_t bottom) {
-    Rect r{Add(window.Left, left), Add(window.Top, top), Add(window.Right, -right), Add(window.Bottom, -bottom)};
+    Rect r{Add(window.Left, left), Add(window.Top, top), Add(window.Right, -right),
+           Add(window.Bottom, -bottom)};
     if (r.Right < r.Left)
         r.Right = r.Left;
     if (r.Bottom < r.Top)

@@ -4,7 +4,8 @@
 // caption bar shrinks to the room between them. Pure functions: the frame component, hit testing
 // and skinview call them.
 //
-//   caption area:  [sys] caption .................................. [cmdefault][tray][rollup][min][max][close]
+//   caption area:  [sys] caption ..................................
+//   [cmdefault][tray][rollup][min][max][close]
 //                        ^ left after the system-menu button                  ^ right edge of the area, x
 //                                                            leftwards by width + buttons offset
 #pragma once
@@ -46,7 +47,8 @@ platform::Rect LayoutDefaultFrameObjects(platform::Size size, bool toolWindow,
                                          std::optional<platform::Size> systemMenuIcon);
 
 // The window commands in the order their buttons are laid out from the outer edge inwards.
-constexpr TStdCommand kButtonRowOrder[] = {TStdCommand::cmClose, TStdCommand::cmMaximize, TStdCommand::cmMinimize,
-                                           TStdCommand::cmRollUp, TStdCommand::cmMinimizeToTray};
+constexpr TStdCommand kButtonRowOrder[] = {TStdCommand::cmClose, TStdCommand::cmMaximize,
+                                           TStdCommand::cmMinimize, TStdCommand::cmRollUp,
+                                           TStdCommand::cmMinimizeToTray};
 
 }  // namespace skin

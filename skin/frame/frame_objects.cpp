@@ -25,7 +25,8 @@ void DrawPictureRect(HDC canvas, const Rect& to, const Picture& picture, const R
         return;
     HDC source = CreateSurfaceDC(const_cast<Picture*>(&picture), {0, 0}, nullptr);  // only read
     if (WidthOfRect(to) == WidthOfRect(from) && HeightOfRect(to) == HeightOfRect(from))
-        BitBlt(canvas, to.Left, to.Top, WidthOfRect(to), HeightOfRect(to), source, from.Left, from.Top, SRCCOPY);
+        BitBlt(canvas, to.Left, to.Top, WidthOfRect(to), HeightOfRect(to), source, from.Left, from.Top,
+               SRCCOPY);
     else
         StretchBlt(canvas, to.Left, to.Top, WidthOfRect(to), HeightOfRect(to), source, from.Left, from.Top,
                    WidthOfRect(from), HeightOfRect(from), SRCCOPY);
@@ -233,7 +234,8 @@ const TbsDataSkinStdButton& TbsSkinStdButtonObject::StdRecord() const {
 }
 
 bool TbsSkinStdButtonObject::ShowsIcon() const {
-    return StdRecord().Command == TStdCommand::cmSysMenu && Form().ShowIcon() && StdRecord().SkinRectInAPicture;
+    return StdRecord().Command == TStdCommand::cmSysMenu && Form().ShowIcon() &&
+           StdRecord().SkinRectInAPicture;
 }
 
 bool TbsSkinStdButtonObject::InRestoreState() const {
@@ -354,11 +356,13 @@ void TbsSkinAnimateObject::Draw(HDC canvas, bool) {
     const TbsDataSkinAnimate& r = AnimateRecord();
     if (!Data() || !ActivePicture())
         return;
-    const bool restore = (r.Command == TStdCommand::cmMaximize && Form().FormState() == TbsFormState::Maximized) ||
-                         (r.Command == TStdCommand::cmMinimize && Form().FormState() == TbsFormState::Minimized) ||
-                         (r.Command == TStdCommand::cmRollUp && Form().RolledUp());
+    const bool restore =
+        (r.Command == TStdCommand::cmMaximize && Form().FormState() == TbsFormState::Maximized) ||
+        (r.Command == TStdCommand::cmMinimize && Form().FormState() == TbsFormState::Minimized) ||
+        (r.Command == TStdCommand::cmRollUp && Form().RolledUp());
     if (restore && !IsEmptyRect(r.RestoreRect))
-        DrawActiveRect(canvas, Active && !IsEmptyRect(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
+        DrawActiveRect(canvas,
+                       Active && !IsEmptyRect(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
     else if (!WindowActive() && !IsEmptyRect(r.InActiveSkinRect))
         DrawActiveRect(canvas, r.InActiveSkinRect);
     else if (Down && MouseIn && !IsEmptyRect(r.DownSkinRect))
@@ -462,7 +466,8 @@ void TbsSkinCaptionObject::Draw(HDC canvas, bool) {
 std::unique_ptr<TbsActiveSkinObject> MakeFrameObject(TbsSkinForm& form, const TbsDataSkinObject& record) {
     const std::string_view type = record.TypeName();
     if (type == TbsDataSkinStdButton::kTypeName)
-        return std::make_unique<TbsSkinStdButtonObject>(form, static_cast<const TbsDataSkinStdButton&>(record));
+        return std::make_unique<TbsSkinStdButtonObject>(form,
+                                                        static_cast<const TbsDataSkinStdButton&>(record));
     if (type == TbsDataSkinButton::kTypeName)
         return std::make_unique<TbsSkinButtonObject>(form, static_cast<const TbsDataSkinButton&>(record));
     if (type == TbsDataSkinCaption::kTypeName)

@@ -91,15 +91,15 @@ class TbsActiveSkinObject {
     // A rectangle of the active picture at ObjectRect (scaled when the sizes differ).
     void DrawActiveRect(platform::HDC canvas, const platform::Rect& from) const;
     // The blend of two images by the record's morph kind and the morph factor.
-    void DrawMorph(platform::HDC canvas, const framework::TBitmap& normalPicture, const platform::Rect& normal,
-                   const framework::TBitmap& activePicture, const platform::Rect& active) const;
+    void DrawMorph(platform::HDC canvas, const framework::TBitmap& normalPicture,
+                   const platform::Rect& normal, const framework::TBitmap& activePicture,
+                   const platform::Rect& active) const;
     bool WindowActive() const;
 
     // Takes the object's own copy of its record (made by the most derived class).
     void SetRecord(std::unique_ptr<TbsDataSkinObject> copy);
 
   private:
-
     TbsSkinForm& form_;
     std::unique_ptr<TbsDataSkinObject> record_;
     std::string hint_;

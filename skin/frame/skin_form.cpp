@@ -76,7 +76,8 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner) {
 }
 
 TbsSkinForm::~TbsSkinForm() {
-    for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_}) timer->SetEnabled(false);
+    for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
+        timer->SetEnabled(false);
     FreeObjects();
     if (form_ && !Designing() && !form_->InState(framework::csDestroying)) {
         form_->SetWindowProc(previous_);
@@ -263,7 +264,8 @@ bool TbsSkinForm::BorderStyleNone() const {
 
 bool TbsSkinForm::ToolWindow() const {
     const auto style = form_->BorderStyle();
-    return style == framework::TFormBorderStyle::bsToolWindow || style == framework::TFormBorderStyle::bsSizeToolWin;
+    return style == framework::TFormBorderStyle::bsToolWindow ||
+           style == framework::TFormBorderStyle::bsSizeToolWin;
 }
 
 Size TbsSkinForm::WindowSize() const {
@@ -321,7 +323,8 @@ std::vector<FrameObjectPlacement> TbsSkinForm::Placements() const {
 }
 
 void TbsSkinForm::ApplyPlacements(const std::vector<FrameObjectPlacement>& placements) {
-    for (size_t i = 0; i < objects_.size() && i < placements.size(); ++i) objects_[i]->ObjectRect = placements[i].rect;
+    for (size_t i = 0; i < objects_.size() && i < placements.size(); ++i)
+        objects_[i]->ObjectRect = placements[i].rect;
 }
 
 void TbsSkinForm::LayoutObjects() {
@@ -460,7 +463,8 @@ HICON TbsSkinForm::SmallIcon() const {
     // Forms and the application carry no icon of their own here: the platform's application icon.
     if (!smallIcon_) {
         const Size s = SmallIconSize();
-        smallIcon_ = CopyImage(LoadIcon(nullptr, IDI_APPLICATION), IMAGE_ICON, s.cx, s.cy, LR_COPYFROMRESOURCE);
+        smallIcon_ =
+            CopyImage(LoadIcon(nullptr, IDI_APPLICATION), IMAGE_ICON, s.cx, s.cy, LR_COPYFROMRESOURCE);
     }
     return smallIcon_;
 }
@@ -507,7 +511,8 @@ int32_t TbsSkinForm::MinFormHeight() const {
     const int32_t skinMin = skinData_->FormInfo().FormMinHeight;
     if (skinMin != 0)
         return minHeight_ > skinMin && !small ? minHeight_ : skinMin;
-    return atLeastMinHeight(skinData_->FramePicture().Height() - HeightOfRect(skinData_->FormInfo().ClientRect));
+    return atLeastMinHeight(skinData_->FramePicture().Height() -
+                            HeightOfRect(skinData_->FormInfo().ClientRect));
 }
 
 int32_t TbsSkinForm::MaxFormWidth() const {

@@ -81,8 +81,9 @@ using TbsPaintEvent =
     std::function<void(const std::string& idName, platform::HDC canvas, const platform::Rect& objectRect)>;
 using TbsMouseEnterEvent = std::function<void(const std::string& idName)>;
 using TbsMouseLeaveEvent = std::function<void(const std::string& idName)>;
-using TbsMouseDownEvent = std::function<void(const std::string& idName, int32_t x, int32_t y,
-                                             const platform::Rect& objectRect, framework::TMouseButton button)>;
+using TbsMouseDownEvent =
+    std::function<void(const std::string& idName, int32_t x, int32_t y, const platform::Rect& objectRect,
+                       framework::TMouseButton button)>;
 using TbsMouseUpEvent = TbsMouseDownEvent;
 using TbsMouseMoveEvent =
     std::function<void(const std::string& idName, int32_t x, int32_t y, const platform::Rect& objectRect)>;
@@ -309,8 +310,8 @@ class TbsSkinForm : public framework::TComponent {
     framework::TWndMethod previous_;
     TbsSkinData* skinData_ = nullptr;
     TbsSkinData* menusSkinData_ = nullptr;
-    TbsBorderIcons borderIcons_{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
-                                TbsBorderIcon::biRollUp};
+    TbsBorderIcons borderIcons_{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                                TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp};
     bool showIcon_ = false;
     framework::TFont defCaptionFont_, defInActiveCaptionFont_, defMenuItemFont_;
     int32_t minWidth_ = 0, minHeight_ = 0, maxWidth_ = 0, maxHeight_ = 0;

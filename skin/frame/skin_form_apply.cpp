@@ -108,7 +108,8 @@ void TbsSkinForm::UpdateFrame(bool rebuild) {
     if (skinApplied_ && skinData_->FormInfo().StretchEffect) {
         form_->Invalidate();
         for (int i = 0; i < form_->ControlCount(); ++i)
-            if (auto* child = dynamic_cast<framework::TWinControl*>(form_->Controls(i)); child && child->HandleAllocated())
+            if (auto* child = dynamic_cast<framework::TWinControl*>(form_->Controls(i));
+                child && child->HandleAllocated())
                 SendMessage(child->Handle(), SKM_PARENTCHANGED, 0, 0);
     }
 }
@@ -129,7 +130,8 @@ void TbsSkinForm::SetRegion(HRGN region) {
 void TbsSkinForm::UpdateRegion(bool rebuild) {
     if (!Window())
         return;
-    const Rect whole{0, 0, frameWidth_ > 0 ? frameWidth_ : WindowSize().cx, frameHeight_ > 0 ? frameHeight_ : WindowSize().cy};
+    const Rect whole{0, 0, frameWidth_ > 0 ? frameWidth_ : WindowSize().cx,
+                     frameHeight_ > 0 ? frameHeight_ : WindowSize().cy};
     auto rectangle = [&] { SetRegion(CreateRectRgn(whole.Left, whole.Top, whole.Right, whole.Bottom)); };
     if (!skinnable_ || BorderStyleNone()) {
         SetRegion(nullptr);
@@ -151,8 +153,8 @@ void TbsSkinForm::UpdateRegion(bool rebuild) {
         return;
     }
     const TbsFormInfo& info = skinData_->FormInfo();
-    const NinePartLayout maskLayout{info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint, info.RightBottomPoint,
-                                    info.MaskRectArea};
+    const NinePartLayout maskLayout{info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint,
+                                    info.RightBottomPoint, info.MaskRectArea};
     NinePartLayout target = geometry_.newLayout;
     target.Cl = geometry_.maskArea;
     HRGN region = BuildFrameRegion(maskLayout, target, mask, {whole.width(), whole.height()}, &maskStrips_);
@@ -247,12 +249,13 @@ void TbsSkinForm::PrepareFadeIn() {
 
 void TbsSkinForm::ShowWindowMessage(TMessage& message) {
     if (message.WParam) {
-        if (firstShow_ && positionInMonitor_ != TbsPositionInMonitor::bspDefault && formState_ == TbsFormState::Normal) {
+        if (firstShow_ && positionInMonitor_ != TbsPositionInMonitor::bspDefault &&
+            formState_ == TbsFormState::Normal) {
             Rect area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
             MonitorAreaOf(Window(), positionInMonitor_ == TbsPositionInMonitor::bspDesktopCenter, area);
             const Size s = WindowSize();
-            form_->SetBounds(area.Left + area.width() / 2 - s.cx / 2, area.Top + area.height() / 2 - s.cy / 2, s.cx,
-                             s.cy);
+            form_->SetBounds(area.Left + area.width() / 2 - s.cx / 2, area.Top + area.height() / 2 - s.cy / 2,
+                             s.cx, s.cy);
         }
         firstShow_ = false;
         PrepareFadeIn();
@@ -293,7 +296,8 @@ void TbsSkinForm::FadeInStep() {
         SetWindowAlpha(window, target);
     }
     if (target == 255)
-        SetWindowLongPtr(window, GWL_EXSTYLE, GetWindowLongPtr(window, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
+        SetWindowLongPtr(window, GWL_EXSTYLE,
+                         GetWindowLongPtr(window, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
 }
 
 // --- Skin changes -------------------------------------------------------------------------------------
@@ -337,8 +341,8 @@ void TbsSkinForm::SkinnableChanged() {
     if (next == skinnable_)
         return;
     frameActive_ = form_->Active();
-    const bool maximized =
-        skinnable_ ? formState_ == TbsFormState::Maximized : form_->WindowState() == framework::TWindowState::wsMaximized;
+    const bool maximized = skinnable_ ? formState_ == TbsFormState::Maximized
+                                      : form_->WindowState() == framework::TWindowState::wsMaximized;
     const bool visible = form_->Visible();
     if (maximized) {
         // Restored before it is hidden: the framework leaves the state of a hidden form alone.

@@ -263,7 +263,8 @@ void TbsSkinForm::NcCalcSize(TMessage& message) {
     }
     CalcFrameGeometry();
     const framework::TBitmap& picture = skinData_->FramePicture();
-    *proposed = SkinnedClientRect(*proposed, skinData_->FormInfo().ClientRect, {picture.Width(), picture.Height()});
+    *proposed =
+        SkinnedClientRect(*proposed, skinData_->FormInfo().ClientRect, {picture.Width(), picture.Height()});
 }
 
 void TbsSkinForm::StageTwo(TMessage& message) {

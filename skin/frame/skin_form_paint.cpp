@@ -21,7 +21,8 @@ namespace {
 // A window DC for the duration of a paint when the caller gave none.
 class FrameDC {
   public:
-    FrameDC(HWND window, HDC given) : window_(given ? nullptr : window), dc_(given ? given : GetWindowDC(window)) {}
+    FrameDC(HWND window, HDC given)
+        : window_(given ? nullptr : window), dc_(given ? given : GetWindowDC(window)) {}
     ~FrameDC() {
         if (window_ && dc_)
             ReleaseDC(window_, dc_);
@@ -82,13 +83,14 @@ void TbsSkinForm::PaintFrame(HDC given) {
     LayoutObjects();
     const bool active = IsFormActive();
     const TbsFormInfo& info = skinData_->FormInfo();
-    const framework::TBitmap& picture =
-        active || skinData_->InactiveFramePicture().Empty() ? skinData_->FramePicture()
-                                                            : skinData_->InactiveFramePicture();
+    const framework::TBitmap& picture = active || skinData_->InactiveFramePicture().Empty()
+                                            ? skinData_->FramePicture()
+                                            : skinData_->InactiveFramePicture();
     const Size size{frameWidth_, frameHeight_};
     FrameStrips strips;  // made, drawn and freed on every paint
-    ComposeFrameStrips(geometry_.layout, geometry_.newLayout, strips, picture.Surface(), picture.Surface().bounds(),
-                       size, {info.LeftStretch, info.TopStretch, info.RightStretch, info.BottomStretch});
+    ComposeFrameStrips(geometry_.layout, geometry_.newLayout, strips, picture.Surface(),
+                       picture.Surface().bounds(), size,
+                       {info.LeftStretch, info.TopStretch, info.RightStretch, info.BottomStretch});
     const int32_t clTop = geometry_.newLayout.Cl.Top;
     HDC top = strips.Top.isEmpty() ? nullptr : CreateSurfaceDC(&strips.Top, {0, 0}, nullptr);
     HDC bottom = strips.Bottom.isEmpty() ? nullptr : CreateSurfaceDC(&strips.Bottom, {0, 0}, nullptr);
@@ -128,8 +130,8 @@ void TbsSkinForm::PaintDefaultFrame(HDC given) {
     if (objects_.empty())
         MakeDefaultButtons();
     std::vector<FrameObjectPlacement> placements = Placements();
-    const Rect caption =
-        LayoutDefaultFrameObjects(size, tool, placements, showIcon_ ? std::optional(SmallIconSize()) : std::nullopt);
+    const Rect caption = LayoutDefaultFrameObjects(size, tool, placements,
+                                                   showIcon_ ? std::optional(SmallIconSize()) : std::nullopt);
     ApplyPlacements(placements);
 
     // The caption picture covers (3, 3, W - 3, 3 + ch): window coordinates less 3.
@@ -244,8 +246,8 @@ void TbsSkinForm::PaintClientBackground(HDC dc) {
         const int32_t y = std::max(0, client.height() / 2 - logo_.Height() / 2);
         HDC source = CreateSurfaceDC(const_cast<Picture*>(&logo_.Surface()), {0, 0}, nullptr);
         if (logoTransparent_)
-            TransparentBlt(dc, x, y, logo_.Width(), logo_.Height(), source, 0, 0, logo_.Width(), logo_.Height(),
-                           ColorFromPixel(logo_.Surface().pixel(0, logo_.Height() - 1)));
+            TransparentBlt(dc, x, y, logo_.Width(), logo_.Height(), source, 0, 0, logo_.Width(),
+                           logo_.Height(), ColorFromPixel(logo_.Surface().pixel(0, logo_.Height() - 1)));
         else
             BitBlt(dc, x, y, logo_.Width(), logo_.Height(), source, 0, 0, SRCCOPY);
         DeleteDC(source);

@@ -125,8 +125,8 @@ TEST_F(StartUp, CentredForTheExpandedHeightThenCollapsedToThePanel) {
         display.setMonitors({{{0, 0, screen.width, screen.height}, {0, 0, screen.width, workHeight}, true}});
         Start();
         const int32_t width = form->Width();
-        const int32_t expandedHeight =
-            std::min(form->Height() + TForm1::kExpandedClientHeight - TForm1::kCollapsedClientHeight, workHeight);
+        const int32_t expandedHeight = std::min(
+            form->Height() + TForm1::kExpandedClientHeight - TForm1::kCollapsedClientHeight, workHeight);
         EXPECT_EQ(width, 785);
         EXPECT_EQ(form->ClientWidth(), 777);
         EXPECT_EQ(form->ClientHeight(), TForm1::kCollapsedClientHeight);

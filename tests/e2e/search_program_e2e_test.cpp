@@ -16,6 +16,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -37,7 +38,9 @@
 #include "platform/window/styles.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_geometry.h"
 #include "skins/shipped_skin.h"
+#include "tools/skinview/frame_preview.h"
 #include "tools/skinview/tab_strip_preview.h"
 
 extern char** environ;
@@ -262,17 +265,21 @@ void Screenshot(const std::string& step) {
     EXPECT_EQ(std::system(("import -window root '" + path + "'").c_str()), 0) << path;
 }
 
-// The frames the platform draws while the skinned frame is not there: the main window has a
-// caption and no buttons, the fitting room is a tool window with its close button.
-constexpr platform::DWORD kMainStyle = platform::WS_CAPTION;
+// The main window wears the shipped skin's frame (4 pixels left and right, 23 above, 5 below the
+// client area); the fitting room keeps the platform's frame: a tool window with its close button.
+constexpr Rect kSkinClientRect{4, 23, 154, 131};
+constexpr platform::Size kSkinFramePicture{158, 136};
 constexpr platform::DWORD kRoomStyle = platform::WS_CAPTION | platform::WS_SYSMENU;
 constexpr platform::DWORD kRoomExStyle = platform::WS_EX_TOOLWINDOW;
 
+Rect MainClient(platform::Size size) {
+    return skin::SkinnedClientRect({0, 0, size.cx, size.cy}, kSkinClientRect, kSkinFramePicture);
+}
+
 // A point of the main window's client area, on the screen.
 Point InMain(const XWindow& main, int x, int y) {
-    const platform::FrameLayout frame =
-        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
-    return {main.bounds.Left + frame.client.Left + x, main.bounds.Top + frame.client.Top + y};
+    const Rect client = MainClient({main.bounds.width(), main.bounds.height()});
+    return {main.bounds.Left + client.Left + x, main.bounds.Top + client.Top + y};
 }
 // A point of a control of the filter panel (Panel1 lies at 3, 3 in the client area).
 Point InPanel(const XWindow& main, int x, int y) {
@@ -292,7 +299,7 @@ int ClientHeightOf(const std::string& id) {
         std::sscanf(line.c_str(), "WIDTH=%d", &w);
         std::sscanf(line.c_str(), "HEIGHT=%d", &h);
     }
-    return platform::ComputeFrameLayout(kMainStyle, 0, {w, h}).client.height();
+    return MainClient({w, h}).height();
 }
 
 // --- The result tabs ------------------------------------------------------------------------------
@@ -382,7 +389,24 @@ class SearchProgramE2E : public ::testing::Test {
         setenv("GDK_BACKEND", "x11", 1);
         ASSERT_TRUE(gdk_init_check(nullptr, nullptr));
         std::system(("mkdir -p '" + BinaryDir() + "/screenshots'").c_str());
+        // Under a window manager, as the program runs on a desktop: it must leave the skinned
+        // window undecorated (the sizes and pixels below see any frame it added).
+        if (std::system("command -v openbox >/dev/null 2>&1") == 0) {
+            windowManager_ = fork();
+            if (windowManager_ == 0) {
+                execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            std::this_thread::sleep_for(700ms);
+        }
     }
+    void TearDown() override {
+        if (windowManager_ > 0) {
+            kill(windowManager_, SIGTERM);
+            waitpid(windowManager_, nullptr, 0);
+        }
+    }
+    pid_t windowManager_ = -1;
 
     // The program's visible windows once there are `count` of them.
     std::vector<XWindow> WindowsWhenThereAre(const Program& program, size_t count) {
@@ -460,6 +484,41 @@ class SearchProgramE2E : public ::testing::Test {
     }
 };
 
+// The main window's frame on the screen against skinview's picture of it, outside the caption
+// text and outside `covered` (screen coordinates).
+void ExpectFrameAsPreviewed(const XWindow& main, platform::Size size, bool active,
+                            std::optional<Rect> covered) {
+    const Rect at = platform::rectOfSize(main.bounds.Left, main.bounds.Top, size.cx, size.cy);
+    skin::TbsCompressedStoredSkin stored(nullptr);
+    stored.PackSkinFolder(
+        (std::filesystem::path(Env("VELMORO_SOURCE_DIR")) / "skins/default/skin.ini").string());
+    skin::TbsSkinData data(nullptr);
+    data.LoadStoredSkin(stored);
+    tools::FramePreviewOptions o;
+    o.size = size;
+    o.active = active;
+    o.caption = "Velmoro V1.0";
+    const tools::FramePreview preview = tools::PreviewFrame(data, o, platform::RGB(255, 0, 255));
+    const Rect text = *preview.layout.captionTextArea;
+    const std::vector<uint32_t> screen = ScreenPixels(at);
+    ASSERT_EQ(screen.size(), size_t(size.cx) * size_t(size.cy));
+    int compared = 0, differing = 0;
+    for (int32_t y = 0; y < size.cy; ++y) {
+        for (int32_t x = 0; x < size.cx; ++x) {
+            const Point p{x, y};
+            if (preview.layout.client.contains(p) || text.contains(p) ||
+                (covered && covered->contains({at.Left + x, at.Top + y})))
+                continue;
+            const uint32_t want = preview.picture.pixel(x, y) & 0xFFFFFFu;
+            ++compared;
+            if (screen[size_t(y) * size_t(size.cx) + size_t(x)] != want && ++differing <= 5)
+                ADD_FAILURE() << "frame pixel " << x << "," << y << " differs from skinview's";
+        }
+    }
+    EXPECT_GT(compared, 1000);
+    EXPECT_EQ(differing, 0);
+}
+
 TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     const std::string host = Env("VELMORO_E2E_PAGE_HOST");
     WatchedPageServer server(host);
@@ -474,10 +533,9 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     ASSERT_EQ(windows.size(), 1u) << program.LogTail();
     const XWindow main = windows[0];
     EXPECT_EQ(Output("xdotool getwindowname " + main.id), "Velmoro V1.0");
-    const platform::FrameLayout frame =
-        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
-    EXPECT_EQ(frame.client.width(), 777);
-    EXPECT_EQ(frame.client.height(), 68);
+    // The skinned frame, undecorated by the window manager: 785 x 96 for a client of 777 x 68.
+    EXPECT_EQ(main.bounds.width(), 785);
+    EXPECT_EQ(main.bounds.height(), 96);
     const int expandedHeight = main.bounds.height() + 613 - 68;
     EXPECT_EQ(main.bounds.Left, (screen.cx - main.bounds.width()) / 2);
     EXPECT_EQ(main.bounds.Top, (screen.cy - expandedHeight) / 2 - 40);
@@ -507,7 +565,11 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
               (std::vector<std::string>{"k=%73%69%6C%6B%20%E8%A3%99&cid=50010850&sp=0&ep=99999999&area="
                                         "&s=commissionVolume_desc&sc=1heart&ec=5goldencrown"}));
     MainWhenClientHeightIs(program, main, 613);
+    std::this_thread::sleep_for(500ms);
     Screenshot("4_searched");
+    // Expanded to 785 x 641, its frame on the screen is what skinview draws at that size (the
+    // caption text aside, whose anti-aliased edges depend on what lies below it).
+    ExpectFrameAsPreviewed(main, {785, 641}, true, std::nullopt);
 
     // 5. The fitting-room button shows the fitting room, loaded once at start-up while hidden.
     EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
@@ -524,6 +586,8 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     EXPECT_EQ(room.bounds.Top, (screen.cy - room.bounds.height()) / 2 - 10);
     std::this_thread::sleep_for(1500ms);
     Screenshot("5_fitting_room");
+    // The fitting room is active: the main window's frame is the inactive one, where it shows.
+    ExpectFrameAsPreviewed(main, {785, 641}, false, room.bounds);
 
     // 6. It covers the main window: the shopper drags it down by its caption and presses the
     //    button twice more. Still the one window, where she left it, its page not reloaded.

@@ -126,8 +126,9 @@ TEST(FrameGeometry, HugeAndInvertedSkinValuesStayInRange) {
     info.HitTestRightBottomPoint = {INT32_MAX, INT32_MAX};
     info.MaskRectArea = {0, 0, INT32_MAX, INT32_MAX};
     const FrameGeometry g = CalcFrameGeometry(info, {INT32_MAX, 1}, {32767, 32767});
-    for (int32_t v : {g.newLayout.RT.X, g.newLayout.Cl.Right, g.captionArea.Right, g.buttonsArea.Right,
-                      g.hitTestRightBottom.X, g.maskArea.Bottom, MapSkinRect(g, {0, 0, INT32_MAX, INT32_MAX}).Right})
+    for (int32_t v :
+         {g.newLayout.RT.X, g.newLayout.Cl.Right, g.captionArea.Right, g.buttonsArea.Right,
+          g.hitTestRightBottom.X, g.maskArea.Bottom, MapSkinRect(g, {0, 0, INT32_MAX, INT32_MAX}).Right})
         EXPECT_LE(std::abs(int64_t(v)), int64_t(kMaxLayoutCoordinate));
     EXPECT_FALSE(FrameSkinUsable(info, {158, 136}));
     EXPECT_TRUE(FrameSkinUsable(ShippedFormInfo(), kPicture));

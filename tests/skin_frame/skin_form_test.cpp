@@ -89,7 +89,8 @@ class SkinFormTest : public controls_test::ControlsTest {
     }
 
     // The counts outlive the fixture's forms, which the application frees after the fixture.
-    std::shared_ptr<std::map<platform::UINT, int>> counts_ = std::make_shared<std::map<platform::UINT, int>>();
+    std::shared_ptr<std::map<platform::UINT, int>> counts_ =
+        std::make_shared<std::map<platform::UINT, int>>();
     std::map<platform::UINT, int>& reached = *counts_;
 };
 
@@ -111,9 +112,9 @@ TEST_F(SkinFormTest, MessagesReachThePreviousHandlerOnceOrNeverAsTheTableSays) {
         int reachesPrevious;
     };
     const Case cases[] = {
-        {platform::WM_NULL, 0, 1},          // not in the table
-        {platform::WM_SETTEXT, 0, 1},       // passed on, then the frame repainted
-        {platform::WM_GETMINMAXINFO, 0, 1}, // limits filled in, passed on
+        {platform::WM_NULL, 0, 1},           // not in the table
+        {platform::WM_SETTEXT, 0, 1},        // passed on, then the frame repainted
+        {platform::WM_GETMINMAXINFO, 0, 1},  // limits filled in, passed on
         {platform::WM_NCPAINT, 1, 0},
         {platform::WM_NCACTIVATE, 1, 0},
         {platform::WM_ERASEBKGND, 0, 0},
@@ -148,7 +149,8 @@ TEST_F(SkinFormTest, MessagesReachThePreviousHandlerOnceOrNeverAsTheTableSays) {
     platform::Surface s(10, 10);
     platform::HDC dc = platform::CreateSurfaceDC(&s, {0, 0}, nullptr);
     EXPECT_EQ(platform::SendMessage(w, SKM_PRINTFRAME, platform::WPARAM(dc), 0), kPrintFrameDone);
-    EXPECT_EQ(platform::SendMessage(w, SKM_PRINTFRAME2, platform::WPARAM(dc), kPrintFrame2Key), kPrintFrame2Key);
+    EXPECT_EQ(platform::SendMessage(w, SKM_PRINTFRAME2, platform::WPARAM(dc), kPrintFrame2Key),
+              kPrintFrame2Key);
     platform::DeleteDC(dc);
 
     // The minimum tracking size: the frame picture's width and its own height without client.
@@ -223,7 +225,8 @@ TEST_F(SkinFormTest, ASkinChangeReachesEverySkinnedControlOnce) {
     EXPECT_EQ(control->resets, 1);
     EXPECT_EQ(control->changes, 1);
     EXPECT_EQ(other->resets + other->changes, 0);
-    EXPECT_THAT(events, testing::ElementsAre(SKM_BEFORECHANGESKINDATA, SKM_CHANGESKINDATA, SKM_AFTERCHANGESKINDATA));
+    EXPECT_THAT(events,
+                testing::ElementsAre(SKM_BEFORECHANGESKINDATA, SKM_CHANGESKINDATA, SKM_AFTERCHANGESKINDATA));
     EXPECT_EQ(frame->FrameObjects().size(), 7u);  // rebuilt from the skin
 }
 
@@ -294,7 +297,8 @@ TEST_F(SkinFormTest, WithoutASkinOrWithADamagedOneThePlainFrameIsDrawn) {
         platform::GetClientRect(f->Handle(), &client);
         EXPECT_EQ(client, (Rect{0, 0, 394, 275})) << c.name;  // 3-pixel border, 19-pixel caption
         const platform::Surface s = Printed(f);
-        EXPECT_EQ(platform::ColorFromPixel(s.pixel(0, 0)), platform::GetSysColor(platform::COLOR_3DLIGHT)) << c.name;
+        EXPECT_EQ(platform::ColorFromPixel(s.pixel(0, 0)), platform::GetSysColor(platform::COLOR_3DLIGHT))
+            << c.name;
         EXPECT_EQ(platform::ColorFromPixel(s.pixel(200, 150)), platform::RGB(255, 0, 255)) << c.name;
         EXPECT_EQ(RegionBox(f), (Rect{0, 0, 400, 300})) << c.name;
         delete f;
@@ -342,7 +346,8 @@ TEST_F(SkinFormTest, ObjectsBelowTheClientTopDrawOnTheBottomStrip) {
     const platform::Surface& active = data->ActivePictures()[0].Surface();
     for (int32_t y = 0; y < 4; ++y)
         for (int32_t x = 0; x < 4; ++x)
-            ASSERT_EQ(s.pixel(1 + x, 295 + y) | 0xFF000000u, active.pixel(20 + x, y) | 0xFF000000u) << x << "," << y;
+            ASSERT_EQ(s.pixel(1 + x, 295 + y) | 0xFF000000u, active.pixel(20 + x, y) | 0xFF000000u)
+                << x << "," << y;
 }
 
 TEST_F(SkinFormTest, AnInactiveFrameWithTheInvertEffectIsInvertedObjectsIncluded) {
@@ -358,8 +363,10 @@ TEST_F(SkinFormTest, AnInactiveFrameWithTheInvertEffectIsInvertedObjectsIncluded
     ASSERT_FALSE(frame->IsFormActive());
     const platform::Surface inactive = Printed(f);
     // The close button (its face is the same in both states) and the border, inverted.
-    for (platform::Point p : {platform::Point{392 - 18 + 5, 10}, platform::Point{1, 150}, platform::Point{200, 297}})
-        EXPECT_EQ(inactive.pixel(p.X, p.Y) & 0xFFFFFFu, ~activeFrame.pixel(p.X, p.Y) & 0xFFFFFFu) << p.X << "," << p.Y;
+    for (platform::Point p :
+         {platform::Point{392 - 18 + 5, 10}, platform::Point{1, 150}, platform::Point{200, 297}})
+        EXPECT_EQ(inactive.pixel(p.X, p.Y) & 0xFFFFFFu, ~activeFrame.pixel(p.X, p.Y) & 0xFFFFFFu)
+            << p.X << "," << p.Y;
 }
 
 }  // namespace

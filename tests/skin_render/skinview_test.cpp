@@ -9,10 +9,10 @@
 #include "framework/graphics/bitmap.h"
 #include "platform/gfx/png.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_geometry.h"
 #include "skin/render/frame_strips.h"
 #include "tests/skin_data/skin_fixture.h"
 #include "tests/skin_render/render_test_support.h"
-#include "skin/frame/frame_geometry.h"
 
 namespace tools {
 namespace {
@@ -94,14 +94,15 @@ TEST_F(ShippedSkinTest, LayoutJsonFollowsBorderIconsAndTheIcon) {
         {{"--border-icons", ""}, R"("name":"caption1","rect":[12,5,753,20])"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = {"frame", ShippedSkin().string(), "--size", "785x641", "--layout-json"};
+        std::vector<std::string> args = {"frame", ShippedSkin().string(), "--size", "785x641",
+                                         "--layout-json"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ToolRun run = Skinview(args);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.expected << "\n" << run.out;
     }
-    const ToolRun wrong = Skinview(
-        {"frame", ShippedSkin().string(), "--size", "785x641", "--border-icons", "min", "-o", (temp / "x.png").string()});
+    const ToolRun wrong = Skinview({"frame", ShippedSkin().string(), "--size", "785x641", "--border-icons",
+                                    "min", "-o", (temp / "x.png").string()});
     EXPECT_EQ(wrong.status, 2);
 }
 

@@ -31,7 +31,8 @@ void OverrideCaptionEffect(skin::TbsSkinData& data, const FramePreviewOptions& o
             c->GlowEffect = c->GlowInActiveEffect = *o.captionEffect == CaptionEffect::Glow;
         }
         if (o.effectColour)
-            c->GlowColor = c->GlowActiveColor = c->ReflectionColor = c->ReflectionActiveColor = *o.effectColour;
+            c->GlowColor = c->GlowActiveColor = c->ReflectionColor = c->ReflectionActiveColor =
+                *o.effectColour;
         if (o.glowSize)
             c->GlowSize = *o.glowSize;
     }
@@ -39,8 +40,9 @@ void OverrideCaptionEffect(skin::TbsSkinData& data, const FramePreviewOptions& o
 
 FrameLayoutReport ReportOf(const skin::TbsSkinForm& frame) {
     const skin::FrameGeometry& g = frame.Geometry();
-    FrameLayoutReport r{g.newLayout.Cl, g.captionArea, g.buttonsArea, std::nullopt,
-                        g.newLayout.LT, g.newLayout.RT,  g.newLayout.LB, g.newLayout.RB, {}};
+    FrameLayoutReport r{g.newLayout.Cl, g.captionArea,  g.buttonsArea,
+                        std::nullopt,   g.newLayout.LT, g.newLayout.RT,
+                        g.newLayout.LB, g.newLayout.RB, {}};
     for (const auto& o : frame.FrameObjects()) {
         r.objects.push_back({o->IDName(), o->Command(), o->Visible, o->ObjectRect});
         if (const auto* caption = dynamic_cast<const skin::TbsSkinCaptionObject*>(o.get());
@@ -55,7 +57,8 @@ FrameLayoutReport ReportOf(const skin::TbsSkinForm& frame) {
 FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& o, platform::COLORREF client) {
     OverrideCaptionEffect(data, o);
     platform::HeadlessDisplay::Options screen;
-    screen.screen = {o.size.cx + 2 * kMargin, o.size.cy + 2 * kMargin + platform::HeadlessDisplay::kTaskbarHeight};
+    screen.screen = {o.size.cx + 2 * kMargin,
+                     o.size.cy + 2 * kMargin + platform::HeadlessDisplay::kTaskbarHeight};
     platform::HeadlessDisplay display(screen);
     framework::TApplication application;
     auto* form = application.CreateForm<framework::TForm>();
@@ -94,7 +97,8 @@ std::string LayoutJson(const FrameLayoutReport& layout) {
         json command = nullptr;
         if (o.command)
             command = std::string(skin::EnumNames<skin::TStdCommand>::names[size_t(*o.command)]);
-        objects.push_back({{"name", o.name}, {"command", command}, {"visible", o.visible}, {"rect", rect(o.rect)}});
+        objects.push_back(
+            {{"name", o.name}, {"command", command}, {"visible", o.visible}, {"rect", rect(o.rect)}});
     }
     json j = {{"client", rect(layout.client)},
               {"caption_area", rect(layout.captionArea)},

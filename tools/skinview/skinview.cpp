@@ -409,7 +409,8 @@ struct Subcommand {
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
         {"frame",
-         "frame SKIN --size WxH [--inactive] [--no-objects] [--caption TEXT] [--border-icons LIST] [--no-icon]\n"
+         "frame SKIN --size WxH [--inactive] [--no-objects] [--caption TEXT] [--border-icons LIST] "
+         "[--no-icon]\n"
          "                 (-o OUT | --layout-json)",
          "The window frame at a window size, drawn by the program's frame component: the frame strips,\n"
          "the caption with its text and the caption buttons (--no-objects leaves text and buttons out),\n"
