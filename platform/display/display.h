@@ -126,6 +126,9 @@ class Display {
     // --- Screen ---
     // At least one monitor, exactly one of them primary.
     virtual std::vector<MonitorConfig> monitors() const = 0;
+    // Whether translucent top-level windows are blended with what lies below them (a compositing
+    // manager runs); without it per-pixel alpha can only be cut to a shape.
+    virtual bool composesAlpha() const = 0;
 
     // --- Top-level windows ---
     virtual void topLevelCreated(HWND window) = 0;

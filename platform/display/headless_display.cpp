@@ -30,7 +30,8 @@ constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 
 HeadlessDisplay::HeadlessDisplay() : HeadlessDisplay(Options{}) {}
 
-HeadlessDisplay::HeadlessDisplay(Options options) : now_(options.startTime) {
+HeadlessDisplay::HeadlessDisplay(Options options)
+    : composesAlpha_(options.composesAlpha), now_(options.startTime) {
     Rect screen{0, 0, std::max(options.screen.cx, 1), std::max(options.screen.cy, 1)};
     Rect work =
         options.workArea.value_or(Rect{0, 0, screen.Right, std::max(screen.Bottom - kTaskbarHeight, 1)});

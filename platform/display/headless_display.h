@@ -37,6 +37,8 @@ class HeadlessDisplay final : public Display {
         // Further monitors beside the primary one (its bounds start at (0, 0)).
         std::vector<MonitorConfig> extraMonitors;
         uint32_t startTime = 10000;
+        // What composesAlpha() answers: whether the desktop has a compositing manager.
+        bool composesAlpha = false;
     };
     static constexpr int32_t kTaskbarHeight = 30;
 
@@ -54,6 +56,9 @@ class HeadlessDisplay final : public Display {
     Surface screenshot() const;
     Point screenOrigin() const;
     bool saveScreenshot(const std::string& path) const;
+    // The answer of composesAlpha() from now on (a compositing manager started or stopped). The
+    // screenshot composes alpha either way.
+    void setComposesAlpha(bool composes) { composesAlpha_ = composes; }
     // The colour on the screen at a screen point (0x00BBGGRR).
     COLORREF colorAt(Point screen) const;
 
@@ -112,6 +117,7 @@ class HeadlessDisplay final : public Display {
 
     // --- Display ---
     std::vector<MonitorConfig> monitors() const override;
+    bool composesAlpha() const override { return composesAlpha_; }
     void topLevelCreated(HWND window) override;
     void topLevelDestroyed(HWND window) override;
     void topLevelChanged(HWND window, const TopLevelState& state) override;
@@ -142,6 +148,7 @@ class HeadlessDisplay final : public Display {
     std::string keyText(int vk) const;
 
     std::vector<MonitorConfig> monitors_;
+    bool composesAlpha_ = false;
     uint32_t now_ = 0;
     uint32_t stepPerRead_ = 0;
     std::vector<InputEvent> pending_;

@@ -110,4 +110,12 @@ bool UpdateLayeredWindow(HWND hwnd, HDC, const Point* position, const Size* size
     return true;
 }
 
+bool DwmIsCompositionEnabled(bool* enabled) {
+    Display* display = CurrentDisplay();
+    if (!enabled || !display)
+        return false;
+    *enabled = display->composesAlpha();
+    return true;
+}
+
 }  // namespace platform

@@ -44,4 +44,9 @@ bool UpdateLayeredWindow(HWND hwnd, HDC destination, const Point* position, cons
                          const Point* sourcePosition, COLORREF colorKey, const BLENDFUNCTION* blend,
                          DWORD flags);
 
+// Desktop composition: whether the display blends translucent windows with what lies below them
+// (a compositing manager runs). False, and `enabled` untouched, when `enabled` is null or no display
+// is connected.
+bool DwmIsCompositionEnabled(bool* enabled);
+
 }  // namespace platform

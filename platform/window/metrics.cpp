@@ -221,7 +221,7 @@ bool IsPlatformCallPresent(std::string_view library, std::string_view name) {
         {"user32.dll", "MonitorFromRect"},     {"user32.dll", "GetMonitorInfoA"},
         {"user32.dll", "GetMonitorInfoW"},     {"user32.dll", "SetLayeredWindowAttributes"},
         {"user32.dll", "UpdateLayeredWindow"}, {"user32.dll", "TrackMouseEvent"},
-        {"msimg32.dll", "TransparentBlt"},
+        {"msimg32.dll", "TransparentBlt"},     {"dwmapi.dll", "DwmIsCompositionEnabled"},
     };
     auto lower = [](std::string_view s) {
         std::string out(s);

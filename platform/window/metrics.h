@@ -106,8 +106,8 @@ inline bool GetMonitorInfoA(HMONITOR monitor, MONITORINFO* info) {
 DWORD GetVersion();
 
 // Whether an optional platform call that programs look up by name (in "user32.dll", "msimg32.dll",
-// "dwmapi.dll", ...) exists here. The ones this window system implements are found; desktop
-// composition (dwmapi.dll) is not.
+// "dwmapi.dll", ...) exists here. The ones this window system implements are found; of desktop
+// composition (dwmapi.dll) only the question whether it is on.
 bool IsPlatformCallPresent(std::string_view library, std::string_view name);
 
 }  // namespace platform

@@ -37,11 +37,12 @@ void MakeAlphaFromMask(const framework::TBitmap& picture, const framework::TBitm
     image.ClampColoursToAlpha();
 }
 
-// The platform has no desktop composition library (PlatformCalls() finds none of its calls), so
-// composition is never on and the two settings do nothing.
 bool IsCompositionEnabled() {
-    return false;
+    bool enabled = false;
+    return PlatformCalls().composition && DwmIsCompositionEnabled(&enabled) && enabled;
 }
+
+// The platform offers neither setting (PlatformCalls() finds neither call): they do nothing.
 bool SetWindowTransitions(HWND, bool) {
     return false;
 }

@@ -1,6 +1,6 @@
 // The helpers every layered and alpha-blended window of the skin engine shares: constant and
 // per-pixel alpha, a picture and a mask made into a per-pixel-alpha image, and desktop composition
-// (not present on this platform: those helpers report so and do nothing).
+// (whether it is on; its two settings are not offered by this platform and do nothing).
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,8 @@ bool PushLayeredImage(const TbsBitmap& image, uint8_t alpha, platform::HWND wind
 // mask keeps the picture opaque.
 void MakeAlphaFromMask(const framework::TBitmap& picture, const framework::TBitmap& mask, TbsBitmap& image);
 
-// Desktop composition: whether it is on; switching window transitions; blur behind a window.
+// Desktop composition: whether the display blends translucent windows (a compositing manager
+// runs); switching window transitions; blur behind a window.
 bool IsCompositionEnabled();
 bool SetWindowTransitions(platform::HWND window, bool enable);
 bool SetBlurBehind(platform::HWND window, bool enable, platform::HRGN region);

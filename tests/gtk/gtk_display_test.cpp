@@ -369,5 +369,47 @@ TEST_F(GtkDisplayTest, ScreenshotOfShapedWindowsAndChineseText) {
     (void)back;
 }
 
+// A compositing manager announces itself by owning the screen's _NET_WM_CM_S<n> selection (xvfb-run's
+// display has one screen, 0). The display composes alpha while one runs, provided one already ran
+// when it made its windows' visuals; a manager that stops is seen at once.
+TEST(GtkCompositionTest, FollowsTheCompositingManagersSelection) {
+    {
+        GtkDisplay plain;
+        bool enabled = true;
+        ASSERT_TRUE(DwmIsCompositionEnabled(&enabled));
+        EXPECT_FALSE(enabled);
+        EXPECT_FALSE(plain.composesAlpha());
+    }
+    GtkWidget* manager = gtk_invisible_new();
+    gtk_widget_realize(manager);
+    GdkAtom selection = gdk_atom_intern_static_string("_NET_WM_CM_S0");
+    GdkDisplay* x = gdk_display_get_default();
+    ASSERT_TRUE(gdk_selection_owner_set_for_display(x, gtk_widget_get_window(manager), selection,
+                                                    GDK_CURRENT_TIME, false));
+    // GDK hears of the new owner through an event; the display reads the state when it is made.
+    for (int i = 0; i < 500 && !gdk_screen_is_composited(gdk_screen_get_default()); ++i) {
+        gdk_display_sync(x);
+        g_main_context_iteration(nullptr, false);
+        g_usleep(10000);
+    }
+    {
+        GtkDisplay composited;
+        auto settles = [](bool composes) {
+            for (uint32_t end = GetTickCount() + 5000; int32_t(GetTickCount() - end) < 0;) {
+                bool enabled = !composes;
+                if (DwmIsCompositionEnabled(&enabled) && enabled == composes)
+                    return true;
+                PumpMessagesFor(10);
+            }
+            return false;
+        };
+        EXPECT_TRUE(settles(true));
+        EXPECT_TRUE(composited.hasCompositor());
+        gdk_selection_owner_set_for_display(x, nullptr, selection, GDK_CURRENT_TIME, false);
+        EXPECT_TRUE(settles(false));
+    }
+    gtk_widget_destroy(manager);
+}
+
 }  // namespace
 }  // namespace platform::test

@@ -290,7 +290,8 @@ TEST_F(DisplayTest, OptionalPlatformCallsAndVersion) {
     EXPECT_TRUE(IsPlatformCallPresent("user32.dll", "UpdateLayeredWindow"));
     EXPECT_TRUE(IsPlatformCallPresent("USER32.DLL", "GetMonitorInfoA"));
     EXPECT_TRUE(IsPlatformCallPresent("msimg32.dll", "TransparentBlt"));
-    EXPECT_FALSE(IsPlatformCallPresent("dwmapi.dll", "DwmIsCompositionEnabled"));
+    EXPECT_TRUE(IsPlatformCallPresent("dwmapi.dll", "DwmIsCompositionEnabled"));
+    EXPECT_FALSE(IsPlatformCallPresent("dwmapi.dll", "DwmEnableBlurBehindWindow"));
     EXPECT_FALSE(IsPlatformCallPresent("user32.dll", "GetScrollBarInfo"));
     DWORD version = GetVersion();
     EXPECT_EQ(version & 0xFF, 6u);

@@ -41,6 +41,21 @@ TEST(OsVersionTest, Table) {
     EXPECT_FALSE(IsCompositionEnabled());
 }
 
+// Composition is on exactly while the display says a compositing manager blends its windows.
+TEST(CompositionTest, FollowsTheDisplay) {
+    EXPECT_FALSE(IsCompositionEnabled());  // no display
+    HeadlessDisplay::Options options;
+    options.composesAlpha = true;
+    HeadlessDisplay display(options);
+    EXPECT_TRUE(IsCompositionEnabled());
+    display.setComposesAlpha(false);
+    EXPECT_FALSE(IsCompositionEnabled());
+    display.setComposesAlpha(true);
+    EXPECT_TRUE(IsCompositionEnabled());
+    EXPECT_FALSE(SetBlurBehind(nullptr, true, nullptr));
+    EXPECT_FALSE(SetWindowTransitions(nullptr, false));
+}
+
 framework::TBitmap Solid(int32_t w, int32_t h, COLORREF c) {
     framework::TBitmap b;
     b.SetSize(w, h);

@@ -273,6 +273,10 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
         return it == windows_.end() ? nullptr : it->second->widget();
     }
     bool compositor() const { return compositor_; }
+    // Windows get their alpha visual when made, so a compositing manager that starts later cannot
+    // blend them; one that stops leaves them opaque. GDK follows the manager's selection owner
+    // (_NET_WM_CM_S<n>) as the pump dispatches its events.
+    bool composesAlpha() const { return compositor_ && gdk_screen_is_composited(screen_); }
 
     // --- DesktopHost ---
 
@@ -598,6 +602,9 @@ bool GtkDisplay::hasCompositor() const {
 
 std::vector<MonitorConfig> GtkDisplay::monitors() const {
     return desktop_->monitors();
+}
+bool GtkDisplay::composesAlpha() const {
+    return desktop_->composesAlpha();
 }
 void GtkDisplay::topLevelCreated(HWND window) {
     desktop_->created(window);

@@ -49,6 +49,7 @@ class GtkDisplay final : public Display {
     bool hasCompositor() const;
 
     std::vector<MonitorConfig> monitors() const override;
+    bool composesAlpha() const override;
     void topLevelCreated(HWND window) override;
     void topLevelDestroyed(HWND window) override;
     void topLevelChanged(HWND window, const TopLevelState& state) override;
