@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +15,12 @@
 #include "framework/core/component.h"
 #include "framework/core/persistent.h"
 #include "framework/core/properties.h"
+#include "platform/geometry.h"
 #include "platform/gfx/surface.h"
 
 namespace framework {
 
+class TCanvas;
 class TImageList;
 class TMenu;
 
@@ -43,6 +46,11 @@ std::string StripHotkey(std::string_view caption);
 bool IsAccel(char32_t key, std::string_view caption);
 
 enum class TMenuAutoFlag { maAutomatic, maManual };
+
+// Draws an item itself: on `canvas`, in `rect`, highlighted or not. The sender is whatever shows
+// the item (a skinned menu passes its own item object).
+using TMenuDrawItemEvent =
+    std::function<void(TObject* sender, TCanvas& canvas, platform::Rect rect, bool selected)>;
 
 class TMenuItem : public TComponent {
   public:
@@ -100,6 +108,8 @@ class TMenuItem : public TComponent {
     // Runs OnClick when the item is enabled.
     virtual void Click();
     TNotifyEvent OnClick;
+    // A menu that honours it leaves the item's drawing to this handler (the skinned menus do).
+    TMenuDrawItemEvent OnDrawItem;
 
   private:
     friend class TMenu;

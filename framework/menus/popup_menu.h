@@ -27,6 +27,10 @@ class TPopupMenu : public TMenu {
 
     TNotifyEvent OnPopup;
 
+  protected:
+    // For menus that show themselves another way (the skinned popup menu).
+    void SetPopupPoint(platform::Point point) { popupPoint_ = point; }
+
   private:
     TComponent* popupComponent_ = nullptr;
     platform::Point popupPoint_{-1, -1};

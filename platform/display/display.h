@@ -153,6 +153,10 @@ class Display {
     // While a window holds the capture, the pointer's events go to its top-level window wherever
     // the pointer is; null ends the grab.
     virtual void grabPointer(HWND topLevel) = 0;
+    // While a menu is open its owner's top-level window takes the keyboard of the whole desktop, as
+    // desktop menus do, so that neither other programs nor the window manager get keys meanwhile;
+    // null gives it back. Keys still reach the window system as always (to its focus window).
+    virtual void grabKeyboard(HWND topLevel) = 0;
     virtual void setCursorShape(CursorShape shape) = 0;
 
     // --- Native widgets ---

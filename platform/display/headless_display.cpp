@@ -339,6 +339,9 @@ void HeadlessDisplay::warpPointer(Point screen) {
 void HeadlessDisplay::grabPointer(HWND topLevel) {
     grab_ = topLevel;
 }
+void HeadlessDisplay::grabKeyboard(HWND topLevel) {
+    keyboardGrab_ = topLevel;
+}
 void HeadlessDisplay::setCursorShape(CursorShape shape) {
     cursorShape_ = shape;
 }

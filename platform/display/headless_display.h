@@ -101,6 +101,7 @@ class HeadlessDisplay final : public Display {
     // Windows with a taskbar entry, in the order they were created.
     std::vector<HWND> taskbarEntries() const;
     HWND pointerGrab() const { return grab_; }
+    HWND keyboardGrab() const { return keyboardGrab_; }
     Point pointer() const { return pointer_; }
     CursorShape cursorShape() const { return cursorShape_; }
     struct WidgetPlacement {
@@ -128,6 +129,7 @@ class HeadlessDisplay final : public Display {
     uint32_t tickCount() override;
     void warpPointer(Point screen) override;
     void grabPointer(HWND topLevel) override;
+    void grabKeyboard(HWND topLevel) override;
     void setCursorShape(CursorShape shape) override;
     void placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) override;
     void imeFocus(HWND window, bool enabled) override;
@@ -157,6 +159,7 @@ class HeadlessDisplay final : public Display {
     uint64_t created_ = 0;
     std::vector<HWND> stacking_;
     HWND grab_ = nullptr;
+    HWND keyboardGrab_ = nullptr;
     CursorShape cursorShape_ = CursorShape::Arrow;
     std::map<NativeWidget*, WidgetPlacement> widgets_;
     HWND imeWindow_ = nullptr;

@@ -30,6 +30,13 @@ HWND SetCapture(HWND hwnd);
 bool ReleaseCapture();
 HWND GetCapture();
 
+// Takes the keyboard of the whole desktop for the top-level window of `hwnd` (null gives it back),
+// as an open menu does: other programs and the window manager get no keys meanwhile. Where keys
+// go inside the program does not change (the focus window, as always). The grab ends by itself
+// when its window is destroyed. Returns the previous grab window.
+HWND SetKeyboardGrab(HWND hwnd);
+HWND GetKeyboardGrab();
+
 bool GetCursorPos(Point* point);
 // Moves the pointer; the windows under it hear of it as of a pointer move.
 bool SetCursorPos(int32_t x, int32_t y);

@@ -473,6 +473,22 @@ HWND GetCapture() {
     return System().capture;
 }
 
+HWND SetKeyboardGrab(HWND hwnd) {
+    WindowSystem& s = System();
+    HWND top = hwnd && Find(hwnd) ? TopLevelOf(hwnd) : nullptr;
+    HWND old = s.keyboardGrab;
+    if (old == top)
+        return old;
+    s.keyboardGrab = top;
+    if (s.display)
+        s.display->grabKeyboard(top);
+    return old;
+}
+
+HWND GetKeyboardGrab() {
+    return System().keyboardGrab;
+}
+
 bool GetCursorPos(Point* point) {
     if (!point)
         return false;

@@ -169,6 +169,11 @@ void ForgetWindowState(HWND hwnd) {
         if (s.display)
             s.display->grabPointer(nullptr);
     }
+    if (s.keyboardGrab == hwnd) {
+        s.keyboardGrab = nullptr;
+        if (s.display)
+            s.display->grabKeyboard(nullptr);
+    }
     if (s.leaveTracking.hwnd == hwnd)
         s.leaveTracking = {};
     if (s.lastClick.hwnd == hwnd)

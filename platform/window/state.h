@@ -122,6 +122,7 @@ struct WindowSystem {
     HWND active = nullptr;
     HWND focus = nullptr;
     HWND capture = nullptr;
+    HWND keyboardGrab = nullptr;  // a top-level window
     bool appActive = false;
     HWND activeBeforeAppLeft = nullptr;
 

@@ -7,9 +7,6 @@
 
 namespace skin {
 
-namespace {
-
-// A key written as list positions are: decimal digits, no sign, no leading zero.
 std::optional<int32_t> ListPosition(std::string_view key) {
     if (key.empty() || (key.size() > 1 && key[0] == '0'))
         return std::nullopt;
@@ -17,8 +14,6 @@ std::optional<int32_t> ListPosition(std::string_view key) {
         return std::nullopt;
     return ParseInteger(key);
 }
-
-}  // namespace
 
 std::vector<IndexedValue> ReadIndexedList(const IniDocument& ini, std::string_view section,
                                           std::string_view countKey) {

@@ -2,6 +2,8 @@
 // SKINCONTROLS, the active pictures of PICTURES).
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,10 @@
 #include "skin/data/ini_document.h"
 
 namespace skin {
+
+// The position a key names when it is written as list positions are: decimal digits, no sign, no
+// leading zero ("7", not "07" or "+7"); none for any other key.
+std::optional<int32_t> ListPosition(std::string_view key);
 
 struct IndexedValue {
     int32_t index;

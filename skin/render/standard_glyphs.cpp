@@ -11,7 +11,7 @@ using namespace platform;
 namespace {
 
 // The glyphs as they look, '#' drawn, one row a line of the 11 x 10 cell.
-using Cell = std::array<const char*, 10>;
+using Cell = std::array<std::string_view, 10>;
 struct GlyphPicture {
     StandardGlyph glyph;
     Cell rows;
@@ -112,15 +112,18 @@ constexpr GlyphPicture kGlyphs[] = {
 
 }  // namespace
 
+void DrawPixelPicture(HDC canvas, std::span<const std::string_view> rows, int32_t x, int32_t y,
+                      COLORREF colour) {
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t col = 0; col < rows[row].size(); ++col)
+            if (rows[row][col] == '#')
+                SetPixel(canvas, x + int32_t(col), y + int32_t(row), colour);
+}
+
 void DrawStandardGlyph(HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, COLORREF colour) {
-    for (const GlyphPicture& g : kGlyphs) {
-        if (g.glyph != glyph)
-            continue;
-        for (int32_t row = 0; row < 10; ++row)
-            for (int32_t col = 0; col < 11; ++col)
-                if (g.rows[size_t(row)][col] == '#')
-                    SetPixel(canvas, x + col, y + row, colour);
-    }
+    for (const GlyphPicture& g : kGlyphs)
+        if (g.glyph == glyph)
+            DrawPixelPicture(canvas, g.rows, x, y, colour);
 }
 
 void DrawSmallArrow(HDC canvas, const Rect& rect, COLORREF colour, ArrowDirection direction) {

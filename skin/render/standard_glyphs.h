@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "platform/color.h"
 #include "platform/geometry.h"
@@ -12,6 +14,11 @@
 namespace skin {
 
 enum class StandardGlyph { Close, SystemMenu, Minimize, Maximize, Restore, RollUp, RollDown, Tray };
+
+// Draws a small picture given as rows of text, '#' a pixel in `colour` and any other character
+// none, with its top-left corner at (x, y).
+void DrawPixelPicture(platform::HDC canvas, std::span<const std::string_view> rows, int32_t x, int32_t y,
+                      platform::COLORREF colour);
 
 void DrawStandardGlyph(platform::HDC canvas, StandardGlyph glyph, int32_t x, int32_t y,
                        platform::COLORREF colour);

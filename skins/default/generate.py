@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Draws Velmoro's shipped skin: its seven pictures, its INI text and a contact sheet.
+"""Draws Velmoro's shipped skin: its seven pictures and its INI text.
 
-    python3 skins/default/generate.py                   rewrite everything (pictures, skin.ini, contact sheet)
+    python3 skins/default/generate.py                   rewrite everything (pictures, skin.ini)
     python3 skins/default/generate.py --check           write nothing; exit 1 when a file on disk differs
     python3 skins/default/generate.py --preview OUT.png also draw the main window at 785 x 641 into OUT.png
 
@@ -12,7 +12,8 @@ crisp one-pixel borders. Python 3 standard library only; the output is the same 
 How to read this file: the palette and the shared looks first, then one function per picture,
 each with the layout of its picture drawn above it. Every rectangle the INI text names comes from
 those layout tables, so a face and the key that points at it can never drift apart. The records of
-the INI text follow, then the contact sheet, the preview and the checks. The generic parts live
+the INI text follow, then the preview and the checks (the contact sheet of every face is drawn
+from the packed skin by `skinview sheet`, see README.md). The generic parts live
 beside it: raster.py (canvas, BMP, PNG), skinkeys.py (the keys of every record class) and
 ninepart.py (the nine-part cut, for the preview and the checks).
 """
@@ -31,7 +32,6 @@ from skinkeys import (CONTROL_TYPES, CUSTOM_KEYS, OBJECT_TYPES, Section, list_se
                       parse_keys)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-CONTACT_SHEET = os.path.normpath(os.path.join(HERE, "..", "..", "docs", "skin-contact-sheet.png"))
 
 
 # ------------------------------------------------------------------------------------------------
@@ -1737,71 +1737,6 @@ def ini_lines():
 
 
 # ------------------------------------------------------------------------------------------------
-# Contact sheet: every picture at four times its size, named, with the rectangles the INI text
-# names outlined just outside each face, so a skin author can see that faces and keys agree.
-# ------------------------------------------------------------------------------------------------
-
-SHEET_ZOOM = 4
-SHEET_BG = (236, 234, 235)
-SHEET_INK = (60, 56, 58)
-OUTLINE = (0, 140, 150)
-
-
-def picture_outlines():
-    return {
-        "main.bmp": [FRAME["captionrect"], FRAME["caption1"], FRAME["clientrect"]],
-        "active.bmp": [caption_button_face(c, s) for c in ACTIVE_ROWS for s in ACTIVE_COLUMNS],
-        "pw.bmp": [POPUP["itemsrect"]],
-        "menuitems.bmp": list(MENU_FACES.values()),
-        "controls.bmp": list(C.faces.values()),
-        "hw.bmp": [HINT["clientrect"]],
-        "mdibg.bmp": [],
-    }
-
-
-def zoomed(cv, zoom, outlines):
-    out = Canvas(cv.width * zoom + 2, cv.height * zoom + 2, SHEET_BG)
-    for y in range(cv.height):
-        for x in range(cv.width):
-            out.fill(rect_at(1 + x * zoom, 1 + y * zoom, zoom, zoom), cv.get(x, y))
-    for r in outlines:
-        # One pixel outside the face on every side, on the zoomed grid.
-        out.frame(Rect(r.left * zoom, r.top * zoom, r.right * zoom + 2, r.bottom * zoom + 2),
-                  OUTLINE)
-    return out
-
-
-def contact_sheet(pictures):
-    margin, gap = 16, 24
-    name_scale, label_h = 2, 8 * 2 + 4 + 8 + 8
-    outlines = picture_outlines()
-    panels = []
-    for name, bits, palette, _ in PICTURES:
-        cv = pictures[name]
-        depth = "%d bits, %d-colour palette" % (bits, palette) if bits == 8 else "%d bits" % bits
-        details = "%d x %d, %s" % (cv.width, cv.height, depth)
-        panel = zoomed(cv, SHEET_ZOOM, outlines[name])
-        width = max(panel.width, text_width(name, name_scale), text_width(details))
-        panels.append((name, details, panel, width))
-    # The small pictures share the first row; the control atlas has the second to itself.
-    rows = [panels[:4] + panels[5:], [panels[4]]]
-    row_sizes = [(sum(p[3] for p in row) + gap * (len(row) - 1),
-                  max(p[2].height for p in row) + label_h) for row in rows]
-    sheet = Canvas(max(w for w, _ in row_sizes) + 2 * margin,
-                   sum(h for _, h in row_sizes) + gap * (len(rows) - 1) + 2 * margin, SHEET_BG)
-    y = margin
-    for row, (_, h) in zip(rows, row_sizes):
-        x = margin
-        for name, details, panel, width in row:
-            draw_text(sheet, x, y, name, SHEET_INK, name_scale)
-            draw_text(sheet, x, y + 8 * name_scale + 4, details, SHEET_INK)
-            sheet.copy(panel, Rect(0, 0, panel.width, panel.height), x, y + label_h)
-            x += width + gap
-        y += h + gap
-    return sheet
-
-
-# ------------------------------------------------------------------------------------------------
 # Preview: the main window as a shopper sees it, 785 x 641, composed from the pictures with a
 # plain re-implementation of the nine-part cut (edges repeat, corners keep their size). Rough on
 # purpose: pixel-font text, a mock filter panel and result page. Only for looking at the skin.
@@ -2015,7 +1950,6 @@ def build():
     files = {name: bmp_bytes(pictures[name], bits, palette)
              for name, bits, palette, _ in PICTURES}
     files["skin.ini"] = ini_bytes()
-    files[os.path.relpath(CONTACT_SHEET, HERE)] = png_bytes(contact_sheet(pictures))
     return files, pictures
 
 

@@ -221,7 +221,7 @@ def png_bytes(cv):
             + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 # ------------------------------------------------------------------------------------------------
-# A 5 x 7 pixel font, enough for labels on the contact sheet and the preview.
+# A 5 x 7 pixel font, enough for labels on the preview.
 # ------------------------------------------------------------------------------------------------
 
 FONT_5X7 = {

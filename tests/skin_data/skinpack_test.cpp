@@ -7,22 +7,14 @@
 
 #include "skin/data/compressed_stored_skin.h"
 #include "skin_fixture.h"
+#include "skinpack_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Skinpack(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = tools::RunSkinpack(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using fixture::Outcome;
+using fixture::Skinpack;
 
 int Lines(const std::string& text) {
     return int(std::count(text.begin(), text.end(), '\n'));
@@ -100,6 +92,15 @@ TEST_F(SkinpackTest, SkippedEntriesAreListed) {
     EXPECT_EQ(j["skipped"],
               (nlohmann::json::array({{{"list", "SKINCONTROLS"}, {"index", 0}, {"entry", "tab:Tab"}}})));
     EXPECT_EQ(j["controls"].size(), 1u);
+}
+
+TEST_F(SkinpackTest, InfoJsonOfRecordNamesThatAreNotUtf8) {
+    fixture::WriteFile(
+        folder_ / "latin.ini",
+        "[VERSION]\n[PICTURES]\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\ncount=1\n0=b\xe9:tab\n");
+    const Outcome info = Skinpack({"info", "--json", Path("latin.ini")});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(nlohmann::json::parse(info.out)["controls"][0]["name"], "b\xef\xbf\xbd");
 }
 
 TEST_F(SkinpackTest, WrongUseExitsWithTwo) {

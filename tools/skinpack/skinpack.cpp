@@ -14,6 +14,7 @@
 #include "skin/data/stream_integers.h"
 #include "skin/data/value_encoding.h"
 #include "skin/data/zlib_streams.h"
+#include "tools/skinpack/skin_lint.h"
 
 namespace tools {
 
@@ -28,6 +29,7 @@ constexpr const char* kUsage =
     "usage: skinpack pack [--bare] SKIN.ini OUT\n"
     "       skinpack unpack IN OUTDIR\n"
     "       skinpack info [--json] IN\n"
+    "       skinpack lint [--json] IN\n"
     "IN is a compressed skin file, a bare zlib stream, a skin INI file or a skin folder.\n";
 
 // Bad input: reported as one line naming the file, exit status 1.
@@ -108,15 +110,18 @@ void PackFolder(TbsCompressedStoredSkin& stored, const fs::path& iniPath) {
 
 }  // namespace
 
+fs::path SkinIniFile(const fs::path& in) {
+    if (fs::is_directory(in))
+        return IniFileOfFolder(in);
+    if (skin::SameText(in.extension().string(), ".ini"))
+        return in;
+    return {};
+}
+
 std::string LoadSkinInput(TbsCompressedStoredSkin& stored, const fs::path& in) {
-    if (fs::is_directory(in)) {
-        fs::path ini = IniFileOfFolder(in);
+    if (const fs::path ini = SkinIniFile(in); !ini.empty()) {
         PackFolder(stored, ini);
         return ini.filename().string();
-    }
-    if (skin::SameText(in.extension().string(), ".ini")) {
-        PackFolder(stored, in);
-        return in.filename().string();
     }
     TMemoryStream file;
     file.LoadFromFile(in.string());
@@ -216,7 +221,8 @@ void PrintInfoJson(const skin::TbsSkinData& data, std::ostream& out) {
         {"objects", RecordsJson(data.SkinObjects())},
         {"controls", RecordsJson(data.SkinControls())},
         {"skipped", skipped}};
-    out << j.dump(2) << "\n";
+    // The INI text is 8-bit text; a record name need not be UTF-8.
+    out << j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
 }
 
 void PrintInfoText(const skin::TbsSkinData& data, const fs::path& in, std::ostream& out) {
@@ -320,6 +326,14 @@ int Unpack(const fs::path& in, const fs::path& outDir) {
     return 0;
 }
 
+// Findings on the output stream, one a line (or as JSON); 1 when one of them is an error. The lint
+// reports a skin that does not load as a finding too, so nothing goes to the error stream.
+int Lint(const fs::path& in, bool json, std::ostream& out) {
+    std::vector<LintFinding> findings = LintSkinInput(in);
+    out << (json ? FindingsJson(findings) : FindingsText(findings));
+    return HasErrors(findings) ? 1 : 0;
+}
+
 }  // namespace
 
 int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -335,17 +349,19 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
     for (size_t i = 1; i < args.size(); ++i) {
         if (command == "pack" && args[i] == "--bare" && operands.empty())
             bare = true;
-        else if (command == "info" && args[i] == "--json" && operands.empty())
+        else if ((command == "info" || command == "lint") && args[i] == "--json" && operands.empty())
             json = true;
         else if (args[i].starts_with("--"))
             return usage();
         else
             operands.push_back(args[i]);
     }
-    if (command != "pack" && command != "unpack" && command != "info")
+    if (command != "pack" && command != "unpack" && command != "info" && command != "lint")
         return usage();
-    if (operands.size() != (command == "info" ? 1u : 2u))
+    if (operands.size() != (command == "info" || command == "lint" ? 1u : 2u))
         return usage();
+    if (command == "lint")
+        return Lint(operands[0], json, out);
 
     const std::string& file = operands[0];
     try {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -15,7 +16,9 @@
 #include "skin/render/mask_region.h"
 #include "skin/render/nine_part_image.h"
 #include "tools/skinpack/skinpack.h"
+#include "tools/skinview/contact_sheet.h"
 #include "tools/skinview/frame_preview.h"
+#include "tools/skinview/menu_preview.h"
 #include "tools/skinview/skin_faces.h"
 #include "tools/skinview/tab_strip_preview.h"
 
@@ -98,14 +101,14 @@ int32_t ParseLength(std::string_view text, std::string_view what) {
     return v;
 }
 
-Size ParseSize(std::string_view text) {
+Size ParseSize(std::string_view text, const std::string& what = "--size") {
     const size_t x = text.find('x');
     if (x == std::string_view::npos)
-        throw UsageError("--size: expected WxH, such as 785x641");
-    const Size s{ParseLength(text.substr(0, x), "--size width"),
-                 ParseLength(text.substr(x + 1), "--size height")};
+        throw UsageError(what + ": expected WxH, such as 785x641");
+    const Size s{ParseLength(text.substr(0, x), what + " width"),
+                 ParseLength(text.substr(x + 1), what + " height")};
     if (!platform::Surface::SizeAllowed(s.cx, s.cy))
-        throw UsageError("--size: the picture would be too large");
+        throw UsageError(what + ": the picture would be too large");
     return s;
 }
 
@@ -184,6 +187,11 @@ FramePreview Frame(const Invocation& in, const FramePreviewOptions& o) {
 Picture RenderFrame(const Invocation& in) {
     RequireFramePicture(in.data);
     return Frame(in, FrameOptions(in, RequiredSize(in))).picture;
+}
+
+std::string FrameLayoutJson(const Invocation& in) {
+    RequireFramePicture(in.data);
+    return LayoutJson(Frame(in, FrameOptions(in, RequiredSize(in))).layout);
 }
 
 Picture RenderNinePart(const Invocation& in) {
@@ -390,6 +398,84 @@ Picture RenderTabs(const Invocation& in) {
     return RenderTabStripPreview(in.has("--no-skin") ? nullptr : &data, o);
 }
 
+// The menu and hint previews draw with the program's own windows, which read the skin data as
+// the program's do; the data was made writable for them.
+skin::TbsSkinData* SkinOrNone(const Invocation& in) {
+    return in.has("--no-skin") ? nullptr : &const_cast<TbsSkinData&>(in.data);
+}
+
+MenuPreview MenuOf(const Invocation& in) {
+    MenuPreviewOptions o;
+    const auto spec = in.value("--items");
+    if (!spec)
+        throw UsageError("--items SPEC is required");
+    try {
+        o.items = ParseMenuItems(*spec);
+    } catch (const std::invalid_argument& e) {
+        throw UsageError(std::string("--items: ") + e.what());
+    }
+    o.selected = ParseInt(in.value("--selected").value_or("-1"), "--selected");
+    if (const auto area = in.value("--work-area"))
+        o.workArea = ParseSize(*area, "--work-area");
+    o.maxItems = ParseInt(in.value("--max-items").value_or("0"), "--max-items");
+    if (o.maxItems < 0)
+        throw UsageError("--max-items must be 0 (no limit) or more");
+    MenuPreview preview = PreviewMenu(SkinOrNone(in), o);
+    if (preview.picture.isEmpty())
+        throw SkinError("the menu shows no item");
+    return preview;
+}
+
+Picture RenderMenu(const Invocation& in) {
+    return MenuOf(in).picture;
+}
+
+nlohmann::ordered_json JsonRect(const Rect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+std::string MenuLayoutJson(const Invocation& in) {
+    const MenuPreview preview = MenuOf(in);
+    nlohmann::ordered_json items = nlohmann::ordered_json::array();
+    for (const MenuPreviewItem& item : preview.items)
+        items.push_back(
+            {{"caption", item.caption}, {"separator", item.separator}, {"rect", JsonRect(item.rect)}});
+    const nlohmann::ordered_json layout = {{"size", {preview.size.cx, preview.size.cy}},
+                                           {"client", JsonRect(preview.client)},
+                                           {"markers", preview.markers},
+                                           {"items", items}};
+    return layout.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+HintPreview HintOf(const Invocation& in) {
+    const auto text = in.value("--text");
+    if (!text)
+        throw UsageError("--text T is required");
+    HintPreview preview = PreviewHint(SkinOrNone(in), *text);
+    if (preview.picture.isEmpty())
+        throw SkinError("the hint shows nothing");
+    return preview;
+}
+
+Picture RenderHint(const Invocation& in) {
+    return HintOf(in).picture;
+}
+
+std::string HintLayoutJson(const Invocation& in) {
+    const HintPreview preview = HintOf(in);
+    const nlohmann::ordered_json layout = {{"size", {preview.size.cx, preview.size.cy}},
+                                           {"text", JsonRect(preview.text)}};
+    return layout.dump();
+}
+
+Picture RenderSheet(const Invocation& in) {
+    try {
+        return RenderContactSheet(in.data).picture;
+    } catch (const std::runtime_error& e) {
+        throw SkinError(e.what());
+    }
+}
+
 // --- The table ---------------------------------------------------------------------------------
 
 struct Option {
@@ -404,6 +490,8 @@ struct Subcommand {
     size_t operands;  // after SKIN
     std::vector<Option> options;
     Picture (*render)(const Invocation&);
+    // Where the parts of the picture lie, as JSON (--layout-json, which makes -o optional).
+    std::string (*layoutJson)(const Invocation&) = nullptr;
 };
 
 const std::vector<Subcommand>& Subcommands() {
@@ -418,7 +506,7 @@ const std::vector<Subcommand>& Subcommands() {
          "LIST names the caption buttons the window offers, of sysmenu,minimize,maximize,rollup,tray\n"
          "(default sysmenu,minimize, as the main window; close is always there); the system-menu button\n"
          "shows the 16 x 16 window icon unless --no-icon. --layout-json prints the frame's geometry and\n"
-         "its objects' places as one JSON object instead of a picture.",
+         "its objects' places as one JSON object.",
          0,
          {{"--size", true},
           {"--inactive", false},
@@ -427,7 +515,8 @@ const std::vector<Subcommand>& Subcommands() {
           {"--border-icons", true},
           {"--no-icon", false},
           {"--layout-json", false}},
-         RenderFrame},
+         RenderFrame,
+         FrameLayoutJson},
         {"ninepart",
          "ninepart SKIN RECORD --size WxH [--no-client] [--rect L,T,R,B] -o OUT",
          "A record's nine-part face at a size: FORMINFO, POPUPWINDOW, HINTWINDOW or a skin control\n"
@@ -510,6 +599,41 @@ const std::vector<Subcommand>& Subcommands() {
           {"--no-close-boxes", false},
           {"--no-skin", false}},
          RenderTabs},
+        {"menu",
+         "menu SKIN --items SPEC [--selected N] [--work-area WxH] [--max-items N] [--no-skin]\n"
+         "                 (-o OUT | --layout-json)",
+         "An open popup menu drawn by the program's own menu from the skin's POPUPWINDOW and MENUITEM\n"
+         "records (--no-skin: the built-in look). SPEC lists the items separated by |: - is a\n"
+         "separator, a leading * checks an item, a leading ! disables it, a trailing > gives it\n"
+         "sub-items, \\t comes before a short-cut (\"Open|Save\\tCtrl+S|-|*Wrap|!Print|Recent>\"). N\n"
+         "is the highlighted item (default the first usable one); a work area lower than the menu\n"
+         "or an item maximum makes it scroll. --layout-json prints its size, client rectangle,\n"
+         "markers and the rectangles of the shown items.",
+         0,
+         {{"--items", true},
+          {"--selected", true},
+          {"--work-area", true},
+          {"--max-items", true},
+          {"--no-skin", false},
+          {"--layout-json", false}},
+         RenderMenu,
+         MenuLayoutJson},
+        {"hint",
+         "hint SKIN --text T [--no-skin] (-o OUT | --layout-json)",
+         "A hint as the skinned hint shows it, in the skin's HINTWINDOW frame and font (--no-skin: the\n"
+         "built-in look); @ breaks a line. --layout-json prints its size and where the text lies.",
+         0,
+         {{"--text", true}, {"--no-skin", false}, {"--layout-json", false}},
+         RenderHint,
+         HintLayoutJson},
+        {"sheet",
+         "sheet SKIN -o OUT",
+         "Every face of every record on one contact sheet, each labelled with its section, key and\n"
+         "rectangle: what each key cuts. Areas placed in a face are outlined (the nine-part client\n"
+         "rectangle teal, others orange), corner points marked blue, parts outside the picture hatched red.",
+         0,
+         {},
+         RenderSheet},
     };
     return table;
 }
@@ -574,7 +698,8 @@ void Parse(const std::vector<std::string>& args, Parsed& p) {
     if (p.operands.size() != 1 + p.command->operands)
         throw UsageError("wrong number of operands");
     if (!p.options.count("-o") && !p.options.count("--layout-json"))
-        throw UsageError("-o OUT is required");
+        throw UsageError(p.command->layoutJson ? "-o OUT or --layout-json is required"
+                                               : "-o OUT is required");
 }
 
 Picture Zoomed(const Picture& p, int32_t zoom) {
@@ -614,8 +739,9 @@ int RunSkinview(const std::vector<std::string>& args, std::ostream& out, std::os
     Parsed parsed;
     try {
         Parse(args, parsed);
-        const std::string extension = fs::path(parsed.options["-o"]).extension().string();
-        if (!parsed.options.count("--layout-json") && extension != ".png" && extension != ".bmp")
+        const std::string extension =
+            parsed.options.count("-o") ? fs::path(parsed.options["-o"]).extension().string() : ".png";
+        if (extension != ".png" && extension != ".bmp")
             throw UsageError("OUT must end in .png or .bmp");
     } catch (const UsageError& e) {
         if (*e.what())
@@ -628,7 +754,9 @@ int RunSkinview(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     }
     const std::string& skinPath = parsed.operands[0];
+    const bool drawing = parsed.options.count("-o") > 0;
     Picture picture;
+    std::string layout;
     try {
         skin::TbsCompressedStoredSkin stored(nullptr);
         LoadSkinInput(stored, skinPath);
@@ -639,12 +767,10 @@ int RunSkinview(const std::vector<std::string>& args, std::ostream& out, std::os
         const Invocation in{data, {parsed.operands.begin() + 1, parsed.operands.end()}, parsed.options};
         const int32_t zoom =
             parsed.options.count("--zoom") ? ParseLength(parsed.options["--zoom"], "--zoom") : 1;
-        if (in.has("--layout-json")) {
-            RequireFramePicture(data);
-            out << LayoutJson(Frame(in, FrameOptions(in, RequiredSize(in))).layout) << "\n";
-            return 0;
-        }
-        picture = Zoomed(parsed.command->render(in), zoom);
+        if (parsed.options.count("--layout-json"))
+            layout = parsed.command->layoutJson(in);
+        if (drawing)
+            picture = Zoomed(parsed.command->render(in), zoom);
     } catch (const UsageError& e) {
         err << "skinview: " << e.what() << "\nusage: skinview " << parsed.command->synopsis << "\n";
         return 2;
@@ -655,6 +781,10 @@ int RunSkinview(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "skinview: " << skinPath << ": " << SkinErrorText(e) << "\n";
         return 1;
     }
+    if (!layout.empty())
+        out << layout << "\n";
+    if (!drawing)
+        return 0;
     const std::string& outPath = parsed.options["-o"];
     try {
         Save(picture, outPath);
@@ -662,7 +792,8 @@ int RunSkinview(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "skinview: " << outPath << ": " << e.what() << "\n";
         return 1;
     }
-    out << outPath << ": " << picture.width() << " x " << picture.height() << "\n";
+    if (layout.empty())
+        out << outPath << ": " << picture.width() << " x " << picture.height() << "\n";
     return 0;
 }
 

@@ -117,8 +117,13 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
         auto it = windows_.find(hwnd);
         if (it == windows_.end())
             return;
-        if (grabWindow_ == hwnd)
-            grabPointer(nullptr);
+        if (pointerGrab_ == hwnd || keyboardGrab_ == hwnd) {
+            if (pointerGrab_ == hwnd)
+                pointerGrab_ = nullptr;
+            if (keyboardGrab_ == hwnd)
+                keyboardGrab_ = nullptr;
+            applyGrabs();
+        }
         if (imeTop_ == hwnd) {
             gtk_im_context_set_client_window(im_, nullptr);
             imeTop_ = nullptr;
@@ -187,19 +192,13 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
     }
 
     void grabPointer(HWND top) {
-        GdkSeat* seat = gdk_display_get_default_seat(display_);
-        if (grabbed_)
-            gdk_seat_ungrab(seat);
-        grabbed_ = false;
-        grabWindow_ = nullptr;
-        DesktopWindow* w = find(top);
-        if (!w || !w->mapped())
-            return;
-        // Not owner_events: every pointer event comes to the window, also over a native widget.
-        grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_ALL_POINTING, false, nullptr,
-                                 nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
-        if (grabbed_)
-            grabWindow_ = top;
+        pointerGrab_ = top;
+        applyGrabs();
+    }
+
+    void grabKeyboard(HWND top) {
+        keyboardGrab_ = top;
+        applyGrabs();
     }
 
     void setCursor(CursorShape shape) {
@@ -415,6 +414,30 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
         return gtk::VirtualKeyOf(key.keyval);
     }
 
+    // The seat's grabs as the window system wants them: the pointer for the window holding the
+    // capture, the keyboard for the window of an open menu. A seat is ungrabbed as a whole, so both
+    // are taken again after every change.
+    void applyGrabs() {
+        GdkSeat* seat = gdk_display_get_default_seat(display_);
+        if (grabbed_)
+            gdk_seat_ungrab(seat);
+        grabbed_ = false;
+        if (DesktopWindow* w = find(pointerGrab_); w && w->mapped()) {
+            // Not owner_events: every pointer event comes to the window, also over a native widget.
+            grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_ALL_POINTING, false, nullptr,
+                                     nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
+        }
+        if (DesktopWindow* w = find(keyboardGrab_); w && w->mapped()) {
+            // X reports the grab as the focus moving to the grab window: when that window did not
+            // have the focus, the report is the display's own doing and no activation by the desktop.
+            if (!gtk_window_has_toplevel_focus(GTK_WINDOW(w->widget())))
+                focusAskedFor_ = keyboardGrab_;
+            grabbed_ = gdk_seat_grab(seat, w->gdkWindow(), GDK_SEAT_CAPABILITY_KEYBOARD, false, nullptr,
+                                     nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS ||
+                       grabbed_;
+        }
+    }
+
     void forgetStacking() { appliedStacking_.clear(); }
 
     void restack() {
@@ -573,7 +596,8 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
     std::optional<HWND> focusAskedFor_;
 
     bool grabbed_ = false;
-    HWND grabWindow_ = nullptr;
+    HWND pointerGrab_ = nullptr;
+    HWND keyboardGrab_ = nullptr;
     CursorShape cursor_ = CursorShape::Arrow;
     std::map<CursorShape, GdkCursor*> cursors_;
 
@@ -635,6 +659,9 @@ void GtkDisplay::warpPointer(Point screen) {
 }
 void GtkDisplay::grabPointer(HWND topLevel) {
     desktop_->grabPointer(topLevel);
+}
+void GtkDisplay::grabKeyboard(HWND topLevel) {
+    desktop_->grabKeyboard(topLevel);
 }
 void GtkDisplay::setCursorShape(CursorShape shape) {
     desktop_->setCursor(shape);

@@ -5,7 +5,8 @@
 // focus and input-method events become InputEvents, delivered to the window system while it pumps
 // the display, through the same path the headless display's injected input takes. The move and
 // size loops stay the window system's: the display only reports the pointer, and grabs it while a
-// window holds the capture so that drags keep their events outside the window. Native widgets (the
+// window holds the capture so that drags keep their events outside the window. An open menu also
+// takes the keyboard (grabKeyboard), as desktop menus do. Native widgets (the
 // browser, native_widget.h) are GTK widgets placed over a window's pixels.
 //
 // The clock is real (monotonic milliseconds). A wait returns when input came, the deadline passed,
@@ -60,6 +61,7 @@ class GtkDisplay final : public Display {
     uint32_t tickCount() override;
     void warpPointer(Point screen) override;
     void grabPointer(HWND topLevel) override;
+    void grabKeyboard(HWND topLevel) override;
     void setCursorShape(CursorShape shape) override;
     void placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) override;
     void imeFocus(HWND window, bool enabled) override;
