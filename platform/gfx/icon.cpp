@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/gfx/dc.h"
+#include "platform/gfx/dc_internal.h"
 #include "platform/gfx/gdi_table.h"
 #include "platform/gfx/surface.h"
 
@@ -98,21 +99,16 @@ HICON CopyImage(HICON icon, uint32_t type, int32_t cx, int32_t cy, uint32_t) {
 
 bool DrawIconEx(HDC dc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t cy, uint32_t, HBRUSH,
                 uint32_t) {
-    const auto* o = gdi::Find<gdi::IconObject>(icon);
+    auto* o = gdi::Find<gdi::IconObject>(icon);
     if (!o || GetObjectType(dc) == 0)
         return false;
     const Surface& from = o->pixels;
     const int32_t w = cx > 0 ? std::min(cx, gdi::kLargestIcon) : from.width();
     const int32_t h = cy > 0 ? std::min(cy, gdi::kLargestIcon) : from.height();
-    for (int32_t j = 0; j < h; ++j) {
-        for (int32_t i = 0; i < w; ++i) {
-            const uint32_t p =
-                from.pixel(gdi::Nearest(i, w, from.width()), gdi::Nearest(j, h, from.height()));
-            if (p >> 24)
-                SetPixel(dc, x + i, y + j, ColorFromPixel(p));
-        }
-    }
-    return true;
+    HDC source = CreateSurfaceDC(&o->pixels, {0, 0}, nullptr);  // only read
+    const bool drawn = gdi::MaskedStretchBlt(dc, x, y, w, h, source, from.width(), from.height());
+    DeleteDC(source);
+    return drawn;
 }
 
 bool GetIconSize(HICON icon, int32_t* cx, int32_t* cy) {

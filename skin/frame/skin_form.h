@@ -367,6 +367,7 @@ class TbsSkinForm : public framework::TComponent {
     framework::TTimer* animationTimer_ = nullptr;
     platform::HRGN windowRegion_ = nullptr;
     FrameStrips maskStrips_;
+    FrameStrips paintStrips_;  // the frame's pixels, composed anew by every paint
     TbsLayerManager captionGlow_, menuButtonGlow_;
     std::unique_ptr<framework::TPopupMenu> defaultSystemMenu_;
     mutable platform::HICON smallIcon_ = nullptr;

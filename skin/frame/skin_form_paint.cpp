@@ -58,6 +58,15 @@ void Ring(HDC dc, const Rect& r, int light, int dark) {
     FillSys(dc, {r.Right - 1, r.Top, r.Right, r.Bottom}, dark);
 }
 
+// Whether every piece the frame strips are cut from lies in the picture (points on its far edges
+// included), so that composing them writes each of their pixels.
+bool CornersInside(const NinePartLayout& l, const Rect& picture) {
+    for (const Point p : {l.LT, l.RT, l.LB, l.RB})
+        if (p.X < picture.Left || p.X > picture.Right || p.Y < picture.Top || p.Y > picture.Bottom)
+            return false;
+    return l.LT.X <= l.RT.X && l.LB.X <= l.RB.X && l.LT.Y <= l.LB.Y && l.RT.Y <= l.RB.Y;
+}
+
 Rect Shrunk(const Rect& r, int32_t by) {
     return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by};
 }
@@ -87,7 +96,12 @@ void TbsSkinForm::PaintFrame(HDC given) {
                                             ? skinData_->FramePicture()
                                             : skinData_->InactiveFramePicture();
     const Size size{frameWidth_, frameHeight_};
-    FrameStrips strips;  // made, drawn and freed on every paint
+    // The strips are kept from paint to paint, so that painting again at the same size allocates
+    // and clears nothing. Corner points outside the picture leave pixels of them unwritten, which
+    // must not show the last paint: such a skin's strips start afresh, as black as new ones.
+    if (!CornersInside(geometry_.layout, picture.Surface().bounds()))
+        paintStrips_ = FrameStrips{};
+    FrameStrips& strips = paintStrips_;
     ComposeFrameStrips(geometry_.layout, geometry_.newLayout, strips, picture.Surface(),
                        picture.Surface().bounds(), size,
                        {info.LeftStretch, info.TopStretch, info.RightStretch, info.BottomStretch});

@@ -350,6 +350,45 @@ TEST_F(SkinFormTest, ObjectsBelowTheClientTopDrawOnTheBottomStrip) {
                 << x << "," << y;
 }
 
+// The frame keeps its strips from paint to paint: painted again after its caption and its
+// activation changed, it is pixel for pixel what a new frame paints at once, also with a skin whose
+// corner points lie outside its picture (whose strips keep pixels that composing does not write).
+TEST_F(SkinFormTest, PaintingAgainGivesWhatAFreshFramePaints) {
+    struct Case {
+        const char* name;
+        std::function<void(TbsFormInfo&)> damage;
+    };
+    const Case cases[] = {
+        {"the shipped skin", [](TbsFormInfo&) {}},
+        {"corner points outside the picture",
+         [](TbsFormInfo& info) {
+             info.LeftTopPoint = {-30, 40};
+             info.RightTopPoint = {400, 2};
+         }},
+    };
+    for (const Case& c : cases) {
+        TbsSkinData* data = ShippedSkin();
+        c.damage(const_cast<TbsFormInfo&>(data->FormInfo()));
+        TForm* painted = MakeForm();
+        Attach(painted, data);
+        painted->SetCaption("A caption long enough to reach across the whole caption bar of the window");
+        painted->Show();
+        Pump();
+        Printed(painted);
+        painted->SetCaption("Velmoro V1.0");
+        platform::SendMessage(painted->Handle(), platform::WM_NCACTIVATE, 0, 0);
+        const platform::Surface again = Printed(painted);
+        TForm* fresh = MakeForm();
+        Attach(fresh, data);
+        fresh->Show();
+        Pump();
+        platform::SendMessage(fresh->Handle(), platform::WM_NCACTIVATE, 0, 0);
+        EXPECT_TRUE(Printed(fresh) == again) << c.name;
+        delete painted;
+        delete fresh;
+    }
+}
+
 TEST_F(SkinFormTest, AnInactiveFrameWithTheInvertEffectIsInvertedObjectsIncluded) {
     TbsSkinData* data = ShippedSkin();
     TForm* f = MakeForm();
