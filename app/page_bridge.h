@@ -4,6 +4,9 @@
 // (DelPage) and selects the page the script names next. The window expands to show results when
 // the first page comes and collapses to the filter panel when the script says none is left.
 //
+// A call holds the shopper's input while it waits (web_browser.h): a close, tab click or search made
+// meanwhile follows the call, so each operation here sees the tabs as the last one left them.
+//
 // The script is another program's: every call may fail (no page, no such function, an error, an
 // answer that is no integer). A failure is dropped without a word; what the shopper did still
 // takes effect where it can (a closed tab goes away all the same).

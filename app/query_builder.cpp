@@ -1,7 +1,6 @@
 #include "app/query_builder.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 #include "framework/core/spin_value.h"
@@ -16,13 +15,23 @@ std::string PriceFieldText(int32_t value) {
     return std::to_string(std::clamp(value, PriceFieldMin, PriceFieldMax));
 }
 
-std::optional<std::string> PositionError(std::string_view field, int position, size_t count) {
-    if (position >= 0 && size_t(position) < count) {
-        return std::nullopt;
+// The panel's fields that are positions in a list, and the length of each list.
+struct ListField {
+    std::string_view name;
+    int PanelState::*position;
+    size_t count;
+
+    bool InList(const PanelState& panel) const {
+        return panel.*position >= 0 && size_t(panel.*position) < count;
     }
-    return std::string(field) + " must be a list position from 0 to " + std::to_string(count - 1) + ", not " +
-           std::to_string(position);
-}
+};
+constexpr ListField kListFields[] = {
+    {"category", &PanelState::category, Categories.size()},
+    {"location", &PanelState::location, LocationCaptions.size()},
+    {"sort", &PanelState::sort, SortOrders.size()},
+    {"creditLow", &PanelState::creditLow, CreditLevels.size()},
+    {"creditHigh", &PanelState::creditHigh, CreditLevels.size()},
+};
 
 void AppendKeyword(std::string& q, const PanelState& panel) {
     // Without keyword and category the search asks for best-selling items.
@@ -93,23 +102,22 @@ int32_t PriceFieldValue(std::string_view text) {
 }
 
 std::optional<std::string> FindPanelError(const PanelState& panel) {
-    for (auto error : {PositionError("category", panel.category, Categories.size()),
-                       PositionError("location", panel.location, LocationCaptions.size()),
-                       PositionError("sort", panel.sort, SortOrders.size()),
-                       PositionError("creditLow", panel.creditLow, CreditLevels.size()),
-                       PositionError("creditHigh", panel.creditHigh, CreditLevels.size())}) {
-        if (error) {
-            return error;
+    for (const ListField& field : kListFields) {
+        if (!field.InList(panel)) {
+            return std::string(field.name) + " must be a list position from 0 to " +
+                   std::to_string(field.count - 1) + ", not " + std::to_string(panel.*field.position);
         }
     }
     return std::nullopt;
 }
 
 BuiltQuery BuildQuery(const PanelState& panel) {
-    if (auto error = FindPanelError(panel)) {
-        throw std::out_of_range(*error);
-    }
     BuiltQuery built{{}, panel};
+    for (const ListField& field : kListFields) {
+        if (!field.InList(built.panel)) {
+            built.panel.*field.position = 0;
+        }
+    }
     std::string& q = built.query;
     AppendKeyword(q, built.panel);
     AppendPrice(q, built.panel);

@@ -42,12 +42,13 @@ std::string PercentEncodeUtf8(std::string_view text);
 int32_t PriceFieldValue(std::string_view text);
 
 // Names the first position of the panel that lies outside its list, or nothing when all are in
-// range. The panel's lists never hold such a position; callers that take a panel from outside
-// (tools, tests) check with this first.
+// range. The panel's lists never hold such a position (a list with nothing chosen would); callers
+// that take a panel from outside (tools) can refuse it with this.
 std::optional<std::string> FindPanelError(const PanelState& panel);
 
-// Builds the query. Raises std::out_of_range (with FindPanelError's text) for a position outside its
-// list; any other panel builds.
+// Builds the query; it never fails. A position outside its list (category, location, sort or a
+// credit end) takes the first entry of that list, before the ranges are put right, and the panel
+// returned shows that entry, so the panel written back reads what was searched.
 BuiltQuery BuildQuery(const PanelState& panel);
 
 }  // namespace app

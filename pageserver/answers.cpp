@@ -96,7 +96,7 @@ json ItemJson(const Item& item) {
             {"sales", item.sales},
             {"hot", item.hot},
             {"shop", item.shop},
-            {"colour", item.colour.name},
+            {"colour", item.color.name},
             {"slot", SlotName(SlotOf(item))},
             {"picture", "/qrwk/img/" + std::to_string(item.id) + ".svg"}};
 }

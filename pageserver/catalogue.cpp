@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
+#include <type_traits>
 #include <vector>
 
 namespace pageserver {
@@ -13,15 +15,15 @@ using Words = std::vector<std::string_view>;
 
 // What titles of one category are made of, and what its items cost (in yuan).
 struct CategoryWords {
-    Words nouns;
-    Words features;
-    Words materials;
-    Words seasons;
-    Words styles;  // empty: the shop-wide styles
-    int minPrice;
-    int maxPrice;
-    Words colours;   // empty: the shop-wide colours
-    Words patterns;  // "s" solid, "t" stripes, "d" dots, "c" checks, "f" floral
+    Words nouns = {};
+    Words features = {};
+    Words materials = {};
+    Words seasons = {};
+    Words styles = {};  // empty: the shop-wide styles
+    int minPrice = 0;
+    int maxPrice = 0;
+    Words colors = {};    // empty: the shop-wide colours
+    Words patterns = {};  // "s" solid, "t" stripes, "d" dots, "c" checks, "f" floral
 };
 
 const Words SharedStyles = {"韩版", "法式", "复古", "简约", "ins风", "小清新",
@@ -29,7 +31,7 @@ const Words SharedStyles = {"韩版", "法式", "复古", "简约", "ins风", "�
 const Words Effects = {"显瘦", "遮肉", "百搭", "洋气", "减龄", "高级感", "宽松", "修身"};
 const Words Tags = {"现货速发", "包邮", "新品", "限时折扣", "店长推荐"};
 
-constexpr std::array<Colour, 24> Colours{{
+constexpr std::array<Color, 24> Colors{{
     {"黑色", "#2b2b30"},     {"白色", "#f6f3ee"},   {"米白色", "#efe6d2"}, {"杏色", "#e8cda6"},
     {"卡其色", "#c2a374"},   {"驼色", "#b88a5b"},   {"焦糖色", "#a5622f"}, {"酒红色", "#8a2436"},
     {"大红色", "#d1283a"},   {"粉色", "#f3a6b8"},   {"豆沙粉", "#d39a9a"}, {"雾霾蓝", "#8ea4b8"},
@@ -38,236 +40,226 @@ constexpr std::array<Colour, 24> Colours{{
     {"灰色", "#9a9a9f"},     {"姜黄色", "#d8a03a"}, {"咖啡色", "#6a4935"}, {"香槟色", "#e6d1a8"},
 }};
 
-// Indexed by category position; position 0 (all of women's clothing) has no items of its own.
-const std::array<CategoryWords, 26>& CategoryTable() {
-    static const std::array<CategoryWords, 26> table{{
-        {{}, {}, {}, {}, {}, 0, 0, {}, {}},
-        {{"连衣裙", "长裙", "中长裙", "吊带裙", "衬衫裙"},
-         {"收腰", "碎花", "A字", "V领", "泡泡袖", "方领", "荷叶边", "无袖"},
-         {"雪纺", "棉麻", "针织", "真丝"},
-         {"夏季", "春夏", "春秋"},
-         {},
-         59,
-         399,
-         {},
-         {"s", "f", "f", "d", "c"}},
-        {{"T恤", "短袖T恤", "上衣", "打底衫"},
-         {"纯棉", "圆领", "印花", "字母", "短款", "落肩"},
-         {"纯棉", "莫代尔", "冰丝"},
-         {"夏季", "春夏"},
-         {},
-         19,
-         129,
-         {},
-         {"s", "s", "t", "d"}},
-        {{"衬衫", "衬衣", "长袖衬衫"},
-         {"翻领", "条纹", "格子", "泡泡袖", "设计感", "小众"},
-         {"纯棉", "雪纺", "真丝", "亚麻"},
-         {"春季", "春秋", "秋季"},
-         {},
-         49,
-         259,
-         {},
-         {"s", "t", "c"}},
-        {{"阔腿裤", "休闲裤", "西装裤", "直筒裤", "哈伦裤"},
-         {"高腰", "垂感", "九分", "拖地", "松紧腰"},
-         {"冰丝", "棉麻", "针织"},
-         {"夏季", "春秋", "秋冬"},
-         {},
-         39,
-         199,
-         {},
-         {"s"}},
-        {{"牛仔裤", "直筒牛仔裤", "小脚牛仔裤", "喇叭牛仔裤", "阔腿牛仔裤"},
-         {"高腰", "破洞", "九分", "弹力", "复古"},
-         {"弹力棉", "纯棉"},
-         {"春秋", "四季"},
-         {},
-         59,
-         259,
-         {"牛仔蓝", "藏青色", "天蓝色", "黑色", "白色"},
-         {"s"}},
-        {{"半身裙", "A字裙", "百褶裙", "包臀裙", "伞裙"},
-         {"高腰", "中长款", "短款", "格子", "碎花", "开叉"},
-         {"雪纺", "毛呢", "针织", "棉麻"},
-         {"春夏", "秋冬"},
-         {},
-         39,
-         199,
-         {},
-         {"s", "c", "f"}},
-        {{"吊带背心", "小吊带", "背心", "抹胸"},
-         {"内搭", "修身", "短款", "蕾丝边", "美背"},
-         {"莫代尔", "冰丝", "纯棉"},
-         {"夏季"},
-         {},
-         15,
-         79,
-         {},
-         {"s"}},
-        {{"马甲", "马夹", "西装马甲", "针织马甲"},
-         {"V领", "无袖", "短款", "叠穿", "复古"},
-         {"针织", "毛呢", "羽绒"},
-         {"春秋", "秋冬"},
-         {},
-         49,
-         199,
-         {},
-         {"s", "c"}},
-        {{"雪纺衫", "蕾丝衫", "雪纺上衣", "蕾丝上衣"},
-         {"短袖", "荷叶边", "镂空", "钩花", "仙女", "娃娃领"},
-         {"雪纺", "蕾丝"},
-         {"夏季", "春夏"},
-         {},
-         39,
-         169,
-         {},
-         {"s", "d", "f"}},
-        {{"针织开衫", "针织衫", "开衫外套"},
-         {"V领", "短款", "薄款", "镂空", "长袖"},
-         {"羊毛", "棉线", "冰丝"},
-         {"春秋", "春季"},
-         {},
-         59,
-         299,
-         {},
-         {"s", "t"}},
-        {{"短外套", "夹克", "小外套", "棒球服"},
-         {"短款", "百搭", "工装", "立领", "oversize"},
-         {"棉", "灯芯绒", "牛仔"},
-         {"春秋", "秋季"},
-         {},
-         79,
-         329,
-         {},
-         {"s"}},
-        {{"西装外套", "小西装", "西服"},
-         {"修身", "双排扣", "英伦风", "休闲", "垫肩"},
-         {"醋酸", "羊毛", "亚麻"},
-         {"春秋", "秋季"},
-         {},
-         129,
-         599,
-         {},
-         {"s", "c"}},
-        {{"卫衣", "连帽卫衣", "圆领卫衣", "加绒卫衣"},
-         {"加绒", "印花", "字母", "落肩", "宽松"},
-         {"纯棉", "毛圈", "摇粒绒"},
-         {"秋冬", "春秋"},
-         {},
-         49,
-         229,
-         {},
-         {"s"}},
-        {{"毛衣", "高领毛衣", "针织毛衣", "套头毛衣"},
-         {"高领", "麻花", "慵懒风", "加厚", "半高领"},
-         {"羊毛", "羊绒", "马海毛"},
-         {"秋冬", "冬季"},
-         {},
-         79,
-         499,
-         {},
-         {"s", "t"}},
-        {{"风衣", "中长款风衣", "长款风衣"},
-         {"双排扣", "收腰", "系带", "英伦风", "过膝"},
-         {"棉", "防水面料"},
-         {"春秋", "秋季"},
-         {},
-         199,
-         899,
-         {"卡其色", "驼色", "米白色", "黑色", "藏青色"},
-         {"s"}},
-        {{"毛呢外套", "大衣", "呢子大衣", "双面呢大衣"},
-         {"中长款", "过膝", "茧型", "双面", "赫本风"},
-         {"羊毛", "羊绒"},
-         {"秋冬", "冬季"},
-         {},
-         299,
-         1599,
-         {},
-         {"s", "c"}},
-        {{"棉服", "棉衣", "面包服"},
-         {"短款", "加厚", "连帽", "小个子", "宽松"},
-         {"棉", "羽绒棉"},
-         {"冬季", "冬装"},
-         {},
-         129,
-         459,
-         {},
-         {"s"}},
-        {{"羽绒服", "长款羽绒服", "短款羽绒服"},
-         {"白鸭绒", "连帽", "加厚", "过膝", "轻薄"},
-         {"90白鸭绒", "白鹅绒"},
-         {"冬季", "冬装"},
-         {},
-         299,
-         1999,
-         {},
-         {"s"}},
-        {{"皮衣", "皮夹克", "机车皮衣"},
-         {"短款", "修身", "机车", "翻领", "帅气"},
-         {"绵羊皮", "PU"},
-         {"春秋", "秋冬"},
-         {},
-         199,
-         1999,
-         {"黑色", "咖啡色", "焦糖色", "酒红色", "墨绿色"},
-         {"s"}},
-        {{"皮草外套", "貂毛外套", "仿皮草外套"},
-         {"短款", "加厚", "毛毛", "名媛"},
-         {"貂毛", "狐狸毛", "环保仿皮草"},
-         {"冬季"},
-         {},
-         299,
-         3999,
-         {"驼色", "白色", "灰色", "黑色", "咖啡色", "香槟色"},
-         {"s"}},
-        {{"妈妈装上衣", "中年女装上衣", "奶奶装外套"},
-         {"长袖", "印花", "大码", "宽松", "薄款"},
-         {"棉麻", "真丝", "棉"},
-         {"春秋", "秋冬"},
-         {"中老年", "妈妈装", "洋气中年"},
-         59,
-         299,
-         {},
-         {"s", "f", "d"}},
-        {{"大码连衣裙", "胖mm连衣裙", "小个子连衣裙", "加大码长裙"},
-         {"遮肉", "收腰", "加肥加大", "V领"},
-         {"雪纺", "棉"},
-         {"夏季", "春夏"},
-         {},
-         49,
-         239,
-         {},
-         {"s", "f", "d"}},
-        {{"职业套装", "西装套裙", "工作服套装", "学院风套装"},
-         {"修身", "两件套", "面试", "正装"},
-         {"聚酯纤维", "羊毛"},
-         {"春秋", "四季"},
-         {"职业", "OL", "通勤", "学院风"},
-         129,
-         599,
-         {"黑色", "藏青色", "灰色", "米白色", "卡其色"},
-         {"s", "c"}},
-        {{"旗袍", "晚礼服", "婚纱", "敬酒服", "伴娘服"},
-         {"改良", "长款", "拖尾", "一字肩", "收腰"},
-         {"真丝", "蕾丝", "缎面"},
-         {"四季"},
-         {"复古", "名媛", "气质", "中式"},
-         199,
-         2999,
-         {"白色", "大红色", "酒红色", "香槟色", "藏青色", "浅紫色"},
-         {"s", "f"}},
-        {{"唐装上衣", "汉服上衣", "民族风上衣", "演出服"},
-         {"盘扣", "立领", "刺绣", "中国风", "改良"},
-         {"棉麻", "真丝", "缎面"},
-         {"春秋", "四季"},
-         {"中式", "复古", "民族风"},
-         79,
-         599,
-         {"大红色", "酒红色", "藏青色", "米白色", "墨绿色", "姜黄色"},
-         {"s", "f"}},
-    }};
+// What each category's items are made of, by category position (app::Categories): one row each,
+// position 0 (all of women's clothing) without items of its own.
+using CategoryTableRows = CategoryWords[app::Categories.size()];
+const CategoryTableRows& CategoryTable() {
+    static const CategoryWords table[] = {
+        // 女装/女士精品: no items of its own
+        {},
+        // 连衣裙
+        {.nouns = {"连衣裙", "长裙", "中长裙", "吊带裙", "衬衫裙"},
+         .features = {"收腰", "碎花", "A字", "V领", "泡泡袖", "方领", "荷叶边", "无袖"},
+         .materials = {"雪纺", "棉麻", "针织", "真丝"},
+         .seasons = {"夏季", "春夏", "春秋"},
+         .minPrice = 59,
+         .maxPrice = 399,
+         .patterns = {"s", "f", "f", "d", "c"}},
+        // T恤
+        {.nouns = {"T恤", "短袖T恤", "上衣", "打底衫"},
+         .features = {"纯棉", "圆领", "印花", "字母", "短款", "落肩"},
+         .materials = {"纯棉", "莫代尔", "冰丝"},
+         .seasons = {"夏季", "春夏"},
+         .minPrice = 19,
+         .maxPrice = 129,
+         .patterns = {"s", "s", "t", "d"}},
+        // 衬衫
+        {.nouns = {"衬衫", "衬衣", "长袖衬衫"},
+         .features = {"翻领", "条纹", "格子", "泡泡袖", "设计感", "小众"},
+         .materials = {"纯棉", "雪纺", "真丝", "亚麻"},
+         .seasons = {"春季", "春秋", "秋季"},
+         .minPrice = 49,
+         .maxPrice = 259,
+         .patterns = {"s", "t", "c"}},
+        // 裤子
+        {.nouns = {"阔腿裤", "休闲裤", "西装裤", "直筒裤", "哈伦裤"},
+         .features = {"高腰", "垂感", "九分", "拖地", "松紧腰"},
+         .materials = {"冰丝", "棉麻", "针织"},
+         .seasons = {"夏季", "春秋", "秋冬"},
+         .minPrice = 39,
+         .maxPrice = 199,
+         .patterns = {"s"}},
+        // 牛仔裤
+        {.nouns = {"牛仔裤", "直筒牛仔裤", "小脚牛仔裤", "喇叭牛仔裤", "阔腿牛仔裤"},
+         .features = {"高腰", "破洞", "九分", "弹力", "复古"},
+         .materials = {"弹力棉", "纯棉"},
+         .seasons = {"春秋", "四季"},
+         .minPrice = 59,
+         .maxPrice = 259,
+         .colors = {"牛仔蓝", "藏青色", "天蓝色", "黑色", "白色"},
+         .patterns = {"s"}},
+        // 半身裙
+        {.nouns = {"半身裙", "A字裙", "百褶裙", "包臀裙", "伞裙"},
+         .features = {"高腰", "中长款", "短款", "格子", "碎花", "开叉"},
+         .materials = {"雪纺", "毛呢", "针织", "棉麻"},
+         .seasons = {"春夏", "秋冬"},
+         .minPrice = 39,
+         .maxPrice = 199,
+         .patterns = {"s", "c", "f"}},
+        // 小背心/小吊带
+        {.nouns = {"吊带背心", "小吊带", "背心", "抹胸"},
+         .features = {"内搭", "修身", "短款", "蕾丝边", "美背"},
+         .materials = {"莫代尔", "冰丝", "纯棉"},
+         .seasons = {"夏季"},
+         .minPrice = 15,
+         .maxPrice = 79,
+         .patterns = {"s"}},
+        // 马夹
+        {.nouns = {"马甲", "马夹", "西装马甲", "针织马甲"},
+         .features = {"V领", "无袖", "短款", "叠穿", "复古"},
+         .materials = {"针织", "毛呢", "羽绒"},
+         .seasons = {"春秋", "秋冬"},
+         .minPrice = 49,
+         .maxPrice = 199,
+         .patterns = {"s", "c"}},
+        // 蕾丝衫/雪纺衫
+        {.nouns = {"雪纺衫", "蕾丝衫", "雪纺上衣", "蕾丝上衣"},
+         .features = {"短袖", "荷叶边", "镂空", "钩花", "仙女", "娃娃领"},
+         .materials = {"雪纺", "蕾丝"},
+         .seasons = {"夏季", "春夏"},
+         .minPrice = 39,
+         .maxPrice = 169,
+         .patterns = {"s", "d", "f"}},
+        // 针织衫
+        {.nouns = {"针织开衫", "针织衫", "开衫外套"},
+         .features = {"V领", "短款", "薄款", "镂空", "长袖"},
+         .materials = {"羊毛", "棉线", "冰丝"},
+         .seasons = {"春秋", "春季"},
+         .minPrice = 59,
+         .maxPrice = 299,
+         .patterns = {"s", "t"}},
+        // 短外套
+        {.nouns = {"短外套", "夹克", "小外套", "棒球服"},
+         .features = {"短款", "百搭", "工装", "立领", "oversize"},
+         .materials = {"棉", "灯芯绒", "牛仔"},
+         .seasons = {"春秋", "秋季"},
+         .minPrice = 79,
+         .maxPrice = 329,
+         .patterns = {"s"}},
+        // 西装
+        {.nouns = {"西装外套", "小西装", "西服"},
+         .features = {"修身", "双排扣", "英伦风", "休闲", "垫肩"},
+         .materials = {"醋酸", "羊毛", "亚麻"},
+         .seasons = {"春秋", "秋季"},
+         .minPrice = 129,
+         .maxPrice = 599,
+         .patterns = {"s", "c"}},
+        // 卫衣/绒衫
+        {.nouns = {"卫衣", "连帽卫衣", "圆领卫衣", "加绒卫衣"},
+         .features = {"加绒", "印花", "字母", "落肩", "宽松"},
+         .materials = {"纯棉", "毛圈", "摇粒绒"},
+         .seasons = {"秋冬", "春秋"},
+         .minPrice = 49,
+         .maxPrice = 229,
+         .patterns = {"s"}},
+        // 毛衣
+        {.nouns = {"毛衣", "高领毛衣", "针织毛衣", "套头毛衣"},
+         .features = {"高领", "麻花", "慵懒风", "加厚", "半高领"},
+         .materials = {"羊毛", "羊绒", "马海毛"},
+         .seasons = {"秋冬", "冬季"},
+         .minPrice = 79,
+         .maxPrice = 499,
+         .patterns = {"s", "t"}},
+        // 风衣
+        {.nouns = {"风衣", "中长款风衣", "长款风衣"},
+         .features = {"双排扣", "收腰", "系带", "英伦风", "过膝"},
+         .materials = {"棉", "防水面料"},
+         .seasons = {"春秋", "秋季"},
+         .minPrice = 199,
+         .maxPrice = 899,
+         .colors = {"卡其色", "驼色", "米白色", "黑色", "藏青色"},
+         .patterns = {"s"}},
+        // 毛呢外套
+        {.nouns = {"毛呢外套", "大衣", "呢子大衣", "双面呢大衣"},
+         .features = {"中长款", "过膝", "茧型", "双面", "赫本风"},
+         .materials = {"羊毛", "羊绒"},
+         .seasons = {"秋冬", "冬季"},
+         .minPrice = 299,
+         .maxPrice = 1599,
+         .patterns = {"s", "c"}},
+        // 棉衣/棉服
+        {.nouns = {"棉服", "棉衣", "面包服"},
+         .features = {"短款", "加厚", "连帽", "小个子", "宽松"},
+         .materials = {"棉", "羽绒棉"},
+         .seasons = {"冬季", "冬装"},
+         .minPrice = 129,
+         .maxPrice = 459,
+         .patterns = {"s"}},
+        // 羽绒服
+        {.nouns = {"羽绒服", "长款羽绒服", "短款羽绒服"},
+         .features = {"白鸭绒", "连帽", "加厚", "过膝", "轻薄"},
+         .materials = {"90白鸭绒", "白鹅绒"},
+         .seasons = {"冬季", "冬装"},
+         .minPrice = 299,
+         .maxPrice = 1999,
+         .patterns = {"s"}},
+        // 皮衣
+        {.nouns = {"皮衣", "皮夹克", "机车皮衣"},
+         .features = {"短款", "修身", "机车", "翻领", "帅气"},
+         .materials = {"绵羊皮", "PU"},
+         .seasons = {"春秋", "秋冬"},
+         .minPrice = 199,
+         .maxPrice = 1999,
+         .colors = {"黑色", "咖啡色", "焦糖色", "酒红色", "墨绿色"},
+         .patterns = {"s"}},
+        // 皮草
+        {.nouns = {"皮草外套", "貂毛外套", "仿皮草外套"},
+         .features = {"短款", "加厚", "毛毛", "名媛"},
+         .materials = {"貂毛", "狐狸毛", "环保仿皮草"},
+         .seasons = {"冬季"},
+         .minPrice = 299,
+         .maxPrice = 3999,
+         .colors = {"驼色", "白色", "灰色", "黑色", "咖啡色", "香槟色"},
+         .patterns = {"s"}},
+        // 中老年服装
+        {.nouns = {"妈妈装上衣", "中年女装上衣", "奶奶装外套"},
+         .features = {"长袖", "印花", "大码", "宽松", "薄款"},
+         .materials = {"棉麻", "真丝", "棉"},
+         .seasons = {"春秋", "秋冬"},
+         .styles = {"中老年", "妈妈装", "洋气中年"},
+         .minPrice = 59,
+         .maxPrice = 299,
+         .patterns = {"s", "f", "d"}},
+        // 特大特小服装
+        {.nouns = {"大码连衣裙", "胖mm连衣裙", "小个子连衣裙", "加大码长裙"},
+         .features = {"遮肉", "收腰", "加肥加大", "V领"},
+         .materials = {"雪纺", "棉"},
+         .seasons = {"夏季", "春夏"},
+         .minPrice = 49,
+         .maxPrice = 239,
+         .patterns = {"s", "f", "d"}},
+        // 职业套装/学生校服/工作制服
+        {.nouns = {"职业套装", "西装套裙", "工作服套装", "学院风套装"},
+         .features = {"修身", "两件套", "面试", "正装"},
+         .materials = {"聚酯纤维", "羊毛"},
+         .seasons = {"春秋", "四季"},
+         .styles = {"职业", "OL", "通勤", "学院风"},
+         .minPrice = 129,
+         .maxPrice = 599,
+         .colors = {"黑色", "藏青色", "灰色", "米白色", "卡其色"},
+         .patterns = {"s", "c"}},
+        // 婚纱/旗袍/礼服
+        {.nouns = {"旗袍", "晚礼服", "婚纱", "敬酒服", "伴娘服"},
+         .features = {"改良", "长款", "拖尾", "一字肩", "收腰"},
+         .materials = {"真丝", "蕾丝", "缎面"},
+         .seasons = {"四季"},
+         .styles = {"复古", "名媛", "气质", "中式"},
+         .minPrice = 199,
+         .maxPrice = 2999,
+         .colors = {"白色", "大红色", "酒红色", "香槟色", "藏青色", "浅紫色"},
+         .patterns = {"s", "f"}},
+        // 唐装/民族服装/舞台服装
+        {.nouns = {"唐装上衣", "汉服上衣", "民族风上衣", "演出服"},
+         .features = {"盘扣", "立领", "刺绣", "中国风", "改良"},
+         .materials = {"棉麻", "真丝", "缎面"},
+         .seasons = {"春秋", "四季"},
+         .styles = {"中式", "复古", "民族风"},
+         .minPrice = 79,
+         .maxPrice = 599,
+         .colors = {"大红色", "酒红色", "藏青色", "米白色", "墨绿色", "姜黄色"},
+         .patterns = {"s", "f"}},
+    };
+    static_assert(std::extent_v<decltype(table)> == app::Categories.size(), "one row for each category");
     return table;
 }
 
@@ -294,13 +286,13 @@ class Random {
     uint64_t state_;
 };
 
-const Colour& ColourNamed(std::string_view name) {
-    for (const Colour& c : Colours) {
+const Color& ColorNamed(std::string_view name) {
+    for (const Color& c : Colors) {
         if (c.name == name) {
             return c;
         }
     }
-    return Colours[0];
+    return Colors[0];
 }
 
 std::string MakeTitle(Random& random, const CategoryWords& words) {
@@ -483,7 +475,7 @@ Catalogue GenerateCatalogue(uint64_t seed, int itemsPerCategory) {
     std::vector<Item> items;
     const auto& table = CategoryTable();
     for (int n = 0; n < itemsPerCategory; ++n) {
-        for (int category = 1; category < int(table.size()); ++category) {
+        for (int category = 1; category < int(std::size(table)); ++category) {
             const CategoryWords& words = table[size_t(category)];
             Item item;
             item.id = int(items.size()) + 1;
@@ -500,8 +492,8 @@ Catalogue GenerateCatalogue(uint64_t seed, int itemsPerCategory) {
             const bool mall = !overseas && item.credit >= 8 && random.Chance(35);
             item.services = PickServices(random, mall, overseas);
             item.shop = MakeShopName(random, mall);
-            item.colour = words.colours.empty() ? Colours[size_t(random.Between(0, int(Colours.size()) - 1))]
-                                                : ColourNamed(random.Pick(words.colours));
+            item.color = words.colors.empty() ? Colors[size_t(random.Between(0, int(Colors.size()) - 1))]
+                                              : ColorNamed(random.Pick(words.colors));
             const std::string_view pattern = random.Pick(words.patterns);
             item.pattern = pattern == "t"   ? Pattern::Stripes
                            : pattern == "d" ? Pattern::Dots

@@ -29,7 +29,7 @@ std::string PlaceLabel(const Place& place);
 
 enum class Pattern { Solid, Stripes, Dots, Checks, Floral };
 
-struct Colour {
+struct Color {
     std::string_view name;
     std::string_view rgb;  // "#rrggbb"
 };
@@ -46,7 +46,7 @@ struct Item {
     app::ServiceSet services;
     bool hot = false;  // among the best sellers: what "热卖" finds
     std::string shop;
-    Colour colour;
+    Color color;
     Pattern pattern = Pattern::Solid;
 };
 

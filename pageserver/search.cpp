@@ -21,7 +21,7 @@ std::string LowerAscii(std::string text) {
 std::string Haystack(const Item& item) {
     const Place& place = SellerPlaces()[size_t(item.place)];
     return LowerAscii(item.title + " " + std::string(app::CategoryCaptions[size_t(item.category)]) + " " +
-                      std::string(item.colour.name) + " " + item.shop + " " + PlaceLabel(place));
+                      std::string(item.color.name) + " " + item.shop + " " + PlaceLabel(place));
 }
 
 bool InArea(const Item& item, const std::vector<std::string>& areas) {

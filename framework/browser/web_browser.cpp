@@ -115,10 +115,15 @@ int32_t TWebBrowser::CallPageFunction(const std::string& name, const std::vector
         const DWORD deadline = GetTickCount() + timeout;
         // Wakes the loop when the bound passes, should nothing else arrive.
         const UINT_PTR wake = SetTimer(nullptr, 0, std::max<uint32_t>(timeout, USER_TIMER_MINIMUM));
+        ++waitingCalls_;
+        // The user's input waits too: carried out inside the wait, a click or a key could start
+        // what the caller is about to do with the answer (another call, a tab that goes away).
         while (!call->answered && *alive && !Expired(deadline)) {
-            if (HandleNextMessage() != LoopStep::Handled)
+            if (HandleNextMessage(UserInput::Hold) != LoopStep::Handled)
                 break;
         }
+        if (*alive)
+            --waitingCalls_;
         if (wake)
             KillTimer(nullptr, wake);
     }

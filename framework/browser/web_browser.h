@@ -4,9 +4,11 @@
 //
 // Page calls are synchronous for the caller: the call goes to the engine, and the component runs a
 // nested message loop until the answer arrives or PageCallTimeout milliseconds (on the display's
-// clock) have passed. Every failure reaches the caller as one EPageCallError. An answer that comes
-// after its call has given up is dropped. A component or form destroyed while a call waits makes
-// that call fail; the engine is destroyed with the component and never calls it afterwards.
+// clock) have passed. The loop paints and runs timers but holds the user's input, which the loop
+// outside then carries out in the order it came: nothing the user does interleaves with a call. Every failure
+// reaches the caller as one EPageCallError. An answer that comes after its call has given up is dropped. A
+// component or form destroyed while a call waits makes that call fail; the engine is destroyed with the
+// component and never calls it afterwards.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,8 @@ class TWebBrowser : public TWinControl {
     // within PageCallTimeout, the component destroyed meanwhile.
     int32_t CallPageFunction(const std::string& name, const std::vector<PageArg>& args);
     uint32_t PageCallTimeout() const { return pageCallTimeout_; }
+    // A page call of this component waits for its answer now.
+    bool PageCallWaiting() const { return waitingCalls_ > 0; }
     void SetPageCallTimeout(uint32_t milliseconds) { pageCallTimeout_ = milliseconds; }
 
     // The engine, made on first use by the process-wide factory.
@@ -61,6 +65,7 @@ class TWebBrowser : public TWinControl {
     std::unique_ptr<BrowserBackend> backend_;
     std::string url_;
     uint32_t pageCallTimeout_ = kDefaultPageCallTimeout;
+    int waitingCalls_ = 0;
     // Shared with the engine's callbacks, which find it cleared once the component is gone.
     std::shared_ptr<TWebBrowser*> self_;
 };

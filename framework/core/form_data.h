@@ -17,7 +17,8 @@
 //   3. the references, in the order they were read, each through its setter;
 //   4. the finishing step (Loaded) of the form and then of every component, in creation order;
 //   (5. the form's creation event, run by TForm::LoadFormData.)
-// Every component carries csLoading from its creation to its finishing step. An unknown class,
+// A collection property's items are made and set as they are read (their own values cannot be
+// references). Every component carries csLoading from its creation to its finishing step. An unknown class,
 // property, parent or reference raises EReadError naming the component and the property.
 #pragma once
 
@@ -32,18 +33,6 @@
 namespace framework {
 
 class TComponent;
-
-struct PropertySetting {
-    std::string name;  // "Left", "Font.Height"
-    PropertyValue value;
-
-    PropertySetting(std::string name, PropertyValue value) : name(std::move(name)), value(std::move(value)) {}
-    // Plain integers are common enough to be written as such.
-    PropertySetting(std::string name, int value) : name(std::move(name)), value(int64_t(value)) {}
-    PropertySetting(std::string name, int64_t value) : name(std::move(name)), value(value) {}
-    PropertySetting(std::string name, bool value) : name(std::move(name)), value(value) {}
-    PropertySetting(std::string name, const char* text) : name(std::move(name)), value(std::string(text)) {}
-};
 
 struct ComponentData {
     std::string className;

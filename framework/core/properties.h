@@ -51,7 +51,27 @@ struct Ref {  // a reference to another component of the form, by name ("" for n
 };
 using Bytes = std::span<const uint8_t>;  // binary data, kept by whoever wrote the form data
 using StringList = std::vector<std::string>;
-using PropertyValue = std::variant<int64_t, bool, std::string, Ident, SetOf, Ref, Bytes, StringList>;
+struct PropertySetting;
+// The items of a collection property, each as the settings of its own properties, in order:
+//   {"Skins", Collection{{{{"Name", "Blush"}, {"Skin", Bytes(package)}}}}}
+struct Collection {
+    std::vector<std::vector<PropertySetting>> items;
+};
+using PropertyValue =
+    std::variant<int64_t, bool, std::string, Ident, SetOf, Ref, Bytes, StringList, Collection>;
+
+// One property of a component (or of a collection item) and the value form data gives it.
+struct PropertySetting {
+    std::string name;  // "Left", "Font.Height"
+    PropertyValue value;
+
+    PropertySetting(std::string name, PropertyValue value) : name(std::move(name)), value(std::move(value)) {}
+    // Plain integers are common enough to be written as such.
+    PropertySetting(std::string name, int value) : name(std::move(name)), value(int64_t(value)) {}
+    PropertySetting(std::string name, int64_t value) : name(std::move(name)), value(value) {}
+    PropertySetting(std::string name, bool value) : name(std::move(name)), value(value) {}
+    PropertySetting(std::string name, const char* text) : name(std::move(name)), value(std::string(text)) {}
+};
 
 enum class PropertyType {
     Integer,
@@ -63,7 +83,8 @@ enum class PropertyType {
     Reference,
     Binary,
     Strings,
-    Object
+    Object,
+    Collection
 };
 
 // Looks up the component a reference names (form_data.h gives the form's components).
@@ -269,5 +290,27 @@ const PropertyInfo* FindProperty(const PersistentClass& persistentClass, std::st
 // EPropertyError for an unknown property or a value that does not fit.
 void SetPropertyValue(TPersistent& target, std::string_view className, std::string_view name,
                       const PropertyValue& value, const ReferenceLookup& lookup = {});
+
+// A collection property: form data's items replace the collection's, each made by the collection's
+// Add() and given its settings through the item class's table (`itemClass`). The collection needs
+// Clear() and Add(), which returns the new item (a TPersistent).
+template <class T, class C>
+PropertyInfo CollectionProperty(std::string_view name, C& (T::*getter)(), std::string_view itemClass) {
+    PropertyInfo info{name, PropertyType::Collection, {}, {}, itemClass};
+    info.set = [name, getter, itemClass](TPersistent& target, const PropertyValue& value,
+                                         const ReferenceLookup& lookup) {
+        const auto* collection = std::get_if<Collection>(&value);
+        if (!collection)
+            detail::BadValue(name, "a collection of items");
+        C& items = (static_cast<T&>(target).*getter)();
+        items.Clear();
+        for (const std::vector<PropertySetting>& settings : collection->items) {
+            TPersistent& item = items.Add();
+            for (const PropertySetting& setting : settings)
+                SetPropertyValue(item, itemClass, setting.name, setting.value, lookup);
+        }
+    };
+    return info;
+}
 
 }  // namespace framework

@@ -43,16 +43,17 @@ void HandleException(const std::exception& error) {
         Application->HandleException(error);
 }
 
-LoopStep HandleNextMessage() {
-    if (!WaitMessage())
+LoopStep HandleNextMessage(UserInput input) {
+    const UINT kinds = input == UserInput::Hold ? PM_QS_POSTMESSAGE | PM_QS_PAINT : 0;
+    if (!WaitMessage(kinds))
         return LoopStep::NothingCanCome;
     MSG msg;
     // Woken for nothing that is a message (a wait that ended): the caller looks again.
-    if (!PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+    if (!PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE | kinds))
         return LoopStep::Handled;
     if (msg.message == WM_QUIT)
         return LoopStep::QuitPosted;
-    PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE);
+    PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | kinds);
     try {
         ProcessMessage(msg);
     } catch (const std::exception& error) {

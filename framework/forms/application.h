@@ -147,7 +147,13 @@ void HandleException(const std::exception& error);
 // One step of every loop of the program (the application's, a modal form's, an open menu's, a
 // page call's): waits for the next message and handles it as the application's loop does, a
 // failure going to HandleException. WM_QUIT stays in the queue for the outermost loop.
+//
+// A loop that waits for something other than the user (a page call's answer) holds the user's
+// input: keys, pointer and input method stay queued, in order, for the loop outside, so that what
+// the user does is carried out after the wait instead of inside it; posted messages, timers and
+// painting go on.
 enum class LoopStep { Handled, QuitPosted, NothingCanCome };
-LoopStep HandleNextMessage();
+enum class UserInput { Take, Hold };
+LoopStep HandleNextMessage(UserInput input = UserInput::Take);
 
 }  // namespace framework

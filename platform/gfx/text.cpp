@@ -5,6 +5,7 @@
 #include "platform/gfx/dc_internal.h"
 #include "platform/gfx/raster.h"
 #include "platform/gfx/text_layout.h"
+#include "platform/utf16.h"
 
 namespace platform {
 
@@ -139,7 +140,7 @@ int DrawText(HDC hdc, std::string_view text, Rect* rect, uint32_t format) {
 }
 
 int DrawTextW(HDC hdc, std::u16string_view text, Rect* rect, uint32_t format) {
-    return DrawTextUtf8(hdc, gdi::Utf8FromUtf16(text), rect, format);
+    return DrawTextUtf8(hdc, utf16::ToUtf8(text), rect, format);
 }
 
 bool TextOut(HDC hdc, int32_t x, int32_t y, std::string_view text) {

@@ -65,7 +65,4 @@ constexpr size_t kMaxTextBytes = 64 * 1024;
 std::shared_ptr<const TextLayout> LayoutText(const std::shared_ptr<const FontFace>& face,
                                              std::string_view text, const LayoutOptions& options);
 
-// UTF-16 to UTF-8, unpaired surrogates becoming U+FFFD.
-std::string Utf8FromUtf16(std::u16string_view text);
-
 }  // namespace platform::gdi

@@ -26,6 +26,30 @@ bool Matches(const MSG& m, HWND filter, UINT first, UINT last) {
     return MatchesWindowFilter(m.hwnd, filter) && InRange(m.message, first, last);
 }
 
+// What a peek may take, from its PM_QS_ flags.
+struct QueueKinds {
+    bool input = true;
+    bool posted = true;
+    bool timers = true;
+    bool paint = true;
+};
+
+QueueKinds KindsOf(UINT flags) {
+    const UINT qs = flags >> 16;
+    if (qs == 0)
+        return {};
+    return {(qs & QS_INPUT) != 0, (qs & QS_POSTMESSAGE) != 0, (qs & QS_TIMER) != 0, (qs & QS_PAINT) != 0};
+}
+
+// Messages that stand for the user's keys, pointer and input method even when they were posted.
+bool IsUserInput(UINT message) {
+    return (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) ||
+           (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_IME_STARTCOMPOSITION && message <= WM_IME_COMPOSITION) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_NCMOUSELEAVE ||
+           message == WM_MOUSELEAVE;
+}
+
 DWORD Now() {
     return GetTickCount();
 }
@@ -40,10 +64,10 @@ LRESULT CallDeeper(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return proc(hwnd, message, wParam, lParam);
 }
 
-bool TakePosted(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
+bool TakePosted(MSG* msg, HWND filter, UINT first, UINT last, bool remove, bool input) {
     auto& posted = System().posted;
     for (auto it = posted.begin(); it != posted.end(); ++it) {
-        if (!Matches(*it, filter, first, last))
+        if (!Matches(*it, filter, first, last) || (!input && IsUserInput(it->message)))
             continue;
         *msg = *it;
         if (remove)
@@ -80,21 +104,23 @@ bool TakePaint(MSG* msg, HWND filter, UINT first, UINT last) {
     return true;
 }
 
-bool PeekOnce(MSG* msg, HWND filter, UINT first, UINT last, bool remove) {
+bool PeekOnce(MSG* msg, HWND filter, UINT first, UINT last, UINT flags) {
     WindowSystem& s = System();
-    if (TakePosted(msg, filter, first, last, remove))
+    const bool remove = (flags & PM_REMOVE) != 0;
+    const QueueKinds kinds = KindsOf(flags);
+    if (kinds.posted && TakePosted(msg, filter, first, last, remove, kinds.input))
         return true;
-    if (s.quitPosted && !filter && InRange(WM_QUIT, first, last)) {
+    if (kinds.posted && s.quitPosted && !filter && InRange(WM_QUIT, first, last)) {
         *msg = MSG{nullptr, WM_QUIT, WPARAM(s.quitCode), 0, Now(), s.cursor};
         if (remove)
             s.quitPosted = false;
         return true;
     }
-    if (TakeInput(msg, filter, first, last, remove))
+    if (kinds.input && TakeInput(msg, filter, first, last, remove))
         return true;
-    if (TakePaint(msg, filter, first, last))
+    if (kinds.paint && TakePaint(msg, filter, first, last))
         return true;
-    if (InRange(WM_TIMER, first, last) && TakeTimerMessage(msg, filter, remove))
+    if (kinds.timers && InRange(WM_TIMER, first, last) && TakeTimerMessage(msg, filter, remove))
         return true;
     return false;
 }
@@ -144,18 +170,18 @@ bool PeekMessage(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove) {
         return false;
     if (s.display)
         s.display->pumpEvents(InputSinkOf(), WaitFor::Nothing, std::nullopt);
-    if (!PeekOnce(msg, hwnd, first, last, (remove & PM_REMOVE) != 0))
+    if (!PeekOnce(msg, hwnd, first, last, remove))
         return false;
     if (remove & PM_REMOVE)
         Remember(*msg);
     return true;
 }
 
-static bool WaitForMessage(HWND hwnd, UINT first, UINT last) {
+static bool WaitForMessage(HWND hwnd, UINT first, UINT last, UINT kinds = 0) {
     WindowSystem& s = System();
     MSG probe;
     for (;;) {
-        if (PeekMessage(&probe, hwnd, first, last, PM_NOREMOVE))
+        if (PeekMessage(&probe, hwnd, first, last, PM_NOREMOVE | kinds))
             return true;
         if (!s.display || (hwnd && !Find(hwnd)))
             return false;
@@ -165,8 +191,8 @@ static bool WaitForMessage(HWND hwnd, UINT first, UINT last) {
     }
 }
 
-bool WaitMessage() {
-    return WaitForMessage(nullptr, 0, 0);
+bool WaitMessage(UINT kinds) {
+    return WaitForMessage(nullptr, 0, 0, kinds);
 }
 
 namespace win {

@@ -32,10 +32,15 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // message, 0 for WM_QUIT, -1 when `hwnd` is not a window or no message can ever come (a headless
 // display whose input script is exhausted, with no timer left).
 int GetMessage(MSG* msg, HWND hwnd = nullptr, UINT first = 0, UINT last = 0);
-// Takes (PM_REMOVE) or looks at (PM_NOREMOVE) the next message without waiting.
+// Takes (PM_REMOVE) or looks at (PM_NOREMOVE) the next message without waiting. With PM_QS_ flags
+// added it takes only those kinds: posted messages and timers (PM_QS_POSTMESSAGE), WM_PAINT
+// (PM_QS_PAINT), the user's input (PM_QS_INPUT). User input is the display's input and the
+// keyboard, mouse and input-method messages posted for it (the characters TranslateMessage made of
+// a key, a pointer's leave): a peek without PM_QS_INPUT leaves all of them queued, in order.
 bool PeekMessage(MSG* msg, HWND hwnd = nullptr, UINT first = 0, UINT last = 0, UINT remove = PM_REMOVE);
-// Blocks until a message is there (false when none can ever come).
-bool WaitMessage();
+// Blocks until a message is there that PeekMessage with these PM_QS_ flags (none: any message)
+// would take; false when none can ever come.
+bool WaitMessage(UINT kinds = 0);
 // WM_KEYDOWN / WM_SYSKEYDOWN of a key that types something posts WM_CHAR / WM_SYSCHAR, one per
 // code point. True when it did.
 bool TranslateMessage(const MSG& msg);

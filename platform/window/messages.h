@@ -192,6 +192,19 @@ constexpr int WHEEL_DELTA = 120;
 constexpr UINT PM_NOREMOVE = 0x0000;
 constexpr UINT PM_REMOVE = 0x0001;
 
+// The kinds of message in the queue.
+constexpr UINT QS_KEY = 0x0001;
+constexpr UINT QS_MOUSEMOVE = 0x0002;
+constexpr UINT QS_MOUSEBUTTON = 0x0004;
+constexpr UINT QS_POSTMESSAGE = 0x0008;
+constexpr UINT QS_TIMER = 0x0010;
+constexpr UINT QS_PAINT = 0x0020;
+constexpr UINT QS_INPUT = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON;
+// PeekMessage takes only the kinds these name (none of them: every kind).
+constexpr UINT PM_QS_INPUT = QS_INPUT << 16;
+constexpr UINT PM_QS_POSTMESSAGE = (QS_POSTMESSAGE | QS_TIMER) << 16;
+constexpr UINT PM_QS_PAINT = QS_PAINT << 16;
+
 // TrackMouseEvent.
 constexpr DWORD TME_HOVER = 0x00000001;
 constexpr DWORD TME_LEAVE = 0x00000002;

@@ -8,13 +8,8 @@ std::vector<uint32_t> CodePointsOf(std::string_view text) {
     std::vector<uint32_t> out;
     for (size_t i = 0; i < text.size();) {
         const utf8::Step step = utf8::DecodeAt(text, i);
-        if (step.wellFormed) {
-            out.push_back(step.codePoint);
-            i += step.length;
-        } else {
-            out.push_back(static_cast<unsigned char>(text[i]));
-            ++i;
-        }
+        out.push_back(step.codePoint);
+        i += step.length;
     }
     return out;
 }

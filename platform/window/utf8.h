@@ -9,7 +9,7 @@
 
 namespace platform::win {
 
-// The code points of `text`; a byte that starts no valid sequence passes as itself.
+// The code points of `text`; each ill-formed piece is U+FFFD (platform/utf8.h).
 std::vector<uint32_t> CodePointsOf(std::string_view text);
 
 // The longest prefix of `text` of at most `maxBytes` bytes that ends on a character boundary.

@@ -91,10 +91,10 @@ Rect DrawResizeToolButtonBox(TBitmap& face, const Rect& area, CloseBoxLook look,
             {button->LeftStretch, button->TopStretch, button->RightStretch, button->BottomStretch},
             {true, button->StretchEffect, button->StretchType});
     }
-    const COLORREF colour = look == CloseBoxLook::Pressed ? button->DownFontColor
-                            : look == CloseBoxLook::Hot   ? button->ActiveFontColor
-                                                          : button->FontColor;
-    DrawCloseGlyph(box.Canvas().Handle(), size / 2 - 5, size / 2 - 5, colour);
+    const COLORREF color = look == CloseBoxLook::Pressed ? button->DownFontColor
+                           : look == CloseBoxLook::Hot   ? button->ActiveFontColor
+                                                         : button->FontColor;
+    DrawCloseGlyph(box.Canvas().Handle(), size / 2 - 5, size / 2 - 5, color);
     const int32_t x = area.Left, y = CentredTop(area, size);
     face.Canvas().Draw(x, y, box);
     return platform::rectOfSize(x, y, size, size);

@@ -3,7 +3,7 @@
 namespace skin {
 
 void AssignSkinFont(framework::TFont& target, const SkinFontKeys* record, bool useSkinFont,
-                    const framework::TFont& ownFont, const TbsSkinData* skinData, framework::TColor colour) {
+                    const framework::TFont& ownFont, const TbsSkinData* skinData, framework::TColor color) {
     const platform::LOGFONT f = ApplySkinFont(record, useSkinFont, ownFont.LogFont(), skinData);
     framework::TFont font;
     font.SetName(f.lfFaceName);
@@ -15,7 +15,7 @@ void AssignSkinFont(framework::TFont& target, const SkinFontKeys* record, bool u
     style.set(framework::TFontStyle::fsStrikeOut, f.lfStrikeOut);
     font.SetStyle(style);
     font.SetCharset(f.lfCharSet);
-    font.SetColor(colour);
+    font.SetColor(color);
     if (!target.SameAs(font))
         target.Assign(font);
 }

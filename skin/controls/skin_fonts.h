@@ -12,6 +12,6 @@ class TbsSkinData;
 
 // `target` takes the font in one change (its OnChange fires once).
 void AssignSkinFont(framework::TFont& target, const SkinFontKeys* record, bool useSkinFont,
-                    const framework::TFont& ownFont, const TbsSkinData* skinData, framework::TColor colour);
+                    const framework::TFont& ownFont, const TbsSkinData* skinData, framework::TColor color);
 
 }  // namespace skin

@@ -153,7 +153,7 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     void PaintClientFrame(framework::TCanvas& canvas);
     void PaintPageBackground(framework::TCanvas& canvas, const Picture& picture, const platform::Rect& tile);
     framework::TBitmap ComposeTabFace(int index, platform::Size size, bool active, bool hot, bool focused,
-                                      framework::TColor& captionColour);
+                                      framework::TColor& captionColor);
     void CentreImageAndCaption(framework::TCanvas& canvas, int32_t w, int32_t h, int32_t shift, int index,
                                const std::string& caption);
     // Draws the row now, outside a paint (on the window's own DC).

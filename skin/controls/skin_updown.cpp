@@ -184,9 +184,9 @@ void TbsSkinUpDown::PaintButtonFromResizeButton(TBitmap& face, int i) {
             {true, record->StretchEffect, record->StretchType});
     }
     face.Canvas().Draw(place.Left, place.Top, button);
-    const TColor colour = pressed ? record->DownFontColor : hot ? record->ActiveFontColor : record->FontColor;
+    const TColor color = pressed ? record->DownFontColor : hot ? record->ActiveFontColor : record->FontColor;
     const Rect arrow = pressed ? Rect{place.Left + 2, place.Top + 2, place.Right, place.Bottom} : place;
-    DrawSmallArrow(face.Canvas().Handle(), arrow, colour, ArrowOf(i, orientation_));
+    DrawSmallArrow(face.Canvas().Handle(), arrow, color, ArrowOf(i, orientation_));
 }
 
 // --- The pointer and the repeat timer ------------------------------------------------------------

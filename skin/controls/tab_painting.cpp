@@ -1,6 +1,7 @@
 // Painting the skinned tab strip: the frame and page background (or the built-in frame), the row
 // of tabs composed in one picture with the selected tab drawn last over the frame, each tab's face
 // with its caption, image and close box.
+#include "framework/controls/control_look.h"
 #include "framework/graphics/image_list.h"
 #include "platform/gfx/dc.h"
 #include "platform/gfx/text.h"
@@ -50,18 +51,6 @@ PieceFill FillOf(bool stretchEffect, TStretchType type) {
     return type == TStretchType::stFull   ? PieceFill::Scale
            : type == TStretchType::stHorz ? PieceFill::TileX
                                           : PieceFill::TileY;
-}
-
-// A dotted rectangle: every other pixel of its edges.
-void DrawDottedRect(TCanvas& canvas, const Rect& r, TColor colour) {
-    for (int32_t x = r.Left; x < r.Right; x += 2) {
-        canvas.SetPixel(x, r.Top, colour);
-        canvas.SetPixel(x, r.Bottom - 1, colour);
-    }
-    for (int32_t y = r.Top; y < r.Bottom; y += 2) {
-        canvas.SetPixel(r.Left, y, colour);
-        canvas.SetPixel(r.Right - 1, y, colour);
-    }
 }
 
 void DrawSurface(TCanvas& canvas, platform::Point at, platform::Surface& picture) {
@@ -227,9 +216,9 @@ void TbsSkinTabControl::DrawTabsNow() {
 
 // The tab's face before its caption: built-in, or cut from the record (a bar whose middle follows
 // the tab's length, or with a fixed TabHeight a nine-slice), upside down for bottom tabs. The
-// face's canvas gets the caption font; `captionColour` its colour.
+// face's canvas gets the caption font; `captionColor` its colour.
 TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, bool hot, bool focused,
-                                          TColor& captionColour) {
+                                          TColor& captionColor) {
     (void)index;
     const TabState state{active, hot, focused};
     TBitmap face;
@@ -243,8 +232,8 @@ TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, boo
             c.Brush().SetColor(platform::RGB(0, 0, 128));
             c.FrameRect({0, 0, size.cx, size.cy});
         }
-        captionColour = Font().Color();
-        AssignSkinFont(c.Font(), nullptr, false, Font(), skinData_, captionColour);
+        captionColor = Font().Color();
+        AssignSkinFont(c.Font(), nullptr, false, Font(), skinData_, captionColor);
         return face;
     }
     const Rect from = skin_->FaceFor(state);
@@ -270,8 +259,8 @@ TBitmap TbsSkinTabControl::ComposeTabFace(int index, Size size, bool active, boo
     }
     if (TabPosition() == TTabPosition::tpBottom)
         FlipUpsideDown(face.Surface());
-    captionColour = skin_->CaptionColourFor(state);
-    AssignSkinFont(face.Canvas().Font(), &skin_->font, useSkinFont_, Font(), skinData_, captionColour);
+    captionColor = skin_->CaptionColorFor(state);
+    AssignSkinFont(face.Canvas().Font(), &skin_->font, useSkinFont_, Font(), skinData_, captionColor);
     return face;
 }
 
@@ -302,8 +291,8 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
         return;
     const bool focused = Focused();
     const bool hasImage = images_ && index < images_->Count();
-    TColor colour = 0;
-    TBitmap face = ComposeTabFace(index, size, active, hot, focused, colour);
+    TColor color = 0;
+    TBitmap face = ComposeTabFace(index, size, active, hot, focused, color);
     Rect caption{0, 0, size.cx, size.cy};
     const bool turnNow = side && textInHorizontal_;
     if (turnNow) {
@@ -313,10 +302,10 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
     }
     TCanvas& fc = face.Canvas();
     if (skin_ && skin_->showFocus && focused && active)
-        DrawDottedRect(fc,
-                       {caption.Left + skin_->focusOffsetX, caption.Top + skin_->focusOffsetY,
-                        caption.Right - skin_->focusOffsetX, caption.Bottom - skin_->focusOffsetY},
-                       colour);
+        DrawFocusRect(fc,
+                      {caption.Left + skin_->focusOffsetX, caption.Top + skin_->focusOffsetY,
+                       caption.Right - skin_->focusOffsetX, caption.Bottom - skin_->focusOffsetY},
+                      color);
     // Tabs whose faces are lower than the selected one's show their caption (and image and close
     // box) a little toward the page.
     int32_t imageShift = 0;
@@ -330,7 +319,7 @@ void TbsSkinTabControl::DrawTab(int index, const Rect& rect, TCanvas& canvas, bo
     // The close box keeps 3 pixels from the edge of a skin's face.
     const int32_t closeLeft = caption.Right - closeWidth - (skin_ ? 3 : 0);
     const std::string& text = Tab(index);
-    fc.Font().SetColor(colour);
+    fc.Font().SetColor(color);
     fc.Brush().SetStyle(TBrushStyle::bsClear);
     if (OnDrawSkinTab) {
         OnDrawSkinTab(index, {0, 0, face.Width(), face.Height()}, active, hot, fc);

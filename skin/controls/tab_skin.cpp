@@ -34,7 +34,7 @@ Rect TabSkin::FaceFor(const TabState& s) const {
     return s.active ? activeTabRect : tabRect;
 }
 
-platform::COLORREF TabSkin::CaptionColourFor(const TabState& s) const {
+platform::COLORREF TabSkin::CaptionColorFor(const TabState& s) const {
     if (s.hot && !s.active)
         return mouseInFontColor;
     if (s.active && s.focused)

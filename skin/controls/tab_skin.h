@@ -83,7 +83,7 @@ struct TabSkin {
     // The face a tab shows: the pointer's (when the skin has one) on a tab that is not selected,
     // the focused one on the selected tab of a focused control, else the normal or selected one.
     platform::Rect FaceFor(const TabState& state) const;
-    platform::COLORREF CaptionColourFor(const TabState& state) const;
+    platform::COLORREF CaptionColorFor(const TabState& state) const;
 };
 
 // The built-in look of a tab: its fill and, on the selected tab, a navy frame.

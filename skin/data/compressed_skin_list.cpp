@@ -31,6 +31,15 @@ void TbsSkinListItem::SetCompressedFileName(const std::string& path) {
     compressedFileName_ = ExtractFileName(path);
 }
 
+void TbsSkinListItem::SetSkin(framework::Bytes skin) {
+    framework::TMemoryStream stream(std::vector<uint8_t>(skin.begin(), skin.end()));
+    try {
+        ReadSkin(stream);
+    } catch (const framework::EReadError& error) {
+        throw framework::EPropertyError("Invalid property value: Skin: " + error.Message());
+    }
+}
+
 void TbsSkinListItem::Assign(const TbsSkinListItem& other) {
     description_ = other.description_;
     name_ = other.name_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/core/component.h"
+#include "framework/core/properties.h"
 #include "framework/core/stream.h"
 #include "skin/data/compressed_stored_skin.h"
 
@@ -16,7 +17,7 @@ namespace skin {
 class TbsCompressedSkinList;
 class TbsSkinListItems;
 
-class TbsSkinListItem {
+class TbsSkinListItem : public framework::TPersistent {
   public:
     // A new entry is named "bsSkin<position>".
     TbsSkinListItem(TbsSkinListItems& collection, int position);
@@ -40,6 +41,9 @@ class TbsSkinListItem {
     static constexpr const char* kBinaryPropertyName = "Skin";
     void ReadSkin(framework::TStream& stream) { storedSkin_->LoadFromStream(stream); }
     void WriteSkin(framework::TStream& stream) const { storedSkin_->SaveToStream(stream); }
+    // The property's setter: ReadSkin of the bytes. A damaged value (a length past its end) is
+    // refused as a bad property value, which form data reports with the component's name.
+    void SetSkin(framework::Bytes skin);
 
     void Assign(const TbsSkinListItem& other);
 

@@ -1,6 +1,7 @@
 #include "skin/data/form_data_classes.h"
 
 #include "framework/core/properties.h"
+#include "skin/data/compressed_skin_list.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
@@ -24,6 +25,26 @@ framework::PersistentClass StoredSkinClass() {
         });
 }
 
+framework::PersistentClass SkinListItemClass() {
+    return ClassTable<TbsSkinListItem>(
+        "TbsSkinListItem", "",
+        {
+            Property("Name", &TbsSkinListItem::SetName),
+            Property("Description", &TbsSkinListItem::SetDescription),
+            Property("FileName", &TbsSkinListItem::SetFileName),
+            Property("CompressedFileName", &TbsSkinListItem::SetCompressedFileName),
+            Property(TbsSkinListItem::kBinaryPropertyName, &TbsSkinListItem::SetSkin),
+        });
+}
+
+framework::PersistentClass SkinListClass() {
+    return ClassTable<TbsCompressedSkinList>(
+        "TbsCompressedSkinList", "",
+        {
+            framework::CollectionProperty("Skins", &TbsCompressedSkinList::Skins, "TbsSkinListItem"),
+        });
+}
+
 framework::PersistentClass SkinDataClass() {
     return ClassTable<TbsSkinData>(
         "TbsSkinData", "",
@@ -36,6 +57,7 @@ framework::PersistentClass SkinDataClass() {
             Property("ShowLayeredBorders", &TbsSkinData::SetShowLayeredBorders),
             Property("AeroBlurEnabled", &TbsSkinData::SetAeroBlurEnabled),
             Property("CompressedStoredSkin", &TbsSkinData::SetCompressedStoredSkin),
+            Property("SkinList", &TbsSkinData::SetSkinList),
             Property("ResourceStrData", &TbsSkinData::SetResourceStrData),
             Property("SkinIndex", &TbsSkinData::SetSkinIndex),
         });
@@ -53,7 +75,8 @@ framework::PersistentClass ResourceStringsClass() {
 
 void RegisterSkinDataClasses() {
     static const bool registered = [] {
-        for (framework::PersistentClass table : {StoredSkinClass(), SkinDataClass(), ResourceStringsClass()})
+        for (framework::PersistentClass table : {StoredSkinClass(), SkinListItemClass(), SkinListClass(),
+                                                 SkinDataClass(), ResourceStringsClass()})
             framework::RegisterPersistentClass(std::move(table));
         return true;
     }();

@@ -77,14 +77,14 @@ constexpr std::array<std::string_view, 6> kRadioDot = {
 
 }  // namespace
 
-void DrawBuiltInCheck(platform::HDC canvas, Point at, COLORREF colour) {
-    DrawPixelPicture(canvas, kCheckMark, at.X, at.Y, platform::ColorToRGB(colour));
+void DrawBuiltInCheck(platform::HDC canvas, Point at, COLORREF color) {
+    DrawPixelPicture(canvas, kCheckMark, at.X, at.Y, platform::ColorToRGB(color));
 }
-void DrawBuiltInArrow(platform::HDC canvas, Point at, COLORREF colour) {
-    DrawPixelPicture(canvas, kArrow, at.X, at.Y, platform::ColorToRGB(colour));
+void DrawBuiltInArrow(platform::HDC canvas, Point at, COLORREF color) {
+    DrawPixelPicture(canvas, kArrow, at.X, at.Y, platform::ColorToRGB(color));
 }
-void DrawBuiltInRadio(platform::HDC canvas, Point at, COLORREF colour) {
-    DrawPixelPicture(canvas, kRadioDot, at.X, at.Y, platform::ColorToRGB(colour));
+void DrawBuiltInRadio(platform::HDC canvas, Point at, COLORREF color) {
+    DrawPixelPicture(canvas, kRadioDot, at.X, at.Y, platform::ColorToRGB(color));
 }
 
 // --- One item ------------------------------------------------------------------------------------
@@ -144,11 +144,11 @@ class ItemPainter {
   private:
     TCanvas& Canvas() { return target_.Canvas(); }
 
-    void SetFont(COLORREF colour) {
+    void SetFont(COLORREF color) {
         TCanvas& c = Canvas();
         if (look_.font)
             c.Font().Assign(*look_.font);
-        c.Font().SetColor(colour);
+        c.Font().SetColor(color);
         c.Brush().SetStyle(framework::TBrushStyle::bsClear);
     }
 
@@ -178,8 +178,8 @@ class ItemPainter {
             DrawBar(target_, faces, r.SkinRect, {r.ItemLeftOffset, r.ItemRightOffset}, width,
                     r.InActiveStretchEffect);
         }
-        COLORREF colour = hl ? r.ActiveFontColor : item_.Enabled() ? r.FontColor : r.UnEnabledFontColor;
-        SetFont(colour);
+        COLORREF color = hl ? r.ActiveFontColor : item_.Enabled() ? r.FontColor : r.UnEnabledFontColor;
+        SetFont(color);
         if (look_.drawItself && look_.drawItself(Canvas(), layout_.text, hl))
             return;
         if (IsHeaderItem(item_)) {
@@ -189,10 +189,10 @@ class ItemPainter {
         const Rect caption = DrawCaption();
         DrawShortCut(caption);
         if (item_.Count() > 0)
-            DrawSubmenuArrow(colour);
+            DrawSubmenuArrow(color);
         if (r.UseImageColor)
-            colour = hl ? r.ActiveImageColor : r.ImageColor;
-        DrawImageOrMark(colour);
+            color = hl ? r.ActiveImageColor : r.ImageColor;
+        DrawImageOrMark(color);
     }
 
     void DrawPlain() {
@@ -215,7 +215,7 @@ class ItemPainter {
             c.FillRect({layout_.glyph, all.Bottom / 2, all.Right, all.Bottom / 2 + 1});
             return;
         }
-        COLORREF colour =
+        COLORREF color =
             look_.highlighted || item_.Enabled() ? platform::clWindowText : platform::clBtnShadow;
         if (IsHeaderItem(item_)) {
             c.Brush().SetColor(platform::clBtnShadow);
@@ -225,14 +225,14 @@ class ItemPainter {
             c.DrawText(HeaderText(), text, platform::DT_CENTER);
             return;
         }
-        SetFont(colour);
+        SetFont(color);
         if (look_.drawItself && look_.drawItself(c, layout_.text, look_.highlighted))
             return;
         const Rect caption = DrawCaption();
         DrawShortCut(caption);
         if (item_.Count() > 0)
-            DrawSubmenuArrow(colour);
-        DrawImageOrMark(colour);
+            DrawSubmenuArrow(color);
+        DrawImageOrMark(color);
     }
 
     std::string HeaderText() const {
@@ -284,17 +284,17 @@ class ItemPainter {
         Canvas().DrawText(text, r, platform::DT_RIGHT | platform::DT_NOPREFIX);
     }
 
-    void DrawSubmenuArrow(COLORREF colour) {
+    void DrawSubmenuArrow(COLORREF color) {
         const Picture* faces = look_.skin ? look_.skin->faces : nullptr;
         if (record_ && faces && !IsEmptyRect(record_->ArrowImageRect)) {
             const Rect face = look_.highlighted ? record_->ActiveArrowImageRect : record_->ArrowImageRect;
             DrawMarkFace(Canvas(), *faces, face, ArrowFaceArea(layout_, WidthOfRect(ClampRect(face))));
             return;
         }
-        DrawBuiltInArrow(Canvas().Handle(), SubmenuArrowAt(layout_), colour);
+        DrawBuiltInArrow(Canvas().Handle(), SubmenuArrowAt(layout_), color);
     }
 
-    void DrawImageOrMark(COLORREF colour) {
+    void DrawImageOrMark(COLORREF color) {
         TCanvas& c = Canvas();
         const framework::TImageList* images = look_.images;
         const bool hasBitmap = !item_.Bitmap().isEmpty();
@@ -310,13 +310,13 @@ class ItemPainter {
                 images->Draw(c, at.X, at.Y, item_.ImageIndex(), item_.Enabled());
             }
             if (item_.Checked()) {
-                c.Brush().SetColor(colour);
+                c.Brush().SetColor(color);
                 c.FrameRect({at.X - 1, at.Y - 1, at.X + size.cx + 1, at.Y + size.cy + 1});
             }
             return;
         }
         const Point at = MarkAt(layout_);
-        if (DrawWindowCommandGlyph(at, colour) || !item_.Checked())
+        if (DrawWindowCommandGlyph(at, color) || !item_.Checked())
             return;
         // The record's mark face when it has one, else the built-in mark (a radio dot a pixel lower).
         const bool radio = item_.RadioItem();
@@ -328,13 +328,13 @@ class ItemPainter {
         if (faces && !IsEmptyRect(face))
             DrawMarkFace(c, *faces, face, MarkFaceArea(*record_));
         else if (radio)
-            DrawBuiltInRadio(c.Handle(), {at.X, at.Y + 1}, colour);
+            DrawBuiltInRadio(c.Handle(), {at.X, at.Y + 1}, color);
         else
-            DrawBuiltInCheck(c.Handle(), at, colour);
+            DrawBuiltInCheck(c.Handle(), at, color);
     }
 
     // System-menu items are known by their names and show the window command they carry out.
-    bool DrawWindowCommandGlyph(Point at, COLORREF colour) {
+    bool DrawWindowCommandGlyph(Point at, COLORREF color) {
         struct NamedGlyph {
             std::string_view name;
             StandardGlyph glyph;
@@ -347,7 +347,7 @@ class ItemPainter {
         };
         for (const NamedGlyph& g : kNamed) {
             if (item_.Name() == g.name) {
-                DrawStandardGlyph(Canvas().Handle(), g.glyph, at.X, at.Y, platform::ColorToRGB(colour));
+                DrawStandardGlyph(Canvas().Handle(), g.glyph, at.X, at.Y, platform::ColorToRGB(color));
                 return true;
             }
         }

@@ -35,9 +35,9 @@ std::string ItemSizingText(const framework::TMenuItem& item);
 
 // The built-in marks, in a colour, from the mark position (x, y): a check mark 7 x 8, a submenu
 // arrow 4 x 7 pointing right, a radio dot 6 x 6.
-void DrawBuiltInCheck(platform::HDC canvas, platform::Point at, platform::COLORREF colour);
-void DrawBuiltInArrow(platform::HDC canvas, platform::Point at, platform::COLORREF colour);
-void DrawBuiltInRadio(platform::HDC canvas, platform::Point at, platform::COLORREF colour);
+void DrawBuiltInCheck(platform::HDC canvas, platform::Point at, platform::COLORREF color);
+void DrawBuiltInArrow(platform::HDC canvas, platform::Point at, platform::COLORREF color);
+void DrawBuiltInRadio(platform::HDC canvas, platform::Point at, platform::COLORREF color);
 
 struct ItemLook {
     const MenuSkin* skin = nullptr;

@@ -40,14 +40,14 @@ GlyphAndTextPlaces LayoutGlyphAndText(const GlyphAndText& g) {
 
 namespace {
 
-void FillRow(HDC canvas, int32_t left, int32_t right, int32_t y, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
+void FillRow(HDC canvas, int32_t left, int32_t right, int32_t y, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
     FillRect(canvas, {left, y, right, y + 1}, brush);
     DeleteObject(brush);
 }
 
-void FillBox(HDC canvas, const Rect& r, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
+void FillBox(HDC canvas, const Rect& r, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
     FillRect(canvas, r, brush);
     DeleteObject(brush);
 }
@@ -88,9 +88,9 @@ std::pair<GlyphAndTextPlaces, Rect> PlaceAndDrawCaption(HDC canvas, const Captio
 void MarkWithoutGlyph(HDC canvas, const CaptionFace& f, const Rect& textRect, const Rect& emptyFaceMark) {
     if (!f.caption.empty()) {
         for (int32_t y = textRect.Bottom - 1; y <= textRect.Bottom + 1; ++y)
-            FillRow(canvas, textRect.Left, textRect.Right, y, f.markColour);
+            FillRow(canvas, textRect.Left, textRect.Right, y, f.markColor);
     } else {
-        FillBox(canvas, emptyFaceMark, f.markColour);
+        FillBox(canvas, emptyFaceMark, f.markColor);
     }
 }
 
@@ -107,7 +107,7 @@ void DrawCaptionWithListImage(HDC canvas, const CaptionFace& f, int32_t index, c
         return;
     if (hasImage) {
         for (int32_t y = at.glyph.Y + glyph.cy - 2; y <= at.glyph.Y + glyph.cy; ++y)
-            FillRow(canvas, at.glyph.X, at.glyph.X + glyph.cx, y, f.markColour);
+            FillRow(canvas, at.glyph.X, at.glyph.X + glyph.cx, y, f.markColor);
     } else {
         MarkWithoutGlyph(canvas, f, textRect,
                          {f.face.Left + 4, f.face.Top + 4, f.face.Right - 2, f.face.Bottom - 4});
@@ -125,7 +125,7 @@ void DrawCaptionWithGlyph(HDC canvas, const CaptionFace& f, const Picture& strip
         return;
     if (hasGlyph) {
         for (int32_t y = at.glyph.Y + strip.height() - 2; y <= at.glyph.Y + strip.height(); ++y)
-            FillRow(canvas, at.glyph.X, at.glyph.X + strip.width(), y, f.markColour);
+            FillRow(canvas, at.glyph.X, at.glyph.X + strip.width(), y, f.markColor);
     } else {
         const Rect& r = f.face;
         MarkWithoutGlyph(canvas, f, textRect,

@@ -53,7 +53,7 @@ struct CaptionFace {
     std::string caption;
     bool down = false;  // glyph and caption one pixel right and down
     bool markBar = false;
-    platform::COLORREF markColour = 0;
+    platform::COLORREF markColor = 0;
 };
 
 // The caption in the canvas font and the image `index` of `images` (none when the index is outside

@@ -35,20 +35,20 @@ TbsEffectBmp TbsEffectBmp::FromBitmap(HBITMAP bitmap) {
     return pixels ? TbsEffectBmp(*pixels) : TbsEffectBmp();
 }
 
-COLORREF TbsEffectBmp::ColourAt(int32_t x, int32_t y) const {
+COLORREF TbsEffectBmp::ColorAt(int32_t x, int32_t y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;
     const uint8_t* p = Row(y) + 3 * x;
     return RGB(p[2], p[1], p[0]);
 }
 
-void TbsEffectBmp::SetColourAt(int32_t x, int32_t y, COLORREF colour) {
+void TbsEffectBmp::SetColorAt(int32_t x, int32_t y, COLORREF color) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
     uint8_t* p = Row(y) + 3 * x;
-    p[0] = GetBValue(colour);
-    p[1] = GetGValue(colour);
-    p[2] = GetRValue(colour);
+    p[0] = GetBValue(color);
+    p[1] = GetGValue(color);
+    p[2] = GetRValue(color);
 }
 
 Picture TbsEffectBmp::ToPicture() const {

@@ -31,8 +31,8 @@ class TbsEffectBmp {
     uint8_t* Row(int32_t y) { return bits_.data() + size_t(y) * size_t(rowBytes_); }
     const uint8_t* Row(int32_t y) const { return bits_.data() + size_t(y) * size_t(rowBytes_); }
     // The colour of a pixel as a platform colour value (0x00BBGGRR); 0 outside the bitmap.
-    platform::COLORREF ColourAt(int32_t x, int32_t y) const;
-    void SetColourAt(int32_t x, int32_t y, platform::COLORREF colour);
+    platform::COLORREF ColorAt(int32_t x, int32_t y) const;
+    void SetColorAt(int32_t x, int32_t y, platform::COLORREF color);
 
     // The pixels as a picture (alpha 255), for composition and drawing.
     Picture ToPicture() const;

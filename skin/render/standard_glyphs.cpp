@@ -113,22 +113,22 @@ constexpr GlyphPicture kGlyphs[] = {
 }  // namespace
 
 void DrawPixelPicture(HDC canvas, std::span<const std::string_view> rows, int32_t x, int32_t y,
-                      COLORREF colour) {
+                      COLORREF color) {
     for (size_t row = 0; row < rows.size(); ++row)
         for (size_t col = 0; col < rows[row].size(); ++col)
             if (rows[row][col] == '#')
-                SetPixel(canvas, x + int32_t(col), y + int32_t(row), colour);
+                SetPixel(canvas, x + int32_t(col), y + int32_t(row), color);
 }
 
-void DrawStandardGlyph(HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, COLORREF colour) {
+void DrawStandardGlyph(HDC canvas, StandardGlyph glyph, int32_t x, int32_t y, COLORREF color) {
     for (const GlyphPicture& g : kGlyphs)
         if (g.glyph == glyph)
-            DrawPixelPicture(canvas, g.rows, x, y, colour);
+            DrawPixelPicture(canvas, g.rows, x, y, color);
 }
 
-void DrawSmallArrow(HDC canvas, const Rect& rect, COLORREF colour, ArrowDirection direction) {
+void DrawSmallArrow(HDC canvas, const Rect& rect, COLORREF color, ArrowDirection direction) {
     const int32_t cx = rect.Left + rect.width() / 2, cy = rect.Top + rect.height() / 2;
-    HBRUSH brush = CreateSolidBrush(colour);
+    HBRUSH brush = CreateSolidBrush(color);
     // Four strokes, from the tip (length 1) to the base (length 7).
     for (int32_t i = 0; i < 4; ++i) {
         Rect stroke;

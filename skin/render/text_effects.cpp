@@ -61,7 +61,7 @@ void BlendOnto(TbsBitmap& effect, HDC canvas, int32_t x, int32_t y) {
     effect.DrawToCanvas(canvas, x, y);
 }
 
-int DrawHaloText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format, COLORREF colour,
+int DrawHaloText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format, COLORREF color,
                  int32_t margin, Rect (*block)(const Rect& textRect)) {
     RedTextBitmap red(canvas, rect.width() + 2 * margin, rect.height() + 2 * margin);
     const Rect t{margin, margin, red.width() - margin, red.height() - margin};
@@ -75,15 +75,15 @@ int DrawHaloText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_
     }
     StackBlur(red.bitmap(), margin / 2);
     StackBlur(red.bitmap(), margin / 2);
-    RedToAlpha(red.bitmap(), colour);
+    RedToAlpha(red.bitmap(), color);
     BlendOnto(red.bitmap(), canvas, rect.Left - margin, rect.Top - margin);
     return DrawPlainText(canvas, rect, text, format);
 }
 
 }  // namespace
 
-void RedToAlpha(TbsBitmap& bitmap, COLORREF colour) {
-    const uint32_t rgb = PixelOfColour(colour) & 0x00FFFFFFu;
+void RedToAlpha(TbsBitmap& bitmap, COLORREF color) {
+    const uint32_t rgb = PixelFromColor(color) & 0x00FFFFFFu;
     Surface& pixels = bitmap.Pixels();
     uint32_t* p = pixels.data();
     for (size_t i = 0, n = size_t(pixels.width()) * size_t(pixels.height()); i < n; ++i)
@@ -91,35 +91,35 @@ void RedToAlpha(TbsBitmap& bitmap, COLORREF colour) {
 }
 
 int DrawGlowText(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format, int32_t offset,
-                 COLORREF glowColour, int32_t size) {
+                 COLORREF glowColor, int32_t size) {
     const int32_t s = std::clamp(size, 0, kMaxBlurRadius);
     RedTextBitmap red(canvas, rect.width() + 2 * s, rect.height() + 2 * s);
     Rect r{s, s, red.width() - s, red.height() - s};
     DrawTextUnicode(red.dc(), text, r, format);
     StackBlur(red.bitmap(), s);
-    RedToAlpha(red.bitmap(), glowColour);
+    RedToAlpha(red.bitmap(), glowColor);
     BlendOnto(red.bitmap(), canvas, rect.Left + offset - s, rect.Top + offset - s);
     return DrawPlainText(canvas, rect, text, format);
 }
 
 int DrawHaloText10(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format,
-                   COLORREF haloColour) {
-    return DrawHaloText(canvas, rect, text, format, haloColour, 10, [](const Rect& t) {
+                   COLORREF haloColor) {
+    return DrawHaloText(canvas, rect, text, format, haloColor, 10, [](const Rect& t) {
         return Rect{t.Left + 3, t.Top + 3, t.Right - 3, t.Bottom - 3};
     });
 }
 
 int DrawHaloText12(HDC canvas, const Rect& rect, std::u16string_view text, uint32_t format,
-                   COLORREF haloColour) {
-    return DrawHaloText(canvas, rect, text, format, haloColour, 12, [](const Rect& t) {
+                   COLORREF haloColor) {
+    return DrawHaloText(canvas, rect, text, format, haloColor, 12, [](const Rect& t) {
         return Rect{t.Left - 3, t.Top + 2, t.Right + 3, t.Bottom - 2};
     });
 }
 
-void FadeReflection(TbsBitmap& bitmap, int32_t th, COLORREF colour) {
+void FadeReflection(TbsBitmap& bitmap, int32_t th, COLORREF color) {
     if (th <= 0)
         return;
-    const uint32_t rgb = PixelOfColour(colour) & 0x00FFFFFFu;
+    const uint32_t rgb = PixelFromColor(color) & 0x00FFFFFFu;
     Surface& pixels = bitmap.Pixels();
     for (int32_t i = 0; i < pixels.height(); ++i) {
         uint32_t* row = pixels.row(i);
@@ -136,7 +136,7 @@ void FadeReflection(TbsBitmap& bitmap, int32_t th, COLORREF colour) {
 }
 
 void DrawReflectedText(HDC canvas, const Rect& rect, std::string_view text, uint32_t format, int32_t offset,
-                       COLORREF reflectionColour) {
+                       COLORREF reflectionColor) {
     RedTextBitmap red(canvas, rect.width(), rect.height());
     const int32_t w = red.width(), h = red.height();
     Rect r{0, 0, w, h};
@@ -147,7 +147,7 @@ void DrawReflectedText(HDC canvas, const Rect& rect, std::string_view text, uint
     Rect placed = rect;
     DrawText(canvas, text, &placed, format | DT_CALCRECT);
     const int32_t tb = placed.Bottom;
-    FadeReflection(red.bitmap(), th, reflectionColour);
+    FadeReflection(red.bitmap(), th, reflectionColor);
     Surface& pixels = red.bitmap().Pixels();
     for (int32_t i = 0; i < h / 2; ++i)
         std::swap_ranges(pixels.row(i), pixels.row(i) + w, pixels.row(h - 1 - i));

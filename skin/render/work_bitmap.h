@@ -26,11 +26,6 @@ class EbsBitmapError : public framework::Exception {
     using Exception::Exception;
 };
 
-// A platform colour value (0x00BBGGRR) as a pixel: red and blue swapped, alpha 255.
-constexpr uint32_t PixelOfColour(platform::COLORREF c) {
-    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-
 class TbsBitmap {
   public:
     // No buffer: 0 x 0, flags clear, no name.

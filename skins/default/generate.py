@@ -28,8 +28,8 @@ from ninepart import (draw_frame, horizontal_bar, nine_part_image,
                       nine_part_repeats, paste, tile, uniform)
 from raster import (BLACK, NO_RECT, Canvas, Point, Rect, bmp_bytes, draw_art_centred,
                     draw_text, mix, png_bytes, ramp, rect_at, rounded_box, text_width)
-from skinkeys import (CONTROL_TYPES, CUSTOM_KEYS, OBJECT_TYPES, Section, list_section,
-                      parse_keys)
+from skinkeys import (CONTROL_TYPES, CUSTOM_KEYS, FILE_SECTIONS, OBJECT_TYPES, Section,
+                      list_section, parse_keys)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -1214,15 +1214,7 @@ def file_sections():
         dict({"picture": names[0], "activepicturescount": len(names) - 1},
              **{str(i): n for i, n in enumerate(names[1:])}),
         comment="The frame picture, then the pictures that the *pictureindex keys count from 0.")
-    forminfo = Section("FORMINFO", parse_keys(
-        """lefttoppoint p, righttoppoint p, leftbottompoint p, rightbottompoint p, clientrect r,
-        bgpictureindex i, mdibgpictureindex i, leftstretch b, rightstretch b, topstretch b,
-        bottomstretch b, stretcheffect b, stretchtype t, mdibgstretcheffect b, mdibgstretchtype t,
-        maskrectarea r, hittestlefttoppoint p, hittestrighttoppoint p, hittestleftbottompoint p,
-        hittestrightbottompoint p, buttonsrect r, captionrect r, buttonsoffset i,
-        buttonsinleft b, mainmenupopupup b, borderwidth i, formminwidth i, formminheight i,
-        mditabstransparent b, mainmenubartransparent b, autorenderinginactiveimage b,
-        inactiveeffect e"""), {
+    forminfo = Section("FORMINFO", parse_keys(FILE_SECTIONS["FORMINFO"]), {
             "lefttoppoint": FRAME["lefttoppoint"], "righttoppoint": FRAME["righttoppoint"],
             "leftbottompoint": FRAME["leftbottompoint"],
             "rightbottompoint": FRAME["rightbottompoint"], "clientrect": FRAME["clientrect"],
@@ -1236,27 +1228,17 @@ def file_sections():
         comment="The window frame, cut from main.bmp in nine parts; the client area shows the\n"
                 "middle of main.bmp, repeated. Caption buttons are laid out from the right of\n"
                 "captionrect, two pixels apart.")
-    skincolors = Section("SKINCOLORS", parse_keys(
-        """cbtnface c, cbtntext c, cwindow c, cwindowtext c, chighlight c, chighlighttext c,
-        cbtnhighlight c, cbtnshadow c"""), {
+    skincolors = Section("SKINCOLORS", parse_keys(FILE_SECTIONS["SKINCOLORS"]), {
             "cbtnface": 14739166, "cbtntext": 0, "cwindow": 16777215, "cwindowtext": 0,
             "chighlight": 12182953, "chighlighttext": 0, "cbtnhighlight": 16777215,
             "cbtnshadow": 8374134},
         comment="Colours offered to standard controls that follow the skin.")
-    popup = Section("POPUPWINDOW", parse_keys(
-        """windowpictureindex i, maskpictureindex i, lefttoppoint p, righttoppoint p,
-        leftbottompoint p, rightbottompoint p, itemsrect r, scrollmarkercolor c,
-        scrollmarkeractivecolor c, leftstretch b, rightstretch b, topstretch b, bottomstretch b,
-        stretcheffect b, stretchtype t"""),
+    popup = Section("POPUPWINDOW", parse_keys(FILE_SECTIONS["POPUPWINDOW"]),
         dict(POPUP, windowpictureindex=POPUP_PICTURE, scrollmarkercolor=0,
              scrollmarkeractivecolor=16777215),
         absent={"stretcheffect", "stretchtype"},
         comment="Popup menus: pw.bmp cut in nine parts, the items laid into itemsrect.")
-    hint = Section("HINTWINDOW", parse_keys(
-        """windowpictureindex i, maskpictureindex i, lefttoppoint p, righttoppoint p,
-        leftbottompoint p, rightbottompoint p, clientrect r, fontname s, fontheight i,
-        fontstyle f, fontcolor c, leftstretch b, rightstretch b, topstretch b, bottomstretch b,
-        stretcheffect b, stretchtype t"""),
+    hint = Section("HINTWINDOW", parse_keys(FILE_SECTIONS["HINTWINDOW"]),
         dict(HINT, windowpictureindex=HINT_PICTURE, fontcolor=BLACK),
         absent={"stretcheffect", "stretchtype"},
         comment="Hints: hw.bmp cut in nine parts around the text.")

@@ -60,10 +60,17 @@ CAPTION_KEYS = """textrect r, fontname s, fontheight i, fontstyle f, fontcolor c
     reflactionactivecolor c, reflectionoffset i, dividerrect r, dividertransparent b,
     dividertransparentcolor c"""
 
+ANIMATE_KEYS = """countframes i (1), cycle b, buttonstyle b, timerinterval i (50), command k,
+    downskinrect r, restorerect r, restoreactiverect r, restoredownrect r, restoreinactiverect r,
+    restorehint s"""
+
 OBJECT_TYPES = {
+    "userobject": "skinrect r",  # a user object reads nothing but its place
+    "button": OBJECT_BASE_KEYS + "," + BUTTON_OBJECT_KEYS,
     "stdbutton": OBJECT_BASE_KEYS + "," + BUTTON_OBJECT_KEYS + "," + STDBUTTON_OBJECT_KEYS,
     "mainmenubarbutton": OBJECT_BASE_KEYS + "," + BUTTON_OBJECT_KEYS + "," + STDBUTTON_OBJECT_KEYS,
     "menuitem": OBJECT_BASE_KEYS + "," + MENUITEM_KEYS,
+    "animate": OBJECT_BASE_KEYS + "," + ANIMATE_KEYS,
     "mainmenubaritem": OBJECT_BASE_KEYS + "," + MAINMENUITEM_KEYS,
     "caption": OBJECT_BASE_KEYS + "," + CAPTION_KEYS,
 }
@@ -154,6 +161,11 @@ CONTROL_TYPES = {
     "controlbar": CUSTOM_KEYS + """, itemrect r, bgpictureindex i, hgriprect r, vgriprect r,
         gripoffset1 i, gripoffset2 i, itemstretcheffect b, itemoffset1 i (3), itemoffset2 i (3),
         itemtransparent b, itemtransparentcolor c, griptransparent b, griptransparentcolor c""",
+    "appmenu": CUSTOM_KEYS + """, bgpictureindex i, bgstretcheffect b, itemrect r,
+        pageitemrect r, pageitemactiverect r, itemoffset1 i (3), itemoffset2 i (3),
+        pageitemoffset1 i (10), pageitemoffset2 i (10), pageoffset i, fontname s, fontheight i,
+        fontpageheight i (16), fontstyle f, fontcolor c, disabledfontcolor c, activefontcolor c,
+        fontpagecolor c, activefontpagecolor c, gripperrect r, grippertransparentcolor c""",
     "edit": EDIT_KEYS,
     "memo": EDIT_KEYS + ", bgcolor c, activebgcolor c",
     "listbox": LISTBOX_KEYS,
@@ -180,6 +192,40 @@ CONTROL_TYPES = {
     "bevel": CONTROL_BASE_KEYS + ", lightcolor c, darkcolor c",
     "slider": CONTROL_BASE_KEYS + """, bgcolor c, hrulerrect r, hthumbrect r, vrulerrect r,
         vthumbrect r, edgesize i, pointscolor c""",
+}
+
+# The file-level sections that hold values of their own (the lists VERSION, PICTURES, SKINOBJECTS
+# and SKINCONTROLS are written by the generator directly). SKINCOLORS defaults to the platform's
+# system colours (0xFF000000 plus the colour's index, as a signed number).
+FILE_SECTIONS = {
+    "FORMINFO": """lefttoppoint p, righttoppoint p, leftbottompoint p, rightbottompoint p,
+        clientrect r, bgpictureindex i, mdibgpictureindex i, leftstretch b, rightstretch b,
+        topstretch b, bottomstretch b, stretcheffect b, stretchtype t, mdibgstretcheffect b,
+        mdibgstretchtype t, maskrectarea r, hittestlefttoppoint p, hittestrighttoppoint p,
+        hittestleftbottompoint p, hittestrightbottompoint p, buttonsrect r, captionrect r,
+        buttonsoffset i, buttonsinleft b, mainmenupopupup b, borderwidth i, formminwidth i,
+        formminheight i, mditabstransparent b, mainmenubartransparent b,
+        autorenderinginactiveimage b, inactiveeffect e""",
+    "SKINCOLORS": """cbtnface c (-16777201), cbtntext c (-16777198), cwindow c (-16777211),
+        cwindowtext c (-16777208), chighlight c (-16777203), chighlighttext c (-16777202),
+        cbtnhighlight c (-16777196), cbtnshadow c (-16777200)""",
+    "POPUPWINDOW": """windowpictureindex i, maskpictureindex i, lefttoppoint p, righttoppoint p,
+        leftbottompoint p, rightbottompoint p, itemsrect r, scrollmarkercolor c,
+        scrollmarkeractivecolor c, leftstretch b, rightstretch b, topstretch b, bottomstretch b,
+        stretcheffect b, stretchtype t""",
+    "HINTWINDOW": """windowpictureindex i, maskpictureindex i, lefttoppoint p, righttoppoint p,
+        leftbottompoint p, rightbottompoint p, clientrect r, fontname s, fontheight i,
+        fontstyle f, fontcolor c, leftstretch b, rightstretch b, topstretch b, bottomstretch b,
+        stretcheffect b, stretchtype t""",
+    "LAYERFRAME": """pictureindex i, maskpictureindex i, inactivepictureindex i,
+        inactivemaskpictureindex i, lefttoppoint p, righttoppoint p, leftbottompoint p,
+        rightbottompoint p, clientrect r, alphablendvalue i (255), inactivealphablendvalue i (255),
+        borderrect r, hittestenable b, fullborder b, hittestsize i, captionrect r,
+        hittestlefttoppoint p, hittestrighttoppoint p, hittestleftbottompoint p,
+        hittestrightbottompoint p, buttonsrect r, sysmenubuttonrect r, fullstretch b,
+        rollupformheight i, buttonstopoffset i, sysbuttontopoffset i, blurmaskpictureindex i,
+        intersectblurmaskrect r, excludeblurmaskrect r, leftoffset i, topoffset i, widthoffset i,
+        heightoffset i""",
 }
 
 FONT_STYLES = ["fsbold", "fsitalic", "fsunderline", "fsstrikeout"]

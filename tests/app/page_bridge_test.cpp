@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <deque>
+#include <optional>
+#include <tuple>
 
 #include "search_program_fixture.h"
 
@@ -232,6 +234,28 @@ TEST_F(Bridge, WithoutAPageScriptClosingATabStillRemovesIt) {
     EXPECT_THAT(errorBoxes, IsEmpty());
 }
 
+// m_tab as the main window's own form data makes it.
+TEST_F(Bridge, TheResultTabsTakeTheirPropertiesFromTheMainWindowsFormData) {
+    Start();
+    skin::TbsSkinTabControl& tab = Tabs();
+    EXPECT_TRUE(tab.ShowCloseButtons());
+    EXPECT_EQ(tab.TabSpacing(), 1);
+    EXPECT_EQ(tab.TabMargin(), -1);
+    EXPECT_FALSE(tab.TabExtededDraw());
+    EXPECT_FALSE(tab.TextInHorizontal());
+    EXPECT_FALSE(tab.TabsBGTransparent());
+    EXPECT_EQ(tab.DefaultItemHeight(), 20);
+    EXPECT_EQ(tab.SkinDataName(), "tab");
+    EXPECT_TRUE(tab.UseSkinFont());
+    EXPECT_EQ(tab.Font().Name(), "Arial");
+    EXPECT_EQ(tab.Font().Height(), 14);
+    EXPECT_EQ(tab.DefaultFont().Name(), "Arial");
+    EXPECT_EQ(tab.DefaultFont().Height(), 14);
+    EXPECT_EQ(tab.TabCount(), 0);
+    EXPECT_EQ(form->m_web->Parent(), &tab);
+    EXPECT_EQ(form->m_web->Align(), framework::TAlign::alClient);
+}
+
 TEST_F(Bridge, TheTabsLieBelowThePanelWithTheBrowserInTheirPageArea) {
     Ready();
     EXPECT_EQ(Tabs().BoundsRect(), (platform::Rect{3, 71, 773, 608}));
@@ -247,6 +271,231 @@ TEST_F(Bridge, TheTabsLieBelowThePanelWithTheBrowserInTheirPageArea) {
     Search("", "T恤", 1);
     EXPECT_TRUE(display.saveScreenshot(path)) << path;
 }
+
+// --- Shopper input while a page call waits ------------------------------------------------------
+
+// The demo page's rules (pageserver/web/pages.js): pages are appended, the same query shows its own
+// page again, and DelPage answers the page shown next (-1 when none is left).
+struct PageModel {
+    std::vector<std::string> pages;  // by query
+    int shown = -1;
+
+    int SoItem(const std::string& query) {
+        const auto same = std::find(pages.begin(), pages.end(), query);
+        const int index = int(same - pages.begin());
+        if (same == pages.end())
+            pages.push_back(query);
+        return shown = index;
+    }
+    void ShowPage(int index) {
+        if (index >= 0 && index < int(pages.size()))
+            shown = index;
+    }
+    int DelPage(int index) {
+        if (index < 0 || index >= int(pages.size()))
+            return shown;
+        pages.erase(pages.begin() + index);
+        return shown = pages.empty() ? -1 : std::min(index, int(pages.size()) - 1);
+    }
+};
+
+// What the shopper does, as input queued on the display (nothing is pumped).
+struct ShopperAction {
+    enum class Kind { CloseTab, ClickTab, QuickSearch, TypeKeyword };
+    Kind kind;
+    int tab = 0;
+
+    static ShopperAction Close(int tab) { return {Kind::CloseTab, tab}; }
+    static ShopperAction Click(int tab) { return {Kind::ClickTab, tab}; }
+    static ShopperAction Search() { return {Kind::QuickSearch}; }
+    static ShopperAction Type() { return {Kind::TypeKeyword}; }
+};
+
+// The window after the page and the shopper are done.
+struct Outcome {
+    std::vector<std::string> tabs;  // keywords of the tab captions
+    int selected = -1;
+    int clientHeight = 0;
+    std::vector<std::string> calls;  // after the two searches that made tabs A and B
+};
+
+class BridgeWhileThePageWorks : public Bridge {
+  protected:
+    // Tabs A and B from two searches answered at once, B selected; the model page behind them.
+    void ReadyWithTabsAAndB() {
+        Start();
+        HomePageLoaded();
+        Home().page().define("SoItem", [this](const std::vector<PageArg>& args) {
+            Meanwhile("SoItem");
+            return PageAnswer::Number(model.SoItem(std::get<std::string>(args.at(0))));
+        });
+        Home().page().define("ShowPage", [this](const std::vector<PageArg>& args) {
+            Meanwhile("ShowPage");
+            model.ShowPage(std::get<int32_t>(args.at(0)));
+            return PageAnswer{};
+        });
+        Home().page().define("DelPage", [this](const std::vector<PageArg>& args) {
+            Meanwhile("DelPage");
+            return PageAnswer::Number(model.DelPage(std::get<int32_t>(args.at(0))));
+        });
+        for (const char* keyword : {"A", "B"}) {
+            form->m_keyword->SetText(keyword);
+            Click(*form->m_soso, 10, 10);
+        }
+        ASSERT_THAT(Tabs().Tabs(), ElementsAre(Caption("A"), Caption("B")));
+        callsBefore = Home().calls().size();
+    }
+
+    static std::string Caption(const std::string& keyword) { return keyword + " - 女装/女士精品"; }
+
+    // Runs inside every page function: no other call may be waiting, and the shopper's second
+    // action comes while this call works, once.
+    void Meanwhile(const std::string& function) {
+        if (form->m_web->PageCallWaiting())
+            interleaved.push_back(function);
+        if (second && secondDuring == function) {
+            Queue(*second);
+            second.reset();
+        }
+    }
+
+    void Queue(const ShopperAction& action) {
+        using Kind = ShopperAction::Kind;
+        switch (action.kind) {
+            case Kind::CloseTab: {
+                const platform::Rect tab = Tabs().TabRect(action.tab);
+                const platform::Rect box = Tabs().CloseBox(action.tab).rect.offsetBy(tab.Left, tab.Top);
+                ASSERT_FALSE(box.isEmpty());
+                display.click(At(Tabs(), box.Left + box.width() / 2, box.Top + box.height() / 2));
+                return;
+            }
+            case Kind::ClickTab: {
+                const platform::Rect tab = Tabs().TabRect(action.tab);
+                display.click(At(Tabs(), tab.Left + 4, tab.Top + tab.height() / 2));
+                return;
+            }
+            case Kind::QuickSearch:
+                display.click(At(*form->m_soso, 10, 10));
+                return;
+            case Kind::TypeKeyword:
+                display.click(At(*form->m_keyword, 40, 5));
+                display.commitText("外套");
+                return;
+        }
+    }
+
+    Outcome Seen() const {
+        Outcome seen{{}, Tabs().TabIndex(), form->ClientHeight(), {}};
+        for (const std::string& caption : Tabs().Tabs())
+            seen.tabs.push_back(caption.substr(0, caption.find(' ')));
+        for (size_t i = callsBefore; i < Home().calls().size(); ++i) {
+            const auto& call = Home().calls()[i];
+            seen.calls.push_back(call.name +
+                                 (call.name == "SoItem"
+                                      ? std::string()
+                                      : "(" + std::to_string(std::get<int32_t>(call.args.at(0))) + ")"));
+        }
+        return seen;
+    }
+
+    PageModel model;
+    std::optional<ShopperAction> second;
+    std::string secondDuring;
+    std::vector<std::string> interleaved;
+    size_t callsBefore = 0;
+};
+
+struct WhileWaitingCase {
+    const char* name;
+    ShopperAction first;
+    const char* during;  // the page function the second action comes during
+    ShopperAction second;
+    Outcome late, never;
+};
+void PrintTo(const WhileWaitingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+using Answering = framework::HeadlessBrowserBackend::Answering;
+
+// The first search asks for "B2"; tabs are named by their keyword.
+const WhileWaitingCase kWhileWaiting[] = {
+    {"ASecondCloseWhileDelPageWaits",
+     ShopperAction::Close(1),
+     "DelPage",
+     ShopperAction::Close(0),
+     {{}, -1, kCollapsed, {"DelPage(1)", "DelPage(0)"}},
+     {{}, -1, kExpanded, {"DelPage(1)", "DelPage(0)"}}},
+    {"ATabClickWhileSoItemWaits",
+     ShopperAction::Search(),
+     "SoItem",
+     ShopperAction::Click(0),
+     {{"A", "B", "B2"}, 0, kExpanded, {"SoItem", "ShowPage(0)"}},
+     {{"A", "B"}, 0, kExpanded, {"SoItem", "ShowPage(0)"}}},
+    {"ACloseWhileSoItemWaits",
+     ShopperAction::Search(),
+     "SoItem",
+     ShopperAction::Close(0),
+     {{"B", "B2"}, 0, kExpanded, {"SoItem", "ShowPage(0)", "DelPage(0)"}},
+     {{"B"}, 0, kExpanded, {"SoItem", "ShowPage(0)", "DelPage(0)"}}},
+    {"ASearchWhileDelPageWaits",
+     ShopperAction::Close(1),
+     "DelPage",
+     ShopperAction::Search(),
+     {{"A", "B2"}, 1, kExpanded, {"DelPage(1)", "SoItem"}},
+     {{"A"}, 0, kExpanded, {"DelPage(1)", "SoItem"}}},
+    {"TypingWhileSoItemWaits",
+     ShopperAction::Search(),
+     "SoItem",
+     ShopperAction::Type(),
+     {{"A", "B", "B2"}, 2, kExpanded, {"SoItem"}},
+     {{"A", "B"}, 1, kExpanded, {"SoItem"}}},
+};
+
+class WhileThePageWorks : public BridgeWhileThePageWorks,
+                          public ::testing::WithParamInterface<std::tuple<WhileWaitingCase, Answering>> {};
+
+// The shopper acts again while the page is still working on the first action: the second action
+// is carried out after the first has come back, in order, and never inside it. With a page that
+// answers late the tabs then mirror the page's pages; with one that never answers every call fails
+// after its bound and the bridge's failure rules apply, to each call on its own.
+TEST_P(WhileThePageWorks, TheSecondActionFollowsTheFirstCall) {
+    const auto& [c, answering] = GetParam();
+    const bool late = answering == Answering::Later;
+    ReadyWithTabsAAndB();
+    form->m_keyword->SetText("B2");
+    form->m_web->SetPageCallTimeout(1000);
+    Home().setAnswering(answering, 300);
+    second = c.second;
+    secondDuring = c.during;
+    Queue(c.first);
+    Pump();
+
+    const Outcome& expected = late ? c.late : c.never;
+    const Outcome seen = Seen();
+    EXPECT_THAT(interleaved, IsEmpty()) << "a page call started while another waited";
+    EXPECT_FALSE(second) << "the second action never came";
+    EXPECT_EQ(seen.calls, expected.calls);
+    EXPECT_EQ(seen.tabs, expected.tabs);
+    EXPECT_EQ(seen.selected, expected.selected);
+    EXPECT_EQ(seen.clientHeight, expected.clientHeight);
+    if (late) {
+        EXPECT_EQ(Tabs().TabCount(), int(model.pages.size())) << "the tabs mirror the pages";
+        EXPECT_EQ(Tabs().TabIndex(), model.shown) << "the selected tab is the page shown";
+    }
+    if (c.second.kind == ShopperAction::Kind::TypeKeyword) {
+        EXPECT_NE(form->m_keyword->Text().find("外套"), std::string::npos) << "typed after the search";
+    }
+    EXPECT_THAT(errorBoxes, IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Shopper, WhileThePageWorks,
+                         ::testing::Combine(::testing::ValuesIn(kWhileWaiting),
+                                            ::testing::Values(Answering::Later, Answering::Never)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Answering::Later ? "AnsweredLate"
+                                                                                 : "NeverAnswered");
+                         });
 
 }  // namespace
 }  // namespace app::test

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
-#include <stdexcept>
 #include <string>
 
 #include "platform/utf8.h"
@@ -281,24 +281,43 @@ TEST(QueryBuilder, EachServiceAloneAndAllInTableOrder) {
 
 // --- positions outside the lists ------------------------------------------------------------------
 
-TEST(QueryBuilder, PositionOutsideItsListIsRefusedByName) {
+// The builder never fails: a position outside its list takes the list's first entry, in the query
+// and in the panel written back, before the credit range is put right.
+TEST(QueryBuilder, PositionOutsideItsListTakesTheFirstEntryAndIsNamedByFindPanelError) {
     struct Case {
         const char* field;
         void (*set)(PanelState&);
+        const char* query;  // what differs from the starting panel's query
+        void (*expect)(const PanelState&);
     } cases[] = {
-        {"category", [](PanelState& p) { p.category = 26; }},
-        {"location", [](PanelState& p) { p.location = -1; }},
-        {"sort", [](PanelState& p) { p.sort = 5; }},
-        {"creditLow", [](PanelState& p) { p.creditLow = -1; }},
-        {"creditHigh", [](PanelState& p) { p.creditHigh = 20; }},
+        {"category", [](PanelState& p) { p.category = 26; },
+         "k=%E7%83%AD%E5%8D%96&sp=", [](const PanelState& p) { EXPECT_EQ(p.category, 0); }},
+        {"location", [](PanelState& p) { p.location = -1; }, "&area=&",
+         [](const PanelState& p) { EXPECT_EQ(p.location, 0); }},
+        {"sort", [](PanelState& p) { p.sort = 5; }, "&s=commissionVolume_desc&",
+         [](const PanelState& p) { EXPECT_EQ(p.sort, 0); }},
+        {"creditLow", [](PanelState& p) { p.creditLow = -1; }, "&sc=1heart&ec=5goldencrown",
+         [](const PanelState& p) { EXPECT_EQ(p.creditLow, 0); }},
+        // The first entry, then the range put right.
+        {"creditHigh", [](PanelState& p) { p.creditLow = 3, p.creditHigh = 20; }, "&sc=1heart&ec=4heart",
+         [](const PanelState& p) {
+             EXPECT_EQ(p.creditLow, 0);
+             EXPECT_EQ(p.creditHigh, 3);
+         }},
+        {"category", [](PanelState& p) { p.category = std::numeric_limits<int>::min(); }, "k=%E7%83%AD",
+         [](const PanelState& p) { EXPECT_EQ(p.category, 0); }},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
         PanelState panel;
         c.set(panel);
         const auto error = FindPanelError(panel);
-        ASSERT_TRUE(error.has_value()) << c.field;
+        ASSERT_TRUE(error.has_value());
         EXPECT_TRUE(error->starts_with(c.field)) << *error;
-        EXPECT_THROW(BuildQuery(panel), std::out_of_range) << c.field;
+        const BuiltQuery built = BuildQuery(panel);
+        EXPECT_NE(built.query.find(c.query), std::string::npos) << built.query;
+        c.expect(built.panel);
+        EXPECT_FALSE(FindPanelError(built.panel).has_value());
     }
     EXPECT_FALSE(FindPanelError(PanelState{}).has_value());
 }

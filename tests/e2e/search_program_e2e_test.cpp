@@ -519,13 +519,15 @@ class SearchProgramE2E : public ::testing::Test {
         const Point topLeft = InTabs(main, {10, 40});
         return ScreenPixels({topLeft.X, topLeft.Y, topLeft.X + 740, topLeft.Y + 400});
     }
-    // The keyword typed afresh into the keyword field, which keeps the focus.
+    // The keyword typed afresh into the keyword field, which keeps the focus. Characters without a
+    // key of their own are typed by lending a spare key their symbol for a moment: as slowly as the
+    // first test types, or a busy program reads the key after it was given back.
     static void TypeKeyword(const XWindow& main, const std::string& keyword) {
         Xdotool("mousemove " + At(InPanel(main, 47 + 20, 7 + 10)) + " click 1");
         Xdotool("key End");
         Xdotool("key --repeat 16 BackSpace");
         if (!keyword.empty())
-            Xdotool("type --delay 60 '" + keyword + "'");
+            Xdotool("type --delay 150 '" + keyword + "'");
     }
     // Moves the pointer onto the panel, away from the tabs, so that none is lit.
     static void PointerAway(const XWindow& main) {

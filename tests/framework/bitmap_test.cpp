@@ -31,7 +31,7 @@ TBitmap SmallPaletteBitmap() {
     return bmp;
 }
 
-TEST(Bitmap, NewBitmapIsEmptyTrueColour) {
+TEST(Bitmap, NewBitmapIsEmptyTrueColor) {
     TBitmap bmp;
     EXPECT_TRUE(bmp.Empty());
     EXPECT_EQ(bmp.PixelFormat(), TPixelFormat::pf24bit);
@@ -75,7 +75,7 @@ TEST(Bitmap, PaletteIndexesSurviveUnlessThePixelIsDrawnOver) {
     EXPECT_EQ(back.Pixel(1, 0), RGB(0, 0, 255));
 }
 
-TEST(Bitmap, ChangingFormatKeepsColoursThePaletteHolds) {
+TEST(Bitmap, ChangingFormatKeepsColorsThePaletteHolds) {
     TBitmap bmp;
     bmp.SetSize(3, 1);
     bmp.SetPixel(0, 0, RGB(255, 0, 0));

@@ -47,7 +47,7 @@ TEST(Canvas, ABitmapsCanvasDrawsOnItsPixelsAcrossResizesAndCopies) {
     EXPECT_EQ(bitmap.Pixel(79, 29), RGB(0, 0, 255));
 }
 
-TEST(Canvas, DrawnColoursOfAPaletteBitmapAreSavedThroughItsPalette) {
+TEST(Canvas, DrawnColorsOfAPaletteBitmapAreSavedThroughItsPalette) {
     TBitmap bitmap;
     bitmap.SetPixelFormat(TPixelFormat::pf8bit);
     bitmap.SetSize(4, 4);
@@ -97,7 +97,7 @@ TEST(Font, SizeAndHeightAreOneValueAndChangesAreTold) {
     EXPECT_NE(font.Handle(), nullptr);
 }
 
-TEST(ImageList, ImagesDrawWithTheirTransparentColourNormalAndDisabled) {
+TEST(ImageList, ImagesDrawWithTheirTransparentColorNormalAndDisabled) {
     TImageList images(nullptr);
     images.SetSize(4, 4);
     int changes = 0;

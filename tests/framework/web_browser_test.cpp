@@ -9,6 +9,8 @@
 #include <limits>
 
 #include "framework/browser/headless_browser.h"
+#include "framework/controls/button.h"
+#include "framework/controls/edit.h"
 #include "framework/core/timer.h"
 #include "framework_fixture.h"
 #include "platform/window/timers.h"
@@ -159,6 +161,39 @@ TEST_F(Browser, AnAnswerInTimeIsTakenALateOneIsDropped) {
     engine->setAnswering(HeadlessBrowserBackend::Answering::Later, 350);
     EXPECT_EQ(browser->CallPageFunction("SoItem", {}), 4);
     EXPECT_EQ(ticks, 3);
+}
+
+// Whatever the user does while a call waits (a click, a key) reaches the controls after the call
+// has returned to its caller, in the order it came; painting and timers go on during the wait.
+TEST_F(Browser, TheUsersInputWaitsUntilTheCallHasReturned) {
+    browser->SetAlign(TAlign::alNone);
+    browser->SetBounds(0, 60, 400, 200);
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(0, 0, 120, 22);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(0, 30, 80, 24);
+    Pump();
+    edit->SetFocus();
+    std::vector<std::string> events;
+    edit->OnChange = [&](TObject*) { events.push_back("typed " + edit->Text()); };
+    button->OnClick = [&](TObject*) { events.push_back("click"); };
+    engine->finishLoading();
+    engine->page().define("SoItem", [&](const std::vector<PageArg>&) {
+        display.typeKey('Q');
+        display.click(At(*button, 10, 10));
+        return PageAnswer::Number(7);
+    });
+    TTimer timer(nullptr);
+    timer.SetInterval(100);
+    timer.SetOnTimer([&](TObject*) { events.push_back("tick"); });
+    engine->setAnswering(HeadlessBrowserBackend::Answering::Later, 250);
+    EXPECT_EQ(browser->CallPageFunction("SoItem", {}), 7);
+    events.push_back("answer");
+    timer.SetEnabled(false);
+    Pump();
+    EXPECT_THAT(events, ElementsAre("tick", "tick", "answer", "typed q", "click"));
 }
 
 TEST_F(Browser, ABrowserDestroyedWhileACallWaitsFailsTheCallAndIsNeverCalledAgain) {

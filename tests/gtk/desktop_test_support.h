@@ -47,11 +47,11 @@ class DesktopTest : public ::testing::Test {
         }();
         EXPECT_TRUE(registered);
         log().clear();
-        colours().clear();
+        colors().clear();
     }
     ~DesktopTest() override {
         log().clear();
-        colours().clear();
+        colors().clear();
     }
 
     static std::vector<Logged>& log() {
@@ -59,15 +59,15 @@ class DesktopTest : public ::testing::Test {
         return entries;
     }
     // Windows that paint their whole client area in one colour.
-    static std::map<HWND, COLORREF>& colours() {
+    static std::map<HWND, COLORREF>& colors() {
         static std::map<HWND, COLORREF> map;
         return map;
     }
 
     static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         log().push_back({hwnd, message, wParam, lParam});
-        auto painted = colours().find(hwnd);
-        if (message == WM_PAINT && painted != colours().end()) {
+        auto painted = colors().find(hwnd);
+        if (message == WM_PAINT && painted != colors().end()) {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
             HBRUSH brush = CreateSolidBrush(painted->second);
@@ -89,17 +89,17 @@ class DesktopTest : public ::testing::Test {
     }
 
     // A window painted in one colour, shown at once.
-    HWND solid(const Rect& r, COLORREF colour, DWORD style = WS_POPUP | WS_VISIBLE, DWORD exStyle = 0,
+    HWND solid(const Rect& r, COLORREF color, DWORD style = WS_POPUP | WS_VISIBLE, DWORD exStyle = 0,
                HWND owner = nullptr) {
         HWND w = CreateWindowEx(exStyle, kClass, "", style & ~WS_VISIBLE, r.Left, r.Top, r.width(),
                                 r.height(), owner);
-        colours()[w] = colour;
+        colors()[w] = color;
         if (style & WS_VISIBLE)
             ShowWindow(w, SW_SHOW);
         return w;
     }
-    void repaint(HWND w, COLORREF colour) {
-        colours()[w] = colour;
+    void repaint(HWND w, COLORREF color) {
+        colors()[w] = color;
         InvalidateRect(w, nullptr, true);
     }
 
@@ -126,8 +126,8 @@ class DesktopTest : public ::testing::Test {
         g_object_unref(pixel);
         return c;
     }
-    bool showsColour(Point p, COLORREF colour, uint32_t milliseconds = 5000) {
-        return runUntil([&] { return screenColorAt(p) == colour; }, milliseconds);
+    bool showsColor(Point p, COLORREF color, uint32_t milliseconds = 5000) {
+        return runUntil([&] { return screenColorAt(p) == color; }, milliseconds);
     }
 
     // Real X input (the XTEST extension), as a user's.

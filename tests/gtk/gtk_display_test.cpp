@@ -63,11 +63,11 @@ class GtkDisplayTest : public DesktopTest {
 
 TEST_F(GtkDisplayTest, WindowsShowTheirPixelsWhereTheWindowSystemPutsThem) {
     HWND w = solid({100, 80, 300, 230}, kRed);
-    ASSERT_TRUE(showsColour({150, 100}, kRed));
+    ASSERT_TRUE(showsColor({150, 100}, kRed));
     EXPECT_EQ(OriginOf(display.desktopWindowOf(w)), (Point{100, 80}));
 
     SetWindowPos(w, nullptr, 400, 300, 50, 40, SWP_NOZORDER);
-    ASSERT_TRUE(showsColour({420, 320}, kRed));
+    ASSERT_TRUE(showsColor({420, 320}, kRed));
     EXPECT_TRUE(runUntil([&] { return screenColorAt({150, 100}) != kRed; }));
     EXPECT_TRUE(runUntil([&] { return screenColorAt({460, 320}) != kRed; }));  // beyond the new width
 
@@ -77,7 +77,7 @@ TEST_F(GtkDisplayTest, WindowsShowTheirPixelsWhereTheWindowSystemPutsThem) {
     FillRect(dc, {10, 10, 20, 20}, green);
     DeleteObject(green);
     ReleaseDC(w, dc);
-    EXPECT_TRUE(showsColour({415, 315}, kGreen));
+    EXPECT_TRUE(showsColor({415, 315}, kGreen));
     EXPECT_EQ(screenColorAt({405, 305}), kRed);
 
     ShowWindow(w, SW_HIDE);
@@ -89,7 +89,7 @@ TEST_F(GtkDisplayTest, WindowsShowTheirPixelsWhereTheWindowSystemPutsThem) {
 TEST_F(GtkDisplayTest, RegionsBecomeShapesAndZOrderFollowsTheWindowSystem) {
     HWND below = solid({100, 100, 400, 400}, kBlue);
     HWND above = solid({100, 100, 400, 400}, kRed);
-    ASSERT_TRUE(showsColour({250, 250}, kRed));
+    ASSERT_TRUE(showsColor({250, 250}, kRed));
 
     // Two squares; the rest of the window lets the window below show through.
     HRGN shape = CreateRectRgn(0, 0, 100, 100);
@@ -97,7 +97,7 @@ TEST_F(GtkDisplayTest, RegionsBecomeShapesAndZOrderFollowsTheWindowSystem) {
     CombineRgn(shape, shape, second, RGN_OR);
     DeleteObject(second);
     SetWindowRgn(above, shape, true);
-    EXPECT_TRUE(showsColour({250, 250}, kBlue));
+    EXPECT_TRUE(showsColor({250, 250}, kBlue));
     EXPECT_EQ(screenColorAt({150, 150}), kRed);
     EXPECT_EQ(screenColorAt({350, 350}), kRed);
 
@@ -107,12 +107,12 @@ TEST_F(GtkDisplayTest, RegionsBecomeShapesAndZOrderFollowsTheWindowSystem) {
     EXPECT_TRUE(messagesOf(above, WM_LBUTTONDOWN).empty());
 
     SetWindowPos(below, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_TRUE(showsColour({150, 150}, kBlue));
+    EXPECT_TRUE(showsColor({150, 150}, kBlue));
     SetWindowPos(above, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_TRUE(showsColour({150, 150}, kRed));
+    EXPECT_TRUE(showsColor({150, 150}, kRed));
 
     SetWindowRgn(above, nullptr, true);
-    EXPECT_TRUE(showsColour({250, 250}, kRed));
+    EXPECT_TRUE(showsColor({250, 250}, kRed));
 }
 
 TEST_F(GtkDisplayTest, WindowKindsBecomeTheirDesktopWindows) {
@@ -131,7 +131,7 @@ TEST_F(GtkDisplayTest, WindowKindsBecomeTheirDesktopWindows) {
     EXPECT_EQ(gtk_window_get_type_hint(t), GDK_WINDOW_TYPE_HINT_UTILITY);
     EXPECT_TRUE(gtk_window_get_skip_taskbar_hint(t));
     EXPECT_EQ(gtk_window_get_window_type(GTK_WINDOW(display.desktopWindowOf(menu))), GTK_WINDOW_POPUP);
-    EXPECT_TRUE(showsColour({70, 70}, kRed));
+    EXPECT_TRUE(showsColor({70, 70}, kRed));
 
     // Without a window manager a minimised window leaves the screen; restored, it comes back.
     ShowWindow(main, SW_MINIMIZE);
@@ -142,7 +142,7 @@ TEST_F(GtkDisplayTest, WindowKindsBecomeTheirDesktopWindows) {
 
 TEST_F(GtkDisplayTest, PointerButtonsAndWheelArriveAsMessages) {
     HWND w = solid({100, 100, 400, 300}, kBlue);
-    ASSERT_TRUE(showsColour({150, 120}, kBlue));
+    ASSERT_TRUE(showsColor({150, 120}, kBlue));
     xdotool("mousemove 150 120 click 1");
     ASSERT_TRUE(runUntil([&] { return !messagesOf(w, WM_LBUTTONUP).empty(); }));
     EXPECT_EQ(ClientPoint(messagesOf(w, WM_LBUTTONDOWN).at(0).lParam), (Point{50, 20}));
@@ -168,7 +168,7 @@ TEST_F(GtkDisplayTest, PointerButtonsAndWheelArriveAsMessages) {
 
 TEST_F(GtkDisplayTest, CaptureGrabsThePointerOutsideTheWindow) {
     HWND w = solid({100, 100, 300, 300}, kBlue);
-    ASSERT_TRUE(showsColour({150, 150}, kBlue));
+    ASSERT_TRUE(showsColor({150, 150}, kBlue));
     xdotool("mousemove 150 150");
     ASSERT_TRUE(runUntil([&] { return !messagesOf(w, WM_MOUSEMOVE).empty(); }));
 
@@ -190,7 +190,7 @@ TEST_F(GtkDisplayTest, CaptureGrabsThePointerOutsideTheWindow) {
 
 TEST_F(GtkDisplayTest, TheMoveLoopDragsAWindowByItsCaptionWithRealPointerEvents) {
     HWND w = solid({100, 100, 400, 300}, kBlue, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    ASSERT_TRUE(showsColour({250, 250}, kBlue));
+    ASSERT_TRUE(showsColor({250, 250}, kBlue));
     int captionY = 100 + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     xdotool("mousemove 200 " + std::to_string(captionY) + " mousedown 1 mousemove 230 " +
             std::to_string(captionY + 20) + " mousemove 260 " + std::to_string(captionY + 50) + " mouseup 1");
@@ -199,7 +199,7 @@ TEST_F(GtkDisplayTest, TheMoveLoopDragsAWindowByItsCaptionWithRealPointerEvents)
     GetWindowRect(w, &r);
     EXPECT_EQ(r, (Rect{160, 150, 460, 350}));
     EXPECT_TRUE(runUntil([&] { return OriginOf(display.desktopWindowOf(w)) == Point{160, 150}; }));
-    EXPECT_TRUE(showsColour({450, 340}, kBlue));
+    EXPECT_TRUE(showsColor({450, 340}, kBlue));
 }
 
 TEST_F(GtkDisplayTest, KeysTypeTextAndTheInputMethodCommitsIt) {
@@ -244,7 +244,7 @@ TEST_F(GtkDisplayTest, ActivationMovesTheDesktopFocusAndBack) {
 
 TEST_F(GtkDisplayTest, TheDesktopMovesAndClosesWindows) {
     HWND w = solid({100, 100, 300, 300}, kBlue, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    ASSERT_TRUE(showsColour({200, 200}, kBlue));
+    ASSERT_TRUE(showsColor({200, 200}, kBlue));
     log().clear();
     // A window manager moving the window behind the window system's back.
     gdk_window_move(gtk_widget_get_window(display.desktopWindowOf(w)), 350, 120);
@@ -316,12 +316,12 @@ TEST_F(GtkDisplayTest, LayeredWindowsWithoutACompositorShowTheirSolidPixels) {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     ASSERT_TRUE(UpdateLayeredWindow(glow, nullptr, &position, &size, source, &origin, 0, &blend, ULW_ALPHA));
     ShowWindow(glow, SW_SHOWNOACTIVATE);
-    EXPECT_TRUE(showsColour({55, 55}, kRed));
-    EXPECT_TRUE(showsColour({85, 55}, kBlue));
+    EXPECT_TRUE(showsColor({55, 55}, kRed));
+    EXPECT_TRUE(showsColor({85, 55}, kBlue));
     // A fade below half alpha hides it all.
     blend.SourceConstantAlpha = 100;
     UpdateLayeredWindow(glow, nullptr, nullptr, nullptr, source, &origin, 0, &blend, ULW_ALPHA);
-    EXPECT_TRUE(showsColour({55, 55}, kBlue));
+    EXPECT_TRUE(showsColor({55, 55}, kBlue));
     DeleteDC(source);
     DeleteObject(bitmap);
 }
@@ -340,8 +340,8 @@ TEST_F(GtkDisplayTest, NativeWidgetsFollowTheirHostWindow) {
     HWND top = solid({100, 100, 400, 300}, kBlue);
     HWND host = CreateWindowEx(0, kClass, "", WS_CHILD | WS_VISIBLE, 20, 30, 100, 60, top);
     ASSERT_TRUE(AttachNativeWidget(host, &widget));
-    ASSERT_TRUE(showsColour({125, 135}, kGreen));
-    EXPECT_TRUE(showsColour({105, 105}, kBlue));
+    ASSERT_TRUE(showsColor({125, 135}, kGreen));
+    EXPECT_TRUE(showsColor({105, 105}, kBlue));
     EXPECT_TRUE(runUntil([&] {
         GtkAllocation a;
         gtk_widget_get_allocation(area, &a);
@@ -354,10 +354,10 @@ TEST_F(GtkDisplayTest, NativeWidgetsFollowTheirHostWindow) {
     EXPECT_TRUE(runUntil([&] { return !messagesOf(host, WM_LBUTTONUP).empty(); }));
 
     MoveWindow(host, 150, 100, 100, 60, true);
-    EXPECT_TRUE(showsColour({255, 205}, kGreen));
-    EXPECT_TRUE(showsColour({125, 135}, kBlue));
+    EXPECT_TRUE(showsColor({255, 205}, kGreen));
+    EXPECT_TRUE(showsColor({125, 135}, kBlue));
     ShowWindow(host, SW_HIDE);
-    EXPECT_TRUE(showsColour({255, 205}, kBlue));
+    EXPECT_TRUE(showsColor({255, 205}, kBlue));
 
     // The widget outlives the window it was placed over: it only leaves it.
     ShowWindow(host, SW_SHOW);
@@ -399,7 +399,7 @@ TEST_F(GtkDisplayTest, ScreenshotOfShapedWindowsAndChineseText) {
         DeleteObject(band);
     }
     SetWindowRgn(card, shape, true);
-    ASSERT_TRUE(showsColour({200, 180}, RGB(255, 250, 220)));
+    ASSERT_TRUE(showsColor({200, 180}, RGB(255, 250, 220)));
     HDC dc = GetDC(card);
     SetBkMode(dc, TRANSPARENT);
     Rect text{20, 30, 260, 120};

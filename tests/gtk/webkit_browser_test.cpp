@@ -195,7 +195,7 @@ TEST_F(WebKitBrowserTest, ThePageShowsOverItsHostWindow) {
     ASSERT_TRUE(AttachNativeWidget(host, browser.nativeWidget()));
     load(browser);
     Point inside{60 + 200, 60 + 100};
-    EXPECT_TRUE(showsColour(inside, RGB(0xff, 0xe0, 0xf0), 10000));
+    EXPECT_TRUE(showsColor(inside, RGB(0xff, 0xe0, 0xf0), 10000));
     saveScreenshot("webkit_browser");
     DestroyWindow(top);
     EXPECT_EQ(gtk_widget_get_parent(browser.nativeWidget()->widget), nullptr);

@@ -167,7 +167,7 @@ TEST(Search, KeywordWordsMustAllOccur) {
         std::vector<std::string> titles;
         for (const Item* item : Search(Shop(), Read(raw))) {
             titles.push_back(item->title + " " + std::string(app::CategoryCaptions[size_t(item->category)]) +
-                             " " + std::string(item->colour.name));
+                             " " + std::string(item->color.name));
         }
         return titles;
     };

@@ -80,7 +80,7 @@ TEST_F(DisplayTest, ChangesMadeDuringCreationReachTheDisplay) {
     EXPECT_EQ(at(320, 220), GetSysColor(COLOR_BACKGROUND));
 }
 
-TEST_F(DisplayTest, ConstantAlphaAndColourKey) {
+TEST_F(DisplayTest, ConstantAlphaAndColorKey) {
     solid({0, 0, 100, 100}, RGB(0, 0, 0));
     HWND layered = solid({0, 0, 100, 100}, RGB(200, 100, 0), WS_EX_LAYERED);
     EXPECT_EQ(at(50, 50), RGB(0, 0, 0));  // layered, nothing set yet: not shown, as on the platform

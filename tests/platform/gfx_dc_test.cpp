@@ -162,7 +162,7 @@ TEST(GfxFillTest, FillFrameAndRegionUseTheGivenBrushAndOrigins) {
     DeleteObject(red);
 }
 
-TEST(GfxFillTest, SystemColoursResolveWherePaintTakesThem) {
+TEST(GfxFillTest, SystemColorsResolveWherePaintTakesThem) {
     EXPECT_EQ(ColorToRGB(clBtnFace), GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(ColorToRGB(0x01123456), 0x123456u);
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));

@@ -360,6 +360,18 @@ TEST_F(InputTest, CommittedTextAndTheComposition) {
     }
     EXPECT_THAT(chars, ElementsAre(0x4F60u, 0x597Du));
     EXPECT_FALSE(ImeGetComposition(edit, &preedit, &cursor));
+    // Committed bytes that are no UTF-8 arrive as U+FFFD, one for each ill-formed piece.
+    log().clear();
+    display.commitText(
+        "a\xE9\xE8\xA3"
+        "b");
+    settle();
+    chars.clear();
+    for (const Logged& l : log()) {
+        if (l.message == WM_CHAR)
+            chars.push_back(l.wParam);
+    }
+    EXPECT_THAT(chars, ElementsAre(WPARAM('a'), 0xFFFDu, 0xFFFDu, WPARAM('b')));
 
     SetFocus(top);
     EXPECT_EQ(display.imeWindow(), top);

@@ -26,6 +26,43 @@ TEST_F(WinMessageTest, PostedMessagesComeBeforeInputBeforePaintBeforeTimers) {
                 ElementsAre(WM_USER, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_PAINT, WM_TIMER));
 }
 
+// A loop that must not take the user's input (one waiting for a page's answer) peeks and waits for
+// the other kinds; the input, with the characters a key already typed, stays queued in order.
+TEST_F(WinMessageTest, APeekWithoutInputLeavesTheUsersInputQueuedInOrder) {
+    HWND w = createPopup({0, 0, 100, 100});
+    SetFocus(w);
+    settle();
+    constexpr UINT kOthers = PM_QS_POSTMESSAGE | PM_QS_PAINT;
+    PostMessage(w, WM_CHAR, 'a', 0);
+    display.click({50, 50});
+    display.typeKey('B');
+    PostMessage(w, WM_USER, 0, 0);
+    InvalidateRect(w, nullptr, false);
+    SetTimer(w, 1, 40);
+    log().clear();
+
+    MSG msg;
+    std::vector<UINT> taken;
+    while (WaitMessage(kOthers) && taken.size() < 3) {
+        ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE | kOthers));
+        taken.push_back(msg.message);
+        DispatchMessage(msg);
+        if (msg.message == WM_TIMER)
+            KillTimer(w, 1);
+    }
+    EXPECT_THAT(taken, ElementsAre(WM_USER, WM_PAINT, WM_TIMER));
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE | kOthers));
+    EXPECT_THAT(messagesOf(w, {WM_LBUTTONDOWN, WM_KEYDOWN}), ::testing::IsEmpty()) << "no input was taken";
+
+    settle();
+    EXPECT_THAT(messagesOf(w, {WM_CHAR, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP}),
+                ElementsAre(WM_CHAR, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_CHAR, WM_KEYUP));
+    // Only input left, no timer: nothing else can come.
+    display.click({50, 50});
+    EXPECT_FALSE(WaitMessage(kOthers));
+    EXPECT_TRUE(WaitMessage());
+}
+
 TEST_F(WinMessageTest, QuitComesAfterThePostedMessagesAndEndsTheLoop) {
     HWND w = createPopup({0, 0, 10, 10});
     PostMessage(w, WM_USER, 0, 0);

@@ -41,16 +41,16 @@ skin::TbsSkinData* ControlsTest::SkinOf(const std::string& iniText, const std::v
     return data;
 }
 
-COLORREF ControlsTest::ColourAt(const TControl& control, int x, int y) const {
+COLORREF ControlsTest::ColorAt(const TControl& control, int x, int y) const {
     return display.colorAt(control.ClientToScreen({x, y}));
 }
 
 std::vector<COLORREF> ControlsTest::PixelsOf(const platform::Surface& picture, const Rect& r) {
-    std::vector<COLORREF> colours;
+    std::vector<COLORREF> colors;
     for (int32_t y = r.Top; y < r.Bottom; ++y)
         for (int32_t x = r.Left; x < r.Right; ++x)
-            colours.push_back(platform::ColorFromPixel(picture.pixel(x, y)));
-    return colours;
+            colors.push_back(platform::ColorFromPixel(picture.pixel(x, y)));
+    return colors;
 }
 
 std::vector<COLORREF> ControlsTest::ScreenPixels(const TControl& control, const Rect& r) const {

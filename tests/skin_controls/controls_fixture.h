@@ -24,7 +24,7 @@ class ControlsTest : public framework::test::FrameworkTest {
                               const std::vector<framework::TBitmap>& pictures = {});
 
     // The colour on the screen at a client point of a control.
-    platform::COLORREF ColourAt(const framework::TControl& control, int x, int y) const;
+    platform::COLORREF ColorAt(const framework::TControl& control, int x, int y) const;
     // The pixels of a picture's rectangle, and of the screen under a control's rectangle, as colours.
     static std::vector<platform::COLORREF> PixelsOf(const platform::Surface& picture,
                                                     const platform::Rect& r);

@@ -134,7 +134,7 @@ TEST_F(CustomControls, BarsKeepTheirFixedSideAndNinePartsStretchBothWays) {
 TEST_F(CustomControls, WithoutASkinDefaultSizesOfZeroKeepTheSize) {
     control->ChangeSkinData();
     EXPECT_EQ(control->BoundsRect(), (Rect{20, 20, 120, 100}));
-    EXPECT_EQ(ColourAt(*control, 50, 40), platform::ColorToRGB(platform::clBtnFace));
+    EXPECT_EQ(ColorAt(*control, 50, 40), platform::ColorToRGB(platform::clBtnFace));
     control->SetDefaultWidth(60);
     control->SetDefaultHeight(0);
     control->ChangeSkinData();

@@ -1,6 +1,5 @@
 // The skinned tab strip on the headless display: its geometry with the shipped skin, both looks,
-// the close boxes from press to close, hot tracking, the scroller, the tab positions and what the
-// main window's form data gives it.
+// the close boxes from press to close, hot tracking, the scroller and the tab positions.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,13 +7,11 @@
 #include "controls_fixture.h"
 #include "framework/browser/headless_browser.h"
 #include "framework/browser/web_browser.h"
-#include "framework/core/form_data.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
 #include "platform/window/input.h"
 #include "platform/window/keys.h"
 #include "platform/window/window.h"
-#include "skin/controls/published_classes.h"
 #include "skin/controls/skin_tab_control.h"
 #include "skin/controls/skin_updown.h"
 #include "skin/data/skin_messages.h"
@@ -160,9 +157,9 @@ TEST_F(SkinTabs, TheSelectedTabIsDrawnLastOverTheFrame) {
     EXPECT_EQ(tabs->ActiveTabExtent(),
               (Rect{selected.Left, selected.Top, selected.Right, selected.Bottom + 4}));
     // Below the selected tab the frame's top rows show the tab's face; beside it, the frame.
-    EXPECT_EQ(ColourAt(*tabs, selected.Left + 3, frame.Top + 1), platform::RGB(0, 200, 0));
-    EXPECT_EQ(ColourAt(*tabs, selected.Right + 3, frame.Top + 1), platform::RGB(0, 0, 200));
-    EXPECT_EQ(ColourAt(*tabs, tabs->TabRect(0).Left + 3, 5), platform::RGB(200, 0, 0));
+    EXPECT_EQ(ColorAt(*tabs, selected.Left + 3, frame.Top + 1), platform::RGB(0, 200, 0));
+    EXPECT_EQ(ColorAt(*tabs, selected.Right + 3, frame.Top + 1), platform::RGB(0, 0, 200));
+    EXPECT_EQ(ColorAt(*tabs, tabs->TabRect(0).Left + 3, 5), platform::RGB(200, 0, 0));
 }
 
 TEST_F(SkinTabs, WithoutASkinTabsAreTheDefaultHeightTheSelectedOneFramedInNavy) {
@@ -172,17 +169,17 @@ TEST_F(SkinTabs, WithoutASkinTabsAreTheDefaultHeightTheSelectedOneFramedInNavy) 
     EXPECT_EQ(tabs->TabRect(0).height(), 20);
     EXPECT_EQ(tabs->DisplayArea(), (Rect{1, 21, 769, 536}));
     const Rect first = tabs->TabRect(0);
-    EXPECT_EQ(ColourAt(*tabs, first.Left, first.Top + 5), platform::RGB(0, 0, 128));
-    EXPECT_EQ(ColourAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(182, 189, 210));  // not focused
+    EXPECT_EQ(ColorAt(*tabs, first.Left, first.Top + 5), platform::RGB(0, 0, 128));
+    EXPECT_EQ(ColorAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(182, 189, 210));  // not focused
     tabs->SetFocus();
     Pump();
-    EXPECT_EQ(ColourAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(133, 146, 181));
+    EXPECT_EQ(ColorAt(*tabs, first.Left + 3, first.Top + 3), platform::RGB(133, 146, 181));
     // The close glyph is black, white while the pointer is over it.
     const Rect second = tabs->TabRect(1), box = tabs->CloseBox(1).rect;
     const Rect glyph = box.offsetBy(second.Left, second.Top);
     auto blackIn = [&] {
         int n = 0;
-        for (COLORREF colour : ScreenPixels(*tabs, glyph)) n += colour == 0;
+        for (COLORREF color : ScreenPixels(*tabs, glyph)) n += color == 0;
         return n;
     };
     EXPECT_GT(blackIn(), 10);
@@ -501,12 +498,12 @@ TEST_F(SkinTabs, ImagesTakeTheirPlaceBesideTheCaption) {
 TEST_F(SkinTabs, TheRowShowsWhatLiesBehindWhenItsBackgroundIsTransparent) {
     Skinned();
     AddTabs({"a"});
-    const COLORREF skinRow = ColourAt(*tabs, 600, 5);
+    const COLORREF skinRow = ColorAt(*tabs, 600, 5);
     EXPECT_NE(skinRow, platform::ColorToRGB(platform::clBtnFace));
     form->SetColor(platform::RGB(10, 120, 30));
     tabs->SetTabsBGTransparent(true);
     Pump();
-    EXPECT_EQ(ColourAt(*tabs, 600, 5), platform::RGB(10, 120, 30));
+    EXPECT_EQ(ColorAt(*tabs, 600, 5), platform::RGB(10, 120, 30));
     // A child that shows what lies behind it gets the control's page background.
     auto* child = new TbsSkinTabControl(tabs);
     child->SetParent(tabs);
@@ -515,7 +512,7 @@ TEST_F(SkinTabs, TheRowShowsWhatLiesBehindWhenItsBackgroundIsTransparent) {
     TBitmap behind;
     behind.SetSize(50, 50);
     PaintParentBackground(child->Handle(), behind.Canvas().Handle());
-    EXPECT_EQ(behind.Pixel(10, 10), ColourAt(*tabs, 300, 300));
+    EXPECT_EQ(behind.Pixel(10, 10), ColorAt(*tabs, 300, 300));
 }
 
 // A skin is another author's file: tab, close-box and scroller records whose rectangles lie outside
@@ -570,58 +567,6 @@ TEST_F(SkinTabs, DamagedRecordsDrawWithoutStrayingOutsideThePictures) {
         tabs->SetSkinData(nullptr);
         tabs->SetTabPosition(TTabPosition::tpTop);
     }
-}
-
-// --- Form data ------------------------------------------------------------------------------------
-
-TEST_F(SkinTabs, TheMainWindowsFormDataMakesItWithItsProperties) {
-    RegisterSkinControlClasses();
-    HeadlessBrowsers browsers;
-    auto* window = application.CreateForm<TForm>();
-    ApplyFormData(
-        *window,
-        FormData{{},
-                 {{"TbsSkinTabControl",
-                   "m_tab",
-                   "",
-                   {{"Left", 3},
-                    {"Top", 71},
-                    {"Width", 770},
-                    {"Height", 537},
-                    {"Font.Name", "Arial"},
-                    {"Font.Height", 14},
-                    {"Font.Color", Ident{"clBtnText"}},
-                    {"TabOrder", 1},
-                    {"TabSpacing", 1},
-                    {"TabExtededDraw", false},
-                    {"TextInHorizontal", false},
-                    {"ShowCloseButtons", true},
-                    {"TabsBGTransparent", false},
-                    {"DefaultFont.Name", "Arial"},
-                    {"DefaultFont.Height", 14},
-                    {"UseSkinFont", true},
-                    {"DefaultItemHeight", 20},
-                    {"SkinDataName", "tab"}}},
-                  {"TWebBrowser", "m_web", "m_tab", {{"Align", Ident{"alClient"}}, {"TabOrder", 0}}}}});
-    auto* tab = dynamic_cast<TbsSkinTabControl*>(window->FindComponent("m_tab"));
-    ASSERT_NE(tab, nullptr);
-    EXPECT_TRUE(tab->ShowCloseButtons());
-    EXPECT_EQ(tab->TabSpacing(), 1);
-    EXPECT_EQ(tab->TabMargin(), -1);
-    EXPECT_EQ(tab->DefaultItemHeight(), 20);
-    EXPECT_EQ(tab->SkinDataName(), "tab");
-    EXPECT_EQ(tab->Font().Name(), "Arial");
-    EXPECT_EQ(tab->Font().Height(), 14);
-    EXPECT_EQ(tab->TabCount(), 0);
-    auto* web = dynamic_cast<TWebBrowser*>(window->FindComponent("m_web"));
-    ASSERT_NE(web, nullptr);
-    EXPECT_EQ(web->Parent(), tab);
-    // Without a skin the tabs are DefaultItemHeight high and the browser fills the display area.
-    window->Show();
-    tab->AddTab("连衣裙");
-    Pump();
-    EXPECT_EQ(tab->TabRect(0).height(), 20);
-    EXPECT_EQ(web->BoundsRect(), tab->DisplayArea());
 }
 
 }  // namespace

@@ -235,17 +235,17 @@ TEST_F(UpDowns, TheBuiltInLookFramesAndFillsByState) {
     upDown->SetBounds(30, 30, 40, 20);
     Pump();
     // Decreasing on the left, arrows pointing outward.
-    EXPECT_EQ(ColourAt(*upDown, 0, 0), platform::ColorToRGB(platform::clBtnShadow));
-    EXPECT_EQ(ColourAt(*upDown, 5, 5), platform::ColorToRGB(platform::clBtnFace));
-    EXPECT_EQ(ColourAt(*upDown, 32, 10), platform::RGB(0, 0, 0));  // the right arrow's tip
-    EXPECT_EQ(ColourAt(*upDown, 29, 7), platform::RGB(0, 0, 0));   // and its base
+    EXPECT_EQ(ColorAt(*upDown, 0, 0), platform::ColorToRGB(platform::clBtnShadow));
+    EXPECT_EQ(ColorAt(*upDown, 5, 5), platform::ColorToRGB(platform::clBtnFace));
+    EXPECT_EQ(ColorAt(*upDown, 32, 10), platform::RGB(0, 0, 0));  // the right arrow's tip
+    EXPECT_EQ(ColorAt(*upDown, 29, 7), platform::RGB(0, 0, 0));   // and its base
     display.moveMouse(Centre(0));
     Pump();
-    EXPECT_EQ(ColourAt(*upDown, 20, 0), platform::RGB(0, 0, 128));
-    EXPECT_EQ(ColourAt(*upDown, 23, 3), platform::RGB(182, 189, 210));
+    EXPECT_EQ(ColorAt(*upDown, 20, 0), platform::RGB(0, 0, 128));
+    EXPECT_EQ(ColorAt(*upDown, 23, 3), platform::RGB(182, 189, 210));
     display.pressButton();
     Pump();
-    EXPECT_EQ(ColourAt(*upDown, 23, 3), platform::RGB(133, 146, 181));
+    EXPECT_EQ(ColorAt(*upDown, 23, 3), platform::RGB(133, 146, 181));
     Release();
 }
 
@@ -259,7 +259,7 @@ TEST_F(UpDowns, WithoutSkinSizeAnySizeIsKeptAndTheButtonsUseResizeButtonFaces) {
     EXPECT_EQ(upDown->Button(1).rect, (Rect{0, 0, 40, 30}));
     EXPECT_EQ(upDown->Button(0).rect, (Rect{40, 0, 80, 30}));
     // Not the built-in face: the skin's button record.
-    EXPECT_NE(ColourAt(*upDown, 20, 15), platform::ColorToRGB(platform::clBtnFace));
+    EXPECT_NE(ColorAt(*upDown, 20, 15), platform::ColorToRGB(platform::clBtnFace));
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(ValueEncoding, Integers) {
         EXPECT_EQ(Read<int32_t>(c.value, -1), c.expected) << c.value.value_or("(missing)");
 }
 
-TEST(ValueEncoding, Colours) {
+TEST(ValueEncoding, Colors) {
     platform::COLORREF c = Read<platform::COLORREF>("14739166", 0);
     EXPECT_EQ(platform::GetRValue(c), 222);
     EXPECT_EQ(platform::GetGValue(c), 230);

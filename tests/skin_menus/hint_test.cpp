@@ -195,7 +195,7 @@ TEST_F(HintTest, RequestedHintsShowBelowThePointerAndHide) {
     EXPECT_FALSE(hint->HintWindow().HintShowing());
 }
 
-TEST_F(HintTest, WithoutSkinTheInfoColours) {
+TEST_F(HintTest, WithoutSkinTheInfoColors) {
     TbsSkinHint* hint = MakeHint(nullptr);
     TbsSkinHintWindow& window = hint->HintWindow();
     window.ActivateHint({200, 200, 200, 200}, "Plain");

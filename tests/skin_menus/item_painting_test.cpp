@@ -27,9 +27,9 @@ using platform::Rect;
 namespace {
 
 std::vector<COLORREF> Column(const platform::Surface& s, int32_t x, int32_t top, int32_t bottom) {
-    std::vector<COLORREF> colours;
-    for (int32_t y = top; y < bottom; ++y) colours.push_back(platform::ColorFromPixel(s.pixel(x, y)));
-    return colours;
+    std::vector<COLORREF> colors;
+    for (int32_t y = top; y < bottom; ++y) colors.push_back(platform::ColorFromPixel(s.pixel(x, y)));
+    return colors;
 }
 
 // A picture with only the pixels a drawing call changes in black on white.
@@ -173,7 +173,7 @@ TEST(BuiltInMarks, MatchTheStrokesTheyAreMadeOf) {
         EXPECT_NE(radio.Pixel(outside.X, outside.Y), black);
 }
 
-TEST_F(ItemPaintingTest, MarksWithoutSkinFacesAreBuiltInInTheTextColour) {
+TEST_F(ItemPaintingTest, MarksWithoutSkinFacesAreBuiltInInTheTextColor) {
     // The shipped record gives no check, radio or arrow faces.
     EXPECT_TRUE(skin.item->CheckImageRect == Rect{});
     const COLORREF text = platform::ColorToRGB(skin.item->FontColor);

@@ -9,16 +9,16 @@ using platform::COLORREF;
 using platform::RGB;
 
 // A one-row bitmap of the given colours.
-TbsEffectBmp RowOf(std::initializer_list<COLORREF> colours) {
-    TbsEffectBmp b(int32_t(colours.size()), 1);
+TbsEffectBmp RowOf(std::initializer_list<COLORREF> colors) {
+    TbsEffectBmp b(int32_t(colors.size()), 1);
     int32_t x = 0;
-    for (COLORREF c : colours) b.SetColourAt(x++, 0, c);
+    for (COLORREF c : colors) b.SetColorAt(x++, 0, c);
     return b;
 }
 
-std::vector<COLORREF> Colours(const TbsEffectBmp& b, int32_t y = 0) {
+std::vector<COLORREF> Colors(const TbsEffectBmp& b, int32_t y = 0) {
     std::vector<COLORREF> out;
-    for (int32_t x = 0; x < b.Width(); ++x) out.push_back(b.ColourAt(x, y));
+    for (int32_t x = 0; x < b.Width(); ++x) out.push_back(b.ColorAt(x, y));
     return out;
 }
 
@@ -30,7 +30,7 @@ TEST(TbsEffectBmpTest, RowsArePaddedToFourBytes) {
     EXPECT_TRUE(TbsEffectBmp(-3, 3).Empty());
 }
 
-TEST(TbsEffectBmpTest, ColourEffectsRoundHalvesToEven) {
+TEST(TbsEffectBmpTest, ColorEffectsRoundHalvesToEven) {
     struct Case {
         const char* name;
         void (*effect)(TbsEffectBmp&);
@@ -54,19 +54,19 @@ TEST(TbsEffectBmpTest, ColourEffectsRoundHalvesToEven) {
     for (const Case& c : cases) {
         TbsEffectBmp b = RowOf({c.in});
         c.effect(b);
-        EXPECT_EQ(b.ColourAt(0, 0), c.out) << c.name;
+        EXPECT_EQ(b.ColorAt(0, 0), c.out) << c.name;
     }
 }
 
 TEST(TbsEffectBmpTest, NoiseMovesAllThreeBytesByOneNumberWithinItsRange) {
     TbsEffectBmp b(40, 5);
     for (int32_t y = 0; y < 5; ++y)
-        for (int32_t x = 0; x < 40; ++x) b.SetColourAt(x, y, RGB(100, 110, 120));
+        for (int32_t x = 0; x < 40; ++x) b.SetColorAt(x, y, RGB(100, 110, 120));
     b.AddNoise(50);
     bool changed = false;
     for (int32_t y = 0; y < 5; ++y) {
         for (int32_t x = 0; x < 40; ++x) {
-            const COLORREF c = b.ColourAt(x, y);
+            const COLORREF c = b.ColorAt(x, y);
             const int n = platform::GetRValue(c) - 100;
             EXPECT_GE(n, -25);
             EXPECT_LE(n, 24);
@@ -85,26 +85,26 @@ TEST(TbsEffectBmpTest, NoiseMovesAllThreeBytesByOneNumberWithinItsRange) {
 TEST(TbsEffectBmpTest, BlurSplitReadsChangedPixelsAndMirrorsAtTheFarEdges) {
     // Three rows of one column each 0, 40, 80; amount 1.
     TbsEffectBmp b(1, 3);
-    b.SetColourAt(0, 0, RGB(0, 0, 0));
-    b.SetColourAt(0, 1, RGB(40, 40, 40));
-    b.SetColourAt(0, 2, RGB(80, 80, 80));
+    b.SetColorAt(0, 0, RGB(0, 0, 0));
+    b.SetColorAt(0, 1, RGB(40, 40, 40));
+    b.SetColorAt(0, 2, RGB(80, 80, 80));
     b.BlurSplit(1);
     // Row 0: up 0, down 1; columns: left 0, right min(1 - 0, 0) = 0: (0 + 40 + 0 + 40) / 4 = 20.
-    EXPECT_EQ(b.ColourAt(0, 0), RGB(20, 20, 20));
+    EXPECT_EQ(b.ColorAt(0, 0), RGB(20, 20, 20));
     // Row 1: up 0 (already 20), down 2 (80): (20 + 80 + 20 + 80) / 4 = 50.
-    EXPECT_EQ(b.ColourAt(0, 1), RGB(50, 50, 50));
+    EXPECT_EQ(b.ColorAt(0, 1), RGB(50, 50, 50));
     // Row 2, the last: down is height - i = 1 (now 50), up 1: 50.
-    EXPECT_EQ(b.ColourAt(0, 2), RGB(50, 50, 50));
+    EXPECT_EQ(b.ColorAt(0, 2), RGB(50, 50, 50));
     TbsEffectBmp single(1, 1);
-    single.SetColourAt(0, 0, RGB(9, 9, 9));
+    single.SetColorAt(0, 0, RGB(9, 9, 9));
     single.BlurSplit(5);  // every neighbour is the pixel itself
-    EXPECT_EQ(single.ColourAt(0, 0), RGB(9, 9, 9));
+    EXPECT_EQ(single.ColorAt(0, 0), RGB(9, 9, 9));
 }
 
 TEST(TbsEffectBmpTest, RotationsAndFlip) {
     TbsEffectBmp b(3, 2);  // pixel (x, y) has red x, green y
     for (int32_t y = 0; y < 2; ++y)
-        for (int32_t x = 0; x < 3; ++x) b.SetColourAt(x, y, RGB(uint8_t(x), uint8_t(y), 1));
+        for (int32_t x = 0; x < 3; ++x) b.SetColorAt(x, y, RGB(uint8_t(x), uint8_t(y), 1));
     TbsEffectBmp ccw, cw, flip;
     b.RotateCounterClockwise(ccw);
     b.RotateClockwise(cw);
@@ -113,9 +113,9 @@ TEST(TbsEffectBmpTest, RotationsAndFlip) {
     ASSERT_EQ(ccw.Height(), 3);
     for (int32_t y = 0; y < 2; ++y) {
         for (int32_t x = 0; x < 3; ++x) {
-            EXPECT_EQ(ccw.ColourAt(y, 3 - 1 - x), b.ColourAt(x, y));
-            EXPECT_EQ(cw.ColourAt(2 - 1 - y, x), b.ColourAt(x, y));
-            EXPECT_EQ(flip.ColourAt(x, 2 - 1 - y), b.ColourAt(x, y));
+            EXPECT_EQ(ccw.ColorAt(y, 3 - 1 - x), b.ColorAt(x, y));
+            EXPECT_EQ(cw.ColorAt(2 - 1 - y, x), b.ColorAt(x, y));
+            EXPECT_EQ(flip.ColorAt(x, 2 - 1 - y), b.ColorAt(x, y));
         }
     }
 }
@@ -127,12 +127,12 @@ TbsEffectBmp Black(int32_t w) {
 }
 TbsEffectBmp Numbered(int32_t w) {
     TbsEffectBmp b(w, 1);
-    for (int32_t x = 0; x < w; ++x) b.SetColourAt(x, 0, RGB(uint8_t(100 + x), 0, 0));
+    for (int32_t x = 0; x < w; ++x) b.SetColorAt(x, 0, RGB(uint8_t(100 + x), 0, 0));
     return b;
 }
 std::vector<int> Reds(const TbsEffectBmp& b) {
     std::vector<int> out;
-    for (COLORREF c : Colours(b)) out.push_back(platform::GetRValue(c));
+    for (COLORREF c : Colors(b)) out.push_back(platform::GetRValue(c));
     return out;
 }
 
@@ -177,7 +177,7 @@ TEST(MorphTest, Table) {
 TEST(MorphTest, PushShiftsTheNormalLook) {
     TbsEffectBmp a = Numbered(4);  // 100 .. 103
     TbsEffectBmp b(4, 1);
-    for (int32_t x = 0; x < 4; ++x) b.SetColourAt(x, 0, RGB(uint8_t(200 + x), 0, 0));
+    for (int32_t x = 0; x < 4; ++x) b.SetColorAt(x, 0, RGB(uint8_t(200 + x), 0, 0));
     a.PushFromLeft(b, 0.0);
     EXPECT_EQ(Reds(a), (std::vector<int>{203, 100, 101, 102}));
 }
@@ -185,7 +185,7 @@ TEST(MorphTest, PushShiftsTheNormalLook) {
 TEST(MorphTest, CentreGradientDownWithNoRoomToFadeBecomesB) {
     // 1 x 4, taller than wide: a = round(4 * 0.5) = 2; fade (4 - 2 - 1) div 2 = 0: step 0.
     TbsEffectBmp a(1, 4), b(1, 4);
-    for (int32_t y = 0; y < 4; ++y) b.SetColourAt(0, y, RGB(uint8_t(10 + y), 0, 0));
+    for (int32_t y = 0; y < 4; ++y) b.SetColorAt(0, y, RGB(uint8_t(10 + y), 0, 0));
     a.GradientFromCentre(b, 0.5);
     EXPECT_EQ(a, b);
 }

@@ -64,7 +64,7 @@ framework::TBitmap Solid(int32_t w, int32_t h, COLORREF c) {
     return b;
 }
 
-TEST(MakeAlphaFromMaskTest, MaskGivesAlphaAndLimitsColours) {
+TEST(MakeAlphaFromMaskTest, MaskGivesAlphaAndLimitsColors) {
     const framework::TBitmap picture = Solid(3, 1, RGB(200, 100, 250));
     framework::TBitmap mask = Solid(3, 1, RGB(0, 0, 0));
     mask.SetPixel(1, 0, RGB(255, 255, 255));

@@ -144,7 +144,7 @@ Picture GlyphStrip() {
     return strip;
 }
 
-TEST(DrawGlyphFrameTest, FrameIsDrawnWithoutItsKeyColour) {
+TEST(DrawGlyphFrameTest, FrameIsDrawnWithoutItsKeyColor) {
     Canvas c(12, 8);
     DrawGlyphFrame(c.dc(), 2, 3, 1, 2, GlyphStrip());
     EXPECT_EQ(c.inkBounds(kWhite), (Rect{3, 4, 6, 6}));
@@ -347,7 +347,7 @@ TEST(TextEffectsTest, ReflectionFadeClearsRowsBelowTheTextHeight) {
 
 // Each effect draws the text itself in the canvas colour on top of an effect in its own colour
 // around it, and reports the height the plain text output reports.
-TEST(TextEffectsTest, EffectsSurroundTheTextInTheirColour) {
+TEST(TextEffectsTest, EffectsSurroundTheTextInTheirColor) {
     const COLORREF effect = RGB(40, 160, 255);
     const Rect rect{20, 10, 120, 30};
     auto isEffect = [&](COLORREF c) {  // a blend of the effect colour over white

@@ -19,7 +19,7 @@ namespace {
 using namespace platform;
 using platform::test::Canvas;
 
-constexpr COLORREF kParentColour = RGB(10, 200, 30);
+constexpr COLORREF kParentColor = RGB(10, 200, 30);
 
 // The messages with a canvas each window was sent.
 std::vector<std::pair<HWND, UINT>>& PaintLog() {
@@ -34,7 +34,7 @@ LRESULT PatternProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND || (message == WM_PAINT && wParam)) {
         PaintLog().push_back({hwnd, message});
         HDC dc = reinterpret_cast<HDC>(wParam);
-        HBRUSH brush = CreateSolidBrush(message == WM_ERASEBKGND ? kParentColour : RGB(0, 0, 255));
+        HBRUSH brush = CreateSolidBrush(message == WM_ERASEBKGND ? kParentColor : RGB(0, 0, 255));
         const Rect box = message == WM_ERASEBKGND ? Rect{0, 0, 200, 150} : Rect{25, 25, 26, 26};
         FillRect(dc, box, brush);
         DeleteObject(brush);
@@ -65,7 +65,7 @@ class ParentBackgroundTest : public ::testing::Test {
 
     // Whether the canvas pixel (x, y) shows the parent's pattern at parent point (px, py).
     static bool ShowsPattern(const Canvas& c, int32_t x, int32_t y, int32_t px, int32_t py) {
-        return c.at(x, y) == ((px + py) % 7 == 0 ? RGB(0, 0, 0) : kParentColour);
+        return c.at(x, y) == ((px + py) % 7 == 0 ? RGB(0, 0, 0) : kParentColor);
     }
 
     HeadlessDisplay display;
@@ -121,9 +121,9 @@ TEST_F(ParentBackgroundTest, HooksPaintInsteadAndWindowlessChildrenFollow) {
     hooks.setPaintingCopy = [&](bool on) { log.push_back(on ? "parent copying" : "parent done"); };
     hooks.windowlessChildrenBefore = [&](HWND c) {
         EXPECT_EQ(c, control);
-        auto paint = [&](COLORREF colour) {
-            return [colour](HDC dc) {
-                HBRUSH b = CreateSolidBrush(colour);
+        auto paint = [&](COLORREF color) {
+            return [color](HDC dc) {
+                HBRUSH b = CreateSolidBrush(color);
                 FillRect(dc, {0, 0, 1000, 1000}, b);  // clipped to the child's own bounds
                 DeleteObject(b);
             };

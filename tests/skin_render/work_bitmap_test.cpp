@@ -72,7 +72,7 @@ TEST(TbsBitmapTest, PixelRules) {
     b.SetPixelAt(1, 0, Px(255, 255, 0, 6));  // blue 6 away
     b.SetPixelAt(0, 1, Px(200, 255, 201, 10));
     b.SetPixelAt(1, 1, Px(255, 1, 2, 3));
-    EXPECT_EQ(PixelOfColour(0x000000FF), 0xFFFF0000u);
+    EXPECT_EQ(platform::PixelFromColor(0x000000FF), 0xFFFF0000u);
     b.DetectAlpha();
     EXPECT_TRUE(b.Alpha());
     b.KeyColourToTransparent(0x000000FF);
@@ -247,7 +247,7 @@ TEST(TbsBitmapTest, CopyFromAndToFrameworkBitmaps) {
     EXPECT_EQ(out.Surface().pixel(0, 0), Px(77, 1, 2, 3));
 }
 
-TEST(AlphaFromMaskTest, AverageOfTheMaskColours) {
+TEST(AlphaFromMaskTest, AverageOfTheMaskColors) {
     TbsBitmap b, mask;
     b.Resize(3, 1);
     b.FillArea({0, 0, 3, 1}, Px(255, 9, 8, 7));

@@ -156,7 +156,7 @@ TEST(ShippedObjects, MenuItem) {
 }
 
 // The section spells the key "unenabledfontColor"; keys match without regard to case.
-TEST(ShippedObjects, MainMenuBarItemReadsItsMixedCaseDisabledColour) {
+TEST(ShippedObjects, MainMenuBarItemReadsItsMixedCaseDisabledColor) {
     const auto* item = Object<TbsDataSkinMainMenuBarItem>("mainmenubaritem1");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->UnEnabledFontColor, 8421504u);

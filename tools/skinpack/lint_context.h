@@ -98,6 +98,6 @@ std::string DidYouMean(std::string_view word, const std::vector<std::string_view
 // ASCII lower case of one character.
 char Lower(char c);
 // "RGB 255, 250, 250".
-std::string ColourText(platform::COLORREF colour);
+std::string ColorText(platform::COLORREF color);
 
 }  // namespace tools::lint

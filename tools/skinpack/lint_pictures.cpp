@@ -27,8 +27,8 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && SameText(text.substr(text.size() - end.size()), end);
 }
 
-bool IsSystemColour(COLORREF colour) {
-    return (colour >> 24) != 0;
+bool IsSystemColor(COLORREF color) {
+    return (color >> 24) != 0;
 }
 
 std::string SizeText(int64_t width, int64_t height) {
@@ -87,7 +87,7 @@ std::string RatioText(double ratio) {
 }
 
 // The colour of a face's middle luminance, from at most 64 x 64 samples.
-COLORREF MedianColour(const platform::Surface& picture, const Rect& r) {
+COLORREF MedianColor(const platform::Surface& picture, const Rect& r) {
     constexpr int32_t kSamples = 64;
     const int32_t stepX = std::max(1, r.width() / kSamples), stepY = std::max(1, r.height() / kSamples);
     std::vector<std::pair<double, COLORREF>> samples;
@@ -272,7 +272,7 @@ void Lint::CheckFlatFace(const SkinRecord& record, const RecordKey& key, const F
     }
     AddAt(LintSeverity::Warning, record, key.name,
           "face " + RectText(r) + " in " + PictureLabel(data_, face.ref) + " is all one colour, " +
-              ColourText(platform::ColorFromPixel(first)) + ": no drawing shows there");
+              ColorText(platform::ColorFromPixel(first)) + ": no drawing shows there");
 }
 
 // --- Areas and nine-part layouts --------------------------------------------------------------------
@@ -409,19 +409,19 @@ void Lint::CheckContrastPair(const SkinRecord& record, const ContrastPair& pair)
         const bool* b = record.Value<bool>(key);
         return b && *b;
     };
-    if (!text || IsSystemColour(*text) || (!pair.when.empty() && !flag(pair.when)) ||
+    if (!text || IsSystemColor(*text) || (!pair.when.empty() && !flag(pair.when)) ||
         (!pair.unless.empty() && flag(pair.unless)))
         return;
-    const std::string textWords = "text colour " + ColourText(*text);
+    const std::string textWords = "text colour " + ColorText(*text);
     if (!pair.background.empty()) {
         const COLORREF* background = record.Value<COLORREF>(pair.background);
-        if (!background || IsSystemColour(*background))
+        if (!background || IsSystemColor(*background))
             return;
         const double ratio = Contrast(*text, *background);
         if (ratio < kLeastContrast)
             AddAt(LintSeverity::Warning, record, pair.text,
                   textWords + " on the background colour " + std::string(pair.background) + " (" +
-                      ColourText(*background) + ") has a contrast of " + RatioText(ratio) +
+                      ColorText(*background) + ") has a contrast of " + RatioText(ratio) +
                       "; text needs at least 3:1");
         return;
     }
@@ -446,7 +446,7 @@ void Lint::CheckContrastPair(const SkinRecord& record, const ContrastPair& pair)
         if (std::min<int64_t>(area, 64 * 64) > pixelBudget_)
             return;
         pixelBudget_ -= std::min<int64_t>(area, 64 * 64);
-        const COLORREF middle = MedianColour(face->picture->Surface(), r);
+        const COLORREF middle = MedianColor(face->picture->Surface(), r);
         const double ratio = Contrast(*text, middle);
         if (ratio < kLeastContrast) {
             const std::string where = faceKey.empty()
@@ -454,8 +454,8 @@ void Lint::CheckContrastPair(const SkinRecord& record, const ContrastPair& pair)
                                           : "face " + std::string(faceKey) + " " + RectText(face->rect);
             const std::string of = source == &record ? "" : " of [" + source->section + "]";
             AddAt(LintSeverity::Warning, record, pair.text,
-                  textWords + " on " + where + of + " (mostly " + ColourText(middle) +
-                      ") has a contrast of " + RatioText(ratio) + "; text needs at least 3:1");
+                  textWords + " on " + where + of + " (mostly " + ColorText(middle) + ") has a contrast of " +
+                      RatioText(ratio) + "; text needs at least 3:1");
         }
         return;
     }

@@ -195,9 +195,9 @@ std::string DidYouMean(std::string_view word, const std::vector<std::string_view
     return best.empty() || best == word ? "" : "; did you mean " + Quoted(best) + "?";
 }
 
-std::string ColourText(platform::COLORREF colour) {
-    return "RGB " + std::to_string(platform::GetRValue(colour)) + ", " +
-           std::to_string(platform::GetGValue(colour)) + ", " + std::to_string(platform::GetBValue(colour));
+std::string ColorText(platform::COLORREF color) {
+    return "RGB " + std::to_string(platform::GetRValue(color)) + ", " +
+           std::to_string(platform::GetGValue(color)) + ", " + std::to_string(platform::GetBValue(color));
 }
 
 Lint::Lint(const skin::TbsSkinData& data, const std::vector<std::string>& lines, bool loaded)

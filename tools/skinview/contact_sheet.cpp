@@ -163,11 +163,11 @@ class Writer {
         platform::DeleteDC(dc);
         return size;
     }
-    void Write(Picture& sheet, Point at, const std::string& text, COLORREF colour, bool bold) {
+    void Write(Picture& sheet, Point at, const std::string& text, COLORREF color, bool bold) {
         platform::HDC dc = platform::CreateSurfaceDC(&sheet, {0, 0}, nullptr);
         platform::SelectObject(dc, bold ? bold_ : regular_);
         platform::SetBkMode(dc, platform::TRANSPARENT);
-        platform::SetTextColor(dc, colour);
+        platform::SetTextColor(dc, color);
         platform::TextOut(dc, at.X, at.Y, text);
         platform::DeleteDC(dc);
     }
@@ -178,24 +178,24 @@ class Writer {
     int32_t lineHeight_ = 0;
 };
 
-void Fill(Picture& p, const Rect& r, COLORREF colour) {
+void Fill(Picture& p, const Rect& r, COLORREF color) {
     const Rect c = platform::intersect(r, p.bounds());
     for (int32_t y = c.Top; y < c.Bottom; ++y)
-        std::fill(p.row(y) + c.Left, p.row(y) + c.Right, platform::PixelFromColor(colour));
+        std::fill(p.row(y) + c.Left, p.row(y) + c.Right, platform::PixelFromColor(color));
 }
 
-void Outline(Picture& p, const Rect& r, COLORREF colour) {
-    Fill(p, {r.Left, r.Top, r.Right, r.Top + 1}, colour);
-    Fill(p, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, colour);
-    Fill(p, {r.Left, r.Top, r.Left + 1, r.Bottom}, colour);
-    Fill(p, {r.Right - 1, r.Top, r.Right, r.Bottom}, colour);
+void Outline(Picture& p, const Rect& r, COLORREF color) {
+    Fill(p, {r.Left, r.Top, r.Right, r.Top + 1}, color);
+    Fill(p, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, color);
+    Fill(p, {r.Left, r.Top, r.Left + 1, r.Bottom}, color);
+    Fill(p, {r.Right - 1, r.Top, r.Right, r.Bottom}, color);
 }
 
-void Hatch(Picture& p, const Rect& r, COLORREF colour) {
+void Hatch(Picture& p, const Rect& r, COLORREF color) {
     const Rect c = platform::intersect(r, p.bounds());
     for (int32_t y = c.Top; y < c.Bottom; ++y)
         for (int32_t x = c.Left; x < c.Right; ++x)
-            p.row(y)[x] = platform::PixelFromColor((x + y) % 6 < 2 ? colour : platform::RGB(255, 255, 255));
+            p.row(y)[x] = platform::PixelFromColor((x + y) % 6 < 2 ? color : platform::RGB(255, 255, 255));
 }
 
 // A face is shown whole, enlarged while it is small, shrunk when it is larger than kLargestFace.
