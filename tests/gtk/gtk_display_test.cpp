@@ -268,12 +268,12 @@ TEST_F(GtkDisplayTest, UnderAWindowManagerWindowsKeepTheirPlaceAndSize) {
     HWND main = solid({100, 100, 400, 300}, kBlue, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     HWND tool =
         solid({600, 500, 900, 700}, kGreen, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_TOOLWINDOW, main);
-    ASSERT_TRUE(showsColour({750, 600}, kGreen));
+    ASSERT_TRUE(showsColor({750, 600}, kGreen));
     GtkWidget* t = display.desktopWindowOf(tool);
     ShowWindow(tool, SW_HIDE);
     ASSERT_TRUE(runUntil([&] { return !gtk_widget_get_visible(t); }));
     ShowWindow(tool, SW_SHOW);
-    EXPECT_TRUE(showsColour({750, 600}, kGreen)) << "shown again elsewhere";
+    EXPECT_TRUE(showsColor({750, 600}, kGreen)) << "shown again elsewhere";
     EXPECT_EQ(OriginOf(t), (Point{600, 500}));
     Rect r;
     GetWindowRect(tool, &r);
@@ -292,7 +292,7 @@ TEST_F(GtkDisplayTest, UnderAWindowManagerWindowsKeepTheirPlaceAndSize) {
     gdk_window_get_geometry(m, &x, &y, &width, &height);
     EXPECT_EQ(width, 300);
     EXPECT_EQ(height, 200);
-    EXPECT_TRUE(showsColour({440, 310}, kBlue));
+    EXPECT_TRUE(showsColor({440, 310}, kBlue));
     EXPECT_NE(screenColorAt({460, 330}), kBlue);
 }
 

@@ -30,9 +30,9 @@ void OverrideCaptionEffect(skin::TbsSkinData& data, const FramePreviewOptions& o
             c->VistaGlowEffect = c->VistaGlowInActiveEffect = *o.captionEffect == CaptionEffect::Halo;
             c->GlowEffect = c->GlowInActiveEffect = *o.captionEffect == CaptionEffect::Glow;
         }
-        if (o.effectColour)
+        if (o.effectColor)
             c->GlowColor = c->GlowActiveColor = c->ReflectionColor = c->ReflectionActiveColor =
-                *o.effectColour;
+                *o.effectColor;
         if (o.glowSize)
             c->GlowSize = *o.glowSize;
     }

@@ -28,9 +28,9 @@ struct FramePreviewOptions {
     std::string caption;  // UTF-8
     skin::TbsBorderIcons icons{skin::TbsBorderIcon::biSystemMenu, skin::TbsBorderIcon::biMinimize};
     bool showIcon = true;
-    std::optional<CaptionEffect> captionEffect;      // none: as the caption record says
-    std::optional<platform::COLORREF> effectColour;  // none: the record's glow or reflection colour
-    std::optional<int32_t> glowSize;                 // none: the record's
+    std::optional<CaptionEffect> captionEffect;     // none: as the caption record says
+    std::optional<platform::COLORREF> effectColor;  // none: the record's glow or reflection colour
+    std::optional<int32_t> glowSize;                // none: the record's
 };
 
 // One frame object as the frame laid it out.

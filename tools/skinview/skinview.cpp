@@ -41,7 +41,7 @@ struct SkinError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-constexpr platform::COLORREF kClientColour = platform::RGB(255, 0, 255);
+constexpr platform::COLORREF kClientColor = platform::RGB(255, 0, 255);
 
 // --- What a subcommand is given ------------------------------------------------------------------
 
@@ -181,7 +181,7 @@ void RequireFramePicture(const TbsSkinData& data) {
 
 // The preview's frame component reads the skin as the program's does; the data was made writable.
 FramePreview Frame(const Invocation& in, const FramePreviewOptions& o) {
-    return PreviewFrame(const_cast<TbsSkinData&>(in.data), o, kClientColour);
+    return PreviewFrame(const_cast<TbsSkinData&>(in.data), o, kClientColor);
 }
 
 Picture RenderFrame(const Invocation& in) {
@@ -199,7 +199,7 @@ Picture RenderNinePart(const Invocation& in) {
     if (!face.layout)
         throw SkinError("\"" + in.operands[0] + "\" has no nine-part layout (try bar)");
     const Size size = RequiredSize(in);
-    Picture target = Filled(size, kClientColour);
+    Picture target = Filled(size, kClientColor);
     skin::ClientFill fill = face.fill;
     fill.DrawClient = !in.has("--no-client");
     skin::ComposeNinePartImage(*face.layout,
@@ -341,7 +341,7 @@ Picture RenderText(const Invocation& in) {
         for (int32_t v : c)
             if (v < 0 || v > 255)
                 throw UsageError("--colour: each of R, G, B is 0 to 255");
-        o.effectColour = platform::RGB(uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]));
+        o.effectColor = platform::RGB(uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]));
     }
     if (const auto glow = in.value("--glow-size"))
         o.glowSize = ParseInt(*glow, "--glow-size");
