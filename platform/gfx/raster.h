@@ -51,6 +51,11 @@ class PixelWriter {
     ClipSpans clip_;
 };
 
+// Blends the red, green and blue of `color` over `count` pixels by their coverage: 0 leaves a pixel
+// as it is, 255 gives the colour, between them each channel is (colour * m + pixel * (255 - m) +
+// 127) / 255. Every pixel touched becomes opaque.
+void BlendCoverageRow(uint32_t* pixels, const uint8_t* coverage, int32_t count, uint32_t color);
+
 template <typename F>
 void ClipSpans::forEachSpan(int64_t y, int64_t x0, int64_t x1, F&& f) const {
     if (y < bounds_.Top || y >= bounds_.Bottom || x1 <= bounds_.Left || x0 >= bounds_.Right)

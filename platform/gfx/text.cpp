@@ -23,26 +23,11 @@ std::shared_ptr<const gdi::FontFace> FaceOf(const DcObject& dc) {
 // Blends `color` over the pixels by coverage; every pixel touched becomes opaque.
 void BlendCoverage(Surface& surface, const gdi::ClipSpans& clip, const gdi::Coverage& c, int64_t left,
                    int64_t top, uint32_t color) {
-    const uint32_t cr = (color >> 16) & 0xFF, cg = (color >> 8) & 0xFF, cb = color & 0xFF;
     clip.forEachRect(left, top, left + c.width, top + c.height, [&](const Rect& part) {
-        for (int32_t y = part.Top; y < part.Bottom; ++y) {
-            const uint8_t* a = &c.alpha[size_t(y - top) * size_t(c.width) + size_t(part.Left - left)];
-            uint32_t* d = surface.row(y) + part.Left;
-            for (int32_t x = part.Left; x < part.Right; ++x, ++a, ++d) {
-                const uint32_t m = *a;
-                if (m == 0)
-                    continue;
-                if (m == 255) {  // the inside of a stroke: what the blend gives, without it
-                    *d = 0xFF000000u | color;
-                    continue;
-                }
-                const uint32_t p = *d, n = 255 - m;
-                const uint32_t r = (cr * m + ((p >> 16) & 0xFF) * n + 127) / 255;
-                const uint32_t g = (cg * m + ((p >> 8) & 0xFF) * n + 127) / 255;
-                const uint32_t b = (cb * m + (p & 0xFF) * n + 127) / 255;
-                *d = 0xFF000000u | (r << 16) | (g << 8) | b;
-            }
-        }
+        for (int32_t y = part.Top; y < part.Bottom; ++y)
+            gdi::BlendCoverageRow(surface.row(y) + part.Left,
+                                  &c.alpha[size_t(y - top) * size_t(c.width) + size_t(part.Left - left)],
+                                  part.Right - part.Left, color);
     });
 }
 

@@ -2,10 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <vector>
 
 #include "platform/gfx/dc.h"
 #include "platform/gfx/font_face.h"
 #include "platform/gfx/png.h"
+#include "platform/gfx/raster.h"
 #include "tests/platform/gfx_test_support.h"
 
 namespace platform {
@@ -365,5 +368,38 @@ TEST(TextDrawTest, SampleSavesAndLoadsAsPng) {
     EXPECT_FALSE(SaveSurfacePng(Surface(), path + ".empty"));
 }
 
+// Text coverage is blended several pixels at a time where the processor allows; every row length,
+// coverage run and background must give what the blend of one pixel gives.
+TEST(TextDrawTest, CoverageRowsBlendAsSinglePixelsDo) {
+    auto reference = [](uint32_t pixel, uint32_t m, uint32_t color) {
+        if (m == 0)
+            return pixel;
+        uint32_t out = 0xFF000000u;
+        for (int shift : {0, 8, 16}) {
+            const uint32_t c = (color >> shift) & 0xFF, p = (pixel >> shift) & 0xFF;
+            out |= ((c * m + p * (255 - m) + 127) / 255) << shift;
+        }
+        return out;
+    };
+    std::mt19937 rng(19);
+    for (int round = 0; round < 400; ++round) {
+        const int32_t count = int32_t(rng() % 40);
+        const uint32_t color = PixelFromColor(COLORREF(rng() & 0xFFFFFF));
+        std::vector<uint32_t> pixels(static_cast<size_t>(count) + 2);
+        std::vector<uint8_t> coverage(static_cast<size_t>(count));
+        for (uint32_t& p : pixels) p = rng();
+        // Runs of empty, full and partial coverage, as glyphs give.
+        for (int32_t x = 0; x < count;) {
+            const int32_t run = 1 + int32_t(rng() % 9), kind = int32_t(rng() % 3);
+            for (int32_t k = 0; k < run && x < count; ++k, ++x)
+                coverage[size_t(x)] = kind == 0 ? 0 : kind == 1 ? 255 : uint8_t(rng());
+        }
+        std::vector<uint32_t> expected = pixels;
+        for (int32_t x = 0; x < count; ++x)
+            expected[size_t(x) + 1] = reference(pixels[size_t(x) + 1], coverage[size_t(x)], color);
+        gdi::BlendCoverageRow(pixels.data() + 1, coverage.data(), count, color);
+        ASSERT_EQ(pixels, expected) << "round " << round << ", " << count << " pixels";
+    }
+}
 }  // namespace
 }  // namespace platform
