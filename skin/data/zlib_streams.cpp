@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <string>
@@ -229,16 +230,29 @@ void DecompressStream(framework::TStream& dest, framework::TStream& source, int6
 
 namespace {
 
-// DecompressStream checks the limit after each piece of kZlibBufferSize bytes, so it reads on to the
-// end of the piece that passes the limit (and finds damage there first); so do we.
-int64_t BytesLookedAt(int64_t limit) {
-    const int64_t bounded = std::clamp<int64_t>(limit, 0, std::numeric_limits<int64_t>::max() / 4);
-    return (bounded / kZlibBufferSize + 1) * kZlibBufferSize;
-}
+// Storage that grows in place where the allocator can and is not cleared before zlib writes it.
+class GrowingBytes {
+  public:
+    uint8_t* data() { return data_.get(); }
+    size_t capacity() const { return capacity_; }
+    void grow(size_t capacity) {
+        void* grown = std::realloc(data_.get(), capacity);
+        if (!grown)
+            throw std::bad_alloc();
+        static_cast<void>(data_.release());
+        data_.reset(static_cast<uint8_t*>(grown));
+        capacity_ = capacity;
+    }
+    std::unique_ptr<uint8_t, InflatedBytes::Free> release() { return std::move(data_); }
 
-}  // namespace
+  private:
+    std::unique_ptr<uint8_t, InflatedBytes::Free> data_;
+    size_t capacity_ = 0;
+};
 
-InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit) {
+// The whole stream in large steps, when it is sound and ends within the limit; otherwise nothing
+// (the caller then goes the stream routine's way).
+bool InflateSound(std::span<const uint8_t> compressed, int64_t limit, GrowingBytes& out, size_t& size) {
     z_stream z{};
     if (inflateInit(&z) < 0)
         throw EDecompressionError("compression error");
@@ -247,46 +261,60 @@ InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit) {
         ~End() { inflateEnd(&z); }
     } end{z};
 
-    const int64_t lookedAt = BytesLookedAt(limit);
-    InflatedBytes out;
-    size_t capacity = 0;
-    // Skins inflate to a few times their compressed size; a first guess too small doubles.
-    auto grow = [&] {
-        const int64_t wanted = std::min<int64_t>(
-            lookedAt, std::max<int64_t>({int64_t(capacity) * 2, int64_t(compressed.size()) * 8, 64 * 1024}));
-        void* grown = std::realloc(out.data_.get(), size_t(wanted));
-        if (!grown)
-            throw std::bad_alloc();
-        static_cast<void>(out.data_.release());
-        out.data_.reset(static_cast<uint8_t*>(grown));
-        capacity = size_t(wanted);
-    };
-
+    // One byte past the limit tells a stream that is too large.
+    const size_t most = size_t(std::clamp<int64_t>(limit, 0, std::numeric_limits<int64_t>::max() / 4)) + 1;
+    size = 0;
     z.next_in = const_cast<Bytef*>(compressed.data());
     size_t inputLeft = compressed.size();
     for (;;) {
         if (z.avail_in == 0) {
             if (inputLeft == 0)
-                break;  // a truncated stream gives what its data holds
+                return false;  // truncated
             z.avail_in = Piece(int64_t(inputLeft));
             inputLeft -= z.avail_in;
         }
-        if (out.size_ == capacity) {
-            if (int64_t(capacity) >= lookedAt)
-                break;
-            grow();
+        if (size == out.capacity()) {
+            if (size >= most)
+                return false;  // too large
+            // Skins inflate to a few times their compressed size; a first guess too small doubles.
+            out.grow(
+                std::min(most, std::max({out.capacity() * 2, compressed.size() * 8, size_t(64) * 1024})));
         }
-        z.next_out = out.data_.get() + out.size_;
-        z.avail_out = Piece(int64_t(capacity - out.size_));
+        z.next_out = out.data() + size;
+        z.avail_out = Piece(int64_t(out.capacity() - size));
         const uInt room = z.avail_out;
-        const bool ended = InflateOn(z);
-        out.size_ += room - z.avail_out;
-        if (ended)
-            break;
+        const int result = inflate(&z, Z_NO_FLUSH);
+        size += room - z.avail_out;
+        if (result == Z_STREAM_END)
+            return size < most;
+        if (result != Z_OK)
+            return false;  // damaged
     }
-    // Nothing out is never too much, as for DecompressStream, which checks each piece it gets.
-    if (int64_t(out.size_) > std::max<int64_t>(limit, 0))
-        RefuseInflatedSize(limit);
+}
+
+}  // namespace
+
+InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit) {
+    GrowingBytes storage;
+    size_t size = 0;
+    if (InflateSound(compressed, limit, storage, size)) {
+        InflatedBytes out;
+        out.data_ = storage.release();
+        out.size_ = size;
+        return out;
+    }
+    // A damaged, truncated or oversized stream: where reading it stops and what it reports depend
+    // on the 4096-byte pieces the stream routine works in, so that routine reads it.
+    storage = GrowingBytes();
+    framework::TMemoryStream source(std::vector<uint8_t>(compressed.begin(), compressed.end())), dest;
+    DecompressStream(dest, source, limit);
+    InflatedBytes out;
+    out.size_ = dest.Bytes().size();
+    if (out.size_ > 0) {
+        storage.grow(out.size_);
+        std::memcpy(storage.data(), dest.Bytes().data(), out.size_);
+        out.data_ = storage.release();
+    }
     return out;
 }
 

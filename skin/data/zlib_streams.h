@@ -105,16 +105,17 @@ constexpr int64_t kMaxInflatedSize = int64_t(256) << 20;
 void DecompressStream(framework::TStream& dest, framework::TStream& source, int64_t limit = kMaxInflatedSize);
 
 // Bytes inflated in one piece. The storage is not cleared before zlib writes it and grows in place
-// where the allocator can, so each byte is written once.
+// where the allocator can, so each byte of a sound stream is written once.
 class InflatedBytes {
   public:
     std::span<const uint8_t> Bytes() const { return {data_.get(), size_}; }
 
-  private:
-    friend InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit);
     struct Free {
         void operator()(uint8_t* p) const { std::free(p); }
     };
+
+  private:
+    friend InflatedBytes InflateBytes(std::span<const uint8_t> compressed, int64_t limit);
     std::unique_ptr<uint8_t, Free> data_;
     size_t size_ = 0;
 };

@@ -243,4 +243,24 @@ TEST(ZlibStreams, InflatingInOnePieceAgreesWithTheStreamRoutine) {
     }
 }
 
+// A stream cut where zlib still holds output when the stream routine's 4096-byte piece is full: the
+// stream routine ends there, one piece short of what the cut input holds, and so must the load.
+TEST(ZlibStreams, EveryCutOfAStreamEndsAsTheStreamRoutineEnds) {
+    std::vector<uint8_t> text;
+    for (int line = 0; text.size() < 20000; ++line) {
+        const std::string s = "[control" + std::to_string(line % 7) + "]\r\nskinrect=0,0,24,24\r\n";
+        text.insert(text.end(), s.begin(), s.end());
+    }
+    const std::vector<uint8_t> good = fixture::Deflate(text);
+    for (size_t cut = 0; cut <= good.size(); ++cut) {
+        const std::vector<uint8_t> input(good.begin(), good.begin() + int64_t(cut));
+        const Outcome stream = OutcomeOf([&] { return Inflate(input); });
+        const Outcome whole = OutcomeOf([&] {
+            const InflatedBytes out = InflateBytes(input);
+            return std::vector<uint8_t>(out.Bytes().begin(), out.Bytes().end());
+        });
+        ASSERT_TRUE(whole == stream) << "cut at " << cut << ": " << whole.bytes.size() << " / "
+                                     << stream.bytes.size() << " bytes";
+    }
+}
 }  // namespace
