@@ -26,6 +26,8 @@ class DesktopHost {
     virtual void queue(InputEvent::Variant what) = 0;
     // Keys go through the input method first.
     virtual void keyEvent(HWND window, const GdkEventKey& key) = 0;
+    // The window takes this key even from a native widget that has the keyboard (its short-cuts).
+    virtual bool claimsKey(HWND window, const GdkEventKey& key) = 0;
     virtual void focusChanged(HWND window, bool focused) = 0;
     // The window asked the desktop for the keyboard focus.
     virtual void focusRequested(HWND window) = 0;
