@@ -26,7 +26,7 @@ std::vector<platform::KeyChord> TabKeyChords() {
 
 ResultTabCommands::ResultTabCommands(TForm1& window, PageBridge& bridge) : window_(window), bridge_(bridge) {
     MakeMenu();
-    hint_ = new skin::TbsSkinHint(&window_);
+    hint_ = std::make_unique<skin::TbsSkinHint>(nullptr);
     hint_->SetSkinData(window_.bsSkinData1);
     // Keywords come from a one-line field, so a line break is the one separator no caption holds.
     hint_->SetLineSeparator("\n");
@@ -49,6 +49,8 @@ ResultTabCommands::ResultTabCommands(TForm1& window, PageBridge& bridge) : windo
             OpenMenu(tab, window_.m_tab->ClientToScreen({x, y}));
     };
 }
+
+ResultTabCommands::~ResultTabCommands() = default;
 
 // --- Keys ----------------------------------------------------------------------------------------
 
@@ -91,11 +93,11 @@ void ResultTabCommands::Run(TabCommand command) {
 // --- The tab menu --------------------------------------------------------------------------------
 
 void ResultTabCommands::MakeMenu() {
-    menu_ = new skin::TbsSkinPopupMenu(&window_);
+    menu_ = std::make_unique<skin::TbsSkinPopupMenu>(nullptr);
     menu_->SetSkinData(window_.bsSkinData1);
     menu_->SetForm(&window_);
     for (size_t i = 0; i < kTabMenuCaptions.size(); ++i) {
-        auto* item = new framework::TMenuItem(menu_);
+        auto* item = new framework::TMenuItem(menu_.get());
         item->SetCaption(kTabMenuCaptions[i]);
         const auto which = TabMenuItem(i);
         if (which != TabMenuItem::Line)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,11 @@ static_assert(kTabMenuCaptions.size() == size_t(TabMenuItem::SearchAgain) + 1);
 
 class ResultTabCommands {
   public:
-    // Takes the window's short-cuts (after whatever handler it had) and m_tab's right click, pointer
+    // The menu and the hint are the commands' own, not components of the window (whose components
+    // are those of its form data). Takes the window's short-cuts (after whatever handler it had) and m_tab's right click, pointer
     // moves and leaving.
     ResultTabCommands(TForm1& window, PageBridge& bridge);
+    ~ResultTabCommands();
 
     // A key-down offered to the window: true when it was a tab key (it is then carried out).
     bool HandleKey(const framework::TWMKey& key);
@@ -82,8 +85,8 @@ class ResultTabCommands {
 
     TForm1& window_;
     PageBridge& bridge_;
-    skin::TbsSkinPopupMenu* menu_ = nullptr;
-    skin::TbsSkinHint* hint_ = nullptr;
+    std::unique_ptr<skin::TbsSkinPopupMenu> menu_;
+    std::unique_ptr<skin::TbsSkinHint> hint_;
     int menuTab_ = -1;
     int hintTab_ = -1;
 };
