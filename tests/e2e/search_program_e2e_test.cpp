@@ -16,6 +16,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +26,7 @@
 #include <fstream>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -670,6 +672,279 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     WaitForTabs(main, {captions, 8, false, firstVisible - 1});
     Screenshot("tabs_7_scrolled_back");
 
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+// Browser keys and clicks on the result tabs: Ctrl+Tab from inside the page, a middle click, and
+// the tab menu's "关闭其他标签" and "全部关闭".
+TEST_F(SearchProgramE2E, AShopperWorksHerTabsAsInABrowser) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    XWindow main = windows[0];
+    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
+        << "quick search never looked enabled";
+
+    // 1. Three searches, three tabs; the third selected, its page shown.
+    std::vector<std::string> captions;
+    for (int i = 1; i <= 3; ++i) {
+        const std::string keyword = "dress " + std::to_string(i);
+        TypeKeyword(main, keyword);
+        Xdotool("key Return");
+        ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == size_t(i); }, 30s)) << keyword;
+        captions.push_back(keyword + " - 女装/女士精品");
+        if (i == 1)
+            main = MainWhenClientHeightIs(program, main, 613);
+    }
+    PointerAway(main);
+    tools::TabStripPreview strip = WaitForTabs(main, {captions, 2});
+    std::this_thread::sleep_for(1500ms);
+    const std::vector<uint32_t> thirdPage = PagePixels(main);
+
+    // 2. The first tab clicked, then the page clicked (the browser has the keys): Ctrl+Tab twice
+    //    selects the third tab again and shows its page.
+    const Rect first = strip.layout.tabs[0];
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 1");
+    PointerAway(main);
+    WaitForTabs(main, {captions, 0, true});
+    std::this_thread::sleep_for(1000ms);
+    const std::vector<uint32_t> firstPage = PagePixels(main);
+    EXPECT_GT(Differing(firstPage, thirdPage), 1000) << "the first tab shows the third page";
+    Xdotool("mousemove " + At(InTabs(main, {kTabsInClient.width() - 30, kTabsInClient.height() - 12})) +
+            " click 1");
+    PointerAway(main);
+    Xdotool("key ctrl+Tab");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key ctrl+Tab");
+    strip = WaitForTabs(main, {captions, 2});
+    std::this_thread::sleep_for(1000ms);
+    EXPECT_LT(Differing(PagePixels(main), thirdPage), Differing(PagePixels(main), firstPage))
+        << "Ctrl+Tab twice does not show the third page";
+    Screenshot("desk_1_ctrl_tab_twice");
+
+    // 3. A middle click closes the first tab.
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 2");
+    PointerAway(main);
+    captions.erase(captions.begin());
+    strip = WaitForTabs(main, {captions, 0});
+    Screenshot("desk_2_middle_click");
+
+    // 4. The tab menu on the last tab: "关闭其他标签" (the second item) leaves it alone.
+    const Rect last = strip.layout.tabs[1];
+    Xdotool("mousemove " + At(InTabs(main, {last.Left + 8, (last.Top + last.Bottom) / 2})) + " click 3");
+    std::this_thread::sleep_for(1000ms);
+    Screenshot("desk_3_tab_menu");
+    Xdotool("key Down");
+    std::this_thread::sleep_for(300ms);
+    Xdotool("key Return");
+    PointerAway(main);
+    WaitForTabs(main, {{captions.back()}, 0});
+    Screenshot("desk_4_others_closed");
+
+    // 5. "全部关闭" (the only close left enabled after the first): the window folds to the panel.
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 3");
+    std::this_thread::sleep_for(1000ms);
+    Xdotool("key Down");
+    std::this_thread::sleep_for(300ms);
+    Xdotool("key Return");
+    main = MainWhenClientHeightIs(program, main, 68);
+    Screenshot("desk_5_all_closed");
+    EXPECT_EQ(server.Searches().size(), 3u) << "no close searched";
+
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " click 1");
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+// --- Chinese typed with a pinyin input method ------------------------------------------------------
+
+// scripts/pinyin-input-method, running for the test's lifetime.
+class PinyinInputMethod {
+  public:
+    PinyinInputMethod() {
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        const std::string script = Env("VELMORO_SOURCE_DIR") + "/scripts/pinyin-input-method";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        char* argv[] = {const_cast<char*>(script.c_str()), nullptr};
+        if (posix_spawn(&pid_, script.c_str(), &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        if (FILE* lines = fdopen(out[0], "r")) {
+            char line[1024] = {};
+            if (pid_ > 0 && fgets(line, sizeof line, lines))
+                answer_ = line;
+            fclose(lines);
+        } else {
+            close(out[0]);
+        }
+        while (!answer_.empty() && answer_.back() == '\n') answer_.pop_back();
+        if (pid_ < 0)
+            answer_ = "unavailable: cannot run " + script;
+    }
+    ~PinyinInputMethod() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool Ready() const { return answer_.rfind("ready ", 0) == 0; }
+    std::string Address() const { return Ready() ? answer_.substr(6) : ""; }
+    const std::string& Answer() const { return answer_; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string answer_ = "unavailable: the script said nothing";
+};
+
+// Sets environment variables for the programs the test starts, and puts them back.
+class ScopedEnv {
+  public:
+    void Set(const char* name, const std::string& value) {
+        const char* before = std::getenv(name);
+        saved_.push_back({name, before ? std::optional<std::string>(before) : std::nullopt});
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second)
+                setenv(it->first, it->second->c_str(), 1);
+            else
+                unsetenv(it->first);
+        }
+    }
+
+  private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+// The visible windows of the input method's candidate panel.
+std::vector<XWindow> CandidateWindows() {
+    std::vector<XWindow> windows;
+    std::istringstream ids(Output("xdotool search --onlyvisible --classname ibus-ui-gtk3 2>/dev/null"));
+    for (std::string id; ids >> id;) {
+        std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
+        int x = 0, y = 0, w = 0, h = 0;
+        for (std::string line; std::getline(shell, line);) {
+            std::sscanf(line.c_str(), "X=%d", &x);
+            std::sscanf(line.c_str(), "Y=%d", &y);
+            std::sscanf(line.c_str(), "WIDTH=%d", &w);
+            std::sscanf(line.c_str(), "HEIGHT=%d", &h);
+        }
+        if (w > 1 && h > 1)
+            windows.push_back({id, {x, y, x + w, y + h}});
+    }
+    return windows;
+}
+
+// The keyword of a search body ("k=...&cid=..."), still percent-encoded.
+std::string KeywordOf(const std::string& search) {
+    return search.substr(0, search.find('&'));
+}
+std::string Field(const std::string& search, const std::string& name) {
+    const size_t at = search.find("&" + name + "=");
+    if (at == std::string::npos)
+        return "";
+    const size_t start = at + name.size() + 2;
+    return search.substr(start, search.find('&', start) - start);
+}
+
+TEST_F(SearchProgramE2E, AShopperTypesChineseWithPinyin) {
+    PinyinInputMethod ime;
+    if (!ime.Ready())
+        GTEST_SKIP() << "no pinyin input method here: " << ime.Answer();
+    ScopedEnv env;
+    env.Set("GTK_IM_MODULE", "ibus");
+    env.Set("IBUS_ADDRESS", ime.Address());
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    XWindow main = windows[0];
+    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
+        << "quick search never looked enabled";
+    const Point keywordField = InPanel(main, 47, 7);
+    const Rect field{keywordField.X + 2, keywordField.Y + 2, keywordField.X + 133 - 2, keywordField.Y + 21 - 2};
+
+    // 1. "qunzi" composes: the preedit is drawn in the field and the candidates show below the
+    //    caret. Escape ends the composition and leaves the field (and the window) as they were.
+    Xdotool("mousemove " + At({field.Left + 20, field.Top + 8}) + " click 1");
+    Xdotool("type --delay 150 qunzi");
+    EXPECT_TRUE(WaitUntil([&] { return InkIn(field) > 40; }, 10s)) << "no preedit in the field";
+    std::vector<XWindow> candidates;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            candidates = CandidateWindows();
+            return !candidates.empty();
+        },
+        10s))
+        << "no candidate window";
+    Screenshot("ime_1_composing");
+    for (const XWindow& c : candidates) {
+        EXPECT_GE(c.bounds.Top, field.Bottom - 2) << "the candidates cover the field";
+        EXPECT_LE(c.bounds.Top, field.Bottom + 40) << "the candidates are far below the caret";
+        EXPECT_GE(c.bounds.Left, field.Left - 10);
+        EXPECT_LE(c.bounds.Left, field.Right) << "the candidates are not at the caret";
+    }
+    Xdotool("key Escape");
+    EXPECT_TRUE(WaitUntil([&] { return InkIn(field) < 30; }, 10s)) << "Escape left text in the field";
+    EXPECT_EQ(VisibleWindowsOf(program.Pid()).size(), 1u);
+
+    // 2. "qunzix", Backspace (the x of the composition), space: 裙子; Enter searches exactly that.
+    Xdotool("type --delay 150 qunzix");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key BackSpace");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key space");
+    std::this_thread::sleep_for(500ms);
+    Screenshot("ime_2_committed");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == 1; }, 30s)) << "no search";
+    EXPECT_EQ(KeywordOf(server.Searches()[0]), "k=%E8%A3%99%E5%AD%90") << "not 裙子 alone";
+    main = MainWhenClientHeightIs(program, main, 613);
+
+    // 3. With the caret between 裙 and 子: 裙裙子子. The price fields take digits only: 裙子
+    //    composed there changes nothing.
+    Xdotool("mousemove " + At({field.Right - 4, field.Top + 8}) + " click 1");
+    Xdotool("key End Left");
+    Xdotool("type --delay 150 qunzi");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key space");
+    std::this_thread::sleep_for(500ms);
+    for (const Point price : {InPanel(main, 408 + 20, 7 + 10), InPanel(main, 477 + 20, 7 + 10)}) {
+        Xdotool("mousemove " + At(price) + " click 1");
+        Xdotool("type --delay 150 qunzi");
+        std::this_thread::sleep_for(500ms);
+        Xdotool("key space");
+        std::this_thread::sleep_for(500ms);
+    }
+    Screenshot("ime_3_price_fields");
+    Xdotool("mousemove " + At({field.Right - 4, field.Top + 8}) + " click 1");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == 2; }, 30s)) << "no second search";
+    const std::string second = server.Searches()[1];
+    EXPECT_EQ(KeywordOf(second), "k=%E8%A3%99%E8%A3%99%E5%AD%90%E5%AD%90");
+    EXPECT_EQ(Field(second, "sp"), "0");
+    EXPECT_EQ(Field(second, "ep"), "99999999");
+
+    PointerAway(main);
     Xdotool("key alt+F4");
     ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
     EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
