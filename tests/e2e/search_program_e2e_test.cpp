@@ -698,7 +698,10 @@ TEST_F(SearchProgramE2E, AShopperWorksHerTabsAsInABrowser) {
         const std::string keyword = "dress " + std::to_string(i);
         TypeKeyword(main, keyword);
         Xdotool("key Return");
-        ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == size_t(i); }, 30s)) << keyword;
+        const bool searched = WaitUntil([&] { return server.Searches().size() == size_t(i); }, 30s);
+        if (!searched)
+            Screenshot("desk_0_no_search");
+        ASSERT_TRUE(searched) << keyword;
         captions.push_back(keyword + " - 女装/女士精品");
         if (i == 1)
             main = MainWhenClientHeightIs(program, main, 613);
