@@ -9,7 +9,6 @@
 #include "framework/forms/screen.h"
 #include "platform/window/native_widget.h"
 #include "skin/controls/published_classes.h"
-#include "skin/controls/skinned_control.h"
 #include "skin/data/form_data_classes.h"
 
 namespace app {
@@ -34,6 +33,7 @@ T* Take(const framework::TComponent& form, std::string_view name) {
 TForm1::TForm1(framework::TComponent* owner, PageSite site) : TForm(owner), site_(std::move(site)) {
     skin::RegisterSkinDataClasses();
     skin::RegisterSkinControlClasses();
+    skin::RegisterSkinFrameClasses();
     LoadFormData(MainWindowFormData(), [this] {
         TakeComponents();
         WireEvents();
@@ -62,6 +62,7 @@ void TForm1::TakeComponents() {
     m_soso2 = Take<framework::TButton>(*this, "m_soso2");
     m_tab = Take<skin::TbsSkinTabControl>(*this, "m_tab");
     m_web = Take<framework::TWebBrowser>(*this, "m_web");
+    bsBusinessSkinForm1 = Take<skin::TbsSkinForm>(*this, "bsBusinessSkinForm1");
     bsSkinData1 = Take<skin::TbsSkinData>(*this, "bsSkinData1");
     bsCompressedStoredSkin1 = Take<skin::TbsCompressedStoredSkin>(*this, "bsCompressedStoredSkin1");
     for (const ServiceEntry& entry : ServiceFilters)
@@ -160,11 +161,6 @@ void TForm1::m_sosoClick(TObject*) {
 void TForm1::m_soso2Click(TObject*) {
     if (fittingRoom_)
         fittingRoom_->Show();
-}
-
-void TForm1::WndProc(framework::TMessage& message) {
-    skin::HandleSkinChangeMessage(*this, message.Msg, message.WParam);
-    TForm::WndProc(message);
 }
 
 void TForm1::CreateHandleDone() {

@@ -31,6 +31,7 @@
 #include "skin/controls/skin_tab_control.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/skin_form.h"
 
 namespace app {
 
@@ -67,6 +68,7 @@ class TForm1 : public framework::TForm {
     framework::TButton* m_soso2 = nullptr;
     skin::TbsSkinTabControl* m_tab = nullptr;
     framework::TWebBrowser* m_web = nullptr;
+    skin::TbsSkinForm* bsBusinessSkinForm1 = nullptr;
     skin::TbsSkinData* bsSkinData1 = nullptr;
     skin::TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
     // The service check box of each filter (m_oi, m_co, ... in ServiceFilters order).
@@ -96,8 +98,6 @@ class TForm1 : public framework::TForm {
 
   protected:
     void Notification(framework::TComponent* component, framework::Operation operation) override;
-    // Hands the skin data's change messages on to the window's skinned controls (the result tabs).
-    void WndProc(framework::TMessage& message) override;
     // The tab keys reach the window even while the browser has the keyboard.
     void CreateHandleDone() override;
 

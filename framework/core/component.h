@@ -67,6 +67,9 @@ class TComponent : public TPersistent {
     // Run by the owner just before it frees the component (DestroyComponents), while everything
     // of the derived classes is still whole: forms run their destruction event here.
     virtual void BeforeDestruction() {}
+    // Marks the component as being destroyed before its destructor chain reaches this base, so
+    // that others looking at it meanwhile (a handler of its messages) know.
+    void Destroying() { state_ |= csDestroying; }
 
     // Told about a component inserted into or removed from the owner (siblings see each other's
     // insertion and removal) and about components registered with FreeNotification. Overrides

@@ -34,6 +34,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+    Destroying();
     DoDestroy();
     if (Application)
         Application->FormGone(this);
@@ -125,6 +126,27 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
         return;
     borderIcons_ = icons;
     RecreateWnd();
+}
+
+void TForm::SetClientWidth(int32_t width) {
+    if (InState(csLoading))
+        loadedClientWidth_ = width;
+    TControl::SetClientWidth(width);
+}
+
+void TForm::SetClientHeight(int32_t height) {
+    if (InState(csLoading))
+        loadedClientHeight_ = height;
+    TControl::SetClientHeight(height);
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
+    if (loadedClientWidth_ >= 0 && ClientWidth() != loadedClientWidth_)
+        TControl::SetClientWidth(loadedClientWidth_);
+    if (loadedClientHeight_ >= 0 && ClientHeight() != loadedClientHeight_)
+        TControl::SetClientHeight(loadedClientHeight_);
+    loadedClientWidth_ = loadedClientHeight_ = -1;
 }
 
 Rect TForm::ClientRect() const {

@@ -134,6 +134,13 @@ class TForm : public TWinControl {
     // Gives `control` the focus now if the form is active, else when it becomes active.
     void FocusControl(TWinControl* control);
 
+    // While form data is read the client size is also kept, and set again once everything is
+    // loaded: components read after it (a frame that draws the non-client area itself) may change
+    // the frame, and the client size is what the form data means.
+    void SetClientWidth(int32_t width);
+    void SetClientHeight(int32_t height);
+    void Loaded() override;
+
     void SetVisible(bool visible) override;
     Rect ClientRect() const override;
     bool CanFocus() const override { return Visible() && Enabled(); }
@@ -175,6 +182,8 @@ class TForm : public TWinControl {
     bool autoScroll_ = false;
     bool autoSize_ = false;
     bool shownOnce_ = false;
+    int32_t loadedClientWidth_ = -1;  // -1: the form data gives none
+    int32_t loadedClientHeight_ = -1;
     bool destroyed_ = false;
     bool inModal_ = false;
     TWinControl* activeControl_ = nullptr;

@@ -67,6 +67,15 @@ struct KeyedCopy {
     }
 };
 
+// Pixels with any alpha, made opaque; the others leave the destination as it is.
+struct MaskedCopy {
+    static constexpr bool kRowsReusable = false;
+    void operator()(uint32_t* dst, uint32_t src) const {
+        if (src >> 24)
+            *dst = src | 0xFF000000u;
+    }
+};
+
 // A scaled copy into the clip. Each destination column's source column is computed once; a
 // destination row whose source row repeats the previous one is copied from the row above.
 template <typename Op>
@@ -220,5 +229,18 @@ bool TransparentBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t heigh
                                {r.y, r.height, r.ySrc, r.srcHeight}, KeyedCopy{key});
                 });
 }
+
+namespace gdi {
+
+bool MaskedStretchBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src,
+                      int32_t srcWidth, int32_t srcHeight) {
+    return Blit(dest, src, {x, y, width, height, 0, 0, srcWidth, srcHeight},
+                [](Surface& d, const ClipSpans& clip, const Surface& s, const BlitRequest& r) {
+                    ScaledCopy(d, clip, s, {r.x, r.width, r.xSrc, r.srcWidth},
+                               {r.y, r.height, r.ySrc, r.srcHeight}, MaskedCopy{});
+                });
+}
+
+}  // namespace gdi
 
 }  // namespace platform

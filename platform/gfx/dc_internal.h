@@ -78,6 +78,11 @@ BrushInfo BrushOf(HBRUSH brush);
 // The selected font, or the stock default font.
 FontObject* CurrentFont(const DcObject& dc);
 
+// StretchBlt of the source DC's srcWidth x srcHeight pixels from (0, 0) that writes only the
+// source pixels with alpha (an icon's, which are transparent or opaque), with alpha 255.
+bool MaskedStretchBlt(HDC dest, int32_t x, int32_t y, int32_t width, int32_t height, HDC src,
+                      int32_t srcWidth, int32_t srcHeight);
+
 // Stock objects and their defaults for new DCs.
 HPEN StockPen(int index);
 HBRUSH StockBrush(int index);

@@ -98,13 +98,15 @@ uint32_t GetObjectType(HGDIOBJ object) {
             return OBJ_BRUSH;
         case gdi::Kind::DeviceContext:
             return gdi::Find<gdi::DcObject>(object)->memory ? OBJ_MEMDC : OBJ_DC;
+        case gdi::Kind::Icon:  // not a graphics object of its own kind: DestroyIcon frees it
+            return 0;
     }
     return 0;
 }
 
 bool DeleteObject(HGDIOBJ object) {
     gdi::Kind kind;
-    if (!gdi::KindOf(object, &kind) || kind == gdi::Kind::DeviceContext)
+    if (!gdi::KindOf(object, &kind) || kind == gdi::Kind::DeviceContext || kind == gdi::Kind::Icon)
         return false;
     if (gdi::IsStock(object))
         return true;

@@ -10,7 +10,7 @@
 
 namespace platform::gdi {
 
-enum class Kind : uint8_t { Region, DeviceContext, Bitmap, Font, Pen, Brush };
+enum class Kind : uint8_t { Region, DeviceContext, Bitmap, Font, Pen, Brush, Icon };
 
 struct Object {
     virtual ~Object() = default;

@@ -32,6 +32,10 @@ void BlendCoverage(Surface& surface, const gdi::ClipSpans& clip, const gdi::Cove
                 const uint32_t m = *a;
                 if (m == 0)
                     continue;
+                if (m == 255) {  // the inside of a stroke: what the blend gives, without it
+                    *d = 0xFF000000u | color;
+                    continue;
+                }
                 const uint32_t p = *d, n = 255 - m;
                 const uint32_t r = (cr * m + ((p >> 16) & 0xFF) * n + 127) / 255;
                 const uint32_t g = (cg * m + ((p >> 8) & 0xFF) * n + 127) / 255;

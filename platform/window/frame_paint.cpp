@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gfx/dc.h"
+#include "platform/gfx/icon.h"
 #include "platform/window/frame.h"
 #include "platform/window/internal.h"
 #include "platform/window/painting.h"
@@ -61,14 +62,11 @@ void Caption(HDC dc, const Rect& r, bool active) {
     }
 }
 
-// A generic application icon: a small window with a blue title bar.
+// The window's icon: windows have none of their own, so every one shows the application icon.
 void Icon(HDC dc, const Rect& r) {
-    if (r.width() < 6 || r.height() < 6)
-        return;
-    Rect body{r.Left + 1, r.Top + 2, r.Right - 1, r.Bottom - 2};
-    FillSys(dc, body, COLOR_WINDOW);
-    FrameRect(dc, body, GetSysColorBrush(COLOR_WINDOWTEXT));
-    Fill(dc, {body.Left + 1, body.Top + 1, body.Right - 1, body.Top + 4}, RGB(10, 36, 106));
+    if (!r.isEmpty())
+        DrawIconEx(dc, r.Left, r.Top, LoadIcon(nullptr, IDI_APPLICATION), r.width(), r.height(), 0, nullptr,
+                   DI_NORMAL);
 }
 
 void Line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {

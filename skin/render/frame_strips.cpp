@@ -53,22 +53,25 @@ void ComposeFrameStrips(const NinePartLayout& layout, const NinePartLayout& newL
     const Rect r = ClampRect(R);
     const int32_t W = ClampCoordinate(size.cx), H = ClampCoordinate(size.cy), w = r.width(), h = r.height();
 
-    int32_t topHeight = 0, bottomHeight = 0;
-    if (W > 0 && n.Cl.Top > 0 && l.RT.X - l.LT.X > 0) {
+    if (W > 0 && n.Cl.Top > 0 && l.RT.X - l.LT.X > 0)
         ComposeEndStrip(strips.Top, W, n.Cl.Top, source, r, 0, l.LT.X, l.RT.X, n.LT.X, n.RT.X, stretch.Top);
-        topHeight = strips.Top.height();
-    }
-    if (const int32_t d = H - n.Cl.Bottom; W > 0 && d > 0 && l.RB.X - l.LB.X > 0) {
+    else
+        strips.Top = Picture();
+    if (const int32_t d = H - n.Cl.Bottom; W > 0 && d > 0 && l.RB.X - l.LB.X > 0)
         ComposeEndStrip(strips.Bottom, W, d, source, r, h - d, l.LB.X, l.RB.X, n.LB.X, n.RB.X,
                         stretch.Bottom);
-        bottomHeight = strips.Bottom.height();
-    }
-    const int32_t S = H - bottomHeight - topHeight;
+    else
+        strips.Bottom = Picture();
+    const int32_t S = H - strips.Bottom.height() - strips.Top.height();
     if (n.Cl.Left > 0 && S > 0 && l.LB.Y - l.LT.Y > 0)
         ComposeSideStrip(strips.Left, n.Cl.Left, S, source, r, 0, n.Cl.Left, l.LT.Y, l.LB.Y, l.Cl,
                          stretch.Left);
+    else
+        strips.Left = Picture();
     if (const int32_t b = W - n.Cl.Right; b >= 1 && S >= 1 && l.RB.Y - l.RT.Y >= 1)
         ComposeSideStrip(strips.Right, b, S, source, r, l.Cl.Right, w, l.RT.Y, l.RB.Y, l.Cl, stretch.Right);
+    else
+        strips.Right = Picture();
 }
 
 FrameStripOrigins PlaceFrameStrips(const FrameStrips& strips, Size size) {

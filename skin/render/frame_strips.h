@@ -22,7 +22,8 @@ struct FrameStrips {
 };
 
 // Fills the strips for a frame of outer size W x H (`size`). A strip whose size would not be
-// positive (or whose middle piece is empty) is not made: it keeps the size it had.
+// positive (or whose middle piece is empty) is not made: it is left empty. Strips kept from an
+// earlier call at the same size are composed into without being cleared.
 void ComposeFrameStrips(const NinePartLayout& layout, const NinePartLayout& newLayout, FrameStrips& strips,
                         const Picture& source, const platform::Rect& R, platform::Size size,
                         const SideStretch& stretch);

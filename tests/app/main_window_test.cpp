@@ -81,14 +81,15 @@ TEST_F(StartUp, ComponentsThenReferencesAndSkinThenFinishingStepsThenFormCreateI
                 ElementsAre("Panel1", "Label1", "m_keyword", "m_cid", "Label2", "m_sp", "m_ep", "Label3",
                             "m_loc", "m_co", "Label5", "m_sort", "Label4", "m_sc", "m_ec", "m_rd", "m_gu",
                             "m_sr", "m_or", "m_oi", "m_mall", "m_soso", "m_soso2", "m_tab", "m_web",
-                            "bsSkinData1", "bsCompressedStoredSkin1", ""));  // the last: the fitting room
-    EXPECT_EQ(form->Components(27), form->FittingRoom());
+                            "bsBusinessSkinForm1", "bsSkinData1", "bsCompressedStoredSkin1",
+                            ""));  // the last: the fitting room
+    EXPECT_EQ(form->Components(28), form->FittingRoom());
 
     ASSERT_EQ(notices.size(), 3u);
     EXPECT_EQ(notices[0].message, uint32_t(skin::SKM_BEFORECHANGESKINDATA));
     EXPECT_EQ(notices[2].message, uint32_t(skin::SKM_AFTERCHANGESKINDATA));
     for (const Notice& notice : notices) {
-        EXPECT_EQ(notice.components, 27);
+        EXPECT_EQ(notice.components, 28);
         EXPECT_TRUE(notice.allLoading);
         EXPECT_EQ(notice.forms, 1);
     }
@@ -116,15 +117,17 @@ TEST_F(StartUp, CentredForTheExpandedHeightThenCollapsedToThePanel) {
     struct Screen {
         int32_t width, height;
     };
-    // 1024 x 630: the expanded window is taller than the screen: a negative top, its half
-    // truncated toward zero.
+    // 1024 x 630: the expanded window would be taller than the work area, which is as high as the
+    // skinned frame lets a window grow: the window is placed for that height, a negative top with
+    // its half truncated toward zero.
     for (Screen screen : {Screen{1024, 768}, Screen{1280, 1024}, Screen{1024, 630}}) {
-        display.setMonitors(
-            {{{0, 0, screen.width, screen.height}, {0, 0, screen.width, screen.height - 30}, true}});
+        const int32_t workHeight = screen.height - 30;
+        display.setMonitors({{{0, 0, screen.width, screen.height}, {0, 0, screen.width, workHeight}, true}});
         Start();
         const int32_t width = form->Width();
-        const int32_t expandedHeight =
-            form->Height() + TForm1::kExpandedClientHeight - TForm1::kCollapsedClientHeight;
+        const int32_t expandedHeight = std::min(
+            form->Height() + TForm1::kExpandedClientHeight - TForm1::kCollapsedClientHeight, workHeight);
+        EXPECT_EQ(width, 785);
         EXPECT_EQ(form->ClientWidth(), 777);
         EXPECT_EQ(form->ClientHeight(), TForm1::kCollapsedClientHeight);
         EXPECT_EQ(form->Left(), (screen.width - width) / 2) << screen.width;

@@ -23,13 +23,16 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "framework/core/stream.h"
@@ -39,7 +42,10 @@
 #include "platform/window/styles.h"
 #include "skin/data/compressed_stored_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_geometry.h"
 #include "skins/shipped_skin.h"
+#include "tests/gtk/window_manager.h"
+#include "tools/skinview/frame_preview.h"
 #include "tools/skinview/tab_strip_preview.h"
 
 extern char** environ;
@@ -240,23 +246,30 @@ platform::Size ScreenSize() {
     return {w, h};
 }
 
-// Pixels of the screen that are nearly black: text ink. A disabled button's caption has none.
-int InkIn(const Rect& r) {
-    GdkPixbuf* pixels =
-        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(), r.height());
+enum class ButtonLook { NotShown, Disabled, Enabled };
+
+// How a push button's caption looks on the screen: its face (light pixels) around text in black ink
+// when enabled and without ink when disabled. The black screen where the window has not painted
+// yet is all "ink" and no face.
+ButtonLook LookOf(const Rect& caption) {
+    GdkPixbuf* pixels = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), caption.Left, caption.Top,
+                                                   caption.width(), caption.height());
     if (!pixels)
-        return -1;
+        return ButtonLook::NotShown;
     const int stride = gdk_pixbuf_get_rowstride(pixels);
     const int channels = gdk_pixbuf_get_n_channels(pixels);
     const guchar* data = gdk_pixbuf_read_pixels(pixels);
-    int ink = 0;
-    for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x) {
+    int ink = 0, face = 0;
+    for (int y = 0; y < caption.height(); ++y)
+        for (int x = 0; x < caption.width(); ++x) {
             const guchar* p = data + y * stride + x * channels;
             ink += p[0] < 64 && p[1] < 64 && p[2] < 64;
+            face += p[0] > 160 && p[1] > 160 && p[2] > 160;
         }
     g_object_unref(pixels);
-    return ink;
+    if (face < caption.width() * caption.height() / 2)
+        return ButtonLook::NotShown;
+    return ink == 0 ? ButtonLook::Disabled : ink > 20 ? ButtonLook::Enabled : ButtonLook::NotShown;
 }
 
 void Screenshot(const std::string& step) {
@@ -264,17 +277,21 @@ void Screenshot(const std::string& step) {
     EXPECT_EQ(std::system(("import -window root '" + path + "'").c_str()), 0) << path;
 }
 
-// The frames the platform draws while the skinned frame is not there: the main window has a
-// caption and no buttons, the fitting room is a tool window with its close button.
-constexpr platform::DWORD kMainStyle = platform::WS_CAPTION;
+// The main window wears the shipped skin's frame (4 pixels left and right, 23 above, 5 below the
+// client area); the fitting room keeps the platform's frame: a tool window with its close button.
+constexpr Rect kSkinClientRect{4, 23, 154, 131};
+constexpr platform::Size kSkinFramePicture{158, 136};
 constexpr platform::DWORD kRoomStyle = platform::WS_CAPTION | platform::WS_SYSMENU;
 constexpr platform::DWORD kRoomExStyle = platform::WS_EX_TOOLWINDOW;
 
+Rect MainClient(platform::Size size) {
+    return skin::SkinnedClientRect({0, 0, size.cx, size.cy}, kSkinClientRect, kSkinFramePicture);
+}
+
 // A point of the main window's client area, on the screen.
 Point InMain(const XWindow& main, int x, int y) {
-    const platform::FrameLayout frame =
-        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
-    return {main.bounds.Left + frame.client.Left + x, main.bounds.Top + frame.client.Top + y};
+    const Rect client = MainClient({main.bounds.width(), main.bounds.height()});
+    return {main.bounds.Left + client.Left + x, main.bounds.Top + client.Top + y};
 }
 // A point of a control of the filter panel (Panel1 lies at 3, 3 in the client area).
 Point InPanel(const XWindow& main, int x, int y) {
@@ -294,7 +311,7 @@ int ClientHeightOf(const std::string& id) {
         std::sscanf(line.c_str(), "WIDTH=%d", &w);
         std::sscanf(line.c_str(), "HEIGHT=%d", &h);
     }
-    return platform::ComputeFrameLayout(kMainStyle, 0, {w, h}).client.height();
+    return MainClient({w, h}).height();
 }
 
 // --- The result tabs ------------------------------------------------------------------------------
@@ -319,6 +336,13 @@ std::vector<uint32_t> ScreenPixels(const Rect& r) {
         }
     g_object_unref(pixels);
     return colours;
+}
+
+// Pixels of a selection's highlight (clHighlight, blue) in a rectangle of the screen.
+int HighlightIn(const Rect& r) {
+    int n = 0;
+    for (uint32_t c : ScreenPixels(r)) n += (c & 0xFF) > 150 && (c >> 16 & 0xFF) < 120;
+    return n;
 }
 
 // Pixels that differ by more than a rounding step in some channel.
@@ -384,7 +408,13 @@ class SearchProgramE2E : public ::testing::Test {
         setenv("GDK_BACKEND", "x11", 1);
         ASSERT_TRUE(gdk_init_check(nullptr, nullptr));
         std::system(("mkdir -p '" + BinaryDir() + "/screenshots'").c_str());
+        // Under a window manager, as the program runs on a desktop: it must leave the skinned
+        // window undecorated (the sizes and pixels below see any frame it added) and keep the
+        // windows where the program puts them.
+        windowManager_ = std::make_unique<platform::test::WindowManager>();
     }
+    void TearDown() override { windowManager_.reset(); }
+    std::unique_ptr<platform::test::WindowManager> windowManager_;
 
     // The program's visible windows once there are `count` of them.
     std::vector<XWindow> WindowsWhenThereAre(const Program& program, size_t count) {
@@ -430,6 +460,52 @@ class SearchProgramE2E : public ::testing::Test {
         }
         return strip;
     }
+    // A window of the program once the X server has it at `bounds` (as it is after 15 s otherwise).
+    XWindow WindowWhenAt(const Program& program, const std::string& id, const Rect& bounds) {
+        XWindow now{id, {}};
+        const bool there = WaitUntil(
+            [&] {
+                for (const XWindow& w : VisibleWindowsOf(program.Pid()))
+                    if (w.id == id)
+                        now = w;
+                return now.bounds == bounds;
+            },
+            15s);
+        EXPECT_TRUE(there) << "window at " << At(now.bounds.topLeft()) << " size " << now.bounds.width()
+                           << " x " << now.bounds.height() << ", expected " << At(bounds.topLeft())
+                           << " size " << bounds.width() << " x " << bounds.height();
+        return now;
+    }
+    // The main window once the X server shows it collapsed where it belongs: the skinned frame,
+    // undecorated by the window manager, 785 x 96 for a client of 777 x 68, centred for its
+    // expanded height of 641 and lifted 40 pixels above the centre.
+    XWindow CollapsedMainWindow(const Program& program) {
+        const std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+        if (windows.size() != 1) {
+            ADD_FAILURE() << windows.size() << " windows instead of the main window\n" << program.LogTail();
+            return {};
+        }
+        const platform::Size screen = ScreenSize();
+        return WindowWhenAt(program, windows[0].id,
+                            platform::rectOfSize((screen.cx - 785) / 2, (screen.cy - 641) / 2 - 40, 785, 96));
+    }
+    // Waits until the quick-search button looks as asked.
+    static void ExpectQuickSearch(const XWindow& main, ButtonLook look, std::chrono::milliseconds limit) {
+        EXPECT_TRUE(WaitUntil([&] { return LookOf(QuickSearchCaption(main)) == look; }, limit))
+            << "quick search never looked " << (look == ButtonLook::Enabled ? "enabled" : "disabled");
+    }
+    // The page area once it has stopped changing (its pictures loaded).
+    static std::vector<uint32_t> SettledPagePixels(const XWindow& main) {
+        std::vector<uint32_t> before = PagePixels(main), now;
+        WaitUntil(
+            [&] {
+                std::this_thread::sleep_for(400ms);
+                now = PagePixels(main);
+                return std::exchange(before, now) == now;
+            },
+            15s);
+        return now;
+    }
     // The main window once its client height is `height`.
     XWindow MainWhenClientHeightIs(const Program& program, const XWindow& main, int height) {
         EXPECT_TRUE(WaitUntil([&] { return ClientHeightOf(main.id) == height; }, 15s))
@@ -464,6 +540,51 @@ class SearchProgramE2E : public ::testing::Test {
     }
 };
 
+// The main window's frame on the screen against skinview's picture of it, outside the caption
+// text and outside `covered` (screen coordinates), once the window has repainted it.
+void ExpectFrameAsPreviewed(const XWindow& main, platform::Size size, bool active,
+                            std::optional<Rect> covered) {
+    const Rect at = platform::rectOfSize(main.bounds.Left, main.bounds.Top, size.cx, size.cy);
+    skin::TbsCompressedStoredSkin stored(nullptr);
+    stored.PackSkinFolder(
+        (std::filesystem::path(Env("VELMORO_SOURCE_DIR")) / "skins/default/skin.ini").string());
+    skin::TbsSkinData data(nullptr);
+    data.LoadStoredSkin(stored);
+    tools::FramePreviewOptions o;
+    o.size = size;
+    o.active = active;
+    o.caption = "Velmoro V1.0";
+    const tools::FramePreview preview = tools::PreviewFrame(data, o, platform::RGB(255, 0, 255));
+    const Rect text = *preview.layout.captionTextArea;
+    int compared = 0;
+    std::vector<Point> differing;
+    WaitUntil(
+        [&] {
+            const std::vector<uint32_t> screen = ScreenPixels(at);
+            if (screen.size() != size_t(size.cx) * size_t(size.cy))
+                return false;
+            compared = 0;
+            differing.clear();
+            for (int32_t y = 0; y < size.cy; ++y) {
+                for (int32_t x = 0; x < size.cx; ++x) {
+                    const Point p{x, y};
+                    if (preview.layout.client.contains(p) || text.contains(p) ||
+                        (covered && covered->contains({at.Left + x, at.Top + y})))
+                        continue;
+                    ++compared;
+                    if (screen[size_t(y) * size_t(size.cx) + size_t(x)] !=
+                        (preview.picture.pixel(x, y) & 0xFFFFFFu))
+                        differing.push_back(p);
+                }
+            }
+            return differing.empty();
+        },
+        15s);
+    EXPECT_GT(compared, 1000) << "too little of the frame shows";
+    EXPECT_EQ(differing.size(), 0u) << "frame pixels differ from skinview's, the first at "
+                                    << (differing.empty() ? std::string() : At(differing.front()));
+}
+
 TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
     const std::string host = Env("VELMORO_E2E_PAGE_HOST");
     WatchedPageServer server(host);
@@ -474,103 +595,83 @@ TEST_F(SearchProgramE2E, AShopperSearchesAndOpensTheFittingRoom) {
 
     // 1. Loading: the window is centred for its expanded height, collapsed to the panel, and
     //    asks for the home page, which the server holds back.
-    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
-    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
-    const XWindow main = windows[0];
+    const XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
     EXPECT_EQ(Output("xdotool getwindowname " + main.id), "Velmoro V1.0");
-    const platform::FrameLayout frame =
-        platform::ComputeFrameLayout(kMainStyle, 0, {main.bounds.width(), main.bounds.height()});
-    EXPECT_EQ(frame.client.width(), 777);
-    EXPECT_EQ(frame.client.height(), 68);
-    const int expandedHeight = main.bounds.height() + 613 - 68;
-    EXPECT_EQ(main.bounds.Left, (screen.cx - main.bounds.width()) / 2);
-    EXPECT_EQ(main.bounds.Top, (screen.cy - expandedHeight) / 2 - 40);
     ASSERT_TRUE(WaitUntil([&] { return server.Count("GET", "/qrwk/") == 1; }, 30s));
     Screenshot("1_loading");
 
-    // 2. While the page loads, quick search is disabled: a keyword and Enter start nothing.
-    EXPECT_EQ(InkIn(QuickSearchCaption(main)), 0);
-    Xdotool("mousemove " + At(InPanel(main, 47 + 20, 7 + 10)) + " click 1");
+    // 2. While the page loads, quick search is disabled: a keyword and Enter start nothing. The
+    //    keyword is selected afterwards, so that its highlight tells that Enter was handled.
+    ExpectQuickSearch(main, ButtonLook::Disabled, 30s);
+    const Point keyword = InPanel(main, 47 + 20, 7 + 10);
+    const Rect keywordField{keyword.X - 18, keyword.Y - 8, keyword.X + 110, keyword.Y + 9};
+    Xdotool("mousemove " + At(keyword) + " click 1");
     Xdotool("type --delay 150 'silk 裙'");
-    Xdotool("key Return");
-    std::this_thread::sleep_for(1500ms);
+    Xdotool("key Return shift+Home");
+    EXPECT_TRUE(WaitUntil([&] { return HighlightIn(keywordField) > 100; }, 30s))
+        << "the keyword never looked selected";
     EXPECT_TRUE(server.Searches().empty());
+    EXPECT_EQ(LookOf(QuickSearchCaption(main)), ButtonLook::Disabled);
     Screenshot("2_enter_while_loading");
 
     // 3. The page loads: quick search becomes enabled.
     server.OpenHomePage();
-    EXPECT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
-        << "quick search never looked enabled";
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
     Screenshot("3_ready");
 
-    // 4. Category 连衣裙 from the list with the keyboard, Enter: the page's SoItem gets the query.
+    // 4. Category 连衣裙 from the list with the keyboard, Enter: the page's SoItem gets the query,
+    //    once, and the window opens.
     Xdotool("key Tab Down Return");
     ASSERT_TRUE(WaitUntil([&] { return !server.Searches().empty(); }, 30s)) << "no search reached the page";
-    std::this_thread::sleep_for(1000ms);
+    MainWhenClientHeightIs(program, main, 613);
     EXPECT_EQ(server.Searches(),
               (std::vector<std::string>{"k=%73%69%6C%6B%20%E8%A3%99&cid=50010850&sp=0&ep=99999999&area="
                                         "&s=commissionVolume_desc&sc=1heart&ec=5goldencrown"}));
-    MainWhenClientHeightIs(program, main, 613);
+    // Expanded to 785 x 641, its frame on the screen is what skinview draws at that size (the
+    // caption text aside, whose anti-aliased edges depend on what lies below it).
+    ExpectFrameAsPreviewed(main, {785, 641}, true, std::nullopt);
     Screenshot("4_searched");
 
-    // 5. The fitting-room button shows the fitting room, loaded once at start-up while hidden.
+    // 5. The fitting-room button shows the fitting room, loaded once at start-up while hidden,
+    //    centred on the screen.
     EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
     const Point roomButton = InPanel(main, 690 + 36, 30 + 12);
     Xdotool("mousemove " + At(roomButton) + " click 1");
-    windows = WindowsWhenThereAre(program, 2);
+    const std::vector<XWindow> windows = WindowsWhenThereAre(program, 2);
     ASSERT_EQ(windows.size(), 2u);
-    const XWindow room = windows[0].id == main.id ? windows[1] : windows[0];
-    const platform::FrameLayout roomFrame =
-        platform::ComputeFrameLayout(kRoomStyle, kRoomExStyle, {room.bounds.width(), room.bounds.height()});
+    const XWindow shown = windows[0].id == main.id ? windows[1] : windows[0];
+    const platform::Size roomSize{shown.bounds.width(), shown.bounds.height()};
+    const platform::FrameLayout roomFrame = platform::ComputeFrameLayout(kRoomStyle, kRoomExStyle, roomSize);
     EXPECT_EQ(roomFrame.client.width(), 790);
     EXPECT_EQ(roomFrame.client.height(), 680);
-    EXPECT_EQ(room.bounds.Left, (screen.cx - room.bounds.width()) / 2);
-    EXPECT_EQ(room.bounds.Top, (screen.cy - room.bounds.height()) / 2 - 10);
-    std::this_thread::sleep_for(1500ms);
+    const XWindow room =
+        WindowWhenAt(program, shown.id,
+                     platform::rectOfSize((screen.cx - roomSize.cx) / 2, (screen.cy - roomSize.cy) / 2 - 10,
+                                          roomSize.cx, roomSize.cy));
     Screenshot("5_fitting_room");
 
-    // 6. It covers the main window: the shopper drags it down by its caption and presses the
-    //    button twice more. Still the one window, where she left it, its page not reloaded.
+    // 6. It covers the main window: the shopper drags it down by its caption, and the main
+    //    window's frame shows inactive above it. She presses the button twice more: still the one
+    //    window, where she left it, its page not reloaded.
     const Point grip{room.bounds.Left + room.bounds.width() / 2, room.bounds.Top + roomFrame.caption.Top + 4};
-    Xdotool("mousemove " + At(grip) + " mousedown 1 mousemove " + At({grip.X, grip.Y + 150}) +
-            " sleep 0.2 mousemove " + At({grip.X, grip.Y + 300}) + " sleep 0.2 mouseup 1");
-    Rect moved;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            for (const XWindow& w : VisibleWindowsOf(program.Pid()))
-                if (w.id == room.id)
-                    moved = w.bounds;
-            return moved.Top == room.bounds.Top + 300;
-        },
-        10s))
-        << "the fitting room did not follow the drag: top " << moved.Top;
-    for (int press = 0; press < 2; ++press) {
-        Xdotool("mousemove " + At(roomButton) + " click 1");
-        std::this_thread::sleep_for(700ms);
-    }
-    windows = VisibleWindowsOf(program.Pid());
-    EXPECT_EQ(windows.size(), 2u);
-    for (const XWindow& w : windows) {
-        if (w.id == room.id) {
-            EXPECT_EQ(w.bounds, moved);
-        }
-    }
-    EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
+    Xdotool("mousemove " + At(grip) + " mousedown 1 mousemove " + At({grip.X, grip.Y + 75}) +
+            " sleep 0.2 mousemove " + At({grip.X, grip.Y + 150}) + " sleep 0.2 mouseup 1");
+    const Rect moved = WindowWhenAt(program, room.id, room.bounds.offsetBy(0, 150)).bounds;
+    ExpectFrameAsPreviewed(main, {785, 641}, false, moved);
+    for (int press = 0; press < 2; ++press) Xdotool("mousemove " + At(roomButton) + " click 1");
+    EXPECT_EQ(VisibleWindowsOf(program.Pid()).size(), 2u);
     Screenshot("6_pressed_again");
 
-    // 7. Its close button hides it; the button brings back the same window and page.
+    // 7. Its close button hides it (after both presses, which come first); the button brings back
+    //    the same window and page where it was.
     const Point close{moved.Left + (roomFrame.closeButton.Left + roomFrame.closeButton.Right) / 2,
                       moved.Top + (roomFrame.closeButton.Top + roomFrame.closeButton.Bottom) / 2};
     Xdotool("mousemove " + At(close) + " click 1");
     EXPECT_EQ(WindowsWhenThereAre(program, 1).size(), 1u) << "closing did not hide the fitting room";
     Xdotool("mousemove " + At(roomButton) + " click 1");
-    windows = WindowsWhenThereAre(program, 2);
-    ASSERT_EQ(windows.size(), 2u);
-    for (const XWindow& w : windows) {
-        if (w.id != main.id) {
-            EXPECT_EQ(w.bounds, moved);
-        }
-    }
+    ASSERT_EQ(WindowsWhenThereAre(program, 2).size(), 2u);
+    WindowWhenAt(program, room.id, moved);
     EXPECT_EQ(server.Count("GET", "/qrwk/syj.html"), 1);
     Screenshot("7_reopened");
 
@@ -588,11 +689,10 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     server.OpenHomePage();
     Program program(Env("VELMORO_E2E_PROGRAM"));
     ASSERT_TRUE(program.Started());
-    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
-    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
-    XWindow main = windows[0];
-    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
-        << "quick search never looked enabled";
+    XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
+    // Enter before the page has loaded starts nothing (the first test shows it).
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
     auto searchesAre = [&](size_t n) {
         EXPECT_TRUE(WaitUntil([&] { return server.Searches().size() == n; }, 30s))
             << server.Searches().size() << " searches reached the page, expected " << n;
@@ -605,8 +705,7 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     main = MainWhenClientHeightIs(program, main, 613);
     std::vector<std::string> captions{"silk 裙 - 连衣裙"};
     WaitForTabs(main, {captions, 0});
-    std::this_thread::sleep_for(1500ms);  // the page's pictures
-    const std::vector<uint32_t> firstPage = PagePixels(main);
+    const std::vector<uint32_t> firstPage = SettledPagePixels(main);
     Screenshot("tabs_1_first_search");
 
     // 2. No keyword, category T恤: the second tab, captioned by the category alone, selected.
@@ -615,8 +714,7 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     searchesAre(2);
     captions.push_back("T恤");
     tools::TabStripPreview strip = WaitForTabs(main, {captions, 1});
-    std::this_thread::sleep_for(1500ms);
-    const std::vector<uint32_t> secondPage = PagePixels(main);
+    const std::vector<uint32_t> secondPage = SettledPagePixels(main);
     EXPECT_GT(Differing(firstPage, secondPage), 1000) << "the second search shows the first page";
     Screenshot("tabs_2_second_search");
 
@@ -625,8 +723,7 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 1");
     PointerAway(main);
     strip = WaitForTabs(main, {captions, 0, true});
-    std::this_thread::sleep_for(1000ms);
-    const std::vector<uint32_t> shown = PagePixels(main);
+    const std::vector<uint32_t> shown = SettledPagePixels(main);
     EXPECT_LT(Differing(shown, firstPage), Differing(shown, secondPage))
         << "the first tab shows another page";
     Screenshot("tabs_3_first_tab_clicked");
@@ -686,11 +783,9 @@ TEST_F(SearchProgramE2E, AShopperWorksHerTabsAsInABrowser) {
     server.OpenHomePage();
     Program program(Env("VELMORO_E2E_PROGRAM"));
     ASSERT_TRUE(program.Started());
-    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
-    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
-    XWindow main = windows[0];
-    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
-        << "quick search never looked enabled";
+    XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
 
     // 1. Three searches, three tabs; the third selected, its page shown.
     std::vector<std::string> captions;
@@ -853,6 +948,14 @@ std::vector<XWindow> CandidateWindows() {
     return windows;
 }
 
+// Nearly black pixels of the screen: text ink.
+int InkIn(const Rect& r) {
+    int ink = 0;
+    for (uint32_t colour : ScreenPixels(r))
+        ink += (colour >> 16 & 0xFF) < 64 && (colour >> 8 & 0xFF) < 64 && (colour & 0xFF) < 64;
+    return ink;
+}
+
 // The keyword of a search body ("k=...&cid=..."), still percent-encoded.
 std::string KeywordOf(const std::string& search) {
     return search.substr(0, search.find('&'));
@@ -878,11 +981,9 @@ TEST_F(SearchProgramE2E, AShopperTypesChineseWithPinyin) {
     server.OpenHomePage();
     Program program(Env("VELMORO_E2E_PROGRAM"));
     ASSERT_TRUE(program.Started());
-    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
-    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
-    XWindow main = windows[0];
-    ASSERT_TRUE(WaitUntil([&] { return InkIn(QuickSearchCaption(main)) > 20; }, 60s))
-        << "quick search never looked enabled";
+    XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
     const Point keywordField = InPanel(main, 47, 7);
     const Rect field{keywordField.X + 2, keywordField.Y + 2, keywordField.X + 133 - 2, keywordField.Y + 21 - 2};
 

@@ -1,9 +1,10 @@
-// The GTK display on a real X server (Xvfb, no window manager): windows placed, shaped, stacked and
-// repainted as the window system says, and real pointer and key events (xdotool) arriving as the
-// window system's messages.
+// The GTK display on a real X server (Xvfb, no window manager unless a test starts one): windows
+// placed, shaped, stacked and repainted as the window system says, and real pointer and key events
+// (xdotool) arriving as the window system's messages.
 #include <gtk/gtk.h>
 
 #include "platform/display/gtk/native_widget.h"
+#include "platform/display/gtk/x11.h"
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/region.h"
@@ -17,6 +18,7 @@
 #include "platform/window/metrics.h"
 #include "platform/window/native_widget.h"
 #include "tests/gtk/desktop_test_support.h"
+#include "tests/gtk/window_manager.h"
 
 namespace platform::test {
 namespace {
@@ -253,6 +255,45 @@ TEST_F(GtkDisplayTest, TheDesktopMovesAndClosesWindows) {
 
     gtk_window_close(GTK_WINDOW(display.desktopWindowOf(w)));
     EXPECT_TRUE(runUntil([&] { return !IsWindow(w); }));
+}
+
+// What a window manager does to windows it did not place: a tool window hidden and shown again
+// comes back where the window system has it (GTK forgets a hidden window's place, and openbox
+// would place it anew), and a request to maximise leaves a window at the window system's size.
+TEST_F(GtkDisplayTest, UnderAWindowManagerWindowsKeepTheirPlaceAndSize) {
+    WindowManager manager;
+    if (!manager.running())
+        GTEST_SKIP() << "openbox is not installed or did not start";
+    ASSERT_TRUE(runUntil([] { return gtk::WindowManagerRuns(gdk_screen_get_default()); }, 10000));
+    HWND main = solid({100, 100, 400, 300}, kBlue, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND tool =
+        solid({600, 500, 900, 700}, kGreen, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_TOOLWINDOW, main);
+    ASSERT_TRUE(showsColor({750, 600}, kGreen));
+    GtkWidget* t = display.desktopWindowOf(tool);
+    ShowWindow(tool, SW_HIDE);
+    ASSERT_TRUE(runUntil([&] { return !gtk_widget_get_visible(t); }));
+    ShowWindow(tool, SW_SHOW);
+    EXPECT_TRUE(showsColor({750, 600}, kGreen)) << "shown again elsewhere";
+    EXPECT_EQ(OriginOf(t), (Point{600, 500}));
+    Rect r;
+    GetWindowRect(tool, &r);
+    EXPECT_EQ(r, (Rect{600, 500, 900, 700}));
+
+    // The move asked after the maximise shows when the manager has answered both.
+    GdkWindow* m = gtk_widget_get_window(display.desktopWindowOf(main));
+    gdk_window_maximize(m);
+    gdk_window_move(m, 150, 120);
+    EXPECT_TRUE(runUntil([&] {
+        GetWindowRect(main, &r);
+        return r.topLeft() == Point{150, 120};
+    })) << "the window manager did not move the window";
+    EXPECT_EQ(r, (Rect{150, 120, 450, 320}));
+    int x = 0, y = 0, width = 0, height = 0;
+    gdk_window_get_geometry(m, &x, &y, &width, &height);
+    EXPECT_EQ(width, 300);
+    EXPECT_EQ(height, 200);
+    EXPECT_TRUE(showsColor({440, 310}, kBlue));
+    EXPECT_NE(screenColorAt({460, 330}), kBlue);
 }
 
 TEST_F(GtkDisplayTest, LayeredWindowsWithoutACompositorShowTheirSolidPixels) {

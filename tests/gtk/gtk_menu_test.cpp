@@ -5,9 +5,6 @@
 // back, and keys and clicks reach the window again. Once on a bare X server, once with a window
 // manager (openbox) when one is installed.
 #include <gtk/gtk.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "framework/controls/button.h"
 #include "framework/controls/edit.h"
@@ -22,6 +19,7 @@
 #include "skin/menus/skin_popup_menu.h"
 #include "skins/shipped_skin.h"
 #include "tests/gtk/desktop_test_support.h"
+#include "tests/gtk/window_manager.h"
 
 namespace platform::test {
 namespace {
@@ -31,30 +29,6 @@ using framework::TButton;
 using framework::TEdit;
 using framework::TForm;
 using framework::TMenuItem;
-
-// A window manager run by the test and stopped with it.
-class WindowManager {
-  public:
-    WindowManager() {
-        if (std::system("command -v openbox >/dev/null 2>&1") != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~WindowManager() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    bool started() const { return pid_ > 0; }
-
-  private:
-    pid_t pid_ = -1;
-};
 
 class GtkMenuTest : public DesktopTest {
   protected:
@@ -203,8 +177,8 @@ TEST_F(GtkMenuTest, OnABareXServer) {
 
 TEST_F(GtkMenuTest, WithAWindowManager) {
     WindowManager wm;
-    if (!wm.started())
-        GTEST_SKIP() << "openbox is not installed";
+    if (!wm.running())
+        GTEST_SKIP() << "openbox is not installed or did not start";
     GdkScreen* screen = gdk_screen_get_default();
     if (!runUntil([&] { return gtk::WindowManagerRuns(screen); }, 10000))
         GTEST_SKIP() << "the window manager did not start";

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "platform/gfx/dc.h"
+#include "platform/gfx/icon.h"
 #include "tests/platform/gfx_test_support.h"
 
 namespace platform {
@@ -127,6 +128,46 @@ TEST(GfxBlitTest, BadArgumentsAreRefused) {
     // A destination with nothing to draw on succeeds without drawing, as a hidden window does.
     EXPECT_TRUE(BitBlt(empty, 0, 0, 2, 2, src.dc(), 0, 0, SRCCOPY));
     DeleteDC(empty);
+}
+
+// Icons draw their opaque pixels with alpha 255 and leave what lies under their transparent ones,
+// scaled as StretchBlt scales, through the DC's clip; a copy made at another size draws the same.
+TEST(GfxIconTest, IconsDrawTheirOpaquePixelsScaledAndClipped) {
+    const HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
+    int32_t w = 0, h = 0;
+    ASSERT_TRUE(GetIconSize(icon, &w, &h));
+    EXPECT_EQ(Size(w, h), Size(16, 16));
+    const COLORREF under = RGB(255, 0, 255);
+    Canvas own(20, 20, under);
+    ASSERT_TRUE(DrawIconEx(own.dc(), 2, 3, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_EQ(own.inkBounds(under), (Rect{2, 4, 18, 18}));  // its first and last rows are transparent
+    for (int32_t y = 0; y < 20; ++y)
+        for (int32_t x = 0; x < 20; ++x) ASSERT_EQ(own.surface().pixel(x, y) >> 24, 0xFFu) << x << "," << y;
+
+    Canvas scaled(40, 40, under);
+    IntersectClipRect(scaled.dc(), 0, 0, 40, 20);
+    ASSERT_TRUE(DrawIconEx(scaled.dc(), 4, 4, icon, 32, 24, 0, nullptr, DI_NORMAL));
+    const HICON copy = CopyImage(icon, IMAGE_ICON, 32, 24, LR_COPYFROMRESOURCE);
+    Canvas copied(40, 40, under);
+    IntersectClipRect(copied.dc(), 0, 0, 40, 20);
+    ASSERT_TRUE(DrawIconEx(copied.dc(), 4, 4, copy, 0, 0, 0, nullptr, DI_NORMAL));
+    for (int32_t y = 0; y < 40; ++y) {
+        for (int32_t x = 0; x < 40; ++x) {
+            const bool drawn = x >= 4 && x < 36 && y >= 4 && y < 20;
+            const uint32_t want =
+                drawn ? own.surface().pixel(2 + SourceOf(x - 4, 16, 32), 3 + SourceOf(y - 4, 16, 24))
+                      : PixelFromColor(under);
+            ASSERT_EQ(scaled.surface().pixel(x, y), want) << x << "," << y;
+            ASSERT_EQ(copied.surface().pixel(x, y), want) << x << "," << y;
+        }
+    }
+
+    EXPECT_FALSE(DrawIconEx(own.dc(), 0, 0, nullptr, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_FALSE(DrawIconEx(nullptr, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_TRUE(DestroyIcon(copy));
+    EXPECT_FALSE(DrawIconEx(own.dc(), 0, 0, copy, 0, 0, 0, nullptr, DI_NORMAL));
+    EXPECT_TRUE(DestroyIcon(icon));  // the stock icon stays
+    EXPECT_TRUE(DrawIconEx(own.dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
 }
 
 }  // namespace

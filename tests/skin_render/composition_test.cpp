@@ -117,6 +117,24 @@ TEST(ComposeFrameStripsTest, MainFrameAt400x300) {
     EXPECT_EQ(at.Bottom, (Point{0, 295}));
 }
 
+// Strips kept from an earlier composition: those made again take the new size, one that is no
+// longer made is left empty (never drawn with what it held) and counts as 0 high.
+TEST(ComposeFrameStripsTest, KeptStripsThatAreNoLongerMadeAreLeftEmpty) {
+    const Picture frame = CoordPicture(158, 136);
+    FrameStrips strips;
+    ComposeFrameStrips(kMainFrame, ResizeLayout({158, 136}, kMainFrame, {400, 300}), strips, frame,
+                       {0, 0, 158, 136}, {400, 300}, {});
+    NinePartLayout flatTop = kMainFrame;
+    flatTop.RT.X = flatTop.LT.X;  // no top edge piece to repeat
+    ComposeFrameStrips(flatTop, ResizeLayout({158, 136}, flatTop, {300, 200}), strips, frame,
+                       {0, 0, 158, 136}, {300, 200}, {});
+    EXPECT_TRUE(strips.Top.isEmpty());
+    EXPECT_EQ(Size(strips.Bottom.width(), strips.Bottom.height()), Size(300, 5));
+    EXPECT_EQ(Size(strips.Left.width(), strips.Left.height()), Size(4, 195));
+    EXPECT_EQ(Size(strips.Right.width(), strips.Right.height()), Size(4, 195));
+    EXPECT_EQ(PlaceFrameStrips(strips, {300, 200}).Left, (Point{0, 0}));
+}
+
 // The worked example of the popup menu window at 150 x 100, client drawn.
 TEST(ComposeNinePartImageTest, PopupWindowAt150x100) {
     const Picture pw = CoordPicture(61, 40);

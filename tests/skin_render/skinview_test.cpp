@@ -9,10 +9,10 @@
 #include "framework/graphics/bitmap.h"
 #include "platform/gfx/png.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_geometry.h"
 #include "skin/render/frame_strips.h"
 #include "tests/skin_data/skin_fixture.h"
 #include "tests/skin_render/render_test_support.h"
-#include "tools/skinview/frame_preview.h"
 
 namespace tools {
 namespace {
@@ -56,40 +56,54 @@ class ShippedSkinTest : public ::testing::Test {
 };
 skin::TbsSkinData* ShippedSkinTest::data = nullptr;
 
-// The main window expanded: where the caption buttons and the caption go.
-TEST_F(ShippedSkinTest, CaptionRowOfTheExpandedMainWindow) {
-    const FrameGeometry g = CalcFrameGeometry(*data, {785, 641});
-    EXPECT_EQ(g.newLayout.Cl, (Rect{4, 23, 781, 636}));
-    EXPECT_EQ(g.captionArea, (Rect{14, 5, 771, 21}));
-    std::map<std::string, FrameObject> byName;
-    for (const FrameObject& o : LayoutFrameObjects(*data, g, {})) byName[o.record->IDName] = o;
-    EXPECT_EQ(byName["closebutton"].rect, (Rect{753, 5, 771, 22}));
-    EXPECT_EQ(byName["minbutton"].rect, (Rect{733, 5, 751, 22}));
-    EXPECT_FALSE(byName["maxbutton"].visible);
-    EXPECT_FALSE(byName["rollupbutton"].visible);
-    EXPECT_FALSE(byName["traybutton"].visible);
-    // Without the window icon the system-menu button shows its own 18 x 17 face.
-    EXPECT_EQ(byName["systemmenubutton"].rect, (Rect{14, 5, 32, 22}));
-    EXPECT_EQ(byName["caption1"].rect, (Rect{32, 5, 733, 20}));
-    EXPECT_EQ(MapSkinRect(g, {12, 5, 145, 20}), (Rect{12, 5, 772, 20}));
+// The main window expanded, as --layout-json reports it: the frame's geometry and where the caption
+// buttons and the caption go.
+TEST_F(ShippedSkinTest, LayoutJsonOfTheExpandedMainWindow) {
+    const ToolRun run = Skinview({"frame", ShippedSkin().string(), "--size", "785x641", "--layout-json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              R"({"buttons_area":[0,0,0,0],"caption_area":[14,5,771,21],"caption_text_area":[33,5,730,20],)"
+              R"("client":[4,23,781,636],"leftbottom":[6,635],"lefttop":[13,27],"objects":[)"
+              R"({"command":null,"name":"caption1","rect":[30,5,733,20],"visible":true},)"
+              R"({"command":"cmclose","name":"closebutton","rect":[753,5,771,22],"visible":true},)"
+              R"({"command":"cmminimize","name":"minbutton","rect":[733,5,751,22],"visible":true},)"
+              R"({"command":"cmmaximize","name":"maxbutton","rect":[40,17,58,34],"visible":false},)"
+              R"({"command":"cmrollup","name":"rollupbutton","rect":[40,68,58,85],"visible":false},)"
+              R"({"command":"cmsysmenu","name":"systemmenubutton","rect":[14,5,30,21],"visible":true},)"
+              R"({"command":"cmminimizetotray","name":"traybutton","rect":[427,18,445,35],"visible":false}],)"
+              R"("rightbottom":[779,634],"righttop":[769,26]})"
+              "\n");
 }
 
-TEST_F(ShippedSkinTest, MapSkinRectByCornerRegions) {
-    const FrameGeometry g = CalcFrameGeometry(*data, {400, 300});  // dx 242, dy 164
+// Border icons and the window icon change which buttons show and what the system-menu button takes.
+TEST_F(ShippedSkinTest, LayoutJsonFollowsBorderIconsAndTheIcon) {
     struct Case {
-        Rect in, out;
+        std::vector<std::string> options;
+        std::string expected;  // a piece of the output
     };
+    const std::string all = "sysmenu,minimize,maximize,rollup,tray";
     const Case cases[] = {
-        {{2, 2, 10, 20}, {2, 2, 10, 20}},              // inside the top-left corner: stays
-        {{145, 2, 150, 20}, {387, 2, 392, 20}},        // top-right: moves across
-        {{1, 131, 5, 135}, {1, 295, 5, 299}},          // bottom-left: moves down
-        {{153, 130, 156, 134}, {395, 294, 398, 298}},  // bottom-right: both
-        {{2, 2, 150, 20}, {2, 2, 392, 20}},            // top-left to top-right: stretches across
-        {{2, 2, 5, 133}, {2, 2, 5, 297}},              // top-left to bottom-left: stretches down
-        {{2, 2, 155, 133}, {2, 2, 397, 297}},          // top-left to bottom-right: both
-        {{50, 50, 60, 60}, {50, 50, 60, 60}},          // the middle: stays
+        // Without the icon the system-menu button shows its own 18 x 17 face.
+        {{"--no-icon"}, R"("name":"systemmenubutton","rect":[14,5,32,22])"},
+        {{"--no-icon"}, R"("name":"caption1","rect":[32,5,733,20])"},
+        // Every icon: close, maximise, minimise, roll-up and tray from the right, two apart.
+        {{"--border-icons", all}, R"("name":"maxbutton","rect":[733,5,751,22],"visible":true)"},
+        {{"--border-icons", all}, R"("name":"traybutton","rect":[673,5,691,22],"visible":true)"},
+        {{"--border-icons", all}, R"("name":"caption1","rect":[30,5,673,20])"},
+        // No icons: the close button alone, the caption from its own left edge to it.
+        {{"--border-icons", ""}, R"("name":"caption1","rect":[12,5,753,20])"},
     };
-    for (const Case& c : cases) EXPECT_EQ(MapSkinRect(g, c.in), c.out) << c.in.Left << "," << c.in.Top;
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"frame", ShippedSkin().string(), "--size", "785x641",
+                                         "--layout-json"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ToolRun run = Skinview(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.expected << "\n" << run.out;
+    }
+    const ToolRun wrong = Skinview({"frame", ShippedSkin().string(), "--size", "785x641", "--border-icons",
+                                    "min", "-o", (temp / "x.png").string()});
+    EXPECT_EQ(wrong.status, 2);
 }
 
 // The frame at the main window's sizes, active and inactive: the client area magenta, the frame
@@ -114,7 +128,8 @@ TEST_F(ShippedSkinTest, FrameAtTheMainWindowSizes) {
             ASSERT_TRUE(png) << name;
             ASSERT_EQ(png->width(), size.cx);
             ASSERT_EQ(png->height(), size.cy);
-            const FrameGeometry g = CalcFrameGeometry(*data, size);
+            const skin::FrameGeometry g = skin::CalcFrameGeometry(
+                data->FormInfo(), {data->FramePicture().Width(), data->FramePicture().Height()}, size);
             const Rect client = g.newLayout.Cl;
             skin::FrameStrips strips;
             skin::ComposeFrameStrips(g.layout, g.newLayout, strips, data->FramePicture().Surface(),

@@ -1,9 +1,8 @@
-// The skinned window frame as skinview draws it: the four frame strips at their places, the caption
-// buttons and the caption laid out from the skin's objects, for any size and either active state.
-//
-// This is a preview for skin authors, not the frame component: it places and draws what a window
-// at rest shows (no hover, no pressed buttons, no morphing) by the frame's geometry and layout
-// rules, so that a skin can be checked at any size before it goes into the program.
+// The skinned window frame as skinview draws it: a form of the requested size on a headless
+// display wears the program's frame component (skin/frame), which paints its frame into the
+// picture; what the window at rest shows, active or inactive, with the caption text, the caption
+// buttons the border icons offer and the window icon on the system-menu button. The frame's
+// geometry and object layout come back with it, for --layout-json.
 #pragma once
 
 #include <cstdint>
@@ -11,22 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/color.h"
 #include "platform/geometry.h"
 #include "skin/data/skin_data.h"
-#include "skin/render/frame_strips.h"
-#include "skin/render/nine_part_layout.h"
+#include "skin/frame/button_states.h"
 #include "skin/render/picture.h"
 
 namespace tools {
-
-// The border icons of a window: which caption buttons it offers.
-struct BorderIcons {
-    bool systemMenu = true;
-    bool minimize = true;
-    bool maximize = false;
-    bool rollUp = false;
-    bool minimizeToTray = false;
-};
 
 // How the caption text is drawn, when the record's own choice is to be overridden.
 enum class CaptionEffect { Plain, Glow, Halo, Reflection };
@@ -34,43 +24,40 @@ enum class CaptionEffect { Plain, Glow, Halo, Reflection };
 struct FramePreviewOptions {
     platform::Size size;
     bool active = true;
-    bool objects = true;
+    bool objects = true;  // false: no caption text and no caption buttons
     std::string caption;  // UTF-8
-    BorderIcons icons;
-    std::optional<CaptionEffect> captionEffect;      // none: as the caption record says
-    std::optional<platform::COLORREF> effectColour;  // none: the record's glow or reflection colour
-    std::optional<int32_t> glowSize;                 // none: the record's
+    skin::TbsBorderIcons icons{skin::TbsBorderIcon::biSystemMenu, skin::TbsBorderIcon::biMinimize};
+    bool showIcon = true;
+    std::optional<CaptionEffect> captionEffect;     // none: as the caption record says
+    std::optional<platform::COLORREF> effectColor;  // none: the record's glow or reflection colour
+    std::optional<int32_t> glowSize;                // none: the record's
 };
 
-// One frame object: its record, where it goes, and whether it shows.
-struct FrameObject {
-    const skin::TbsDataSkinObject* record = nullptr;
-    platform::Rect rect;  // ObjectRect, window coordinates
+// One frame object as the frame laid it out.
+struct FrameObjectReport {
+    std::string name;
+    std::optional<skin::TStdCommand> command;
     bool visible = true;
+    platform::Rect rect;
 };
 
-// The frame geometry for a window of `size`: the moved layout, caption area and buttons area.
-struct FrameGeometry {
-    skin::NinePartLayout layout;     // the skin's (FORMINFO)
-    skin::NinePartLayout newLayout;  // for the window's size
-    platform::Size picture;          // the frame picture's size
-    platform::Rect captionArea;
-    platform::Rect buttonsArea;
+struct FrameLayoutReport {
+    platform::Rect client, captionArea, buttonsArea;
+    std::optional<platform::Rect> captionTextArea;
+    platform::Point leftTop, rightTop, leftBottom, rightBottom;
+    std::vector<FrameObjectReport> objects;
 };
-FrameGeometry CalcFrameGeometry(const skin::TbsSkinData& data, platform::Size size);
 
-// A rectangle of the frame picture moved to the window's size by which corner regions its corners
-// fall in.
-platform::Rect MapSkinRect(const FrameGeometry& g, const platform::Rect& r);
+struct FramePreview {
+    skin::Picture picture;  // the window: the frame, the client area as `client` colour
+    FrameLayoutReport layout;
+};
 
-// The frame objects of the skin (caption, caption buttons, animations, user objects), visible by
-// the border icons, placed for the geometry.
-std::vector<FrameObject> LayoutFrameObjects(const skin::TbsSkinData& data, const FrameGeometry& g,
-                                            const BorderIcons& icons);
+// `data` is the skin (its caption record takes the effect overrides).
+FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& options,
+                          platform::COLORREF client);
 
-// The window: frame strips at their places, objects drawn, client area left as the picture was
-// (the caller fills it first).
-void PaintFramePreview(const skin::TbsSkinData& data, const FramePreviewOptions& options,
-                       skin::Picture& window);
+// The layout as one JSON object (see skinview's usage).
+std::string LayoutJson(const FrameLayoutReport& layout);
 
 }  // namespace tools

@@ -41,7 +41,7 @@ struct SkinError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-constexpr platform::COLORREF kClientColour = platform::RGB(255, 0, 255);
+constexpr platform::COLORREF kClientColor = platform::RGB(255, 0, 255);
 
 // --- What a subcommand is given ------------------------------------------------------------------
 
@@ -139,22 +139,20 @@ RecordFace RequiredFace(const Invocation& in) {
 
 // --- The subcommands ---------------------------------------------------------------------------
 
-BorderIcons ParseBorderIcons(std::string_view list) {
-    BorderIcons icons{false, false, false, false, false};
+skin::TbsBorderIcons ParseBorderIcons(std::string_view list) {
+    using skin::TbsBorderIcon;
+    const std::map<std::string_view, TbsBorderIcon> names = {{"sysmenu", TbsBorderIcon::biSystemMenu},
+                                                             {"minimize", TbsBorderIcon::biMinimize},
+                                                             {"maximize", TbsBorderIcon::biMaximize},
+                                                             {"rollup", TbsBorderIcon::biRollUp},
+                                                             {"tray", TbsBorderIcon::biMinimizeToTray}};
+    skin::TbsBorderIcons icons;
     size_t start = 0;
     while (start <= list.size()) {
         const size_t comma = list.find(',', start);
         const std::string_view name = list.substr(start, comma - start);
-        if (name == "sysmenu")
-            icons.systemMenu = true;
-        else if (name == "min")
-            icons.minimize = true;
-        else if (name == "max")
-            icons.maximize = true;
-        else if (name == "rollup")
-            icons.rollUp = true;
-        else if (name == "tray")
-            icons.minimizeToTray = true;
+        if (const auto found = names.find(name); found != names.end())
+            icons.insert(found->second);
         else if (!name.empty())
             throw UsageError("--border-icons: unknown icon \"" + std::string(name) + "\"");
         if (comma == std::string_view::npos)
@@ -170,6 +168,7 @@ FramePreviewOptions FrameOptions(const Invocation& in, Size size) {
     o.active = !in.has("--inactive");
     o.objects = !in.has("--no-objects");
     o.caption = in.value("--caption").value_or("");
+    o.showIcon = !in.has("--no-icon");
     if (const auto icons = in.value("--border-icons"))
         o.icons = ParseBorderIcons(*icons);
     return o;
@@ -180,12 +179,19 @@ void RequireFramePicture(const TbsSkinData& data) {
         throw SkinError("the skin has no frame picture");
 }
 
+// The preview's frame component reads the skin as the program's does; the data was made writable.
+FramePreview Frame(const Invocation& in, const FramePreviewOptions& o) {
+    return PreviewFrame(const_cast<TbsSkinData&>(in.data), o, kClientColor);
+}
+
 Picture RenderFrame(const Invocation& in) {
     RequireFramePicture(in.data);
-    const Size size = RequiredSize(in);
-    Picture window = Filled(size, kClientColour);
-    PaintFramePreview(in.data, FrameOptions(in, size), window);
-    return window;
+    return Frame(in, FrameOptions(in, RequiredSize(in))).picture;
+}
+
+std::string FrameLayoutJson(const Invocation& in) {
+    RequireFramePicture(in.data);
+    return LayoutJson(Frame(in, FrameOptions(in, RequiredSize(in))).layout);
 }
 
 Picture RenderNinePart(const Invocation& in) {
@@ -193,7 +199,7 @@ Picture RenderNinePart(const Invocation& in) {
     if (!face.layout)
         throw SkinError("\"" + in.operands[0] + "\" has no nine-part layout (try bar)");
     const Size size = RequiredSize(in);
-    Picture target = Filled(size, kClientColour);
+    Picture target = Filled(size, kClientColor);
     skin::ClientFill fill = face.fill;
     fill.DrawClient = !in.has("--no-client");
     skin::ComposeNinePartImage(*face.layout,
@@ -288,8 +294,7 @@ Picture RenderEffect(const Invocation& in) {
         const Size size = in.has("--size")
                               ? RequiredSize(in)
                               : Size{in.data.FramePicture().Width(), in.data.FramePicture().Height()};
-        Picture window = Filled(size, kClientColour);
-        PaintFramePreview(in.data, FrameOptions(in, size), window);
+        Picture window = Frame(in, FrameOptions(in, size)).picture;
         skin::ApplyInactiveEffect(window, *effect);
         return window;
     }
@@ -336,12 +341,11 @@ Picture RenderText(const Invocation& in) {
         for (int32_t v : c)
             if (v < 0 || v > 255)
                 throw UsageError("--colour: each of R, G, B is 0 to 255");
-        o.effectColour = platform::RGB(uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]));
+        o.effectColor = platform::RGB(uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]));
     }
     if (const auto glow = in.value("--glow-size"))
         o.glowSize = ParseInt(*glow, "--glow-size");
-    Picture window = Filled(size, kClientColour);
-    PaintFramePreview(data, o, window);
+    const Picture window = Frame(in, o).picture;
     // The caption bar: the window's top band.
     const int32_t top = std::min(data.FormInfo().ClientRect.Top, size.cy);
     Picture bar(width, std::max(top, 1));
@@ -493,19 +497,26 @@ struct Subcommand {
 const std::vector<Subcommand>& Subcommands() {
     static const std::vector<Subcommand> table = {
         {"frame",
-         "frame SKIN --size WxH [--inactive] [--no-objects] [--caption TEXT] [--border-icons LIST] -o OUT",
-         "The window frame at a window size: the four frame strips at their places, with the caption\n"
-         "buttons and the caption laid out and drawn from the skin's objects (--no-objects leaves them\n"
-         "out), active or --inactive. The client area is magenta (255, 0, 255), so only the frame shows.\n"
-         "LIST names the caption buttons the window offers, of sysmenu,min,max,rollup,tray (default\n"
-         "sysmenu,min, as the main window; close is always there).",
+         "frame SKIN --size WxH [--inactive] [--no-objects] [--caption TEXT] [--border-icons LIST] "
+         "[--no-icon]\n"
+         "                 (-o OUT | --layout-json)",
+         "The window frame at a window size, drawn by the program's frame component: the frame strips,\n"
+         "the caption with its text and the caption buttons (--no-objects leaves text and buttons out),\n"
+         "active or --inactive. The client area is magenta (255, 0, 255), so only the frame shows.\n"
+         "LIST names the caption buttons the window offers, of sysmenu,minimize,maximize,rollup,tray\n"
+         "(default sysmenu,minimize, as the main window; close is always there); the system-menu button\n"
+         "shows the 16 x 16 window icon unless --no-icon. --layout-json prints the frame's geometry and\n"
+         "its objects' places as one JSON object.",
          0,
          {{"--size", true},
           {"--inactive", false},
           {"--no-objects", false},
           {"--caption", true},
-          {"--border-icons", true}},
-         RenderFrame},
+          {"--border-icons", true},
+          {"--no-icon", false},
+          {"--layout-json", false}},
+         RenderFrame,
+         FrameLayoutJson},
         {"ninepart",
          "ninepart SKIN RECORD --size WxH [--no-client] [--rect L,T,R,B] -o OUT",
          "A record's nine-part face at a size: FORMINFO, POPUPWINDOW, HINTWINDOW or a skin control\n"
@@ -549,7 +560,8 @@ const std::vector<Subcommand>& Subcommands() {
           {"--inactive", false},
           {"--no-objects", false},
           {"--caption", true},
-          {"--border-icons", true}},
+          {"--border-icons", true},
+          {"--no-icon", false}},
          RenderEffect},
         {"text",
          "text SKIN --caption TEXT [--effect record|plain|glow|halo|reflection] [--colour R,G,B] "

@@ -131,16 +131,33 @@ void DesktopWindow::applyState(const TopLevelState& next, bool first) {
 }
 
 void DesktopWindow::moveAndResize(const Rect& bounds, const Rect& before, bool first) {
-    if (first || bounds.width() != before.width() || bounds.height() != before.height())
-        gtk_window_resize(GTK_WINDOW(window_), std::max(bounds.width(), 1), std::max(bounds.height(), 1));
-    if (first || bounds.topLeft() != before.topLeft()) {
-        Point root = host_.rootPoint(bounds.topLeft());
-        gtk_window_move(GTK_WINDOW(window_), root.X, root.Y);
-        if (state_.kind != TopLevelKind::Popup)
-            moves_.asked(root);
-    }
     // Widgets keep inside the window, or GTK would hold the window at their size.
     for (auto& [widget, placement] : widgets_) applyPlacement(widget, placement);
+    if (first || bounds.width() != before.width() || bounds.height() != before.height())
+        sizeTo({bounds.width(), bounds.height()});
+    if (first || bounds.topLeft() != before.topLeft())
+        moveTo(bounds.topLeft());
+}
+
+void DesktopWindow::sizeTo(Size size) {
+    const int w = std::max(size.cx, 1), h = std::max(size.cy, 1);
+    if (state_.kind != TopLevelKind::Popup) {
+        // The window system sizes its windows: a window manager that maximised or resized one would
+        // leave it larger than what it shows, so the size is the only one it is offered.
+        GdkGeometry fixed{};
+        fixed.min_width = fixed.max_width = w;
+        fixed.min_height = fixed.max_height = h;
+        gtk_window_set_geometry_hints(GTK_WINDOW(window_), nullptr, &fixed,
+                                      GdkWindowHints(GDK_HINT_MIN_SIZE | GDK_HINT_MAX_SIZE));
+    }
+    gtk_window_resize(GTK_WINDOW(window_), w, h);
+}
+
+void DesktopWindow::moveTo(Point topLeft) {
+    Point root = host_.rootPoint(topLeft);
+    gtk_window_move(GTK_WINDOW(window_), root.X, root.Y);
+    if (state_.kind != TopLevelKind::Popup)
+        moves_.asked(root);
 }
 
 void DesktopWindow::showAsStated() {
@@ -156,6 +173,9 @@ void DesktopWindow::showAsStated() {
         }
     }
     if (visible && !gtk_widget_get_visible(window_)) {
+        // GTK forgets a hidden window's place: asked for it again, the window manager shows the
+        // window where the window system has it instead of placing it anew.
+        moveTo(state_.bounds.topLeft());
         gtk_widget_show(window_);
     } else if (!visible && gtk_widget_get_visible(window_)) {
         gtk_widget_hide(window_);

@@ -79,6 +79,8 @@ class DesktopWindow {
     bool layered() const { return state_.layer.mode != LayerAttributes::Mode::Opaque; }
     void applyState(const TopLevelState& next, bool first);
     void moveAndResize(const Rect& bounds, const Rect& before, bool first);
+    void moveTo(Point topLeft);
+    void sizeTo(Size size);
     void showAsStated();
     void wrapPixels();
     void convertPixels(const Rect& area);

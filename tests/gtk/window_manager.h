@@ -1,0 +1,59 @@
+// A window manager (openbox) on the test's X display, started by a test and stopped with it, so
+// that windows meet what a desktop does to them: placement, focus, requests to maximise.
+#pragma once
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace platform::test {
+
+class WindowManager {
+  public:
+    // Starts openbox when it is installed and waits (at most 10 s) until it manages the screen.
+    WindowManager() {
+        if (std::system("command -v openbox >/dev/null 2>&1") != 0)
+            return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!(running_ = Announced()) && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ~WindowManager() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+    bool running() const { return running_; }
+
+  private:
+    // A window manager names its check window on the root window once it owns the screen.
+    static bool Announced() {
+        std::string out;
+        if (FILE* pipe = popen("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null", "r")) {
+            char buffer[256];
+            while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+            pclose(pipe);
+        }
+        return out.find("window id") != std::string::npos;
+    }
+
+    pid_t pid_ = -1;
+    bool running_ = false;
+};
+
+}  // namespace platform::test
