@@ -362,8 +362,10 @@ gboolean DesktopWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
     // A native widget that has the keys (the browser after a click) gets them from GTK, except the
     // window's own short-cuts, which GTK would otherwise never show the window system.
-    if (gtk_window_get_focus(GTK_WINDOW(self->window_)) && !self->host_.claimsKey(self->handle_, *event))
+    if (gtk_window_get_focus(GTK_WINDOW(self->window_)) && !self->host_.claimsKey(self->handle_, *event)) {
+        self->host_.widgetKey(self->handle_, *event);
         return false;
+    }
     self->host_.keyEvent(self->handle_, *event);
     return true;
 }

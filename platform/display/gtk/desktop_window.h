@@ -28,6 +28,9 @@ class DesktopHost {
     virtual void keyEvent(HWND window, const GdkEventKey& key) = 0;
     // The window takes this key even from a native widget that has the keyboard (its short-cuts).
     virtual bool claimsKey(HWND window, const GdkEventKey& key) = 0;
+    // A key the native widget gets: Shift and Ctrl are told to the window system as well, so that a
+    // claimed key comes to it with the modifiers held.
+    virtual void widgetKey(HWND window, const GdkEventKey& key) = 0;
     virtual void focusChanged(HWND window, bool focused) = 0;
     // The window asked the desktop for the keyboard focus.
     virtual void focusRequested(HWND window) = 0;

@@ -255,6 +255,12 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
         return true;
     }
 
+    void widgetKey(HWND, const GdkEventKey& key) override {
+        const int vk = virtualKeyOf(key);
+        if (vk == VK_SHIFT || vk == VK_CONTROL)
+            queue(KeyChanged{vk, key.type == GDK_KEY_PRESS, {}});
+    }
+
     void setImeFocus(HWND hwnd, bool enabled) {
         if (!hwnd || !enabled) {
             if (imeWindow_) {
