@@ -37,7 +37,8 @@ struct TabKey {
 inline constexpr std::array<TabKey, 5> kTabKeys{{
     {{'W', platform::KeyModifier::Ctrl}, TabCommand::CloseSelected},
     {{platform::VK_TAB, platform::KeyModifier::Ctrl}, TabCommand::SelectNext},
-    {{platform::VK_TAB, platform::KeyModifier::Ctrl | platform::KeyModifier::Shift}, TabCommand::SelectPrevious},
+    {{platform::VK_TAB, platform::KeyModifier::Ctrl | platform::KeyModifier::Shift},
+     TabCommand::SelectPrevious},
     {{platform::VK_NEXT, platform::KeyModifier::Ctrl}, TabCommand::SelectNext},
     {{platform::VK_PRIOR, platform::KeyModifier::Ctrl}, TabCommand::SelectPrevious},
 }};
@@ -45,15 +46,15 @@ std::vector<platform::KeyChord> TabKeyChords();
 
 // The tab menu, item by item in the order shown ("-" a separator).
 enum class TabMenuItem { Close, CloseOthers, CloseToTheRight, CloseAll, Line, SearchAgain };
-inline constexpr std::array<const char*, 6> kTabMenuCaptions{"关闭标签", "关闭其他标签", "关闭右侧标签",
-                                                             "全部关闭", "-",           "重新搜索"};
+inline constexpr std::array<const char*, 6> kTabMenuCaptions{
+    "关闭标签", "关闭其他标签", "关闭右侧标签", "全部关闭", "-", "重新搜索"};
 static_assert(kTabMenuCaptions.size() == size_t(TabMenuItem::SearchAgain) + 1);
 
 class ResultTabCommands {
   public:
     // The menu and the hint are the commands' own, not components of the window (whose components
-    // are those of its form data). Takes the window's short-cuts (after whatever handler it had) and m_tab's right click, pointer
-    // moves and leaving.
+    // are those of its form data). Takes the window's short-cuts (after whatever handler it had) and m_tab's
+    // right click, pointer moves and leaving.
     ResultTabCommands(TForm1& window, PageBridge& bridge);
     ~ResultTabCommands();
 

@@ -66,7 +66,8 @@ int TbsSkinTabControl::TabAt(Point point) {
 bool TbsSkinTabControl::TabFullyShown(int index) {
     if (index < 0 || index >= TabCount())
         return false;
-    return skin::HiddenTabCount({TabRect(index)}, ClientRect().width(), scroller_ ? scroller_->Width() : 0) == 0 &&
+    return skin::HiddenTabCount({TabRect(index)}, ClientRect().width(), scroller_ ? scroller_->Width() : 0) ==
+               0 &&
            TabRect(index).Left >= 0;
 }
 

@@ -544,8 +544,16 @@ using platform::VK_TAB;
 
 // Tabs A, B, C; every selection shows its page, every close goes through DelPage.
 const TabKeyCase kTabKeyCases[] = {
-    {"CtrlTabFromTheKeyword", FocusIn::Keyword, 0, {VK_TAB}, {{"A", "B", "C"}, 1, kExpanded, {"ShowPage(1)"}}},
-    {"CtrlTabWrapsFromTheLast", FocusIn::Keyword, 2, {VK_TAB}, {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
+    {"CtrlTabFromTheKeyword",
+     FocusIn::Keyword,
+     0,
+     {VK_TAB},
+     {{"A", "B", "C"}, 1, kExpanded, {"ShowPage(1)"}}},
+    {"CtrlTabWrapsFromTheLast",
+     FocusIn::Keyword,
+     2,
+     {VK_TAB},
+     {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
     {"CtrlShiftTabWrapsFromTheFirst",
      FocusIn::Browser,
      0,
@@ -561,14 +569,22 @@ const TabKeyCase kTabKeyCases[] = {
      1,
      {VK_PRIOR},
      {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
-    {"CtrlPgUpWrapsOnTheTabs", FocusIn::Tabs, 0, {VK_PRIOR}, {{"A", "B", "C"}, 2, kExpanded, {"ShowPage(2)"}}},
+    {"CtrlPgUpWrapsOnTheTabs",
+     FocusIn::Tabs,
+     0,
+     {VK_PRIOR},
+     {{"A", "B", "C"}, 2, kExpanded, {"ShowPage(2)"}}},
     {"CtrlWClosesTheSelectedTab", FocusIn::Browser, 1, {'W'}, {{"A", "C"}, 1, kExpanded, {"DelPage(1)"}}},
     {"CtrlWThreeTimesFoldsTheWindow",
      FocusIn::Keyword,
      2,
      {'W', 'W', 'W'},
      {{}, -1, kCollapsed, {"DelPage(2)", "DelPage(1)", "DelPage(0)"}}},
-    {"CtrlWThenCtrlTab", FocusIn::Tabs, 0, {'W', VK_TAB}, {{"B", "C"}, 1, kExpanded, {"DelPage(0)", "ShowPage(1)"}}},
+    {"CtrlWThenCtrlTab",
+     FocusIn::Tabs,
+     0,
+     {'W', VK_TAB},
+     {{"B", "C"}, 1, kExpanded, {"DelPage(0)", "ShowPage(1)"}}},
 };
 
 class TabKeys : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabKeyCase> {
@@ -576,10 +592,18 @@ class TabKeys : public BridgeWhileThePageWorks, public ::testing::WithParamInter
     void Focus(FocusIn where) {
         framework::TWinControl* control = nullptr;
         switch (where) {
-            case FocusIn::Keyword: control = form->m_keyword; break;
-            case FocusIn::CategoryList: control = form->m_cid; break;
-            case FocusIn::Browser: control = form->m_web; break;
-            case FocusIn::Tabs: control = &Tabs(); break;
+            case FocusIn::Keyword:
+                control = form->m_keyword;
+                break;
+            case FocusIn::CategoryList:
+                control = form->m_cid;
+                break;
+            case FocusIn::Browser:
+                control = form->m_web;
+                break;
+            case FocusIn::Tabs:
+                control = &Tabs();
+                break;
         }
         control->SetFocus();
         Pump();
@@ -631,9 +655,17 @@ void PrintTo(const TabClickCase& c, std::ostream* out) {
 
 const TabClickCase kTabClickCases[] = {
     // As its close box: the press selects (and shows) the tab, the release closes it.
-    {"MiddleClickOnAnotherTab", 2, 0, Press::Middle, {{"B", "C"}, 0, kExpanded, {"ShowPage(0)", "DelPage(0)"}}},
+    {"MiddleClickOnAnotherTab",
+     2,
+     0,
+     Press::Middle,
+     {{"B", "C"}, 0, kExpanded, {"ShowPage(0)", "DelPage(0)"}}},
     {"MiddleClickOnTheSelectedTab", 1, 1, Press::Middle, {{"A", "C"}, 1, kExpanded, {"DelPage(1)"}}},
-    {"MiddleReleaseOffTheTabClosesNothing", 2, 0, Press::MiddleOffTheTab, {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
+    {"MiddleReleaseOffTheTabClosesNothing",
+     2,
+     0,
+     Press::MiddleOffTheTab,
+     {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
 };
 
 class TabClicks : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabClickCase> {};
@@ -680,13 +712,21 @@ const TabMenuCase kTabMenuCases[] = {
      1,
      TabMenuItem::CloseOthers,
      {{"B"}, 0, kExpanded, {"DelPage(3)", "DelPage(2)", "DelPage(0)"}}},
-    {"CloseToTheRight", 0, 1, TabMenuItem::CloseToTheRight, {{"A", "B"}, 1, kExpanded, {"DelPage(3)", "DelPage(2)"}}},
+    {"CloseToTheRight",
+     0,
+     1,
+     TabMenuItem::CloseToTheRight,
+     {{"A", "B"}, 1, kExpanded, {"DelPage(3)", "DelPage(2)"}}},
     {"CloseAllFoldsTheWindow",
      2,
      2,
      TabMenuItem::CloseAll,
      {{}, -1, kCollapsed, {"DelPage(3)", "DelPage(2)", "DelPage(1)", "DelPage(0)"}}},
-    {"SearchAgainBringsTheTabForward", 3, 1, TabMenuItem::SearchAgain, {{"A", "B", "C", "D"}, 1, kExpanded, {"SoItem"}}},
+    {"SearchAgainBringsTheTabForward",
+     3,
+     1,
+     TabMenuItem::SearchAgain,
+     {{"A", "B", "C", "D"}, 1, kExpanded, {"SoItem"}}},
 };
 
 class TabMenu : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabMenuCase> {
@@ -744,7 +784,8 @@ TEST_F(TabMenu, HasTheCaptionsInOrderAndOffersOnlyWhatCanBeDone) {
     std::vector<std::string> captions;
     for (int i = 0; i < Commands().Menu().Items()->Count(); ++i)
         captions.push_back(Commands().Menu().Items()->Items(i)->Caption());
-    EXPECT_THAT(captions, ElementsAre("关闭标签", "关闭其他标签", "关闭右侧标签", "全部关闭", "-", "重新搜索"));
+    EXPECT_THAT(captions,
+                ElementsAre("关闭标签", "关闭其他标签", "关闭右侧标签", "全部关闭", "-", "重新搜索"));
     auto enabled = [&](TabMenuItem item) { return Commands().Menu().Items()->Items(int(item))->Enabled(); };
 
     RightClickTab(1);
@@ -760,7 +801,8 @@ TEST_F(TabMenu, HasTheCaptionsInOrderAndOffersOnlyWhatCanBeDone) {
 
     // Right of the tabs: no menu.
     display.advanceClock(1000);
-    display.click(At(Tabs(), Tabs().TabRect(1).Right + 30, Tabs().TabRect(1).Top + 5), platform::MouseButton::Right);
+    display.click(At(Tabs(), Tabs().TabRect(1).Right + 30, Tabs().TabRect(1).Top + 5),
+                  platform::MouseButton::Right);
     Pump();
     EXPECT_FALSE(Commands().Menu().IsOpen());
 
@@ -803,8 +845,8 @@ TEST_F(TabHint, ShowsTheWholeCaptionWithTheFiltersThatWereSet) {
     RestOn(1);
     ASSERT_TRUE(HintShown());
     const std::string text = Commands().HintText(1);
-    EXPECT_EQ(text, "雪纺连衣裙 - 女装/女士精品\n价格区间 100 - 500\n所在地 " + std::string(LocationCaptions[3]) +
-                        "\n货到付款");
+    EXPECT_EQ(text, "雪纺连衣裙 - 女装/女士精品\n价格区间 100 - 500\n所在地 " +
+                        std::string(LocationCaptions[3]) + "\n货到付款");
     const char* dir = std::getenv("VELMORO_BINARY_DIR");
     const std::string path = std::string(dir ? dir : ".") + "/screenshots/app_tab_hint.png";
     EXPECT_TRUE(display.saveScreenshot(path)) << path;

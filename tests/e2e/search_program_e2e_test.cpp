@@ -824,7 +824,8 @@ TEST_F(SearchProgramE2E, AShopperWorksHerTabsAsInABrowser) {
     Xdotool("key ctrl+Tab");
     strip = WaitForTabs(main, {captions, 2, true});
     const std::vector<uint32_t> shown = SettledPagePixels(main);
-    EXPECT_LT(Differing(shown, thirdPage), Differing(shown, firstPage)) << "Ctrl+Tab twice does not show the third page";
+    EXPECT_LT(Differing(shown, thirdPage), Differing(shown, firstPage))
+        << "Ctrl+Tab twice does not show the third page";
     Screenshot("desk_1_ctrl_tab_twice");
 
     // 3. A middle click closes the first tab.
@@ -997,7 +998,8 @@ TEST_F(SearchProgramE2E, AShopperTypesChineseWithPinyin) {
     XWindow main = windows[0];
     ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
     const Point keywordField = InPanel(main, 47, 7);
-    const Rect field{keywordField.X + 2, keywordField.Y + 2, keywordField.X + 133 - 2, keywordField.Y + 21 - 2};
+    const Rect field{keywordField.X + 2, keywordField.Y + 2, keywordField.X + 133 - 2,
+                     keywordField.Y + 21 - 2};
 
     // 1. "qunzi" composes: the preedit is drawn in the field and the candidates show below the
     //    caret. Escape ends the composition and leaves the field (and the window) as they were.

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
