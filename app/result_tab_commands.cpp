@@ -6,7 +6,6 @@
 #include "app/main_window.h"
 #include "app/page_bridge.h"
 #include "framework/menus/menu_item.h"
-#include "platform/window/input.h"
 #include "skin/menus/skin_hint.h"
 #include "skin/menus/skin_popup_menu.h"
 

@@ -222,10 +222,10 @@ struct XWindow {
     Rect bounds;  // screen coordinates, outer size
 };
 
-std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
+// The visible windows an xdotool search finds, with their geometry.
+std::vector<XWindow> VisibleWindows(const std::string& search) {
     std::vector<XWindow> windows;
-    std::istringstream ids(
-        Output("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    std::istringstream ids(Output("xdotool search --onlyvisible " + search + " 2>/dev/null"));
     for (std::string id; ids >> id;) {
         std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
         int x = 0, y = 0, w = 0, h = 0;
@@ -238,6 +238,10 @@ std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
         windows.push_back({id, {x, y, x + w, y + h}});
     }
     return windows;
+}
+
+std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
+    return VisibleWindows("--pid " + std::to_string(pid));
 }
 
 platform::Size ScreenSize() {
@@ -940,22 +944,10 @@ class ScopedEnv {
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-// The visible windows of the input method's candidate panel.
+// The visible windows of the input method's candidate panel (not its 1 x 1 helpers).
 std::vector<XWindow> CandidateWindows() {
-    std::vector<XWindow> windows;
-    std::istringstream ids(Output("xdotool search --onlyvisible --classname ibus-ui-gtk3 2>/dev/null"));
-    for (std::string id; ids >> id;) {
-        std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
-        int x = 0, y = 0, w = 0, h = 0;
-        for (std::string line; std::getline(shell, line);) {
-            std::sscanf(line.c_str(), "X=%d", &x);
-            std::sscanf(line.c_str(), "Y=%d", &y);
-            std::sscanf(line.c_str(), "WIDTH=%d", &w);
-            std::sscanf(line.c_str(), "HEIGHT=%d", &h);
-        }
-        if (w > 1 && h > 1)
-            windows.push_back({id, {x, y, x + w, y + h}});
-    }
+    std::vector<XWindow> windows = VisibleWindows("--classname ibus-ui-gtk3");
+    std::erase_if(windows, [](const XWindow& w) { return w.bounds.width() <= 1 || w.bounds.height() <= 1; });
     return windows;
 }
 
