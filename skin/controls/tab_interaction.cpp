@@ -66,9 +66,9 @@ int TbsSkinTabControl::TabAt(Point point) {
 bool TbsSkinTabControl::TabFullyShown(int index) {
     if (index < 0 || index >= TabCount())
         return false;
-    return skin::HiddenTabCount({TabRect(index)}, ClientRect().width(), scroller_ ? scroller_->Width() : 0) ==
-               0 &&
-           TabRect(index).Left >= 0;
+    const Rect tab = TabRect(index);
+    return tab.Left >= 0 &&
+           skin::HiddenTabCount({tab}, ClientRect().width(), scroller_ ? scroller_->Width() : 0) == 0;
 }
 
 void TbsSkinTabControl::MouseMove(TShiftState shift, int x, int y) {
