@@ -3,6 +3,7 @@
 #include "platform/gfx/dc.h"
 #include "platform/gfx/icon.h"
 #include "platform/gfx/pen_brush.h"
+#include "framework/menus/menu_item.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skin/render/effect_bitmap.h"
@@ -166,6 +167,55 @@ void TbsActiveSkinObject::Draw(HDC canvas, bool full) {
         DrawNormal(canvas);
 }
 
+void TbsActiveSkinObject::FollowHover() {
+    if (IsEmptyRect(ActiveRect()))
+        return;
+    if (CanMorph())
+        form_.StartMorphing();
+    else
+        form_.RedrawObject(*this);
+}
+
+void TbsActiveSkinObject::ShowGlowWith(TbsLayerManager& manager) const {
+    const Point at = form_.ObjectScreenRect(*this).topLeft();
+    const TbsDataSkinObject& r = *record_;
+    ShowGlowFrame(manager, Data(),
+                  {r.GlowLayerPictureIndex, r.GlowLayerMaskPictureIndex, r.GlowLayerOffsetX, r.GlowLayerOffsetY,
+                   r.GlowLayerAlphaBlendValue},
+                  at, GlowOwner::CaptionButton);
+}
+
+void TbsActiveSkinObject::MouseEnter() {
+    MouseIn = Active = true;
+    FollowHover();
+    if (form_.OnMouseEnterEvent)
+        form_.OnMouseEnterEvent(IDName());
+    ShowGlow();
+}
+
+void TbsActiveSkinObject::MouseLeave() {
+    MouseIn = Active = false;
+    FollowHover();
+    if (form_.OnMouseLeaveEvent)
+        form_.OnMouseLeaveEvent(IDName());
+    HideGlow();
+}
+
+void TbsActiveSkinObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (form_.OnMouseDownEvent)
+        form_.OnMouseDownEvent(IDName(), x, y, ObjectRect, button);
+}
+
+void TbsActiveSkinObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (MouseIn && form_.OnMouseUpEvent)
+        form_.OnMouseUpEvent(IDName(), x, y, ObjectRect, button);
+}
+
+void TbsActiveSkinObject::MouseMove(int32_t x, int32_t y) {
+    if (form_.OnMouseMoveEvent)
+        form_.OnMouseMoveEvent(IDName(), x, y, ObjectRect);
+}
+
 // --- TbsUserObject --------------------------------------------------------------------------------
 
 TbsUserObject::TbsUserObject(TbsSkinForm& form, const TbsDataUserObject& record)
@@ -207,6 +257,86 @@ void TbsSkinButtonObject::Draw(HDC canvas, bool full) {
         }
     }
     TbsActiveSkinObject::Draw(canvas, full);
+}
+
+TbsLayerManager& TbsSkinButtonObject::GlowManager() const {
+    return Menu() ? Form().MenuButtonGlow() : Form().CaptionGlow();
+}
+
+void TbsSkinButtonObject::ShowGlow() {
+    ShowGlowWith(GlowManager());
+}
+
+void TbsSkinButtonObject::HideGlow() {
+    GlowManager().HideLayer();
+}
+
+void TbsSkinButtonObject::SetDown(bool down) {
+    Down = down;
+    if (down && Active && CanMorph())
+        MorphFactor = 1;
+    Form().RedrawObject(*this);
+    if (!down && CanMorph())
+        Form().StartMorphing();
+}
+
+void TbsSkinButtonObject::OpenMenu() {
+    Form().CaptionGlow().HideLayer();
+    Form().MenuButtonGlow().HideLayer();
+    Form().PopupObjectMenu(*this);
+}
+
+void TbsSkinButtonObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (!Enabled)
+        return;
+    if (button == framework::TMouseButton::mbLeft && !Down) {
+        SetDown(true);
+        if (Menu())
+            OpenMenu();
+    }
+    TbsActiveSkinObject::MouseDown(x, y, button);
+}
+
+void TbsSkinButtonObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (!Enabled)
+        return;
+    if (button == framework::TMouseButton::mbLeft && !Menu() && Down)
+        SetDown(false);
+    TbsActiveSkinObject::MouseUp(x, y, button);
+}
+
+void TbsSkinButtonObject::MouseEnter() {
+    MouseIn = Active = true;
+    const bool hasMenu = Menu() != nullptr;
+    if (!Down || IsEmptyRect(ButtonRecord().DownRect)) {
+        FollowHover();
+        if (hasMenu)
+            ShowGlow();
+    } else {
+        // Back over a pressed button: its down image shows again.
+        if (CanMorph())
+            MorphFactor = 1;
+        Form().RedrawObject(*this);
+    }
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+    if (!hasMenu)
+        ShowGlow();
+}
+
+void TbsSkinButtonObject::MouseLeave() {
+    MouseIn = Active = false;
+    const bool hasMenu = Menu() != nullptr;
+    if (!(Down && hasMenu)) {
+        if (hasMenu)
+            HideGlow();
+        Form().RedrawObject(*this);
+        FollowHover();
+    }
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+    if (!hasMenu)
+        HideGlow();
 }
 
 // --- TbsSkinStdButtonObject -----------------------------------------------------------------------
@@ -271,6 +401,58 @@ bool TbsSkinStdButtonObject::DrawRestoreFace(HDC canvas) const {
     else
         DrawActiveRect(canvas, r.RestoreRect);
     return true;
+}
+
+bool TbsSkinStdButtonObject::NeedsMorphStep() const {
+    return !ShowsIcon() && TbsSkinButtonObject::NeedsMorphStep();
+}
+
+void TbsSkinStdButtonObject::ShowGlow() {
+    if (!ShowsIcon())
+        TbsSkinButtonObject::ShowGlow();
+}
+
+void TbsSkinStdButtonObject::HideGlow() {
+    TbsSkinButtonObject::HideGlow();
+}
+
+const std::string& TbsSkinStdButtonObject::CurrentHint() const {
+    return InRestoreState() && !restoreHint_.empty() ? restoreHint_ : Hint();
+}
+
+framework::TMenuItem* TbsSkinStdButtonObject::Menu() const {
+    return StdRecord().Command == TStdCommand::cmSysMenu ? Form().SystemMenuRoot() : MenuItem;
+}
+
+void TbsSkinStdButtonObject::DoubleClick() {
+    if (StdRecord().Command == TStdCommand::cmSysMenu)
+        Form().CloseForm();
+}
+
+void TbsSkinStdButtonObject::MouseDown(int32_t, int32_t, framework::TMouseButton button) {
+    // Caption buttons tell nobody of their presses: they carry out their command on release.
+    if (!Enabled || button != framework::TMouseButton::mbLeft || Down)
+        return;
+    SetDown(true);
+    if (StdRecord().Command == TStdCommand::cmSysMenu)
+        OpenMenu();
+}
+
+void TbsSkinStdButtonObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TStdCommand command = StdRecord().Command;
+    const bool run = Enabled && Active && button == framework::TMouseButton::mbLeft;
+    if (command == TStdCommand::cmClose) {
+        TbsSkinButtonObject::MouseUp(x, y, button);
+        if (run)
+            Form().RunObjectCommand(command);  // the last thing: the window may go with it
+        return;
+    }
+    TbsSkinForm& form = Form();
+    const std::weak_ptr<bool> alive = form.AliveToken();
+    if (run)
+        form.RunObjectCommand(command);
+    if (!alive.expired() && form.FindObjectIndex(this) >= 0)
+        TbsSkinButtonObject::MouseUp(x, y, button);
 }
 
 namespace {
@@ -371,6 +553,90 @@ void TbsSkinAnimateObject::Draw(HDC canvas, bool) {
         DrawActiveRect(canvas, FrameRect(Frame));
 }
 
+void TbsSkinAnimateObject::ShowGlow() {
+    ShowGlowWith(Form().CaptionGlow());
+}
+
+void TbsSkinAnimateObject::HideGlow() {
+    Form().CaptionGlow().HideLayer();
+}
+
+void TbsSkinAnimateObject::DoubleClick() {
+    if (AnimateRecord().Command == TStdCommand::cmSysMenu)
+        Form().CloseForm();
+}
+
+void TbsSkinAnimateObject::MouseEnter() {
+    MouseIn = Active = true;
+    if (AnimateRecord().ButtonStyle) {
+        Forwards = true;
+        Form().StartAnimating();
+    }
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+    ShowGlow();
+}
+
+void TbsSkinAnimateObject::MouseLeave() {
+    MouseIn = Active = false;
+    if (AnimateRecord().ButtonStyle) {
+        Forwards = false;
+        Form().StartAnimating();
+    }
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+    HideGlow();
+}
+
+void TbsSkinAnimateObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (r.ButtonStyle && Enabled && button == framework::TMouseButton::mbLeft && !Down) {
+        Down = true;
+        Frame = std::max(r.CountFrames, 1);
+        Form().RedrawObject(*this);
+        if (r.Command == TStdCommand::cmSysMenu)
+            Form().ShowSystemMenuBelow(Form().ObjectScreenRect(*this));
+        return;
+    }
+    TbsActiveSkinObject::MouseDown(x, y, button);
+}
+
+void TbsSkinAnimateObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (!r.ButtonStyle || !Down || button != framework::TMouseButton::mbLeft) {
+        TbsActiveSkinObject::MouseUp(x, y, button);
+        return;
+    }
+    Down = false;
+    Form().RedrawObject(*this);
+    if (MouseIn && Enabled && r.Command != TStdCommand::cmSysMenu)
+        Form().RunObjectCommand(r.Command);  // the last thing: the window may go with it
+}
+
+bool TbsSkinAnimateObject::NeedsAnimationStep() const {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (Down || r.CountFrames <= 0)
+        return false;
+    return Forwards ? (r.Cycle || Frame < r.CountFrames) : Frame > 1;
+}
+
+bool TbsSkinAnimateObject::AnimationStep() {
+    if (!NeedsAnimationStep())
+        return false;
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    TimeAccumulator += 25;
+    if (TimeAccumulator < std::max(r.TimerInterval, 25))
+        return true;
+    TimeAccumulator = 0;
+    Frame += Forwards ? 1 : -1;
+    if (Frame > r.CountFrames)
+        Frame = 1;
+    if (Frame < 1)
+        Frame = r.CountFrames;
+    Form().RedrawObject(*this);
+    return true;
+}
+
 // --- TbsSkinCaptionObject -------------------------------------------------------------------------
 
 TbsSkinCaptionObject::TbsSkinCaptionObject(TbsSkinForm& form, const TbsDataSkinCaption& record)
@@ -459,6 +725,51 @@ void TbsSkinCaptionObject::Draw(HDC canvas, bool) {
         image = face(Active);
     }
     DrawPictureRect(canvas, ObjectRect, image, image.bounds());
+}
+
+void TbsSkinCaptionObject::MouseEnter() {
+    MouseIn = true;  // Active follows the window's activation
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+}
+
+void TbsSkinCaptionObject::MouseLeave() {
+    MouseIn = false;
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+}
+
+void TbsSkinCaptionObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    TbsActiveSkinObject::MouseDown(x, y, button);
+}
+
+void TbsSkinCaptionObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (Form().OnMouseUpEvent)
+        Form().OnMouseUpEvent(IDName(), x, y, ObjectRect, button);
+}
+
+void TbsSkinCaptionObject::MouseMove(int32_t x, int32_t y) {
+    TbsActiveSkinObject::MouseMove(x, y);
+}
+
+bool TbsSkinCaptionObject::NeedsAnimationStep() const {
+    const int32_t frames = CaptionRecord().FrameCount;
+    if (!Animates() || frames <= 0)
+        return false;
+    return Active ? AnimationFrame <= frames : AnimationFrame > 0;
+}
+
+bool TbsSkinCaptionObject::AnimationStep() {
+    if (!NeedsAnimationStep())
+        return false;
+    if (TimeAccumulator < CaptionRecord().AnimateInterval) {
+        TimeAccumulator += 25;
+        return true;
+    }
+    AnimationFrame += Active ? 1 : -1;
+    TimeAccumulator = 25;
+    Form().RedrawObject(*this);
+    return true;
 }
 
 // --- Making objects -------------------------------------------------------------------------------
