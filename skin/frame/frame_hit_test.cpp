@@ -54,7 +54,8 @@ bool NearEdge(const FrameHitTestInput& in, Point p) {
 
 int SizingCode(const FrameGeometry& g, Point p) {
     const Rect& cl = g.newLayout.Cl;
-    const Point lt = g.hitTestLeftTop, rt = g.hitTestRightTop, lb = g.hitTestLeftBottom, rb = g.hitTestRightBottom;
+    const Point lt = g.hitTestLeftTop, rt = g.hitTestRightTop, lb = g.hitTestLeftBottom,
+                rb = g.hitTestRightBottom;
     if (p.X <= lt.X && p.Y <= lt.Y)
         return HTTOPLEFT;
     if (p.X >= rt.X && p.Y <= rt.Y)

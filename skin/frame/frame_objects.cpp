@@ -1,9 +1,9 @@
 #include "skin/frame/frame_objects.h"
 
+#include "framework/menus/menu_item.h"
 #include "platform/gfx/dc.h"
 #include "platform/gfx/icon.h"
 #include "platform/gfx/pen_brush.h"
-#include "framework/menus/menu_item.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skin/render/effect_bitmap.h"
@@ -180,8 +180,8 @@ void TbsActiveSkinObject::ShowGlowWith(TbsLayerManager& manager) const {
     const Point at = form_.ObjectScreenRect(*this).topLeft();
     const TbsDataSkinObject& r = *record_;
     ShowGlowFrame(manager, Data(),
-                  {r.GlowLayerPictureIndex, r.GlowLayerMaskPictureIndex, r.GlowLayerOffsetX, r.GlowLayerOffsetY,
-                   r.GlowLayerAlphaBlendValue},
+                  {r.GlowLayerPictureIndex, r.GlowLayerMaskPictureIndex, r.GlowLayerOffsetX,
+                   r.GlowLayerOffsetY, r.GlowLayerAlphaBlendValue},
                   at, GlowOwner::CaptionButton);
 }
 

@@ -12,6 +12,7 @@ namespace {
 int64_t SnapAxis(int64_t position, int64_t edge, bool near, bool& stuck, int32_t& saved, int32_t cursor,
                  int32_t m) {
     int64_t result = position;
+    bool held = false;
     if (near && !stuck) {
         result = edge;
         saved = cursor;
@@ -19,8 +20,11 @@ int64_t SnapAxis(int64_t position, int64_t edge, bool near, bool& stuck, int32_t
         result = int64_t(cursor) + edge - saved;
     } else if (stuck) {
         result = edge;
+        held = true;
     }
-    stuck = near;
+    // A stuck window stays stuck while the pointer is within the magnetic distance of where it
+    // snapped, even where the proposed position has left the edge's reach.
+    stuck = near || held;
     return result;
 }
 

@@ -76,6 +76,8 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner) {
         return;
     previous_ = form_->WindowProc();
     form_->SetWindowProc([this](framework::TMessage& message) { SkinWindowProc(message); });
+    // A form that is active already heard its WM_NCACTIVATE before the frame came.
+    frameActive_ = form_->Active();
     // The frame is worked out again under the new handler; the window itself (and the windows of
     // its children, such as a browser) stays.
     ForceFrameRecalc();

@@ -204,7 +204,8 @@ void TbsSkinForm::RunObjectCommand(TStdCommand command) {
         case TStdCommand::cmMaximize:
             LeaveHotObject();
             captionGlow_.HideLayer();
-            ChangeFormState(formState_ == TbsFormState::Maximized ? TbsFormState::Normal : TbsFormState::Maximized);
+            ChangeFormState(formState_ == TbsFormState::Maximized ? TbsFormState::Normal
+                                                                  : TbsFormState::Maximized);
             return;
         case TStdCommand::cmMinimize:
             LeaveHotObject();
@@ -212,7 +213,8 @@ void TbsSkinForm::RunObjectCommand(TStdCommand command) {
             if (alwaysMinimizeToTray_)
                 return;
             captionGlow_.HideLayer();
-            ChangeFormState(formState_ == TbsFormState::Minimized ? TbsFormState::Normal : TbsFormState::Minimized);
+            ChangeFormState(formState_ == TbsFormState::Minimized ? TbsFormState::Normal
+                                                                  : TbsFormState::Minimized);
             return;
         case TStdCommand::cmRollUp:
             SetRollUp(!rolledUp_);
@@ -327,8 +329,8 @@ void TbsSkinForm::Restore(TbsFormState) {
     if (!IsEmptyRect(back)) {
         if (firstShow_ && positionInMonitor_ != TbsPositionInMonitor::bspDefault) {
             const Rect a = MonitorArea(positionInMonitor_ == TbsPositionInMonitor::bspDesktopCenter);
-            form_->SetBounds(a.Left + a.width() / 2 - back.width() / 2, a.Top + a.height() / 2 - back.height() / 2,
-                             back.width(), back.height());
+            form_->SetBounds(a.Left + a.width() / 2 - back.width() / 2,
+                             a.Top + a.height() / 2 - back.height() / 2, back.width(), back.height());
         } else {
             form_->SetBoundsRect(back);
         }
@@ -624,7 +626,8 @@ bool TbsSkinForm::ShowSystemMenuBelowButton() {
 }
 
 void TbsSkinForm::PopupObjectMenu(TbsSkinButtonObject& button) {
-    const bool systemMenu = button.Kind() == FrameObjectKind::StdButton && button.Command() == TStdCommand::cmSysMenu;
+    const bool systemMenu =
+        button.Kind() == FrameObjectKind::StdButton && button.Command() == TStdCommand::cmSysMenu;
     TMenuItem* root = systemMenu ? BuildSystemMenu() : button.Menu();
     if (!root)
         return;

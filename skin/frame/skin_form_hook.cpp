@@ -2,8 +2,8 @@
 // or a listed one whose row ends by passing it on, reaches the previous handler exactly once.
 // Stage two sees the non-client mouse messages after the previous handler.
 #include "framework/controls/win_control.h"
-#include "platform/window/messages.h"
 #include "platform/window/input.h"
+#include "platform/window/messages.h"
 #include "platform/window/metrics.h"
 #include "platform/window/window.h"
 #include "platform/window/window_pos.h"

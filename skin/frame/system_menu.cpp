@@ -96,9 +96,9 @@ void MergeDefaultSystemMenu(TMenuItem& root, const SystemMenuState& state, const
             root.Delete(i);
     }
     // Each goes to the top, so the menu reads minimise, restore, maximise, roll-up, tray.
-    for (SystemMenuCommand command : {SystemMenuCommand::MinimizeToTray, SystemMenuCommand::RollUp,
-                                      SystemMenuCommand::Maximize, SystemMenuCommand::Restore,
-                                      SystemMenuCommand::Minimize})
+    for (SystemMenuCommand command :
+         {SystemMenuCommand::MinimizeToTray, SystemMenuCommand::RollUp, SystemMenuCommand::Maximize,
+          SystemMenuCommand::Restore, SystemMenuCommand::Minimize})
         if (Offered(command, state))
             root.Insert(0, MakeItem(ItemOf(command), data, run));
     root.Add(MakeItem(ItemOf(SystemMenuCommand::Close), data, run));

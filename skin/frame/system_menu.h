@@ -25,8 +25,8 @@ struct SystemMenuState {
 using SystemMenuHandler = std::function<void(SystemMenuCommand)>;
 
 // The names the default items carry, so that a merge finds them again.
-constexpr std::string_view kSystemMenuItemNames[] = {"BSF_MINITEM",   "BSF_MAXITEM", "BSF_RESTORE",
-                                                     "BSF_ROLLUP",    "BSF_MINTOTRAY", "BSF_CLOSE"};
+constexpr std::string_view kSystemMenuItemNames[] = {"BSF_MINITEM", "BSF_MAXITEM",   "BSF_RESTORE",
+                                                     "BSF_ROLLUP",  "BSF_MINTOTRAY", "BSF_CLOSE"};
 
 // Replaces the sub-items of `root` with the default items, captions from the skin's resource
 // strings when it has them. Choosing an item calls `run` with its command.
