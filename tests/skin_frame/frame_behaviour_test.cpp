@@ -55,8 +55,8 @@ class FrameBehaviourTest : public controls_test::ControlsTest {
         f->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
         f->SetBounds(200, 150, 400, 300);
         auto* frame = new TbsSkinForm(f);
-        frame->SetBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
-                               TbsBorderIcon::biRollUp});
+        frame->SetBorderIcons({TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                               TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp});
         frame->SetSkinData(ShippedSkin());
         f->Show();
         Pump();
@@ -122,8 +122,8 @@ TEST_F(FrameBehaviourTest, TheMainWindowOffersCloseMinimiseAndTheSystemMenuByIts
         bool enabled, visible;
     };
     const Case cases[] = {
-        {"closebutton", true, true},      {"minbutton", true, true},      {"systemmenubutton", true, true},
-        {"maxbutton", false, false},      {"rollupbutton", false, false}, {"traybutton", false, false},
+        {"closebutton", true, true}, {"minbutton", true, true},      {"systemmenubutton", true, true},
+        {"maxbutton", false, false}, {"rollupbutton", false, false}, {"traybutton", false, false},
     };
     for (const Case& c : cases) {
         const TbsActiveSkinObject* o = frame->FindObject(c.object);
@@ -364,8 +364,9 @@ TEST_F(FrameBehaviourTest, OnlyTheCaptionBarDragsTheMainWindowAndNothingSizesIt)
     };
     for (const Case& c : cases) {
         const Point p = OnScreen(form, c.at);
-        EXPECT_EQ(platform::SendMessage(form->Handle(), platform::WM_NCHITTEST, 0, platform::LParamFromPoint(p)),
-                  c.code)
+        EXPECT_EQ(
+            platform::SendMessage(form->Handle(), platform::WM_NCHITTEST, 0, platform::LParamFromPoint(p)),
+            c.code)
             << c.at.X << "," << c.at.Y;
     }
     // The buttons are inert to the platform too.
@@ -605,21 +606,28 @@ TEST_F(FrameBehaviourTest, FormsOtherThanTheMainOneAreParkedSideBySideWhenMinimi
 }
 
 TEST(SystemMenuItems, TheDefaultItemsFollowTheWindowsStateAndIcons) {
-    const TbsBorderIcons all{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
-                             TbsBorderIcon::biRollUp, TbsBorderIcon::biMinimizeToTray};
+    const TbsBorderIcons all{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize,
+                             TbsBorderIcon::biMaximize, TbsBorderIcon::biRollUp,
+                             TbsBorderIcon::biMinimizeToTray};
     struct Case {
         const char* name;
         SystemMenuState state;
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {"the main window", {{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize}},
+        {"the main window",
+         {{TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize}},
          {"BSF_MINITEM", "", "BSF_CLOSE"}},
         {"no icons", {}, {"BSF_CLOSE"}},
-        {"every icon, normal", {all}, {"BSF_MINITEM", "BSF_MAXITEM", "BSF_ROLLUP", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
-        {"maximised", {all, false, true}, {"BSF_MINITEM", "BSF_RESTORE", "BSF_ROLLUP", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
+        {"every icon, normal",
+         {all},
+         {"BSF_MINITEM", "BSF_MAXITEM", "BSF_ROLLUP", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
+        {"maximised",
+         {all, false, true},
+         {"BSF_MINITEM", "BSF_RESTORE", "BSF_ROLLUP", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
         {"minimised", {all, true, false}, {"BSF_MAXITEM", "BSF_RESTORE", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
-        {"rolled up", {all, false, false, true},
+        {"rolled up",
+         {all, false, false, true},
          {"BSF_MINITEM", "BSF_MAXITEM", "BSF_RESTORE", "BSF_MINTOTRAY", "", "BSF_CLOSE"}},
     };
     for (const Case& c : cases) {
