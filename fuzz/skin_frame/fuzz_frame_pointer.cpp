@@ -137,7 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     World& w = *world;
     w.application.Restore();
     const int32_t style = in.byte();
-    w.form->SetBorderStyle(style & 1 ? framework::TFormBorderStyle::bsSizeable : framework::TFormBorderStyle::bsSingle);
+    w.form->SetBorderStyle(style & 1 ? framework::TFormBorderStyle::bsSizeable
+                                     : framework::TFormBorderStyle::bsSingle);
     w.frame->SetBorderIcons(skin::TbsBorderIcons::FromBits(uint32_t(in.byte()) & 0x1F));
     w.frame->SetMagnetic(style & 2);
     const_cast<skin::TbsFormInfo&>(w.data->FormInfo()).BorderWidth = in.coordinate() % 20;
