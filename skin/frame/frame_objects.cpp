@@ -412,10 +412,6 @@ void TbsSkinStdButtonObject::ShowGlow() {
         TbsSkinButtonObject::ShowGlow();
 }
 
-void TbsSkinStdButtonObject::HideGlow() {
-    TbsSkinButtonObject::HideGlow();
-}
-
 const std::string& TbsSkinStdButtonObject::CurrentHint() const {
     return InRestoreState() && !restoreHint_.empty() ? restoreHint_ : Hint();
 }
@@ -739,17 +735,10 @@ void TbsSkinCaptionObject::MouseLeave() {
         Form().OnMouseLeaveEvent(IDName());
 }
 
-void TbsSkinCaptionObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
-    TbsActiveSkinObject::MouseDown(x, y, button);
-}
-
 void TbsSkinCaptionObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    // The caption never holds the mouse, so its release is told wherever the pointer is.
     if (Form().OnMouseUpEvent)
         Form().OnMouseUpEvent(IDName(), x, y, ObjectRect, button);
-}
-
-void TbsSkinCaptionObject::MouseMove(int32_t x, int32_t y) {
-    TbsActiveSkinObject::MouseMove(x, y);
 }
 
 bool TbsSkinCaptionObject::NeedsAnimationStep() const {

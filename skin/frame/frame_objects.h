@@ -162,7 +162,6 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
 
     bool PointInObject(int32_t x, int32_t y) const override;
     void ShowGlow() override;
-    void HideGlow() override;
     bool NeedsMorphStep() const override;
     void Draw(platform::HDC canvas, bool full) override;
     void DoubleClick() override;
@@ -221,9 +220,7 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   public:
     TbsSkinCaptionObject(TbsSkinForm& form, const TbsDataSkinCaption& record);
     void Draw(platform::HDC canvas, bool full) override;
-    void MouseDown(int32_t x, int32_t y, framework::TMouseButton button) override;
     void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
-    void MouseMove(int32_t x, int32_t y) override;
     void MouseEnter() override;
     void MouseLeave() override;
     // One tick of the caption animation; true while it still animates.

@@ -376,7 +376,8 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     void RunSystemMenuCommand(SystemMenuCommand command);
     void Minimize();
     void Maximize();
-    void Restore(TbsFormState old);
+    void Restore();
+    void PopupMenuItems(framework::TMenuItem* root, const platform::Rect& below, bool upward);
     platform::Point ParkingSlot() const;
     platform::Rect MonitorArea(bool workArea) const;
 

@@ -254,7 +254,7 @@ void TbsSkinForm::ChangeFormState(TbsFormState state) {
             if (old == TbsFormState::Maximized && rolledUp_ && !rolledUpWhenMaximized_)
                 SetRollUp(false);
             rolledUpWhenMaximized_ = false;
-            Restore(old);
+            Restore();
             return;
         case TbsFormState::Minimized:
             Minimize();
@@ -322,7 +322,7 @@ void TbsSkinForm::Maximize() {
         OnMaximize(this);
 }
 
-void TbsSkinForm::Restore(TbsFormState) {
+void TbsSkinForm::Restore() {
     rolledUpMaximized_ = false;
     const Size before = WindowSize();
     const Rect back = restoreBounds_;
@@ -599,20 +599,20 @@ void TbsSkinForm::RunSystemMenuCommand(SystemMenuCommand command) {
     }
 }
 
-void TbsSkinForm::ShowSystemMenu(Point at) {
-    TMenuItem* root = BuildSystemMenu();
+void TbsSkinForm::PopupMenuItems(TMenuItem* root, const Rect& below, bool upward) {
     MenuOpening();
-    MenuDriver().PopupItems(form_, MenuSkinData(), false, root, {at.X, at.Y, at.X, at.Y}, 0);
+    MenuDriver().PopupItems(form_, MenuSkinData(), upward, root, below, 0);
+    // Nothing to show opens nothing, and nothing will say it closed.
     if (!menuDriver_->Visible())
         MenuClosed();
 }
 
+void TbsSkinForm::ShowSystemMenu(Point at) {
+    ShowSystemMenuBelow({at.X, at.Y, at.X, at.Y});
+}
+
 void TbsSkinForm::ShowSystemMenuBelow(const Rect& screen) {
-    TMenuItem* root = BuildSystemMenu();
-    MenuOpening();
-    MenuDriver().PopupItems(form_, MenuSkinData(), false, root, screen, 0);
-    if (!menuDriver_->Visible())
-        MenuClosed();
+    PopupMenuItems(BuildSystemMenu(), screen, false);
 }
 
 bool TbsSkinForm::ShowSystemMenuBelowButton() {
@@ -635,10 +635,7 @@ void TbsSkinForm::PopupObjectMenu(TbsSkinButtonObject& button) {
     if (systemMenu)
         systemMenuPress_ = {true, GetTickCount(), at};
     button.MenuOpen = true;
-    MenuOpening();
-    MenuDriver().PopupItems(form_, MenuSkinData(), button.PopupUp, root, at, 0);
-    if (!menuDriver_->Visible())
-        MenuClosed();
+    PopupMenuItems(root, at, button.PopupUp);
 }
 
 bool TbsSkinForm::ShortCut(framework::TWMKey& key) {
