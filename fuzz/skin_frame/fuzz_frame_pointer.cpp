@@ -5,78 +5,35 @@
 // the system menu stay inside their pictures and never crash.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
+#include "fuzz/skin_frame/frame_fuzz_input.h"
 #include "platform/display/headless_display.h"
 #include "platform/window/keys.h"
 #include "platform/window/message_loop.h"
-#include "skin/data/compressed_stored_skin.h"
-#include "skin/data/skin_data.h"
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/skin_form.h"
 #include "skin/menus/skin_menu.h"
-#include "skins/shipped_skin.h"
 
 namespace {
 
-struct Bytes {
-    const uint8_t* data;
-    size_t size;
-    int32_t next() {
-        int32_t v = 0;
-        const size_t n = std::min(size, sizeof v);
-        std::memcpy(&v, data, n);
-        data += n;
-        size -= n;
-        return v;
-    }
-    uint8_t byte() {
-        if (size == 0)
-            return 0;
-        --size;
-        return *data++;
-    }
-    // Mostly small values around the frame, sometimes anything.
-    int32_t coordinate() {
-        const int32_t v = next();
-        return (v & 0x7) == 0 ? v : (v >> 3) % 900 - 100;
-    }
-    platform::Rect rect() { return {coordinate(), coordinate(), coordinate(), coordinate()}; }
-    int32_t index() { return int32_t(byte() % 12) - 2; }
-};
+using frame_fuzz::Bytes;
 
-struct World {
-    platform::HeadlessDisplay display;
-    framework::TApplication application;
-    framework::TForm* form = nullptr;
-    skin::TbsSkinData* data = nullptr;
-    skin::TbsSkinForm* frame = nullptr;
-
+struct World : frame_fuzz::World {
     World() {
-        form = application.CreateForm<framework::TForm>();
-        form->SetCaption("Velmoro V1.0");
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
-        frame = new skin::TbsSkinForm(form);
-        frame->SetShowIcon(true);
-        frame->SetSkinData(data);
         // Commands run, but the window stays for the next input.
         form->OnClose = [](framework::TObject*, framework::TCloseAction& action) {
             action = framework::TCloseAction::caNone;
         };
-        form->Show();
-        application.ProcessMessages();
     }
 };
+
+// A picture number: mostly near the skin's pictures, some outside them.
+int32_t Index(Bytes& in) {
+    return int32_t(in.byte() % 12) - 2;
+}
 
 // Damages the object's own copy of its record.
 void Damage(skin::TbsActiveSkinObject& o, Bytes& in) {
@@ -84,9 +41,9 @@ void Damage(skin::TbsActiveSkinObject& o, Bytes& in) {
     r.SkinRect = in.rect();
     r.ActiveSkinRect = in.rect();
     r.InActiveSkinRect = in.rect();
-    r.ActivePictureIndex = in.index();
-    r.ActiveMaskPictureIndex = in.index();
-    r.GlowLayerPictureIndex = in.index();
+    r.ActivePictureIndex = Index(in);
+    r.ActiveMaskPictureIndex = Index(in);
+    r.GlowLayerPictureIndex = Index(in);
     r.SkinRectInAPicture = in.byte() & 1;
     r.Morphing = in.byte() & 1;
     if (auto* button = dynamic_cast<skin::TbsSkinStdButtonObject*>(&o)) {
@@ -131,7 +88,7 @@ void PureHitTest(Bytes& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static World* world = new World;  // one display and form for the whole run
-    Bytes in{data, size};
+    Bytes in{data, size, 900};
     PureHitTest(in);
 
     World& w = *world;

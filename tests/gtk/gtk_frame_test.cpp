@@ -26,7 +26,8 @@ using framework::TForm;
 class GtkFrameTest : public DesktopTest {
   protected:
     skin::TbsSkinForm* SkinnedForm(TForm* f, const Rect& bounds, bool resizable) {
-        f->SetBorderStyle(resizable ? framework::TFormBorderStyle::bsSizeable : framework::TFormBorderStyle::bsSingle);
+        f->SetBorderStyle(resizable ? framework::TFormBorderStyle::bsSizeable
+                                    : framework::TFormBorderStyle::bsSingle);
         f->SetCaption("Velmoro frame test");
         f->SetBounds(bounds.Left, bounds.Top, bounds.width(), bounds.height());
         auto* stored = new skin::TbsCompressedStoredSkin(f);
@@ -61,7 +62,8 @@ class GtkFrameTest : public DesktopTest {
         }
         int x = 0, y = 0, w = 0, h = 0;
         const size_t equals = out.find('=');
-        if (equals == std::string::npos || std::sscanf(out.c_str() + equals + 1, " %d, %d, %d, %d", &x, &y, &w, &h) != 4)
+        if (equals == std::string::npos ||
+            std::sscanf(out.c_str() + equals + 1, " %d, %d, %d, %d", &x, &y, &w, &h) != 4)
             return {};
         return rectOfSize(x, y, w, h);
     }
@@ -111,7 +113,9 @@ TEST_F(GtkFrameTest, MaximisingTakesTheWorkAreaAndMinimisingIconifiesEveryWindow
     EXPECT_TRUE(runUntil([&] { return XRectOf(main, display) == Rect{100, 100, 500, 400}; }, 10000));
     // The skinned frame is there again: the caption bar's colour, not the platform's frame.
     const Rect caption = mainFrame->FindObject("caption1")->ObjectRect.offsetBy(100, 100);
-    EXPECT_TRUE(runUntil([&] { return screenColorAt({caption.Left + 200, caption.Top + 2}) != COLORREF(-1); }));
+    EXPECT_TRUE(runUntil([&] {
+        return screenColorAt({caption.Left + 200, caption.Top + 2}) != COLORREF(-1);
+    }));
     const COLORREF bar = screenColorAt({caption.Left + 200, caption.Top + 2});
     EXPECT_GT(GetRValue(bar), GetBValue(bar)) << "the caption bar is not the skin's deep rose";
 }
