@@ -80,8 +80,16 @@ const framework::TBitmap* TbsActiveSkinObject::ActivePicture() const {
     return i >= 0 && size_t(i) < data->ActivePictures().size() ? &data->ActivePictures()[size_t(i)] : nullptr;
 }
 
+bool TbsActiveSkinObject::HasImage(const Rect& r) const {
+    const framework::TBitmap* picture = ActivePicture();
+    if (!picture || IsEmptyRect(r))
+        return false;
+    // An image reaching past its picture is missing: the object draws without it.
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= picture->Width() && r.Bottom <= picture->Height();
+}
+
 Rect TbsActiveSkinObject::ActiveRect() const {
-    return ActivePicture() ? record_->ActiveSkinRect : Rect{};
+    return HasImage(record_->ActiveSkinRect) ? record_->ActiveSkinRect : Rect{};
 }
 
 FrameObjectPlacement TbsActiveSkinObject::Placement() const {
@@ -150,7 +158,7 @@ void TbsActiveSkinObject::Draw(HDC canvas, bool full) {
         return;
     const TbsDataSkinObject& r = *record_;
     const framework::TBitmap* active = ActivePicture();
-    if (Enabled && !WindowActive() && active && !IsEmptyRect(r.InActiveSkinRect)) {
+    if (Enabled && !WindowActive() && HasImage(r.InActiveSkinRect)) {
         DrawActiveRect(canvas, r.InActiveSkinRect);
         return;
     }
@@ -247,11 +255,11 @@ bool TbsSkinButtonObject::NeedsMorphStep() const {
 void TbsSkinButtonObject::Draw(HDC canvas, bool full) {
     const TbsDataSkinButton& r = ButtonRecord();
     if (Data() && ActivePicture()) {
-        if (!Enabled && !IsEmptyRect(r.DisableSkinRect)) {
+        if (!Enabled && HasImage(r.DisableSkinRect)) {
             DrawActiveRect(canvas, r.DisableSkinRect);
             return;
         }
-        if (Down && MouseIn && !IsEmptyRect(r.DownRect)) {
+        if (Down && MouseIn && HasImage(r.DownRect)) {
             DrawActiveRect(canvas, r.DownRect);
             return;
         }
@@ -308,7 +316,7 @@ void TbsSkinButtonObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton 
 void TbsSkinButtonObject::MouseEnter() {
     MouseIn = Active = true;
     const bool hasMenu = Menu() != nullptr;
-    if (!Down || IsEmptyRect(ButtonRecord().DownRect)) {
+    if (!Down || !HasImage(ButtonRecord().DownRect)) {
         FollowHover();
         if (hasMenu)
             ShowGlow();
@@ -388,15 +396,15 @@ bool TbsSkinStdButtonObject::PointInObject(int32_t x, int32_t y) const {
 bool TbsSkinStdButtonObject::DrawRestoreFace(HDC canvas) const {
     const TbsDataSkinStdButton& r = StdRecord();
     const framework::TBitmap* picture = ActivePicture();
-    if (!InRestoreState() || !Enabled || !picture || IsEmptyRect(r.RestoreRect))
+    if (!InRestoreState() || !Enabled || !picture || !HasImage(r.RestoreRect))
         return false;
-    if (!WindowActive() && !IsEmptyRect(r.RestoreInActiveRect))
+    if (!WindowActive() && HasImage(r.RestoreInActiveRect))
         DrawActiveRect(canvas, r.RestoreInActiveRect);
-    else if (Down && MouseIn && !IsEmptyRect(r.RestoreDownRect))
+    else if (Down && MouseIn && HasImage(r.RestoreDownRect))
         DrawActiveRect(canvas, r.RestoreDownRect);
-    else if (Morphing() && !IsEmptyRect(r.RestoreActiveRect))
+    else if (Morphing() && HasImage(r.RestoreActiveRect))
         DrawMorph(canvas, *picture, r.RestoreRect, *picture, r.RestoreActiveRect);
-    else if (Active && !IsEmptyRect(r.RestoreActiveRect))
+    else if (Active && HasImage(r.RestoreActiveRect))
         DrawActiveRect(canvas, r.RestoreActiveRect);
     else
         DrawActiveRect(canvas, r.RestoreRect);
@@ -538,12 +546,11 @@ void TbsSkinAnimateObject::Draw(HDC canvas, bool) {
         (r.Command == TStdCommand::cmMaximize && Form().FormState() == TbsFormState::Maximized) ||
         (r.Command == TStdCommand::cmMinimize && Form().FormState() == TbsFormState::Minimized) ||
         (r.Command == TStdCommand::cmRollUp && Form().RolledUp());
-    if (restore && !IsEmptyRect(r.RestoreRect))
-        DrawActiveRect(canvas,
-                       Active && !IsEmptyRect(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
-    else if (!WindowActive() && !IsEmptyRect(r.InActiveSkinRect))
+    if (restore && HasImage(r.RestoreRect))
+        DrawActiveRect(canvas, Active && HasImage(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
+    else if (!WindowActive() && HasImage(r.InActiveSkinRect))
         DrawActiveRect(canvas, r.InActiveSkinRect);
-    else if (Down && MouseIn && !IsEmptyRect(r.DownSkinRect))
+    else if (Down && MouseIn && HasImage(r.DownSkinRect))
         DrawActiveRect(canvas, r.DownSkinRect);
     else
         DrawActiveRect(canvas, FrameRect(Frame));

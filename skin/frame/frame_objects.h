@@ -90,8 +90,10 @@ class TbsActiveSkinObject {
     const TbsSkinData* Data() const;  // null without skin data or with an empty one
     // The record's active picture, or null when its index is outside the skin's pictures.
     const framework::TBitmap* ActivePicture() const;
-    // The active skin rectangle, empty when there is no active picture.
+    // The active skin rectangle, empty when there is no active picture or it reaches past it.
     platform::Rect ActiveRect() const;
+    // Whether `r` is an image of the active picture (within it, not empty).
+    bool HasImage(const platform::Rect& r) const;
     // The normal image: the skin rectangle on the frame picture, or on the active picture when
     // the record says it lies there.
     void DrawNormal(platform::HDC canvas) const;

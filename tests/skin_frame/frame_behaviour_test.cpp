@@ -3,6 +3,7 @@
 // the hit test, size limits, window states and magnetic edges.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -389,6 +390,72 @@ TEST_F(FrameBehaviourTest, OnlyTheCaptionBarDragsTheMainWindowAndNothingSizesIt)
     display.drag(OnScreen(form, {400, 1}), OnScreen(form, {400, 100}));
     Pump();
     EXPECT_EQ(form->BoundsRect(), (Rect{160, 80, 945, 721}));
+}
+
+TEST_F(FrameBehaviourTest, DamagedObjectRecordsLeaveTheButtonInertOrDrawnWithoutTheMissingImage) {
+    struct Case {
+        const char* name;
+        std::function<void(TbsDataSkinObject&)> damage;
+        bool closes;                 // the button still works
+        bool normalWhenHot = false;  // hovered, it keeps its normal face
+    };
+    const Case cases[] = {
+        {"no active picture", [](TbsDataSkinObject& r) { r.ActivePictureIndex = 99; }, true},
+        {"a mask picture past the skin's", [](TbsDataSkinObject& r) { r.ActiveMaskPictureIndex = 99; }, true},
+        {"an active image outside the picture",
+         [](TbsDataSkinObject& r) {
+             r.ActiveSkinRect = {50, 0, 68, 17};
+         },
+         true, true},
+        {"an inverted active image",
+         [](TbsDataSkinObject& r) {
+             r.ActiveSkinRect = {38, 17, 20, 0};
+         },
+         true, true},
+        {"an empty face",
+         [](TbsDataSkinObject& r) {
+             r.SkinRect = {40, 0, 40, 0};
+         },
+         false},
+        {"a face larger than any window",
+         [](TbsDataSkinObject& r) {
+             r.SkinRect = {0, 0, 1 << 26, 1 << 26};
+         },
+         false},
+        {"a mask picture of its own, all white", [](TbsDataSkinObject& r) { r.ActiveMaskPictureIndex = 1; },
+         false},
+    };
+    for (const Case& c : cases) {
+        TbsSkinData* data = ShippedSkin();
+        for (const auto& record : data->SkinObjects())
+            if (record->IDName == "closebutton")
+                c.damage(*record);
+        auto* f = new TForm(form);
+        f->SetBorderStyle(framework::TFormBorderStyle::bsSingle);
+        f->SetBounds(100, 100, 400, 300);
+        auto* frame = new TbsSkinForm(f);
+        frame->SetSkinData(data);
+        int closed = 0;
+        f->OnClose = [&](framework::TObject*, framework::TCloseAction& action) {
+            ++closed;
+            action = framework::TCloseAction::caNone;
+        };
+        f->Show();
+        Pump();
+        const Rect r = frame->ObjectScreenRect(*frame->FindObject("closebutton"));
+        const Point centre{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        MoveTo(centre);
+        Wait(200);
+        if (c.normalWhenHot) {
+            EXPECT_TRUE(Shows(frame, "closebutton", kCloseNormal)) << c.name;
+        }
+        display.click(centre);
+        Pump();
+        Wait(200);
+        SaveScreen(std::string("frame_damaged_") + std::to_string(&c - cases));
+        EXPECT_EQ(closed, c.closes ? 1 : 0) << c.name;
+        delete f;
+    }
 }
 
 // A window of 400 x 300 whose skin has hit points 10 pixels in from each corner.
