@@ -16,6 +16,7 @@
 #include "skin/frame/frame_hit_test.h"
 #include "skin/frame/skin_form.h"
 #include "skin/menus/skin_menu.h"
+#include "skin/render/nine_part_layout.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void Damage(skin::TbsActiveSkinObject& o, Bytes& in) {
         b.RestoreRect = in.rect();
         b.Command = skin::TStdCommand(in.byte() % 7);
     }
-    o.ObjectRect = in.rect();
+    o.ObjectRect = skin::ClampRect(in.rect());  // as the layout leaves it
     o.Enabled = in.byte() % 4 != 0;
     o.Visible = in.byte() % 4 != 0;
 }

@@ -56,7 +56,7 @@ bool DrawableSize(const Rect& r) {
 // --- TbsActiveSkinObject ------------------------------------------------------------------------
 
 TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& form, const TbsDataSkinObject& record) : form_(form) {
-    ObjectRect = record.SkinRect;
+    ObjectRect = ClampRect(record.SkinRect);
     hint_ = record.Hint;
 }
 
