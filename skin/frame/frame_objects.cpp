@@ -176,9 +176,8 @@ void TbsActiveSkinObject::Draw(HDC canvas, bool full) {
 }
 
 void TbsActiveSkinObject::FollowHover() {
-    if (IsEmptyRect(ActiveRect()))
-        return;
-    if (CanMorph())
+    // Without an active image only the plain frame's button face changes with the hover.
+    if (!IsEmptyRect(ActiveRect()) && CanMorph())
         form_.StartMorphing();
     else
         form_.RedrawObject(*this);
