@@ -458,6 +458,36 @@ TEST_F(FrameBehaviourTest, DamagedObjectRecordsLeaveTheButtonInertOrDrawnWithout
     }
 }
 
+TEST_F(FrameBehaviourTest, AResizableWindowSizesByItsBordersWithinTheSkinsBorderWidth) {
+    // The shipped skin: "borderwidth" 4, its hit points moved to a window of 400 x 300.
+    TForm* f = nullptr;
+    ResizableWindow(f);
+    struct Case {
+        Point at;
+        int code;
+    };
+    const Case cases[] = {
+        {{200, 1}, platform::HTTOP},           {{200, 3}, platform::HTTOP},
+        {{200, 6}, platform::HTCAPTION},       {{1, 1}, platform::HTTOPLEFT},
+        {{398, 2}, platform::HTTOPRIGHT},      {{2, 298}, platform::HTBOTTOMLEFT},
+        {{398, 298}, platform::HTBOTTOMRIGHT}, {{2, 150}, platform::HTLEFT},
+        {{398, 150}, platform::HTRIGHT},       {{200, 298}, platform::HTBOTTOM},
+        {{200, 150}, platform::HTCLIENT},      {{200, 22}, platform::HTOBJECT},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::SendMessage(f->Handle(), platform::WM_NCHITTEST, 0,
+                                        platform::LParamFromPoint(OnScreen(f, c.at))),
+                  c.code)
+            << c.at.X << "," << c.at.Y;
+    // Dragged by its right border it grows; never below the skin's minimum.
+    display.drag(OnScreen(f, {398, 150}), OnScreen(f, {458, 150}));
+    Pump();
+    EXPECT_EQ(f->Width(), 460);
+    display.drag(OnScreen(f, {458, 150}), OnScreen(f, {0, 150}));
+    Pump();
+    EXPECT_EQ(f->Width(), 158);
+}
+
 // A window of 400 x 300 whose skin has hit points 10 pixels in from each corner.
 FrameGeometry HitTestGeometry() {
     FrameGeometry g;
