@@ -203,10 +203,16 @@ void TbsFormLayerBorder::MakeWindows() {
         windows_[size_t(side)] = std::make_unique<TbsFormLayerWindow>(*this, side, owner, clickThrough_, topMost);
 }
 
+std::array<Rect, 4> TbsFormLayerBorder::WindowPlaces() const {
+    if (!layout_)
+        return {};
+    return PlaceLayerWindows(outer_, LayerStripSizesFor(*layout_, {outer_.width(), outer_.height()}));
+}
+
 void TbsFormLayerBorder::Place(bool push) {
     if (!windows_[0])
         return;
-    const std::array<Rect, 4> places = PlaceLayerWindows(outer_, LayerStripSizesFor(*layout_, {outer_.width(), outer_.height()}));
+    const std::array<Rect, 4> places = WindowPlaces();
     for (LayerSide side : kLayerSides) {
         HWND w = Window(side);
         const Picture& strip = Strip(side);

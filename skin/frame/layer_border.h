@@ -91,8 +91,10 @@ class TbsFormLayerBorder {
     // The constant alpha of the present state.
     uint8_t CurrentAlpha() const { return active_ ? activeAlpha_ : inactiveAlpha_; }
     LayerMargins Margins() const { return layout_ ? layout_->margins : LayerMargins{}; }
-    // The outer rectangle the windows were last placed for.
+    // The outer rectangle the windows were last placed for, and each window's place in it (indexed
+    // by LayerSide; a window whose strip has no rows is not shown).
     const platform::Rect& OuterRect() const { return outer_; }
+    std::array<platform::Rect, 4> WindowPlaces() const;
     // The window of a side (null while none is made, or its strip has no rows).
     platform::HWND Window(LayerSide side) const;
     const Picture& Strip(LayerSide side) const { return strips_[size_t(side)]; }

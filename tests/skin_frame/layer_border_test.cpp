@@ -256,8 +256,7 @@ class LayerBorderTest : public controls_test::ControlsTest {
         ASSERT_TRUE(border.Shown());
         const Rect outer = ExpectedOuter();
         EXPECT_EQ(border.OuterRect(), outer);
-        const auto places =
-            PlaceLayerWindows(outer, LayerStripSizesFor(*border.Layout(), {outer.width(), outer.height()}));
+        const auto places = border.WindowPlaces();
         for (LayerSide side : kLayerSides) {
             platform::HWND w = border.Window(side);
             ASSERT_NE(w, nullptr);
