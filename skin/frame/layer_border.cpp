@@ -1,8 +1,10 @@
 #include "skin/frame/layer_border.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/forms/application.h"
+#include "platform/display/compose.h"
 #include "platform/gfx/dc.h"
 #include "platform/window/layered.h"
 #include "platform/window/message_loop.h"
@@ -230,6 +232,20 @@ void TbsFormLayerBorder::Place(bool push) {
             SetWindowPos(w, nullptr, 0, 0, 0, 0,
                          SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     }
+}
+
+void TbsFormLayerBorder::ComposeOver(Picture& target, Point origin) const {
+    std::vector<ScreenLayer> layers;
+    const std::array<Rect, 4> places = WindowPlaces();
+    for (LayerSide side : kLayerSides) {
+        if (Strip(side).isEmpty())
+            continue;
+        LayerAttributes layer;
+        layer.mode = LayerAttributes::Mode::PerPixel;
+        layer.alpha = CurrentAlpha();
+        layers.push_back({places[size_t(side)], &Strip(side), nullptr, layer});
+    }
+    ComposeLayers(target, origin, layers);
 }
 
 void TbsFormLayerBorder::Push() {

@@ -100,6 +100,9 @@ class TbsFormLayerBorder {
     const Picture& Strip(LayerSide side) const { return strips_[size_t(side)]; }
     // The picture the strips are cut from now (inactive while inactive, when the skin has one).
     const Picture& CurrentImage() const;
+    // The strips as the display composes the border's windows over `target`, whose pixel (0, 0)
+    // is the screen point `origin`.
+    void ComposeOver(Picture& target, platform::Point origin) const;
     // Whether the windows let every click through (no "borderrect").
     bool ClickThrough() const { return clickThrough_; }
 

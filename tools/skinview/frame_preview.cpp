@@ -68,18 +68,10 @@ void AddLayeredBorder(FramePreview& preview, const skin::TbsSkinForm& frame) {
     const Rect outer = border.OuterRect();
     skin::Picture whole(outer.width(), outer.height());
     whole.fill(platform::PixelFromColor(kLayerBackdrop));
-    std::vector<platform::ScreenLayer> layers{
-        {bounds, &preview.picture, shaped ? platform::RegionFromHandle(region) : nullptr, {}}};
-    const auto places = border.WindowPlaces();
-    for (skin::LayerSide side : skin::kLayerSides) {
-        if (border.Strip(side).isEmpty())
-            continue;
-        platform::LayerAttributes layer;
-        layer.mode = platform::LayerAttributes::Mode::PerPixel;
-        layer.alpha = border.CurrentAlpha();
-        layers.push_back({places[size_t(side)], &border.Strip(side), nullptr, layer});
-    }
-    platform::ComposeLayers(whole, outer.topLeft(), layers);
+    const platform::ScreenLayer windowLayer{
+        bounds, &preview.picture, shaped ? platform::RegionFromHandle(region) : nullptr, {}};
+    platform::ComposeLayers(whole, outer.topLeft(), {&windowLayer, 1});
+    border.ComposeOver(whole, outer.topLeft());
     platform::DeleteObject(region);
     preview.windowOrigin = {bounds.Left - outer.Left, bounds.Top - outer.Top};
     preview.picture = std::move(whole);
