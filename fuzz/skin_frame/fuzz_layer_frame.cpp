@@ -1,0 +1,123 @@
+// Random LAYERFRAME values (picture indexes, corner points, client and border rectangles, alphas,
+// offsets, flags) and a random window size through the layered border's geometry and strips and
+// the border component around a form of the second skin, active and inactive. Whatever the values,
+// the border is made or not, never reads outside its pictures, and its strips stay within what the
+// window's size allows.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "framework/core/stream.h"
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
+#include "platform/display/headless_display.h"
+#include "platform/window/message_loop.h"
+#include "platform/window/messages.h"
+#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/layer_geometry.h"
+#include "skin/frame/skin_form.h"
+#include "skins/dusk_skin.h"
+
+namespace {
+
+struct Bytes {
+    const uint8_t* data;
+    size_t size;
+    int32_t next() {
+        int32_t v = 0;
+        const size_t n = std::min(size, sizeof v);
+        std::memcpy(&v, data, n);
+        data += n;
+        size -= n;
+        return v;
+    }
+    // Mostly small values around the layer picture, sometimes anything.
+    int32_t coordinate() {
+        const int32_t v = next();
+        return (v & 0x7) == 0 ? v : (v >> 3) % 160 - 30;
+    }
+    int32_t index() {
+        const int32_t v = next();
+        return (v & 0x7) == 0 ? v : (v >> 3) % 12 - 1;
+    }
+    platform::Point point() { return {coordinate(), coordinate()}; }
+    platform::Rect rect() { return {coordinate(), coordinate(), coordinate(), coordinate()}; }
+};
+
+struct World {
+    platform::HeadlessDisplay display;
+    framework::TApplication application;
+    framework::TForm* form = nullptr;
+    skin::TbsSkinData* data = nullptr;
+    skin::TbsSkinForm* frame = nullptr;
+    skin::TbsDataSkinLayerFrame dusk;
+
+    World() {
+        display.setComposesAlpha(true);
+        form = application.CreateForm<framework::TForm>();
+        form->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
+        auto* stored = new skin::TbsCompressedStoredSkin(form);
+        stored->SetFileName("skin.ini");
+        const auto bytes = skins::DuskSkinCompressedData();
+        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        stored->ReadCompressedData(property);
+        data = new skin::TbsSkinData(form);
+        data->LoadStoredSkin(*stored);
+        dusk = data->LayerFrame();
+        frame = new skin::TbsSkinForm(form);
+        frame->SetSkinData(data);
+        form->SetBounds(100, 100, 300, 200);
+        form->Show();
+        application.ProcessMessages();
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static World* world = new World;  // one display and form for the whole run
+    Bytes in{data, size};
+    auto& record = const_cast<skin::TbsDataSkinLayerFrame&>(world->data->LayerFrame());
+    record = world->dusk;
+    record.PictureIndex = in.index();
+    record.MaskPictureIndex = in.index();
+    record.InActivePictureIndex = in.index();
+    record.InActiveMaskPictureIndex = in.index();
+    record.LeftTopPoint = in.point();
+    record.RightTopPoint = in.point();
+    record.LeftBottomPoint = in.point();
+    record.RightBottomPoint = in.point();
+    record.ClientRect = in.rect();
+    record.BorderRect = in.rect();
+    record.AlphaBlendValue = in.next();
+    record.InActiveAlphaBlendValue = in.next();
+    record.LeftOffset = in.coordinate();
+    record.TopOffset = in.coordinate();
+    record.WidthOffset = in.coordinate();
+    record.HeightOffset = in.coordinate();
+    record.RollUpFormHeight = in.coordinate();
+    const int32_t flags = in.next();
+    record.FullStretch = flags & 1;
+    record.FullBorder = flags & 2;
+    const platform::Size window{(in.next() & 0x3FF) + 1, (in.next() & 0x3FF) + 1};
+
+    // The pure functions, on a picture of the record's own size.
+    const platform::Size picture{(in.next() & 0xFF) + 1, (in.next() & 0xFF) + 1};
+    if (const auto layout = skin::CheckLayerFrame(record, picture)) {
+        const platform::Rect outer = skin::LayerOuterRect(*layout, {0, 0, window.cx, window.cy}, flags & 4);
+        skin::LayerStrips strips;
+        skin::Picture image(picture.cx, picture.cy);
+        skin::ComposeLayerStrips(*layout, image, {std::min(outer.width(), 2048), std::min(outer.height(), 2048)},
+                                 strips);
+    }
+
+    // The component: the skin applied again with these values, the window at that size, active and
+    // inactive, moved.
+    world->frame->ApplySkin();
+    world->form->SetBounds(40, 30, window.cx, window.cy);
+    for (platform::WPARAM active : {0, 1})
+        platform::SendMessage(world->form->Handle(), platform::WM_NCACTIVATE, active, 0);
+    world->form->SetBounds(60, 50, window.cx, window.cy);
+    return 0;
+}
