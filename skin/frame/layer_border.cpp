@@ -188,11 +188,15 @@ bool TbsFormLayerBorder::WantedNow() const {
     return !maximized || frame_.LayeredBorderDrawsFrame();
 }
 
-void TbsFormLayerBorder::Compose(const Rect& formBounds) {
+Rect TbsFormLayerBorder::OuterFor(const Rect& formBounds) const {
     const bool rolledUp =
         frame_.LayeredBorderDrawsFrame() && (frame_.RolledUp() || frame_.FormState() == TbsFormState::Minimized) &&
         !(framework::Application && framework::Application->MainForm() == frame_.OwnerForm());
-    outer_ = LayerOuterRect(*layout_, formBounds, rolledUp);
+    return LayerOuterRect(*layout_, formBounds, rolledUp);
+}
+
+void TbsFormLayerBorder::Compose(const Rect& formBounds) {
+    outer_ = OuterFor(formBounds);
     ComposeLayerStrips(*layout_, CurrentImage(), {outer_.width(), outer_.height()}, strips_);
 }
 
@@ -285,10 +289,15 @@ void TbsFormLayerBorder::Move(std::optional<Rect> formBounds) {
         formBounds = FormBounds();
     if (!formBounds)
         return;
-    const Rect before = outer_;
-    Compose(*formBounds);
-    // A move that came with a size change recomposes; a plain move only places the windows.
-    Place(outer_.width() != before.width() || outer_.height() != before.height());
+    const Rect outer = OuterFor(*formBounds);
+    // A move that came with a size change needs its strips cut again; a plain move only places
+    // the windows.
+    if (outer.width() != outer_.width() || outer.height() != outer_.height()) {
+        Update(formBounds);
+        return;
+    }
+    outer_ = outer;
+    Place(false);
 }
 
 void TbsFormLayerBorder::Hide() {

@@ -111,6 +111,7 @@ class TbsFormLayerBorder {
     std::optional<platform::Rect> FormBounds() const;
     // Whether the border is to be seen with the form as it is now.
     bool WantedNow() const;
+    platform::Rect OuterFor(const platform::Rect& formBounds) const;
     void Compose(const platform::Rect& formBounds);
     void MakeWindows();
     void Place(bool push);

@@ -12,6 +12,7 @@
 #include "platform/gfx/region.h"
 #include "platform/window/focus.h"
 #include "platform/window/input.h"
+#include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
 #include "platform/window/window.h"
 #include "platform/window/window_pos.h"
@@ -398,6 +399,31 @@ TEST_F(LayerBorderTest, TheScreenShowsTheStripsOverWhatLiesBelow) {
         ++checked;
     }
     EXPECT_GT(checked, 3);
+}
+
+TEST_F(LayerBorderTest, TheBorderFadesInWithItsForm) {
+    // The form fades in (AlphaBlendAnimation): the border rises with it and ends at its own alpha.
+    // Both fades wait on the tick count, which moves only when read here.
+    display.setClockStepPerRead(1);
+    TbsSkinData* dusk = EmbeddedSkin(skins::DuskSkinCompressedData());
+    skinned = application.CreateForm<TForm>();
+    skinned->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
+    skinned->SetBounds(200, 150, 400, 300);
+    frame = new TbsSkinForm(skinned);
+    frame->SetAlphaBlendAnimation(true);
+    frame->SetSkinData(dusk);
+    skinned->Show();
+    EXPECT_EQ(frame->LayerBorder().ActiveAlpha(), 0);  // shown with the form at alpha 0
+    platform::PumpMessagesFor(100);
+    EXPECT_TRUE(frame->LayerBorder().Shown());
+    EXPECT_EQ(frame->LayerBorder().ActiveAlpha(), 255);
+    EXPECT_EQ(frame->LayerBorder().InactiveAlpha(), 230);
+    // The border's own fade-in ends the same way, its windows shown.
+    frame->LayerBorder().Hide();
+    frame->LayerBorder().FadeIn();
+    EXPECT_TRUE(frame->LayerBorder().Shown());
+    EXPECT_EQ(frame->LayerBorder().ActiveAlpha(), 255);
+    EXPECT_EQ(VisibleLayerWindows(), 4);
 }
 
 TEST_F(LayerBorderTest, ClicksOnTheShadowReachWhatLiesBelow) {
