@@ -108,8 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const platform::Rect outer = skin::LayerOuterRect(*layout, {0, 0, window.cx, window.cy}, flags & 4);
         skin::LayerStrips strips;
         skin::Picture image(picture.cx, picture.cy);
-        skin::ComposeLayerStrips(*layout, image, {std::min(outer.width(), 2048), std::min(outer.height(), 2048)},
-                                 strips);
+        skin::ComposeLayerStrips(*layout, image,
+                                 {std::min(outer.width(), 2048), std::min(outer.height(), 2048)}, strips);
     }
 
     // The component: the skin applied again with these values, the window at that size, active and

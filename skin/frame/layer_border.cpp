@@ -77,7 +77,8 @@ bool LayerImage(const TbsSkinData& data, int32_t pictureIndex, int32_t maskIndex
         return false;
     static const framework::TBitmap kNoMask;
     const framework::TBitmap* mask = maskIndex == -1 ? &kNoMask : SkinPicture(data, maskIndex);
-    if (!mask || (!mask->Empty() && (mask->Width() != picture->Width() || mask->Height() != picture->Height())))
+    if (!mask ||
+        (!mask->Empty() && (mask->Width() != picture->Width() || mask->Height() != picture->Height())))
         return false;
     TbsBitmap alpha;
     MakeAlphaFromMask(*picture, *mask, alpha);
@@ -104,8 +105,8 @@ void PushPicture(const Picture& picture, uint8_t alpha, HWND window) {
 
 // --- The windows ----------------------------------------------------------------------------------------
 
-TbsFormLayerWindow::TbsFormLayerWindow(TbsFormLayerBorder& border, LayerSide side, HWND owner, bool clickThrough,
-                                       bool topMost)
+TbsFormLayerWindow::TbsFormLayerWindow(TbsFormLayerBorder& border, LayerSide side, HWND owner,
+                                       bool clickThrough, bool topMost)
     : border_(border), side_(side) {
     RegisterLayerBorderClass();
     DWORD ex = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
@@ -164,7 +165,8 @@ void TbsFormLayerBorder::Prepare(const TbsSkinData* data) {
     if (!data || data->Empty())
         return;
     const TbsDataSkinLayerFrame& record = data->LayerFrame();
-    if (record.PictureIndex == -1 || !LayerImage(*data, record.PictureIndex, record.MaskPictureIndex, activeImage_))
+    if (record.PictureIndex == -1 ||
+        !LayerImage(*data, record.PictureIndex, record.MaskPictureIndex, activeImage_))
         return;
     if (record.InActivePictureIndex != -1 &&
         (!LayerImage(*data, record.InActivePictureIndex, record.InActiveMaskPictureIndex, inactiveImage_) ||
@@ -190,7 +192,8 @@ bool TbsFormLayerBorder::WantedNow() const {
 
 Rect TbsFormLayerBorder::OuterFor(const Rect& formBounds) const {
     const bool rolledUp =
-        frame_.LayeredBorderDrawsFrame() && (frame_.RolledUp() || frame_.FormState() == TbsFormState::Minimized) &&
+        frame_.LayeredBorderDrawsFrame() &&
+        (frame_.RolledUp() || frame_.FormState() == TbsFormState::Minimized) &&
         !(framework::Application && framework::Application->MainForm() == frame_.OwnerForm());
     return LayerOuterRect(*layout_, formBounds, rolledUp);
 }
@@ -206,7 +209,8 @@ void TbsFormLayerBorder::MakeWindows() {
         return;
     const bool topMost = (GetWindowLongPtr(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     for (LayerSide side : kLayerSides)
-        windows_[size_t(side)] = std::make_unique<TbsFormLayerWindow>(*this, side, owner, clickThrough_, topMost);
+        windows_[size_t(side)] =
+            std::make_unique<TbsFormLayerWindow>(*this, side, owner, clickThrough_, topMost);
 }
 
 std::array<Rect, 4> TbsFormLayerBorder::WindowPlaces() const {
@@ -301,8 +305,7 @@ void TbsFormLayerBorder::Move(std::optional<Rect> formBounds) {
 }
 
 void TbsFormLayerBorder::Hide() {
-    for (auto& w : windows_)
-        w.reset();
+    for (auto& w : windows_) w.reset();
     strips_ = {};
     shown_ = false;
 }

@@ -41,7 +41,8 @@ void FillEnds(Picture& strip, const Picture& image, int32_t sourceTop, int32_t l
     const int32_t w = strip.width(), h = strip.height(), pw = image.width();
     const int32_t rightWidth = pw - rightEnd;
     CopyPictureRect(strip, {0, 0, leftEnd, h}, image, {0, sourceTop, leftEnd, sourceTop + h});
-    CopyPictureRect(strip, {leftEnd, 0, w - rightWidth, h}, image, {leftEnd, sourceTop, rightEnd, sourceTop + h});
+    CopyPictureRect(strip, {leftEnd, 0, w - rightWidth, h}, image,
+                    {leftEnd, sourceTop, rightEnd, sourceTop + h});
     CopyPictureRect(strip, {w - rightWidth, 0, w, h}, image, {rightEnd, sourceTop, pw, sourceTop + h});
 }
 
@@ -84,8 +85,8 @@ std::optional<LayerFrameLayout> CheckLayerFrame(const TbsDataSkinLayerFrame& rec
     const Rect b = record.BorderRect;
     if (!b.isEmpty()) {
         // A border rectangle inside the window's own place takes nothing out of it.
-        l.margins = {std::max(0, cl.Left - b.Left), std::max(0, cl.Top - b.Top), std::max(0, b.Right - cl.Right),
-                     std::max(0, b.Bottom - cl.Bottom)};
+        l.margins = {std::max(0, cl.Left - b.Left), std::max(0, cl.Top - b.Top),
+                     std::max(0, b.Right - cl.Right), std::max(0, b.Bottom - cl.Bottom)};
     }
     return l;
 }
@@ -116,9 +117,11 @@ std::array<Rect, 4> PlaceLayerWindows(const Rect& outer, const LayerStripSizes& 
     const int32_t ow = outer.width();
     const int32_t sideTop = outer.Top + s.topHeight;
     r[size_t(LayerSide::Top)] = platform::rectOfSize(outer.Left, outer.Top, ow, s.topHeight);
-    r[size_t(LayerSide::Bottom)] = platform::rectOfSize(outer.Left, outer.Bottom - s.bottomHeight, ow, s.bottomHeight);
+    r[size_t(LayerSide::Bottom)] =
+        platform::rectOfSize(outer.Left, outer.Bottom - s.bottomHeight, ow, s.bottomHeight);
     r[size_t(LayerSide::Left)] = platform::rectOfSize(outer.Left, sideTop, s.leftWidth, s.sideHeight);
-    r[size_t(LayerSide::Right)] = platform::rectOfSize(outer.Right - s.rightWidth, sideTop, s.rightWidth, s.sideHeight);
+    r[size_t(LayerSide::Right)] =
+        platform::rectOfSize(outer.Right - s.rightWidth, sideTop, s.rightWidth, s.sideHeight);
     return r;
 }
 
@@ -132,14 +135,16 @@ void ComposeLayerStrips(const LayerFrameLayout& l, const Picture& image, Size ou
     if (MakeStrip(strips[size_t(LayerSide::Top)], outer.cx, s.topHeight))
         FillEnds(strips[size_t(LayerSide::Top)], image, 0, l.leftTop.X, l.rightTop.X);
     if (MakeStrip(strips[size_t(LayerSide::Bottom)], outer.cx, s.bottomHeight))
-        FillEnds(strips[size_t(LayerSide::Bottom)], image, ph - s.bottomHeight, l.leftBottom.X, l.rightBottom.X);
+        FillEnds(strips[size_t(LayerSide::Bottom)], image, ph - s.bottomHeight, l.leftBottom.X,
+                 l.rightBottom.X);
     // The rows between the picture's top and bottom strips (as the picture has them, whatever the
     // outer height took off the bottom one).
     const int32_t rowsTop = std::max(l.leftTop.Y, l.rightTop.Y);
     const int32_t rowsBottom = std::min(l.leftBottom.Y, l.rightBottom.Y);
     const bool rows = rowsBottom > rowsTop;
     if (MakeStrip(strips[size_t(LayerSide::Left)], rows ? s.leftWidth : 0, s.sideHeight))
-        FillSide(strips[size_t(LayerSide::Left)], image, {0, rowsTop, s.leftWidth, rowsBottom}, l.fullStretch);
+        FillSide(strips[size_t(LayerSide::Left)], image, {0, rowsTop, s.leftWidth, rowsBottom},
+                 l.fullStretch);
     if (MakeStrip(strips[size_t(LayerSide::Right)], rows ? s.rightWidth : 0, s.sideHeight))
         FillSide(strips[size_t(LayerSide::Right)], image, {l.client.Right, rowsTop, l.picture.cx, rowsBottom},
                  l.fullStretch);
@@ -154,7 +159,8 @@ void PremultiplyPicture(Picture& picture) {
     for (size_t i = 0, n = size_t(picture.width()) * size_t(picture.height()); i < n; ++i) {
         const uint32_t a = p[i] >> 24;
         auto times = [a](uint32_t c) { return (c * a + 127) / 255; };
-        p[i] = (a << 24) | (times((p[i] >> 16) & 0xFF) << 16) | (times((p[i] >> 8) & 0xFF) << 8) | times(p[i] & 0xFF);
+        p[i] = (a << 24) | (times((p[i] >> 16) & 0xFF) << 16) | (times((p[i] >> 8) & 0xFF) << 8) |
+               times(p[i] & 0xFF);
     }
 }
 

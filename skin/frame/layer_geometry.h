@@ -43,8 +43,8 @@ struct LayerMargins {
 
 // A LAYERFRAME record checked against its picture: every value the geometry reads, within range.
 struct LayerFrameLayout {
-    platform::Size picture;  // pw x ph
-    platform::Rect client;   // Cl, non-empty and inside the picture
+    platform::Size picture;                                      // pw x ph
+    platform::Rect client;                                       // Cl, non-empty and inside the picture
     platform::Point leftTop, rightTop, leftBottom, rightBottom;  // inside the picture, ends in order
     int32_t leftOffset = 0, topOffset = 0, widthOffset = 0, heightOffset = 0;
     bool fullStretch = false;
@@ -63,7 +63,8 @@ std::optional<LayerFrameLayout> CheckLayerFrame(const TbsDataSkinLayerFrame& rec
 // The rectangle the four windows fill around a form with these screen bounds. `rolledUp`: the form
 // is rolled up or minimised and the border draws the whole frame, so "rollupformheight" stands for
 // its height.
-platform::Rect LayerOuterRect(const LayerFrameLayout& layout, const platform::Rect& formBounds, bool rolledUp);
+platform::Rect LayerOuterRect(const LayerFrameLayout& layout, const platform::Rect& formBounds,
+                              bool rolledUp);
 
 struct LayerStripSizes {
     int32_t topHeight = 0, bottomHeight = 0;

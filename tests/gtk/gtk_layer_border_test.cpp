@@ -73,8 +73,8 @@ class Compositor {
 // What the X server shows in a screen rectangle.
 Surface ScreenPixels(const Rect& r) {
     Surface out(r.width(), r.height());
-    GdkPixbuf* pixels = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(),
-                                                   r.height());
+    GdkPixbuf* pixels =
+        gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.Left, r.Top, r.width(), r.height());
     if (!pixels)
         return Surface();
     const int stride = gdk_pixbuf_get_rowstride(pixels), channels = gdk_pixbuf_get_n_channels(pixels);
@@ -159,8 +159,7 @@ TEST_F(GtkBareLayerBorderTest, WithoutACompositorNoBorderWindowShows) {
         GTEST_SKIP() << "a compositing manager runs on this display";
     ShowSkinnedForm();
     EXPECT_TRUE(frame->LayerBorder().Shown());
-    for (skin::LayerSide side : skin::kLayerSides)
-        EXPECT_EQ(frame->LayerBorder().Window(side), nullptr);
+    for (skin::LayerSide side : skin::kLayerSides) EXPECT_EQ(frame->LayerBorder().Window(side), nullptr);
     const Rect r = FormRect();
     EXPECT_TRUE(showsColor({r.Left + r.width() / 2, r.Bottom + 6}, kBackdrop));
 }
@@ -168,16 +167,17 @@ TEST_F(GtkBareLayerBorderTest, WithoutACompositorNoBorderWindowShows) {
 TEST_F(GtkBareLayerBorderTest, TheFormsXShapeIsTheSkinsRegion) {
     ShowSkinnedForm();
     const char* sourceDir = std::getenv("VELMORO_SOURCE_DIR");
-    const std::filesystem::path source = std::filesystem::path(sourceDir ? sourceDir : ".") / "skins" / "dusk";
+    const std::filesystem::path source =
+        std::filesystem::path(sourceDir ? sourceDir : ".") / "skins" / "dusk";
     const std::filesystem::path picture = std::filesystem::temp_directory_path() / "velmoro_dusk_region.png";
     for (Size size : {Size{400, 300}, Size{177, 120}, Size{640, 200}}) {
         SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy));
         form->SetBounds(200, 150, size.cx, size.cy);
         std::ostringstream out, err;
-        ASSERT_EQ(tools::RunSkinview({"region", source.string(), "--size",
-                                      std::to_string(size.cx) + "x" + std::to_string(size.cy), "-o",
-                                      picture.string()},
-                                     out, err),
+        ASSERT_EQ(tools::RunSkinview(
+                      {"region", source.string(), "--size",
+                       std::to_string(size.cx) + "x" + std::to_string(size.cy), "-o", picture.string()},
+                      out, err),
                   0)
             << err.str();
         const std::optional<Surface> region = LoadSurfacePng(picture.string());
@@ -218,8 +218,7 @@ TEST_F(GtkComposedLayerBorderTest, TheScreenShowsTheShadowAsWeComposeIt) {
     ShowSkinnedForm();
     skin::TbsFormLayerBorder& border = frame->LayerBorder();
     ASSERT_TRUE(border.Shown());
-    for (skin::LayerSide side : skin::kLayerSides)
-        EXPECT_TRUE(IsWindowVisible(border.Window(side)));
+    for (skin::LayerSide side : skin::kLayerSides) EXPECT_TRUE(IsWindowVisible(border.Window(side)));
     // The compositor paints a moment later; the shadow then matches to rounding.
     EXPECT_TRUE(runUntil([&] { return ShadowDifference() <= 2; }, 5000)) << ShadowDifference();
     EXPECT_NE(screenColorAt({FormRect().Left + 200, FormRect().Bottom + 6}), kBackdrop);
@@ -242,7 +241,6 @@ TEST_F(GtkComposedLayerBorderTest, TheScreenShowsTheShadowAsWeComposeIt) {
     xdotool("mousemove " + std::to_string(r.Left + r.width() / 2) + " " + std::to_string(r.Bottom + 6) +
             " click 1");
     EXPECT_TRUE(runUntil([&] { return !messagesOf(backdrop, WM_LBUTTONDOWN).empty(); }));
-
 }
 
 }  // namespace

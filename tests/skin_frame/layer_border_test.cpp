@@ -55,14 +55,25 @@ TEST(LayerGeometryTest, BadRecordsGiveNoBorderOrAClampedOne) {
     const Case cases[] = {
         {"as written", [](TbsDataSkinLayerFrame&) {}, true},
         {"empty client rectangle", [](TbsDataSkinLayerFrame& r) { r.ClientRect = {}; }, false},
-        {"inverted client rectangle", [](TbsDataSkinLayerFrame& r) { r.ClientRect = {80, 76, 16, 12}; }, false},
-        {"client rectangle past the picture", [](TbsDataSkinLayerFrame& r) { r.ClientRect.Right = 97; }, false},
-        {"client rectangle before the picture", [](TbsDataSkinLayerFrame& r) { r.ClientRect.Top = -1; }, false},
-        {"top corners crossed", [](TbsDataSkinLayerFrame& r) { std::swap(r.LeftTopPoint, r.RightTopPoint); }, false},
+        {"inverted client rectangle",
+         [](TbsDataSkinLayerFrame& r) {
+             r.ClientRect = {80, 76, 16, 12};
+         },
+         false},
+        {"client rectangle past the picture", [](TbsDataSkinLayerFrame& r) { r.ClientRect.Right = 97; },
+         false},
+        {"client rectangle before the picture", [](TbsDataSkinLayerFrame& r) { r.ClientRect.Top = -1; },
+         false},
+        {"top corners crossed", [](TbsDataSkinLayerFrame& r) { std::swap(r.LeftTopPoint, r.RightTopPoint); },
+         false},
         {"bottom corners crossed", [](TbsDataSkinLayerFrame& r) { r.LeftBottomPoint.X = 90; }, false},
-        {"corner far outside", [](TbsDataSkinLayerFrame& r) { r.RightTopPoint = {1 << 30, -(1 << 30)}; }, true},
-        {"alphas out of range", [](TbsDataSkinLayerFrame& r) { r.AlphaBlendValue = -7, r.InActiveAlphaBlendValue = 999; },
+        {"corner far outside",
+         [](TbsDataSkinLayerFrame& r) {
+             r.RightTopPoint = {1 << 30, -(1 << 30)};
+         },
          true},
+        {"alphas out of range",
+         [](TbsDataSkinLayerFrame& r) { r.AlphaBlendValue = -7, r.InActiveAlphaBlendValue = 999; }, true},
         {"offsets at the integer limits",
          [](TbsDataSkinLayerFrame& r) {
              r.LeftOffset = INT32_MIN, r.WidthOffset = INT32_MAX, r.HeightOffset = INT32_MAX;
@@ -87,7 +98,8 @@ TEST(LayerGeometryTest, BadRecordsGiveNoBorderOrAClampedOne) {
         EXPECT_LE(outer.Top, outer.Bottom);
         Picture image(kDuskPicture.cx, kDuskPicture.cy);
         LayerStrips strips;
-        ComposeLayerStrips(*l, image, {std::min(outer.width(), 5000), std::min(outer.height(), 5000)}, strips);
+        ComposeLayerStrips(*l, image, {std::min(outer.width(), 5000), std::min(outer.height(), 5000)},
+                           strips);
     }
     TbsDataSkinLayerFrame record = DuskRecord();
     record.AlphaBlendValue = -7;
@@ -185,8 +197,7 @@ TEST(LayerGeometryTest, StripsAreCutAsASimpleReferenceCutsThem) {
                         stretch ? rowsTop + int32_t(int64_t(y) * rows / sideH) : rowsTop + y % rows;
                     if (stretch && sideH != rows)
                         continue;  // scaled rows: the scaling rule is the picture copy's own
-                    for (int32_t x = 0; x < 16; ++x)
-                        ASSERT_EQ(strip.pixel(x, y), image.pixel(x0 + x, sy));
+                    for (int32_t x = 0; x < 16; ++x) ASSERT_EQ(strip.pixel(x, y), image.pixel(x0 + x, sy));
                 }
             }
         }
@@ -197,8 +208,8 @@ TEST(LayerGeometryTest, AlphaLevelsScaleToTheNearestInteger) {
     struct Case {
         uint8_t record, level, expected;
     };
-    const Case cases[] = {{255, 255, 255}, {230, 255, 230}, {255, 0, 0}, {200, 128, 100}, {1, 128, 1}, {1, 127, 0},
-                          {230, 17, 15}};
+    const Case cases[] = {{255, 255, 255}, {230, 255, 230}, {255, 0, 0},  {200, 128, 100},
+                          {1, 128, 1},     {1, 127, 0},     {230, 17, 15}};
     for (const Case& c : cases)
         EXPECT_EQ(ScaledLayerAlpha(c.record, c.level), c.expected) << int(c.record) << " at " << int(c.level);
 }
@@ -240,15 +251,14 @@ class LayerBorderTest : public controls_test::ControlsTest {
     // The border windows on the screen, visible or not.
     static std::vector<platform::HWND> LayerWindows() {
         std::vector<platform::HWND> found;
-        for (platform::HWND w = nullptr; (w = platform::FindWindowEx(nullptr, w, TbsFormLayerWindow::kClassName,
-                                                                     nullptr));)
+        for (platform::HWND w = nullptr;
+             (w = platform::FindWindowEx(nullptr, w, TbsFormLayerWindow::kClassName, nullptr));)
             found.push_back(w);
         return found;
     }
     static int VisibleLayerWindows() {
         int n = 0;
-        for (platform::HWND w : LayerWindows())
-            n += platform::IsWindowVisible(w);
+        for (platform::HWND w : LayerWindows()) n += platform::IsWindowVisible(w);
         return n;
     }
     // Each visible window sits where the geometry puts it, with its strip's size.
@@ -314,7 +324,8 @@ TEST_F(LayerBorderTest, FourWindowsFollowTheFormsSizePlaceAndState) {
         {"restored", [&] { frame->ChangeFormState(TbsFormState::Normal); }, true},
         {"minimised by the platform", [&] { platform::ShowWindow(skinned->Handle(), platform::SW_MINIMIZE); },
          false},
-        {"restored by the platform", [&] { platform::ShowWindow(skinned->Handle(), platform::SW_RESTORE); }, true},
+        {"restored by the platform", [&] { platform::ShowWindow(skinned->Handle(), platform::SW_RESTORE); },
+         true},
         {"borders switched off", [&] { frame->SkinData()->SetShowLayeredBorders(false); }, false},
         {"borders switched on", [&] { frame->SkinData()->SetShowLayeredBorders(true); }, true},
         {"suspended", [&] { platform::SendMessage(skinned->Handle(), SKM_LAYERSUSPEND, 0, 0); }, false},
@@ -393,7 +404,8 @@ TEST_F(LayerBorderTest, TheScreenShowsTheStripsOverWhatLiesBelow) {
         const uint32_t under = screen.pixel(r.Left + x, r.Bottom + 40);  // the same background, further down
         const uint32_t a = s >> 24;
         for (int shift : {0, 8, 16}) {
-            const int expected = int((s >> shift) & 0xFF) + int(((under >> shift) & 0xFF) * (255 - a) + 127) / 255;
+            const int expected =
+                int((s >> shift) & 0xFF) + int(((under >> shift) & 0xFF) * (255 - a) + 127) / 255;
             EXPECT_NEAR(int((screen.pixel(r.Left + x, r.Top + y) >> shift) & 0xFF), expected, 1) << y;
         }
         ++checked;
@@ -481,8 +493,8 @@ TEST_F(LayerBorderTest, BadLayerRecordsGiveNoBorder) {
         {"negative picture", "pictureindex=-5\r\nclientrect=16,12,80,76\r\n" + corners, false},
         {"mask past the list", "pictureindex=0\r\nmaskpictureindex=7\r\nclientrect=16,12,80,76\r\n" + corners,
          false},
-        {"mask of another size", "pictureindex=0\r\nmaskpictureindex=2\r\nclientrect=16,12,80,76\r\n" + corners,
-         false},
+        {"mask of another size",
+         "pictureindex=0\r\nmaskpictureindex=2\r\nclientrect=16,12,80,76\r\n" + corners, false},
         {"inactive past the list",
          "pictureindex=0\r\ninactivepictureindex=40\r\nclientrect=16,12,80,76\r\n" + corners, true},
         {"no client rectangle", "pictureindex=0\r\n" + corners, false},
