@@ -5,11 +5,11 @@
 // window's size allows.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
+#include "fuzz/skin_frame/fuzz_bytes.h"
 #include "platform/display/headless_display.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
@@ -21,29 +21,8 @@
 
 namespace {
 
-struct Bytes {
-    const uint8_t* data;
-    size_t size;
-    int32_t next() {
-        int32_t v = 0;
-        const size_t n = std::min(size, sizeof v);
-        std::memcpy(&v, data, n);
-        data += n;
-        size -= n;
-        return v;
-    }
-    // Mostly small values around the layer picture, sometimes anything.
-    int32_t coordinate() {
-        const int32_t v = next();
-        return (v & 0x7) == 0 ? v : (v >> 3) % 160 - 30;
-    }
-    int32_t index() {
-        const int32_t v = next();
-        return (v & 0x7) == 0 ? v : (v >> 3) % 12 - 1;
-    }
-    platform::Point point() { return {coordinate(), coordinate()}; }
-    platform::Rect rect() { return {coordinate(), coordinate(), coordinate(), coordinate()}; }
-};
+// Coordinates mostly from -30 to 129, around the layer picture.
+constexpr int32_t kLow = -30, kSpan = 160;
 
 struct World {
     platform::HeadlessDisplay display;
@@ -77,26 +56,26 @@ struct World {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static World* world = new World;  // one display and form for the whole run
-    Bytes in{data, size};
+    fuzz::FuzzBytes in{data, size};
     auto& record = const_cast<skin::TbsDataSkinLayerFrame&>(world->data->LayerFrame());
     record = world->dusk;
-    record.PictureIndex = in.index();
-    record.MaskPictureIndex = in.index();
-    record.InActivePictureIndex = in.index();
-    record.InActiveMaskPictureIndex = in.index();
-    record.LeftTopPoint = in.point();
-    record.RightTopPoint = in.point();
-    record.LeftBottomPoint = in.point();
-    record.RightBottomPoint = in.point();
-    record.ClientRect = in.rect();
-    record.BorderRect = in.rect();
+    record.PictureIndex = in.small(-1, 12);
+    record.MaskPictureIndex = in.small(-1, 12);
+    record.InActivePictureIndex = in.small(-1, 12);
+    record.InActiveMaskPictureIndex = in.small(-1, 12);
+    record.LeftTopPoint = in.point(kLow, kSpan);
+    record.RightTopPoint = in.point(kLow, kSpan);
+    record.LeftBottomPoint = in.point(kLow, kSpan);
+    record.RightBottomPoint = in.point(kLow, kSpan);
+    record.ClientRect = in.rect(kLow, kSpan);
+    record.BorderRect = in.rect(kLow, kSpan);
     record.AlphaBlendValue = in.next();
     record.InActiveAlphaBlendValue = in.next();
-    record.LeftOffset = in.coordinate();
-    record.TopOffset = in.coordinate();
-    record.WidthOffset = in.coordinate();
-    record.HeightOffset = in.coordinate();
-    record.RollUpFormHeight = in.coordinate();
+    record.LeftOffset = in.small(kLow, kSpan);
+    record.TopOffset = in.small(kLow, kSpan);
+    record.WidthOffset = in.small(kLow, kSpan);
+    record.HeightOffset = in.small(kLow, kSpan);
+    record.RollUpFormHeight = in.small(kLow, kSpan);
     const int32_t flags = in.next();
     record.FullStretch = flags & 1;
     record.FullBorder = flags & 2;

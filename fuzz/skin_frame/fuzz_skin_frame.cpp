@@ -4,12 +4,12 @@
 // its pictures and allocates no more than the window's size allows.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 #include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
+#include "fuzz/skin_frame/fuzz_bytes.h"
 #include "platform/display/headless_display.h"
 #include "platform/gfx/dc.h"
 #include "platform/window/message_loop.h"
@@ -22,25 +22,8 @@
 
 namespace {
 
-struct Bytes {
-    const uint8_t* data;
-    size_t size;
-    int32_t next() {
-        int32_t v = 0;
-        const size_t n = std::min(size, sizeof v);
-        std::memcpy(&v, data, n);
-        data += n;
-        size -= n;
-        return v;
-    }
-    // Mostly small values around the frame picture, sometimes anything.
-    int32_t coordinate() {
-        const int32_t v = next();
-        return (v & 0x7) == 0 ? v : (v >> 3) % 400 - 100;
-    }
-    platform::Point point() { return {coordinate(), coordinate()}; }
-    platform::Rect rect() { return {coordinate(), coordinate(), coordinate(), coordinate()}; }
-};
+// Coordinates mostly from -100 to 299, around the frame picture.
+constexpr int32_t kLow = -100, kSpan = 400;
 
 struct World {
     platform::HeadlessDisplay display;
@@ -74,18 +57,18 @@ struct World {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static World* world = new World;  // one display and form for the whole run
-    Bytes in{data, size};
+    fuzz::FuzzBytes in{data, size};
     skin::TbsFormInfo& info = const_cast<skin::TbsFormInfo&>(world->data->FormInfo());
     info = world->shipped;
-    info.LeftTopPoint = in.point();
-    info.RightTopPoint = in.point();
-    info.LeftBottomPoint = in.point();
-    info.RightBottomPoint = in.point();
-    info.ClientRect = in.rect();
-    info.CaptionRect = in.rect();
-    info.ButtonsRect = in.rect();
-    info.MaskRectArea = in.rect();
-    info.ButtonsOffset = in.coordinate();
+    info.LeftTopPoint = in.point(kLow, kSpan);
+    info.RightTopPoint = in.point(kLow, kSpan);
+    info.LeftBottomPoint = in.point(kLow, kSpan);
+    info.RightBottomPoint = in.point(kLow, kSpan);
+    info.ClientRect = in.rect(kLow, kSpan);
+    info.CaptionRect = in.rect(kLow, kSpan);
+    info.ButtonsRect = in.rect(kLow, kSpan);
+    info.MaskRectArea = in.rect(kLow, kSpan);
+    info.ButtonsOffset = in.small(kLow, kSpan);
     const int32_t flags = in.next();
     info.ButtonsInLeft = flags & 1;
     info.LeftStretch = flags & 2;
@@ -102,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<skin::FrameObjectPlacement> objects;
     for (const auto& o : world->frame->FrameObjects()) objects.push_back(o->Placement());
     skin::LayoutFrameObjects(g, objects, platform::Size{16, 16});
-    (void)skin::MapSkinRect(g, in.rect());
+    (void)skin::MapSkinRect(g, in.rect(kLow, kSpan));
 
     // The component: the skin applied again with these values, the window at that size, the frame
     // painted active and inactive into a picture of the window's size.

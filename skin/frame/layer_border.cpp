@@ -268,36 +268,33 @@ void TbsFormLayerBorder::Show() {
     const std::optional<Rect> bounds = FormBounds();
     if (!bounds)
         return;
-    Compose(*bounds);
     shown_ = true;
+    Recompose(*bounds);
+}
+
+void TbsFormLayerBorder::Recompose(const Rect& formBounds) {
+    Compose(formBounds);
     MakeWindows();
     Place(true);
 }
 
 void TbsFormLayerBorder::Update(std::optional<Rect> formBounds) {
-    if (!shown_)
-        return;
     if (!formBounds)
         formBounds = FormBounds();
-    if (!formBounds)
-        return;
-    Compose(*formBounds);
-    MakeWindows();
-    Place(true);
+    if (shown_ && formBounds)
+        Recompose(*formBounds);
 }
 
 void TbsFormLayerBorder::Move(std::optional<Rect> formBounds) {
-    if (!shown_)
-        return;
     if (!formBounds)
         formBounds = FormBounds();
-    if (!formBounds)
+    if (!shown_ || !formBounds)
         return;
     const Rect outer = OuterFor(*formBounds);
     // A move that came with a size change needs its strips cut again; a plain move only places
     // the windows.
     if (outer.width() != outer_.width() || outer.height() != outer_.height()) {
-        Update(formBounds);
+        Recompose(*formBounds);
         return;
     }
     outer_ = outer;

@@ -113,6 +113,8 @@ class TbsFormLayerBorder {
     bool WantedNow() const;
     platform::Rect OuterFor(const platform::Rect& formBounds) const;
     void Compose(const platform::Rect& formBounds);
+    // Composes the strips for these bounds and makes (when needed), places and pushes the windows.
+    void Recompose(const platform::Rect& formBounds);
     void MakeWindows();
     void Place(bool push);
     void Push();

@@ -27,7 +27,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "default"))
 
 import generate as base  # noqa: E402  (the shipped skin's generator, beside this folder)
-from raster import Canvas, Point, Rect, bmp_bytes, png_bytes  # noqa: E402
+from raster import Canvas, Point, Rect, bmp_bytes  # noqa: E402
 from skinkeys import FILE_SECTIONS, Section, parse_keys  # noqa: E402
 from ninepart import draw_frame, tile  # noqa: E402
 
@@ -251,26 +251,8 @@ def main(argv):
     parser.add_argument("--preview", metavar="PNG", help="also draw the window with its shadow into PNG")
     args = parser.parse_args(argv)
     files, pictures = build()
-    stale = []
-    for name, data in sorted(files.items()):
-        path = os.path.join(HERE, name)
-        current = open(path, "rb").read() if os.path.exists(path) else None
-        if current != data:
-            stale.append(name)
-            if not args.check:
-                with open(path, "wb") as f:
-                    f.write(data)
-    if args.preview:
-        with open(args.preview, "wb") as f:
-            f.write(png_bytes(preview(pictures)))
-    if args.check:
-        for name in stale:
-            print("out of date: %s" % name)
-        return 1 if stale else 0
-    for name in stale:
-        print("wrote %s" % name)
-    return 0
-
+    return base.write_outputs(HERE, files, args.check,
+                              (args.preview, lambda: preview(pictures)) if args.preview else None)
 
 if __name__ == "__main__":
     sys.exit(main(sys.argv[1:]))
