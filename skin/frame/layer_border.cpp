@@ -88,12 +88,12 @@ bool LayerImage(const TbsSkinData& data, int32_t pictureIndex, int32_t maskIndex
 }
 
 // UpdateLayeredWindow with a picture of ours: the window takes the picture's size at its place.
-void PushPicture(const Picture& picture, uint8_t alpha, HWND window) {
+// (The DC is only read from.)
+void PushPicture(Picture& picture, uint8_t alpha, HWND window) {
     Rect bounds;
     if (picture.isEmpty() || !GetWindowRect(window, &bounds))
         return;
-    Picture copy = picture;  // the DC draws into its surface; the strip stays as composed
-    HDC dc = CreateSurfaceDC(&copy, {0, 0}, nullptr);
+    HDC dc = CreateSurfaceDC(&picture, {0, 0}, nullptr);
     const Point position = bounds.topLeft(), from{0, 0};
     const Size size{picture.width(), picture.height()};
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
@@ -225,7 +225,7 @@ void TbsFormLayerBorder::Place(bool push) {
     const std::array<Rect, 4> places = WindowPlaces();
     for (LayerSide side : kLayerSides) {
         HWND w = Window(side);
-        const Picture& strip = Strip(side);
+        Picture& strip = strips_[size_t(side)];
         if (!w)
             continue;
         if (strip.isEmpty()) {
@@ -259,7 +259,7 @@ void TbsFormLayerBorder::ComposeOver(Picture& target, Point origin) const {
 void TbsFormLayerBorder::Push() {
     for (LayerSide side : kLayerSides)
         if (HWND w = Window(side); w && !Strip(side).isEmpty())
-            PushPicture(Strip(side), CurrentAlpha(), w);
+            PushPicture(strips_[size_t(side)], CurrentAlpha(), w);
 }
 
 void TbsFormLayerBorder::Show() {

@@ -311,7 +311,6 @@ class TbsSkinForm : public framework::TComponent {
     void ShowWindowMessage(framework::TMessage& message);
     // The form's place, size, state or visibility changed: the layered border follows.
     void LayerBorderFollows();
-    void LayeredBordersChanged();
     void SuspendLayerBorder(bool suspend);
     void PrintFrame(framework::TMessage& message, platform::LRESULT answer);
     void DrawStrips(platform::HDC dc, const FrameStrips& strips, platform::Size size) const;

@@ -228,7 +228,7 @@ bool TbsSkinForm::StageOne(TMessage& message) {
                 SkinnableChanged();
             return false;
         case SKM_LAYEREDBORDERSCHANGED:
-            LayeredBordersChanged();
+            LayerBorderFollows();
             return false;
         case SKM_AEROBLURCHANGED:
             if (layerBorder_->Shown()) {

@@ -1,10 +1,8 @@
 // The frame's side of the layered border: when it is in use, and the requests that switch, suspend
 // or re-create it. The border follows the form from the frame's size, place, activation and
 // visibility messages (skin_form_hook.cpp, skin_form_apply.cpp).
-#include "platform/window/window.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
-#include "skin/render/layered_windows.h"
 
 namespace skin {
 
@@ -20,10 +18,6 @@ void TbsSkinForm::LayerBorderFollows() {
         return;
     }
     layerBorder_->OnFormStateChanged();
-}
-
-void TbsSkinForm::LayeredBordersChanged() {
-    LayerBorderFollows();
 }
 
 void TbsSkinForm::SuspendLayerBorder(bool suspend) {
