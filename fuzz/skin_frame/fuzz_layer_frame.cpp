@@ -9,7 +9,7 @@
 #include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
-#include "fuzz/skin_frame/fuzz_bytes.h"
+#include "fuzz/skin_frame/frame_fuzz_input.h"
 #include "platform/display/headless_display.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
@@ -21,8 +21,26 @@
 
 namespace {
 
-// Coordinates mostly from -30 to 129, around the layer picture.
-constexpr int32_t kLow = -30, kSpan = 160;
+// One time in eight any value; otherwise one of `span` values from `low`: coordinates mostly
+// around the layer picture (-30 to 129), picture indexes mostly around the skin's list (-1 to 10).
+int32_t Small(frame_fuzz::Bytes& in, int32_t low, int32_t span) {
+    const int32_t v = in.next();
+    return (v & 0x7) == 0 ? v : (v >> 3) % span + low;
+}
+int32_t Coordinate(frame_fuzz::Bytes& in) {
+    return Small(in, -30, 160);
+}
+int32_t Index(frame_fuzz::Bytes& in) {
+    return Small(in, -1, 12);
+}
+platform::Point Point(frame_fuzz::Bytes& in) {
+    const int32_t x = Coordinate(in);
+    return {x, Coordinate(in)};
+}
+platform::Rect Rect(frame_fuzz::Bytes& in) {
+    const int32_t left = Coordinate(in), top = Coordinate(in), right = Coordinate(in);
+    return {left, top, right, Coordinate(in)};
+}
 
 struct World {
     platform::HeadlessDisplay display;
@@ -56,26 +74,26 @@ struct World {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static World* world = new World;  // one display and form for the whole run
-    fuzz::FuzzBytes in{data, size};
+    frame_fuzz::Bytes in{data, size};
     auto& record = const_cast<skin::TbsDataSkinLayerFrame&>(world->data->LayerFrame());
     record = world->dusk;
-    record.PictureIndex = in.small(-1, 12);
-    record.MaskPictureIndex = in.small(-1, 12);
-    record.InActivePictureIndex = in.small(-1, 12);
-    record.InActiveMaskPictureIndex = in.small(-1, 12);
-    record.LeftTopPoint = in.point(kLow, kSpan);
-    record.RightTopPoint = in.point(kLow, kSpan);
-    record.LeftBottomPoint = in.point(kLow, kSpan);
-    record.RightBottomPoint = in.point(kLow, kSpan);
-    record.ClientRect = in.rect(kLow, kSpan);
-    record.BorderRect = in.rect(kLow, kSpan);
+    record.PictureIndex = Index(in);
+    record.MaskPictureIndex = Index(in);
+    record.InActivePictureIndex = Index(in);
+    record.InActiveMaskPictureIndex = Index(in);
+    record.LeftTopPoint = Point(in);
+    record.RightTopPoint = Point(in);
+    record.LeftBottomPoint = Point(in);
+    record.RightBottomPoint = Point(in);
+    record.ClientRect = Rect(in);
+    record.BorderRect = Rect(in);
     record.AlphaBlendValue = in.next();
     record.InActiveAlphaBlendValue = in.next();
-    record.LeftOffset = in.small(kLow, kSpan);
-    record.TopOffset = in.small(kLow, kSpan);
-    record.WidthOffset = in.small(kLow, kSpan);
-    record.HeightOffset = in.small(kLow, kSpan);
-    record.RollUpFormHeight = in.small(kLow, kSpan);
+    record.LeftOffset = Coordinate(in);
+    record.TopOffset = Coordinate(in);
+    record.WidthOffset = Coordinate(in);
+    record.HeightOffset = Coordinate(in);
+    record.RollUpFormHeight = Coordinate(in);
     const int32_t flags = in.next();
     record.FullStretch = flags & 1;
     record.FullBorder = flags & 2;

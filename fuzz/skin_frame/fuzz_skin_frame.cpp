@@ -4,12 +4,13 @@
 // its pictures and allocates no more than the window's size allows.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
-#include "fuzz/skin_frame/fuzz_bytes.h"
+#include "fuzz/skin_frame/frame_fuzz_input.h"
 #include "platform/display/headless_display.h"
 #include "platform/gfx/dc.h"
 #include "platform/window/message_loop.h"
@@ -18,57 +19,31 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_layout.h"
 #include "skin/frame/skin_form.h"
-#include "skins/shipped_skin.h"
 
 namespace {
 
-// Coordinates mostly from -100 to 299, around the frame picture.
-constexpr int32_t kLow = -100, kSpan = 400;
+using frame_fuzz::Bytes;
 
-struct World {
-    platform::HeadlessDisplay display;
-    framework::TApplication application;
-    framework::TForm* form = nullptr;
-    skin::TbsSkinData* data = nullptr;
-    skin::TbsSkinForm* frame = nullptr;
-    skin::TbsFormInfo shipped;
-
-    World() {
-        form = application.CreateForm<framework::TForm>();
-        form->SetBorderStyle(framework::TFormBorderStyle::bsSingle);
-        form->SetCaption("Velmoro V1.0");
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
-        shipped = data->FormInfo();
-        frame = new skin::TbsSkinForm(form);
-        frame->SetShowIcon(true);
-        frame->SetSkinData(data);
-        form->Show();
-        application.ProcessMessages();
-    }
+struct World : frame_fuzz::World {
+    skin::TbsFormInfo shipped = data->FormInfo();
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static World* world = new World;  // one display and form for the whole run
-    fuzz::FuzzBytes in{data, size};
+    Bytes in{data, size};
     skin::TbsFormInfo& info = const_cast<skin::TbsFormInfo&>(world->data->FormInfo());
     info = world->shipped;
-    info.LeftTopPoint = in.point(kLow, kSpan);
-    info.RightTopPoint = in.point(kLow, kSpan);
-    info.LeftBottomPoint = in.point(kLow, kSpan);
-    info.RightBottomPoint = in.point(kLow, kSpan);
-    info.ClientRect = in.rect(kLow, kSpan);
-    info.CaptionRect = in.rect(kLow, kSpan);
-    info.ButtonsRect = in.rect(kLow, kSpan);
-    info.MaskRectArea = in.rect(kLow, kSpan);
-    info.ButtonsOffset = in.small(kLow, kSpan);
+    info.LeftTopPoint = in.point();
+    info.RightTopPoint = in.point();
+    info.LeftBottomPoint = in.point();
+    info.RightBottomPoint = in.point();
+    info.ClientRect = in.rect();
+    info.CaptionRect = in.rect();
+    info.ButtonsRect = in.rect();
+    info.MaskRectArea = in.rect();
+    info.ButtonsOffset = in.coordinate();
     const int32_t flags = in.next();
     info.ButtonsInLeft = flags & 1;
     info.LeftStretch = flags & 2;
@@ -85,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<skin::FrameObjectPlacement> objects;
     for (const auto& o : world->frame->FrameObjects()) objects.push_back(o->Placement());
     skin::LayoutFrameObjects(g, objects, platform::Size{16, 16});
-    (void)skin::MapSkinRect(g, in.rect(kLow, kSpan));
+    (void)skin::MapSkinRect(g, in.rect());
 
     // The component: the skin applied again with these values, the window at that size, the frame
     // painted active and inactive into a picture of the window's size.

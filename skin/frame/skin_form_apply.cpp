@@ -171,6 +171,7 @@ void TbsSkinForm::UpdateRegion(bool rebuild) {
 // --- Size changes -------------------------------------------------------------------------------------
 
 void TbsSkinForm::SizeChanged(TMessage& message) {
+    magneticEdges_.Unstick();
     if (inSizeMove_ && dragFullWindows_) {
         if (!logo_.Empty())
             form_->Invalidate();
@@ -201,6 +202,7 @@ void TbsSkinForm::SizeChanged(TMessage& message) {
 }
 
 void TbsSkinForm::Sizing(TMessage& message) {
+    magneticEdges_.Unstick();
     if (!inSizeMove_ || !dragFullWindows_ || !message.LParam) {
         PassOn(message);
         return;
@@ -381,67 +383,6 @@ void TbsSkinForm::SkinnableChanged() {
             form_->SetWindowState(framework::TWindowState::wsMaximized);
         if (visible)
             form_->Show();
-    }
-}
-
-// --- Window states --------------------------------------------------------------------------------------
-
-void TbsSkinForm::ChangeFormState(TbsFormState state) {
-    if (!skinnable_) {
-        form_->SetWindowState(state == TbsFormState::Maximized   ? framework::TWindowState::wsMaximized
-                              : state == TbsFormState::Minimized ? framework::TWindowState::wsMinimized
-                                                                 : framework::TWindowState::wsNormal);
-        return;
-    }
-    if (state == formState_)
-        return;
-    const bool mainForm = framework::Application && framework::Application->MainForm() == form_;
-    if (state == TbsFormState::Minimized && mainForm) {
-        framework::Application->Minimize();
-        if (OnMinimize)
-            OnMinimize(this);
-        return;
-    }
-    const TbsFormState old = formState_;
-    formState_ = state;
-    if (IsEmptyRect(restoreBounds_) && old == TbsFormState::Normal)
-        restoreBounds_ = form_->BoundsRect();
-    switch (state) {
-        case TbsFormState::Maximized: {
-            Rect area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            MonitorAreaOf(Window(), !maximizeOnFullScreen_, area);
-            Rect monitor = area;
-            MonitorAreaOf(Window(), false, monitor);
-            const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            if (!maximizeOnFullScreen_ && area == monitor && monitor == screen)
-                area = {area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
-            form_->SetBoundsRect(area);
-            if (OnMaximize)
-                OnMaximize(this);
-            break;
-        }
-        case TbsFormState::Minimized: {
-            Rect work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            MonitorAreaOf(Window(), true, work);
-            form_->SetBounds(work.Left, work.Bottom - MinFormHeight(), MinFormWidth(), MinFormHeight());
-            if (OnMinimize)
-                OnMinimize(this);
-            break;
-        }
-        case TbsFormState::Normal: {
-            const Rect back = restoreBounds_;
-            const Size before = WindowSize();
-            if (!IsEmptyRect(back))
-                form_->SetBoundsRect(back);
-            if (before.cx == back.width() && before.cy == back.height())
-                ForceFrameRecalc();
-            form_->Invalidate();
-            restoreBounds_ = {};
-            firstShow_ = false;
-            if (OnRestore)
-                OnRestore(this);
-            break;
-        }
     }
 }
 

@@ -124,6 +124,10 @@ class WatchedPageServer {
         homeOpen_ = true;
         opened_.notify_all();
     }
+    int Total() const {
+        std::lock_guard<std::mutex> hold(lock_);
+        return int(requests_.size());
+    }
     int Count(const std::string& method, const std::string& path) const {
         std::lock_guard<std::mutex> hold(lock_);
         int n = 0;
@@ -398,6 +402,23 @@ std::vector<uint32_t> PicturePixels(const platform::Surface& picture, const Rect
     return colours;
 }
 
+// The desktop's openbox configuration without its Alt+Space binding (its own window menu), so
+// that the key reaches the program as on a desktop that leaves it to the application.
+std::string WindowManagerConfig() {
+    std::ifstream in("/etc/xdg/openbox/rc.xml");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string rc = text.str();
+    const size_t start = rc.find("<keybind key=\"A-space\">");
+    if (rc.empty() || start == std::string::npos)
+        return {};
+    const std::string end = "</keybind>";
+    rc.erase(start, rc.find(end, start) + end.size() - start);
+    const std::string path = BinaryDir() + "/screenshots/app_e2e_openbox_rc.xml";
+    std::ofstream(path) << rc;
+    return path;
+}
+
 class SearchProgramE2E : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -410,7 +431,7 @@ class SearchProgramE2E : public ::testing::Test {
         // Under a window manager, as the program runs on a desktop: it must leave the skinned
         // window undecorated (the sizes and pixels below see any frame it added) and keep the
         // windows where the program puts them.
-        windowManager_ = std::make_unique<platform::test::WindowManager>();
+        windowManager_ = std::make_unique<platform::test::WindowManager>(WindowManagerConfig());
     }
     void TearDown() override { windowManager_.reset(); }
     std::unique_ptr<platform::test::WindowManager> windowManager_;
@@ -538,6 +559,19 @@ class SearchProgramE2E : public ::testing::Test {
         return InTabs(main, {(inTabs.Left + inTabs.Right) / 2, (inTabs.Top + inTabs.Bottom) / 2});
     }
 };
+
+// The shipped skin as the program loads it, from the source folder.
+skin::TbsSkinData& SourceSkin() {
+    static skin::TbsSkinData* const data = [] {
+        auto* loaded = new skin::TbsSkinData(nullptr);
+        auto* stored = new skin::TbsCompressedStoredSkin(loaded);
+        stored->PackSkinFolder(
+            (std::filesystem::path(Env("VELMORO_SOURCE_DIR")) / "skins/default/skin.ini").string());
+        loaded->LoadStoredSkin(*stored);
+        return loaded;
+    }();
+    return *data;
+}
 
 // The main window's frame on the screen against skinview's picture of it, outside the caption
 // text and outside `covered` (screen coordinates), once the window has repainted it.
@@ -771,6 +805,145 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     Xdotool("key alt+F4");
     ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
     EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+// The X window's origin on the screen now.
+Point OriginOf(const std::string& id) {
+    std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
+    Point p;
+    for (std::string line; std::getline(shell, line);) {
+        std::sscanf(line.c_str(), "X=%d", &p.X);
+        std::sscanf(line.c_str(), "Y=%d", &p.Y);
+    }
+    return p;
+}
+
+// Whether a window is iconified: its WM_STATE says so (a window manager keeps it).
+bool Iconified(const std::string& id) {
+    return Output("xprop -id " + id + " WM_STATE 2>/dev/null").find("Iconic") != std::string::npos;
+}
+
+TEST_F(SearchProgramE2E, TheMainWindowsCaptionButtonsSystemMenuAndCaptionWork) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
+    const platform::Size size{785, 96};
+    tools::FramePreviewOptions o;
+    o.size = size;
+    o.caption = "Velmoro V1.0";
+    const tools::FrameLayoutReport layout =
+        tools::PreviewFrame(SourceSkin(), o, platform::RGB(255, 0, 255)).layout;
+    auto objectRect = [&](const char* name) {
+        for (const tools::FrameObjectReport& r : layout.objects)
+            if (r.name == name)
+                return r.rect;
+        ADD_FAILURE() << "no " << name;
+        return Rect{};
+    };
+    auto centreOf = [&](const XWindow& w, const Rect& r) {
+        return Point{w.bounds.Left + (r.Left + r.Right) / 2, w.bounds.Top + (r.Top + r.Bottom) / 2};
+    };
+    const Rect close = objectRect("closebutton"), minimise = objectRect("minbutton"),
+               icon = objectRect("systemmenubutton");
+    const platform::Surface& buttons = SourceSkin().ActivePictures()[0].Surface();
+
+    // 1. Hovering the close button lights it: its active face (20, 0, 38, 17 of the button picture).
+    Xdotool("mousemove " + At(centreOf(main, close)));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return ScreenPixels(close.offsetBy(main.bounds.Left, main.bounds.Top)) ==
+                   PicturePixels(buttons, {20, 0, 38, 17});
+        },
+        10s))
+        << "the close button never showed its hot face";
+    Screenshot("frame_1_close_hot");
+
+    // 2. The caption bar drags the window by the drag, in 60 Hz steps, the window keeping up with the
+    //    pointer; the pointer's lead over the window is sampled at every step.
+    const Point grip{main.bounds.Left + 300, main.bounds.Top + 12};
+    Xdotool("mousemove " + At(grip) + " mousedown 1");
+    std::vector<int> lead;
+    for (int step = 1; step <= 40; ++step) {
+        Xdotool("mousemove " + At({grip.X + 3 * step, grip.Y + 2 * step}));
+        std::this_thread::sleep_for(16ms);
+        lead.push_back(3 * step - (OriginOf(main.id).X - main.bounds.Left));
+    }
+    Xdotool("mouseup 1");
+    main = WindowWhenAt(program, main.id, main.bounds.offsetBy(120, 80));
+    std::vector<int> sorted = lead;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf(
+        "caption drag, pointer ahead of the window by (pixels, 3 a step of 16 ms): median %d, "
+        "90th percentile %d, largest %d\n",
+        sorted[sorted.size() / 2], sorted[sorted.size() * 9 / 10], sorted.back());
+    EXPECT_LE(sorted[sorted.size() / 2], 3) << "the window lags more than a step behind the pointer";
+    Screenshot("frame_2_dragged");
+
+    // 3. Its borders do not size it, nor move it.
+    for (const Point& edge : {Point{main.bounds.Right - 2, main.bounds.Top + 50},
+                              Point{main.bounds.Left + 400, main.bounds.Bottom - 2},
+                              Point{main.bounds.Left + 400, main.bounds.Top + 1}})
+        Xdotool("mousemove " + At(edge) + " mousedown 1 mousemove " + At({edge.X + 60, edge.Y + 40}) +
+                " sleep 0.2 mouseup 1");
+    std::this_thread::sleep_for(500ms);
+    WindowWhenAt(program, main.id, main.bounds);
+    Screenshot("frame_3_borders_dragged");
+
+    // 4. The minimise button iconifies the window; activating it brings the skinned window back.
+    Xdotool("mousemove " + At(centreOf(main, minimise)) + " click 1");
+    EXPECT_TRUE(WaitUntil([&] { return Iconified(main.id); }, 15s)) << "the window was not iconified";
+    EXPECT_TRUE(VisibleWindowsOf(program.Pid()).empty());
+    Screenshot("frame_4_minimised");
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " windowactivate " + main.id);
+    main = WindowWhenAt(program, main.id, main.bounds);
+    EXPECT_FALSE(Iconified(main.id));
+    ExpectFrameAsPreviewed(main, size, true, std::nullopt);
+    Screenshot("frame_5_restored");
+
+    // 5. Alt+Space opens the system menu below the icon, Escape closes it; a click on the icon opens
+    //    it too.
+    const Rect below =
+        platform::rectOfSize(main.bounds.Left + icon.Left, main.bounds.Top + icon.Bottom, 120, 50);
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)));
+    std::this_thread::sleep_for(300ms);
+    const std::vector<uint32_t> without = ScreenPixels(below);
+    auto menuShows = [&](bool shows) {
+        return WaitUntil([&] { return (Differing(ScreenPixels(below), without) > 500) == shows; }, 10s);
+    };
+    Xdotool("key alt+space");
+    EXPECT_TRUE(menuShows(true)) << "Alt+Space opened no menu below the icon";
+    Screenshot("frame_6_system_menu");
+    Xdotool("key Escape");
+    EXPECT_TRUE(menuShows(false)) << "Escape left the menu open";
+    Xdotool("mousemove " + At(centreOf(main, icon)) + " click 1");
+    EXPECT_TRUE(menuShows(true)) << "a click on the icon opened no menu";
+    Screenshot("frame_7_system_menu_by_icon");
+    Xdotool("key Escape");
+    EXPECT_TRUE(menuShows(false)) << "Escape left the menu open";
+
+    // 6. "Mi&nimize" from it minimises; activated again, the window is back.
+    Xdotool("key alt+space");
+    EXPECT_TRUE(menuShows(true));
+    Xdotool("key Return");
+    EXPECT_TRUE(WaitUntil([&] { return Iconified(main.id); }, 15s)) << "Minimize did not minimise";
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " windowactivate " + main.id);
+    main = WindowWhenAt(program, main.id, main.bounds);
+    ExpectFrameAsPreviewed(main, size, true, std::nullopt);
+    Screenshot("frame_8_minimised_from_menu_and_back");
+
+    // 7. The close button ends the program, and the page server hears nothing more from it.
+    Xdotool("mousemove " + At(centreOf(main, close)) + " click 1");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+    const int requests = server.Total();
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(server.Total(), requests);
 }
 
 }  // namespace
