@@ -114,7 +114,8 @@ class TForm1 : public framework::TForm {
 };
 
 // The main window's form data: the window, the filter panel with its lists (search_lists.h), the
-// browser, and the skin components holding the shipped skin (skins/shipped_skin.h).
+// browser, and the skin components holding the skin the build chose (skins/program_skin.h: the
+// shipped skin unless built with VELMORO_PROGRAM_SKIN=dusk).
 const framework::FormData& MainWindowFormData();
 
 }  // namespace app

@@ -57,6 +57,7 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner) {
     if (!form_)
         throw framework::EInvalidCast("Invalid class typecast");
 
+    layerBorder_ = std::make_unique<TbsFormLayerBorder>(*this);
     form_->SetBorderIcons({});
     form_->OnShortCut = [this](framework::TWMKey& key, bool& handled) {
         if (OnShortCut)
@@ -89,6 +90,8 @@ TbsSkinForm::~TbsSkinForm() {
     for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
         timer->SetEnabled(false);
     FreeObjects();
+    if (layerBorder_)
+        layerBorder_->Hide();
     if (form_ && !Designing() && !form_->InState(framework::csDestroying)) {
         form_->SetWindowProc(previous_);
         // The form gets its platform frame back: no shape, the platform's insets.

@@ -35,6 +35,7 @@
 #include "skin/frame/button_states.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_objects.h"
+#include "skin/frame/layer_border.h"
 #include "skin/frame/magnetic_snap.h"
 #include "skin/frame/system_menu.h"
 #include "skin/menus/menu_host.h"
@@ -313,6 +314,11 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     int HitTestDefaultFrame(platform::Point p) const;
     // A layered border carries the whole frame (never without a layered-border skin).
     bool LayeredBorderDrawsFrame() const { return false; }
+    // The skin's layered border is in use: a skin with a usable LAYERFRAME, ShowLayeredBorders on,
+    // layering supported, the form skinnable and bordered, and no SKM_LAYERSUSPEND in force.
+    bool LayeredBordersEnabled() const;
+    TbsFormLayerBorder& LayerBorder() { return *layerBorder_; }
+    const TbsFormLayerBorder& LayerBorder() const { return *layerBorder_; }
 
     // --- What frame objects draw with ---
     std::u16string CaptionText() const;
@@ -359,6 +365,9 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     void Sizing(framework::TMessage& message);
     void NcActivate(framework::TMessage& message);
     void ShowWindowMessage(framework::TMessage& message);
+    // The form's place, size, state or visibility changed: the layered border follows.
+    void LayerBorderFollows();
+    void SuspendLayerBorder(bool suspend);
     void PrintFrame(framework::TMessage& message, platform::LRESULT answer);
     void DrawStrips(platform::HDC dc, const FrameStrips& strips, platform::Size size) const;
     platform::Point ScreenToFrame(platform::Point screen) const;
@@ -444,6 +453,8 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     FrameStrips maskStrips_;
     FrameStrips paintStrips_;  // the frame's pixels, composed anew by every paint
     TbsLayerManager captionGlow_, menuButtonGlow_;
+    std::unique_ptr<TbsFormLayerBorder> layerBorder_;
+    bool layerSuspended_ = false;
     std::unique_ptr<framework::TPopupMenu> defaultSystemMenu_;
     TbsSkinMenu* menuDriver_ = nullptr;
     bool skinMenuOpen_ = false;

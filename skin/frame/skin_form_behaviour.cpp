@@ -255,14 +255,16 @@ void TbsSkinForm::ChangeFormState(TbsFormState state) {
                 SetRollUp(false);
             rolledUpWhenMaximized_ = false;
             Restore();
-            return;
+            break;
         case TbsFormState::Minimized:
             Minimize();
-            return;
+            break;
         case TbsFormState::Maximized:
             Maximize();
-            return;
+            break;
     }
+    // Hidden while maximised, back on restoring, even where the bounds did not change.
+    LayerBorderFollows();
 }
 
 void TbsSkinForm::Minimize() {
@@ -427,6 +429,7 @@ void TbsSkinForm::ExitSizeMove() {
     hotIndex_ = previousHotIndex_ = capturedIndex_ = -1;
     if (skinData_ && !skinData_->Empty())
         SendNcPaint();
+    layerBorder_->Update();
 }
 
 // --- Hit testing --------------------------------------------------------------------------------------

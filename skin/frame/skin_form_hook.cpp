@@ -87,7 +87,13 @@ bool TbsSkinForm::StageOne(TMessage& message) {
         case WM_DESTROY:
             for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
                 timer->SetEnabled(false);
+            layerBorder_->Hide();
             return false;
+        case WM_WINDOWPOSCHANGED:
+            // Place, size, state and visibility all come this way, the window manager's moves too.
+            PassOn(message);
+            LayerBorderFollows();
+            return true;
         case WM_SIZE:
             SizeChanged(message);
             return true;
@@ -218,6 +224,19 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             if (skinData_ && reinterpret_cast<TbsSkinData*>(message.WParam) == skinData_)
                 SkinnableChanged();
             return false;
+        case SKM_LAYEREDBORDERSCHANGED:
+            LayerBorderFollows();
+            return false;
+        case SKM_AEROBLURCHANGED:
+            if (layerBorder_->Shown()) {
+                layerBorder_->Hide();
+                layerBorder_->Show();
+            }
+            return false;
+        case SKM_LAYERSUSPEND:
+        case SKM_LAYERRESUME:
+            SuspendLayerBorder(msg == SKM_LAYERSUSPEND);
+            return false;
         case SKM_FRAMEQUERY:
             message.Result = skinnable_ || !osVersion6OrLater_ ? kFrameQuerySkinned : kFrameQueryPlain;
             return true;
@@ -230,9 +249,8 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             PrintFrame(message, kPrintFrame2Key);
             return true;
         default:
-            // SKM_LAYEREDBORDERSCHANGED, SKM_AEROBLURCHANGED, SKM_TRAYRESTORED, SKM_LAYERSUSPEND and
-            // SKM_LAYERRESUME concern layered borders and the tray, which this frame has not
-            // shown; they go on like every other message.
+            // SKM_TRAYRESTORED concerns the tray, which this frame has not shown; it goes on like
+            // every other message.
             return false;
     }
 }

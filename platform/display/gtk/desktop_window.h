@@ -116,6 +116,7 @@ class DesktopWindow {
 
     std::optional<Region> region_;
     std::optional<Region> shownPixels_;  // without a compositor: a layered window's solid pixels
+    std::optional<Region> hitPixels_;    // with one: a per-pixel window's pixels that take clicks
     std::optional<std::optional<Region>> appliedShape_, appliedInputShape_;
 
     MoveTracker moves_;
