@@ -2,10 +2,12 @@
 
 #include "app/fitting_room.h"
 #include "app/page_bridge.h"
+#include "app/result_tab_commands.h"
 #include "app/screen_placement.h"
 #include "framework/core/exception.h"
 #include "framework/core/form_data.h"
 #include "framework/forms/screen.h"
+#include "platform/window/native_widget.h"
 #include "skin/controls/published_classes.h"
 #include "skin/data/form_data_classes.h"
 
@@ -36,6 +38,7 @@ TForm1::TForm1(framework::TComponent* owner, PageSite site) : TForm(owner), site
         TakeComponents();
         WireEvents();
         bridge_ = std::make_unique<PageBridge>(*this);
+        tabCommands_ = std::make_unique<ResultTabCommands>(*this, *bridge_);
     });
 }
 
@@ -158,6 +161,11 @@ void TForm1::m_sosoClick(TObject*) {
 void TForm1::m_soso2Click(TObject*) {
     if (fittingRoom_)
         fittingRoom_->Show();
+}
+
+void TForm1::CreateHandleDone() {
+    TForm::CreateHandleDone();
+    platform::ClaimKeysFromNativeWidgets(Handle(), TabKeyChords());
 }
 
 void TForm1::Notification(framework::TComponent* component, framework::Operation operation) {

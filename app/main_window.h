@@ -7,7 +7,7 @@
 // ready (enabled). A quick search builds the query from the panel (query_builder.h), writes the
 // swapped ranges back and hands the query to the query runner, which is the page bridge
 // (page_bridge.h): it mirrors the script's result pages as tabs of m_tab and expands and collapses
-// the window.
+// the window. The shopper's tab keys, tab menu and tab hint are result_tab_commands.h's.
 // The fitting-room button shows the one fitting-room window (TForm2) made at start-up.
 #pragma once
 
@@ -36,6 +36,7 @@
 namespace app {
 
 class PageBridge;
+class ResultTabCommands;
 class TForm2;
 
 // What a quick search does with the query it built.
@@ -85,6 +86,8 @@ class TForm1 : public framework::TForm {
     // Where quick search hands its query: the page bridge, made with the window.
     void SetQueryRunner(QueryRunner runner) { queryRunner_ = std::move(runner); }
     PageBridge& Bridge() const { return *bridge_; }
+    // The tab keys, the tab menu and the tab hint (result_tab_commands.h).
+    ResultTabCommands& TabCommands() const { return *tabCommands_; }
 
     // --- Event handlers, wired by the constructor ---
     void FormCreate(framework::TObject* sender);
@@ -95,6 +98,8 @@ class TForm1 : public framework::TForm {
 
   protected:
     void Notification(framework::TComponent* component, framework::Operation operation) override;
+    // The tab keys reach the window even while the browser has the keyboard.
+    void CreateHandleDone() override;
 
   private:
     void TakeComponents();
@@ -105,10 +110,12 @@ class TForm1 : public framework::TForm {
     TForm2* fittingRoom_ = nullptr;
     QueryRunner queryRunner_;
     std::unique_ptr<PageBridge> bridge_;
+    std::unique_ptr<ResultTabCommands> tabCommands_;
 };
 
 // The main window's form data: the window, the filter panel with its lists (search_lists.h), the
-// browser, and the skin components holding the shipped skin (skins/shipped_skin.h).
+// browser, and the skin components holding the skin the build chose (skins/program_skin.h: the
+// shipped skin unless built with VELMORO_PROGRAM_SKIN=dusk).
 const framework::FormData& MainWindowFormData();
 
 }  // namespace app

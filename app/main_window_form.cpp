@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/search_lists.h"
 #include "framework/core/form_data.h"
-#include "skins/shipped_skin.h"
+#include "skins/program_skin.h"
 
 namespace app {
 
@@ -105,7 +105,7 @@ FormData BuildMainWindowFormData() {
     // The default button; it stays disabled until the home page has loaded.
     quickSearch.properties.insert(quickSearch.properties.end(), {{"Default", true}, {"Enabled", false}});
 
-    const std::span<const uint8_t> shippedSkin = skins::ShippedSkinCompressedData();
+    const std::span<const uint8_t> shippedSkin = skins::ProgramSkinCompressedData();
     return FormData{
         {{"Caption", "Velmoro V1.0"},
          {"BorderStyle", Ident{"bsSingle"}},

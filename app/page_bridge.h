@@ -14,12 +14,18 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/query_builder.h"
 #include "framework/browser/browser_backend.h"
 
 namespace app {
 
 class TForm1;
+
+// The search's caption first, then a line for each filter that differs from the panel's start:
+// price range, location, sort order, credit range, and the services asked for.
+std::vector<std::string> DescribeSearch(const std::string& caption, const PanelState& panel);
 
 class PageBridge {
   public:
@@ -28,6 +34,8 @@ class PageBridge {
 
     // A quick search with the query the panel built.
     void RunSearch(const std::string& query);
+    // Tab `index`'s own query sent once more: the script brings its page forward and refreshes it.
+    void SearchAgain(int index);
     // m_tab's events: the shopper selected a tab; asked to close tab `index`; the tab has gone.
     void TabChanged();
     void TabClosing(int index, bool& canClose);
@@ -37,12 +45,22 @@ class PageBridge {
     int PendingPageIndex() const { return pendingPageIndex_; }
     // "keyword - category", or the category alone without a keyword.
     std::string TabCaption() const;
+    // Tab `index`'s whole caption: its caption and, a line each, the filters that were set for its
+    // search (empty for an index that is no tab).
+    std::vector<std::string> TabDescription(int index) const;
 
   private:
+    // What each tab was made by, in tab order.
+    struct ResultTab {
+        std::string query;
+        std::vector<std::string> description;
+    };
+    void Search(ResultTab madeFrom);
     // The script's answer, or nothing when the call failed.
     std::optional<int32_t> CallPage(const std::string& name, const std::vector<framework::PageArg>& args);
 
     TForm1& window_;
+    std::vector<ResultTab> tabs_;
     int pendingPageIndex_ = 0;
     bool lastCloseFailed_ = false;
 };

@@ -145,6 +145,22 @@ void TTabControl::SetTabIndex(int index) {
     Invalidate();
 }
 
+void TTabControl::SelectTabAsUser(int index) {
+    if (index >= 0 && index < TabCount() && HandleAllocated())
+        SendMessage(Handle(), TCM_SETCURFOCUS, WPARAM(index));
+}
+
+void TTabControl::SelectNextTab(bool forward) {
+    const int count = TabCount();
+    if (count == 0)
+        return;
+    const int selected = TabIndex();
+    int next = forward ? selected + 1 : selected - 1;
+    if (selected < 0)
+        next = forward ? 0 : count - 1;
+    SelectTabAsUser((next + count) % count);
+}
+
 // --- Look ------------------------------------------------------------------------------------
 
 void TTabControl::SetTabPosition(TTabPosition position) {

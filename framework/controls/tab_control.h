@@ -49,6 +49,12 @@ class TTabControl : public TWinControl {
     // of TabCount or more is ignored.
     int TabIndex() const;
     void SetTabIndex(int index);
+    // Selects tab `index` as a press on it would: OnChanging may refuse, OnChange follows. Nothing
+    // happens for the selected tab or an index that is no tab.
+    void SelectTabAsUser(int index);
+    // Selects the next (or previous) tab as the user does, wrapping round at the ends; without a
+    // selection the first (or last) tab.
+    void SelectNextTab(bool forward);
 
     // --- Look and geometry ---
     TTabPosition TabPosition() const { return tabPosition_; }

@@ -510,6 +510,9 @@ LRESULT TabStripProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(hwnd, nullptr, true);
             return previous;
         }
+        case TCM_SETCURFOCUS:
+            SelectByUser(hwnd, int(wParam));
+            return 0;
         case TCM_HITTEST: {
             auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
             return info ? HitTest(hwnd, *strip, info->pt) : -1;

@@ -13,8 +13,8 @@
 // WM_HSCROLL with SB_THUMBPOSITION makes a tab the first visible one. Selecting a hidden tab scrolls
 // it into view, with or without the arrows' window. A left press selects the tab that TCM_HITTEST,
 // sent to the window, names, asking the parent first (WM_NOTIFY TCN_SELCHANGING, answered TRUE refuses) and
-// telling it after (TCN_SELCHANGE); Left and Right do the same from the keyboard; TCM_SETCURSEL selects
-// without either notice.
+// telling it after (TCN_SELCHANGE); Left and Right do the same from the keyboard, and TCM_SETCURFOCUS
+// for a tab the program names on the user's behalf; TCM_SETCURSEL selects without either notice.
 #pragma once
 
 #include <string>
@@ -59,6 +59,7 @@ constexpr UINT TCM_HITTEST = TCM_FIRST + 13;      // lParam: TCHITTESTINFO*; ret
 constexpr UINT TCM_ADJUSTRECT = TCM_FIRST + 40;   // wParam FALSE: window to page area; TRUE: back
 constexpr UINT TCM_SETITEMSIZE = TCM_FIRST + 41;  // lParam: MAKELPARAM(width, height); returns the old
 constexpr UINT TCM_GETROWCOUNT = TCM_FIRST + 44;
+constexpr UINT TCM_SETCURFOCUS = TCM_FIRST + 48;  // wParam: index; selects as the user does
 
 constexpr UINT TCN_FIRST = UINT(-550);
 constexpr UINT TCN_SELCHANGE = TCN_FIRST - 1;

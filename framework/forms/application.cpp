@@ -200,9 +200,11 @@ void TApplication::Minimize() {
         return;
     HWND window = Handle();
     minimized_ = true;
+    // Each shown form is minimised itself, so that a desktop's window manager iconifies it (and
+    // brings it back when the user activates it); the application's window keeps the taskbar entry.
     for (TForm* form : forms_)
-        if (form->HandleAllocated() && IsWindowVisible(form->Handle()))
-            ShowWindow(form->Handle(), SW_HIDE);
+        if (form->HandleAllocated() && IsWindowVisible(form->Handle()) && !IsIconic(form->Handle()))
+            ShowWindow(form->Handle(), SW_SHOWMINNOACTIVE);
     if (window) {
         ShowWindow(window, SW_SHOWNA);
         ShowWindow(window, SW_MINIMIZE);
@@ -219,7 +221,7 @@ void TApplication::Restore() {
         ShowWindow(handle_, SW_RESTORE);
     for (TForm* form : std::vector<TForm*>(forms_))
         if (form->Visible() && form->HandleAllocated())
-            ShowWindow(form->Handle(), SW_SHOWNA);
+            ShowWindow(form->Handle(), IsIconic(form->Handle()) ? SW_SHOWNOACTIVATE : SW_SHOWNA);
     TForm* back = lastActiveForm_ ? lastActiveForm_ : mainForm_;
     if (back && back->HandleAllocated() && back->Visible())
         SetForegroundWindow(back->Handle());

@@ -422,16 +422,15 @@ bool TForm::DialogKey(TMessage& message) {
 
 void TForm::SysCommand(TMessage& message) {
     const UINT command = SysCommandOf(message.WParam);
-    // The main form minimises the whole application to its taskbar entry.
-    if (Application && Application->MainForm() == this) {
-        if (command == SC_MINIMIZE) {
-            Application->Minimize();
-            return;
-        }
-        if (command == SC_RESTORE && Application->IsMinimized()) {
-            Application->Restore();
-            return;
-        }
+    // The main form minimises the whole application to its taskbar entry; any of its forms
+    // brought back (by the desktop, from its iconified window) brings the whole application back.
+    if (Application && Application->MainForm() == this && command == SC_MINIMIZE) {
+        Application->Minimize();
+        return;
+    }
+    if (Application && command == SC_RESTORE && Application->IsMinimized()) {
+        Application->Restore();
+        return;
     }
     DefaultHandler(message);
 }

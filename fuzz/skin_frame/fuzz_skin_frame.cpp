@@ -10,6 +10,7 @@
 #include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
+#include "fuzz/skin_frame/frame_fuzz_input.h"
 #include "platform/display/headless_display.h"
 #include "platform/gfx/dc.h"
 #include "platform/window/message_loop.h"
@@ -18,56 +19,13 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_layout.h"
 #include "skin/frame/skin_form.h"
-#include "skins/shipped_skin.h"
 
 namespace {
 
-struct Bytes {
-    const uint8_t* data;
-    size_t size;
-    int32_t next() {
-        int32_t v = 0;
-        const size_t n = std::min(size, sizeof v);
-        std::memcpy(&v, data, n);
-        data += n;
-        size -= n;
-        return v;
-    }
-    // Mostly small values around the frame picture, sometimes anything.
-    int32_t coordinate() {
-        const int32_t v = next();
-        return (v & 0x7) == 0 ? v : (v >> 3) % 400 - 100;
-    }
-    platform::Point point() { return {coordinate(), coordinate()}; }
-    platform::Rect rect() { return {coordinate(), coordinate(), coordinate(), coordinate()}; }
-};
+using frame_fuzz::Bytes;
 
-struct World {
-    platform::HeadlessDisplay display;
-    framework::TApplication application;
-    framework::TForm* form = nullptr;
-    skin::TbsSkinData* data = nullptr;
-    skin::TbsSkinForm* frame = nullptr;
-    skin::TbsFormInfo shipped;
-
-    World() {
-        form = application.CreateForm<framework::TForm>();
-        form->SetBorderStyle(framework::TFormBorderStyle::bsSingle);
-        form->SetCaption("Velmoro V1.0");
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
-        shipped = data->FormInfo();
-        frame = new skin::TbsSkinForm(form);
-        frame->SetShowIcon(true);
-        frame->SetSkinData(data);
-        form->Show();
-        application.ProcessMessages();
-    }
+struct World : frame_fuzz::World {
+    skin::TbsFormInfo shipped = data->FormInfo();
 };
 
 }  // namespace

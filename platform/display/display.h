@@ -162,6 +162,10 @@ class Display {
     // --- Native widgets ---
     // Places the widget over `rect` of the top-level window (window coordinates), shown or not.
     virtual void placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) = 0;
+    // Keys that come to the window system even while a native widget of the top-level window has
+    // the keyboard (the window's short-cuts over a browser); replaces the window's earlier claim.
+    // A display whose keys always come to the window system has nothing to do.
+    virtual void claimKeys(HWND /*topLevel*/, std::vector<KeyChord> /*keys*/) {}
 
     // --- Input method ---
     // The window that takes text input now (null: none), and whether it wants the input method.

@@ -35,6 +35,16 @@ struct KeyChanged {
     bool pressed = false;
     std::string text;
 };
+// A key with the modifiers held: what a window claims as its short-cut (Display::claimKeys).
+enum class KeyModifier : uint8_t { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };
+constexpr KeyModifier operator|(KeyModifier a, KeyModifier b) {
+    return KeyModifier(uint8_t(a) | uint8_t(b));
+}
+struct KeyChord {
+    int vk = 0;
+    KeyModifier modifiers = KeyModifier::None;
+    friend bool operator==(const KeyChord&, const KeyChord&) = default;
+};
 // Text from the input method or typed without a key of its own: WM_CHAR per code point.
 struct TextCommitted {
     std::string text;

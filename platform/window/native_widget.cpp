@@ -1,5 +1,7 @@
 #include "platform/window/native_widget.h"
 
+#include <utility>
+
 #include "platform/window/state.h"
 
 namespace platform {
@@ -17,6 +19,14 @@ bool AttachNativeWidget(HWND host, NativeWidget* widget) {
             display->placeNativeWidget(old, TopLevelOf(host), {}, false);
     }
     PlaceNativeWidgets();
+    return true;
+}
+
+bool ClaimKeysFromNativeWidgets(HWND topLevel, std::vector<KeyChord> keys) {
+    if (!Find(topLevel) || TopLevelOf(topLevel) != topLevel)
+        return false;
+    if (Display* display = CurrentDisplay())
+        display->claimKeys(topLevel, std::move(keys));
     return true;
 }
 

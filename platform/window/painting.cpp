@@ -40,10 +40,13 @@ Region CoveredArea(const WindowRecord& child) {
 }
 
 Region ExcludeVisibleChildren(Region area, const WindowRecord& w) {
+    // Children show only within the client area: one reaching past it covers none of the frame.
+    const Point offset = OffsetInTopLevel(w.handle);
+    const Region client(w.client.offsetBy(offset.X, offset.Y));
     for (HWND c : w.children) {
         const WindowRecord& child = Get(c);
         if (child.style & WS_VISIBLE)
-            area = area.subtracted(CoveredArea(child));
+            area = area.subtracted(CoveredArea(child).intersected(client));
     }
     return area;
 }

@@ -150,6 +150,13 @@ void PlaceNativeWidgets() {
             continue;
         Point offset = OffsetInTopLevel(w->handle);
         Rect rect = rectOfSize(offset.X, offset.Y, w->rect.width(), w->rect.height());
+        // A child shows only within its ancestors' client areas, as its painting does; a widget
+        // reaching past them would cover the parent's frame.
+        for (WindowRecord* a = w->isChild() ? Find(w->parent) : nullptr; a;
+             a = a->isChild() ? Find(a->parent) : nullptr) {
+            const Point at = OffsetInTopLevel(a->handle);
+            rect = intersect(rect, a->client.offsetBy(at.X, at.Y));
+        }
         display->placeNativeWidget(
             w->nativeWidget, TopLevelOf(w->handle), rect,
             IsShownWithAncestors(w->handle) && !(Get(TopLevelOf(w->handle)).style & WS_MINIMIZE));

@@ -7,7 +7,8 @@
 //
 // The program's own selection changes (TabIndex) raise no OnChange; a click or the keyboard do.
 // A close box's press and release inside it close the selected tab (which the press selected):
-// OnClose may refuse, OnAfterClose is told after the tab has gone.
+// OnClose may refuse, OnAfterClose is told after the tab has gone. A middle click on a tab does the
+// same: the press selects the tab as a left press does, the release over the same tab closes it.
 #pragma once
 
 #include <functional>
@@ -86,6 +87,8 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     TbsCloseEvent2 OnClose;
     framework::TNotifyEvent OnAfterClose;
     TbsDrawSkinTabEvent OnDrawSkinTab;
+    // The pointer has left the control.
+    framework::TNotifyEvent OnMouseLeave;
 
     // --- Skin ---
     void ChangeSkinData() override;
@@ -118,6 +121,12 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     CloseBoxState CloseBox(int index) const { return closeBoxes_.Get(index); }
     // Asks OnClose and removes the selected tab, then tells OnAfterClose.
     void CloseSelectedTab();
+    // The same for tab `index`, selected or not (nothing for an index that is no tab).
+    void CloseTab(int index);
+    // The tab under a client point, or -1.
+    int TabAt(platform::Point point);
+    // Whether tab i lies wholly in the visible part of the row (not cut by an end or the scroller).
+    bool TabFullyShown(int index);
 
     // --- The scroller ---
     TbsSkinUpDown* Scroller() const { return scroller_; }
@@ -194,6 +203,7 @@ class TbsSkinTabControl : public framework::TTabControl, public SkinnedControl {
     CloseBoxStates closeBoxes_;
     int hotTab_ = -1;
     int previousHotTab_ = -1;
+    int middlePressedTab_ = -1;
     bool painting_ = false;
     TbsSkinUpDown* scroller_ = nullptr;
     std::unique_ptr<framework::TCanvas> canvas_;

@@ -1,6 +1,8 @@
 // The interactive half of the skinned tab strip: the tab under the pointer, the close boxes from
 // press to close, and the scroller that stands for the strip's own arrows when one row of tabs
 // does not fit.
+#include <utility>
+
 #include "platform/window/input.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/window.h"
@@ -26,11 +28,7 @@ void TbsSkinTabControl::TrackHotTab(std::optional<Point> point) {
     if (DesignMode())
         return;
     previousHotTab_ = hotTab_;
-    hotTab_ = -1;
-    if (point)
-        for (int i = 0; i < TabCount() && hotTab_ == -1; ++i)
-            if (TabRect(i).contains(*point))
-                hotTab_ = i;
+    hotTab_ = point ? TabAt(*point) : -1;
     if (hotTab_ != previousHotTab_) {
         const int selected = TabIndex();
         if (previousHotTab_ >= 0 && previousHotTab_ != selected && previousHotTab_ < TabCount())
@@ -53,6 +51,24 @@ void TbsSkinTabControl::PointerLeft() {
         DrawTabsNow();
         previousHotTab_ = -1;
     }
+    middlePressedTab_ = -1;
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+int TbsSkinTabControl::TabAt(Point point) {
+    for (int i = 0; i < TabCount(); ++i)
+        if (TabRect(i).contains(point))
+            return i;
+    return -1;
+}
+
+bool TbsSkinTabControl::TabFullyShown(int index) {
+    if (index < 0 || index >= TabCount())
+        return false;
+    const Rect tab = TabRect(index);
+    return tab.Left >= 0 &&
+           skin::HiddenTabCount({tab}, ClientRect().width(), scroller_ ? scroller_->Width() : 0) == 0;
 }
 
 void TbsSkinTabControl::MouseMove(TShiftState shift, int x, int y) {
@@ -63,6 +79,13 @@ void TbsSkinTabControl::MouseMove(TShiftState shift, int x, int y) {
 // The strip has selected the pressed tab (and raised OnChange) before this runs.
 void TbsSkinTabControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TTabControl::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbMiddle) {
+        // Selected now, as a left press selects, so that the close shows and deletes as a close
+        // box's does.
+        middlePressedTab_ = TabAt({x, y});
+        SelectTabAsUser(middlePressedTab_);
+        return;
+    }
     if (button != TMouseButton::mbLeft)
         return;
     TrackHotTab(Point{x, y});
@@ -73,6 +96,13 @@ void TbsSkinTabControl::MouseDown(TMouseButton button, TShiftState shift, int x,
 
 void TbsSkinTabControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TTabControl::MouseUp(button, shift, x, y);
+    if (button == TMouseButton::mbMiddle) {
+        // Released off the pressed tab, or the selection refused: nothing closes.
+        const int pressed = std::exchange(middlePressedTab_, -1);
+        if (pressed >= 0 && pressed == TabAt({x, y}) && pressed == TabIndex())
+            CloseSelectedTab();
+        return;
+    }
     if (button != TMouseButton::mbLeft)
         return;
     TrackHotTab(Point{x, y});
@@ -87,8 +117,11 @@ void TbsSkinTabControl::MouseUp(TMouseButton button, TShiftState shift, int x, i
 }
 
 void TbsSkinTabControl::CloseSelectedTab() {
-    const int k = TabIndex();
-    if (k < 0)
+    CloseTab(TabIndex());
+}
+
+void TbsSkinTabControl::CloseTab(int k) {
+    if (k < 0 || k >= TabCount())
         return;
     bool canClose = true;
     if (OnClose)

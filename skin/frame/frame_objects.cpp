@@ -1,5 +1,6 @@
 #include "skin/frame/frame_objects.h"
 
+#include "framework/menus/menu_item.h"
 #include "platform/gfx/dc.h"
 #include "platform/gfx/icon.h"
 #include "platform/gfx/pen_brush.h"
@@ -55,7 +56,7 @@ bool DrawableSize(const Rect& r) {
 // --- TbsActiveSkinObject ------------------------------------------------------------------------
 
 TbsActiveSkinObject::TbsActiveSkinObject(TbsSkinForm& form, const TbsDataSkinObject& record) : form_(form) {
-    ObjectRect = record.SkinRect;
+    ObjectRect = ClampRect(record.SkinRect);
     hint_ = record.Hint;
 }
 
@@ -79,8 +80,16 @@ const framework::TBitmap* TbsActiveSkinObject::ActivePicture() const {
     return i >= 0 && size_t(i) < data->ActivePictures().size() ? &data->ActivePictures()[size_t(i)] : nullptr;
 }
 
+bool TbsActiveSkinObject::HasImage(const Rect& r) const {
+    const framework::TBitmap* picture = ActivePicture();
+    if (!picture || IsEmptyRect(r))
+        return false;
+    // An image reaching past its picture is missing: the object draws without it.
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= picture->Width() && r.Bottom <= picture->Height();
+}
+
 Rect TbsActiveSkinObject::ActiveRect() const {
-    return ActivePicture() ? record_->ActiveSkinRect : Rect{};
+    return HasImage(record_->ActiveSkinRect) ? record_->ActiveSkinRect : Rect{};
 }
 
 FrameObjectPlacement TbsActiveSkinObject::Placement() const {
@@ -149,7 +158,7 @@ void TbsActiveSkinObject::Draw(HDC canvas, bool full) {
         return;
     const TbsDataSkinObject& r = *record_;
     const framework::TBitmap* active = ActivePicture();
-    if (Enabled && !WindowActive() && active && !IsEmptyRect(r.InActiveSkinRect)) {
+    if (Enabled && !WindowActive() && HasImage(r.InActiveSkinRect)) {
         DrawActiveRect(canvas, r.InActiveSkinRect);
         return;
     }
@@ -164,6 +173,54 @@ void TbsActiveSkinObject::Draw(HDC canvas, bool full) {
     }
     if (full || r.SkinRectInAPicture)
         DrawNormal(canvas);
+}
+
+void TbsActiveSkinObject::FollowHover() {
+    // Without an active image only the plain frame's button face changes with the hover.
+    if (!IsEmptyRect(ActiveRect()) && CanMorph())
+        form_.StartMorphing();
+    else
+        form_.RedrawObject(*this);
+}
+
+void TbsActiveSkinObject::ShowGlowWith(TbsLayerManager& manager) const {
+    const Point at = form_.ObjectScreenRect(*this).topLeft();
+    const TbsDataSkinObject& r = *record_;
+    ShowGlowFrame(manager, Data(),
+                  {r.GlowLayerPictureIndex, r.GlowLayerMaskPictureIndex, r.GlowLayerOffsetX,
+                   r.GlowLayerOffsetY, r.GlowLayerAlphaBlendValue},
+                  at, GlowOwner::CaptionButton);
+}
+
+void TbsActiveSkinObject::MouseEnter() {
+    MouseIn = Active = true;
+    FollowHover();
+    if (form_.OnMouseEnterEvent)
+        form_.OnMouseEnterEvent(IDName());
+    ShowGlow();
+}
+
+void TbsActiveSkinObject::MouseLeave() {
+    MouseIn = Active = false;
+    FollowHover();
+    if (form_.OnMouseLeaveEvent)
+        form_.OnMouseLeaveEvent(IDName());
+    HideGlow();
+}
+
+void TbsActiveSkinObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (form_.OnMouseDownEvent)
+        form_.OnMouseDownEvent(IDName(), x, y, ObjectRect, button);
+}
+
+void TbsActiveSkinObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (MouseIn && form_.OnMouseUpEvent)
+        form_.OnMouseUpEvent(IDName(), x, y, ObjectRect, button);
+}
+
+void TbsActiveSkinObject::MouseMove(int32_t x, int32_t y) {
+    if (form_.OnMouseMoveEvent)
+        form_.OnMouseMoveEvent(IDName(), x, y, ObjectRect);
 }
 
 // --- TbsUserObject --------------------------------------------------------------------------------
@@ -197,16 +254,96 @@ bool TbsSkinButtonObject::NeedsMorphStep() const {
 void TbsSkinButtonObject::Draw(HDC canvas, bool full) {
     const TbsDataSkinButton& r = ButtonRecord();
     if (Data() && ActivePicture()) {
-        if (!Enabled && !IsEmptyRect(r.DisableSkinRect)) {
+        if (!Enabled && HasImage(r.DisableSkinRect)) {
             DrawActiveRect(canvas, r.DisableSkinRect);
             return;
         }
-        if (Down && MouseIn && !IsEmptyRect(r.DownRect)) {
+        if (Down && MouseIn && HasImage(r.DownRect)) {
             DrawActiveRect(canvas, r.DownRect);
             return;
         }
     }
     TbsActiveSkinObject::Draw(canvas, full);
+}
+
+TbsLayerManager& TbsSkinButtonObject::GlowManager() const {
+    return Menu() ? Form().MenuButtonGlow() : Form().CaptionGlow();
+}
+
+void TbsSkinButtonObject::ShowGlow() {
+    ShowGlowWith(GlowManager());
+}
+
+void TbsSkinButtonObject::HideGlow() {
+    GlowManager().HideLayer();
+}
+
+void TbsSkinButtonObject::SetDown(bool down) {
+    Down = down;
+    if (down && Active && CanMorph())
+        MorphFactor = 1;
+    Form().RedrawObject(*this);
+    if (!down && CanMorph())
+        Form().StartMorphing();
+}
+
+void TbsSkinButtonObject::OpenMenu() {
+    Form().CaptionGlow().HideLayer();
+    Form().MenuButtonGlow().HideLayer();
+    Form().PopupObjectMenu(*this);
+}
+
+void TbsSkinButtonObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (!Enabled)
+        return;
+    if (button == framework::TMouseButton::mbLeft && !Down) {
+        SetDown(true);
+        if (Menu())
+            OpenMenu();
+    }
+    TbsActiveSkinObject::MouseDown(x, y, button);
+}
+
+void TbsSkinButtonObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    if (!Enabled)
+        return;
+    if (button == framework::TMouseButton::mbLeft && !Menu() && Down)
+        SetDown(false);
+    TbsActiveSkinObject::MouseUp(x, y, button);
+}
+
+void TbsSkinButtonObject::MouseEnter() {
+    MouseIn = Active = true;
+    const bool hasMenu = Menu() != nullptr;
+    if (!Down || !HasImage(ButtonRecord().DownRect)) {
+        FollowHover();
+        if (hasMenu)
+            ShowGlow();
+    } else {
+        // Back over a pressed button: its down image shows again.
+        if (CanMorph())
+            MorphFactor = 1;
+        Form().RedrawObject(*this);
+    }
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+    if (!hasMenu)
+        ShowGlow();
+}
+
+void TbsSkinButtonObject::MouseLeave() {
+    MouseIn = Active = false;
+    const bool hasMenu = Menu() != nullptr;
+    if (!(Down && hasMenu)) {
+        if (hasMenu)
+            HideGlow();
+        Form().RedrawObject(*this);
+        FollowHover();
+    }
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+    if (!hasMenu)
+        HideGlow();
 }
 
 // --- TbsSkinStdButtonObject -----------------------------------------------------------------------
@@ -258,19 +395,67 @@ bool TbsSkinStdButtonObject::PointInObject(int32_t x, int32_t y) const {
 bool TbsSkinStdButtonObject::DrawRestoreFace(HDC canvas) const {
     const TbsDataSkinStdButton& r = StdRecord();
     const framework::TBitmap* picture = ActivePicture();
-    if (!InRestoreState() || !Enabled || !picture || IsEmptyRect(r.RestoreRect))
+    if (!InRestoreState() || !Enabled || !picture || !HasImage(r.RestoreRect))
         return false;
-    if (!WindowActive() && !IsEmptyRect(r.RestoreInActiveRect))
+    if (!WindowActive() && HasImage(r.RestoreInActiveRect))
         DrawActiveRect(canvas, r.RestoreInActiveRect);
-    else if (Down && MouseIn && !IsEmptyRect(r.RestoreDownRect))
+    else if (Down && MouseIn && HasImage(r.RestoreDownRect))
         DrawActiveRect(canvas, r.RestoreDownRect);
-    else if (Morphing() && !IsEmptyRect(r.RestoreActiveRect))
+    else if (Morphing() && HasImage(r.RestoreActiveRect))
         DrawMorph(canvas, *picture, r.RestoreRect, *picture, r.RestoreActiveRect);
-    else if (Active && !IsEmptyRect(r.RestoreActiveRect))
+    else if (Active && HasImage(r.RestoreActiveRect))
         DrawActiveRect(canvas, r.RestoreActiveRect);
     else
         DrawActiveRect(canvas, r.RestoreRect);
     return true;
+}
+
+bool TbsSkinStdButtonObject::NeedsMorphStep() const {
+    return !ShowsIcon() && TbsSkinButtonObject::NeedsMorphStep();
+}
+
+void TbsSkinStdButtonObject::ShowGlow() {
+    if (!ShowsIcon())
+        TbsSkinButtonObject::ShowGlow();
+}
+
+const std::string& TbsSkinStdButtonObject::CurrentHint() const {
+    return InRestoreState() && !restoreHint_.empty() ? restoreHint_ : Hint();
+}
+
+framework::TMenuItem* TbsSkinStdButtonObject::Menu() const {
+    return StdRecord().Command == TStdCommand::cmSysMenu ? Form().SystemMenuRoot() : MenuItem;
+}
+
+void TbsSkinStdButtonObject::DoubleClick() {
+    if (StdRecord().Command == TStdCommand::cmSysMenu)
+        Form().CloseForm();
+}
+
+void TbsSkinStdButtonObject::MouseDown(int32_t, int32_t, framework::TMouseButton button) {
+    // Caption buttons tell nobody of their presses: they carry out their command on release.
+    if (!Enabled || button != framework::TMouseButton::mbLeft || Down)
+        return;
+    SetDown(true);
+    if (StdRecord().Command == TStdCommand::cmSysMenu)
+        OpenMenu();
+}
+
+void TbsSkinStdButtonObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TStdCommand command = StdRecord().Command;
+    const bool run = Enabled && Active && button == framework::TMouseButton::mbLeft;
+    if (command == TStdCommand::cmClose) {
+        TbsSkinButtonObject::MouseUp(x, y, button);
+        if (run)
+            Form().RunObjectCommand(command);  // the last thing: the window may go with it
+        return;
+    }
+    TbsSkinForm& form = Form();
+    const std::weak_ptr<bool> alive = form.AliveToken();
+    if (run)
+        form.RunObjectCommand(command);
+    if (!alive.expired() && form.FindObjectIndex(this) >= 0)
+        TbsSkinButtonObject::MouseUp(x, y, button);
 }
 
 namespace {
@@ -360,15 +545,98 @@ void TbsSkinAnimateObject::Draw(HDC canvas, bool) {
         (r.Command == TStdCommand::cmMaximize && Form().FormState() == TbsFormState::Maximized) ||
         (r.Command == TStdCommand::cmMinimize && Form().FormState() == TbsFormState::Minimized) ||
         (r.Command == TStdCommand::cmRollUp && Form().RolledUp());
-    if (restore && !IsEmptyRect(r.RestoreRect))
-        DrawActiveRect(canvas,
-                       Active && !IsEmptyRect(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
-    else if (!WindowActive() && !IsEmptyRect(r.InActiveSkinRect))
+    if (restore && HasImage(r.RestoreRect))
+        DrawActiveRect(canvas, Active && HasImage(r.RestoreActiveRect) ? r.RestoreActiveRect : r.RestoreRect);
+    else if (!WindowActive() && HasImage(r.InActiveSkinRect))
         DrawActiveRect(canvas, r.InActiveSkinRect);
-    else if (Down && MouseIn && !IsEmptyRect(r.DownSkinRect))
+    else if (Down && MouseIn && HasImage(r.DownSkinRect))
         DrawActiveRect(canvas, r.DownSkinRect);
     else
         DrawActiveRect(canvas, FrameRect(Frame));
+}
+
+void TbsSkinAnimateObject::ShowGlow() {
+    ShowGlowWith(Form().CaptionGlow());
+}
+
+void TbsSkinAnimateObject::HideGlow() {
+    Form().CaptionGlow().HideLayer();
+}
+
+void TbsSkinAnimateObject::DoubleClick() {
+    if (AnimateRecord().Command == TStdCommand::cmSysMenu)
+        Form().CloseForm();
+}
+
+void TbsSkinAnimateObject::MouseEnter() {
+    MouseIn = Active = true;
+    if (AnimateRecord().ButtonStyle) {
+        Forwards = true;
+        Form().StartAnimating();
+    }
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+    ShowGlow();
+}
+
+void TbsSkinAnimateObject::MouseLeave() {
+    MouseIn = Active = false;
+    if (AnimateRecord().ButtonStyle) {
+        Forwards = false;
+        Form().StartAnimating();
+    }
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+    HideGlow();
+}
+
+void TbsSkinAnimateObject::MouseDown(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (r.ButtonStyle && Enabled && button == framework::TMouseButton::mbLeft && !Down) {
+        Down = true;
+        Frame = std::max(r.CountFrames, 1);
+        Form().RedrawObject(*this);
+        if (r.Command == TStdCommand::cmSysMenu)
+            Form().ShowSystemMenuBelow(Form().ObjectScreenRect(*this));
+        return;
+    }
+    TbsActiveSkinObject::MouseDown(x, y, button);
+}
+
+void TbsSkinAnimateObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (!r.ButtonStyle || !Down || button != framework::TMouseButton::mbLeft) {
+        TbsActiveSkinObject::MouseUp(x, y, button);
+        return;
+    }
+    Down = false;
+    Form().RedrawObject(*this);
+    if (MouseIn && Enabled && r.Command != TStdCommand::cmSysMenu)
+        Form().RunObjectCommand(r.Command);  // the last thing: the window may go with it
+}
+
+bool TbsSkinAnimateObject::NeedsAnimationStep() const {
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    if (Down || r.CountFrames <= 0)
+        return false;
+    return Forwards ? (r.Cycle || Frame < r.CountFrames) : Frame > 1;
+}
+
+bool TbsSkinAnimateObject::AnimationStep() {
+    if (!NeedsAnimationStep())
+        return false;
+    const TbsDataSkinAnimate& r = AnimateRecord();
+    TimeAccumulator += 25;
+    if (TimeAccumulator < std::max(r.TimerInterval, 25))
+        return true;
+    TimeAccumulator = 0;
+    Frame += Forwards ? 1 : -1;
+    if (Frame > r.CountFrames)
+        Frame = 1;
+    if (Frame < 1)
+        Frame = r.CountFrames;
+    Form().RedrawObject(*this);
+    return true;
 }
 
 // --- TbsSkinCaptionObject -------------------------------------------------------------------------
@@ -459,6 +727,44 @@ void TbsSkinCaptionObject::Draw(HDC canvas, bool) {
         image = face(Active);
     }
     DrawPictureRect(canvas, ObjectRect, image, image.bounds());
+}
+
+void TbsSkinCaptionObject::MouseEnter() {
+    MouseIn = true;  // Active follows the window's activation
+    if (Form().OnMouseEnterEvent)
+        Form().OnMouseEnterEvent(IDName());
+}
+
+void TbsSkinCaptionObject::MouseLeave() {
+    MouseIn = false;
+    if (Form().OnMouseLeaveEvent)
+        Form().OnMouseLeaveEvent(IDName());
+}
+
+void TbsSkinCaptionObject::MouseUp(int32_t x, int32_t y, framework::TMouseButton button) {
+    // The caption never holds the mouse, so its release is told wherever the pointer is.
+    if (Form().OnMouseUpEvent)
+        Form().OnMouseUpEvent(IDName(), x, y, ObjectRect, button);
+}
+
+bool TbsSkinCaptionObject::NeedsAnimationStep() const {
+    const int32_t frames = CaptionRecord().FrameCount;
+    if (!Animates() || frames <= 0)
+        return false;
+    return Active ? AnimationFrame <= frames : AnimationFrame > 0;
+}
+
+bool TbsSkinCaptionObject::AnimationStep() {
+    if (!NeedsAnimationStep())
+        return false;
+    if (TimeAccumulator < CaptionRecord().AnimateInterval) {
+        TimeAccumulator += 25;
+        return true;
+    }
+    AnimationFrame += Active ? 1 : -1;
+    TimeAccumulator = 25;
+    Form().RedrawObject(*this);
+    return true;
 }
 
 // --- Making objects -------------------------------------------------------------------------------

@@ -23,6 +23,10 @@
 #include "skin/frame/frame_layout.h"
 #include "skin/render/layer_manager.h"
 
+namespace framework {
+class TMenuItem;
+}
+
 namespace skin {
 
 class TbsSkinForm;
@@ -50,11 +54,12 @@ class TbsActiveSkinObject {
     // Draws the object with its alpha onto a layered border's strip.
     virtual void DrawWithAlpha(TbsBitmap& /*strip*/) {}
     virtual void DoubleClick() {}
-    virtual void MouseDown(int32_t /*x*/, int32_t /*y*/, framework::TMouseButton /*button*/) {}
-    virtual void MouseUp(int32_t /*x*/, int32_t /*y*/, framework::TMouseButton /*button*/) {}
-    virtual void MouseMove(int32_t /*x*/, int32_t /*y*/) {}
-    virtual void MouseEnter() {}
-    virtual void MouseLeave() {}
+    // Pointer events; x and y are window-relative (-1, -1 for a release that came captured).
+    virtual void MouseDown(int32_t x, int32_t y, framework::TMouseButton button);
+    virtual void MouseUp(int32_t x, int32_t y, framework::TMouseButton button);
+    virtual void MouseMove(int32_t x, int32_t y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
 
     // What the layout needs of the object.
     virtual FrameObjectKind Kind() const = 0;
@@ -70,6 +75,8 @@ class TbsActiveSkinObject {
     const std::string& IDName() const { return record_->IDName; }
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint) { hint_ = std::move(hint); }
+    // The hint to show now (a caption button in its restore state shows its restore hint).
+    virtual const std::string& CurrentHint() const { return hint_; }
 
     platform::Rect ObjectRect;
     bool Enabled = true;
@@ -83,8 +90,10 @@ class TbsActiveSkinObject {
     const TbsSkinData* Data() const;  // null without skin data or with an empty one
     // The record's active picture, or null when its index is outside the skin's pictures.
     const framework::TBitmap* ActivePicture() const;
-    // The active skin rectangle, empty when there is no active picture.
+    // The active skin rectangle, empty when there is no active picture or it reaches past it.
     platform::Rect ActiveRect() const;
+    // Whether `r` is an image of the active picture (within it, not empty).
+    bool HasImage(const platform::Rect& r) const;
     // The normal image: the skin rectangle on the frame picture, or on the active picture when
     // the record says it lies there.
     void DrawNormal(platform::HDC canvas) const;
@@ -95,6 +104,10 @@ class TbsActiveSkinObject {
                    const platform::Rect& normal, const framework::TBitmap& activePicture,
                    const platform::Rect& active) const;
     bool WindowActive() const;
+    // Heads for the image the hover state asks for: morphing there, or redrawn at once.
+    void FollowHover();
+    // Shows the record's glow with `manager` at the object's place on the screen.
+    void ShowGlowWith(TbsLayerManager& manager) const;
 
     // Takes the object's own copy of its record (made by the most derived class).
     void SetRecord(std::unique_ptr<TbsDataSkinObject> copy);
@@ -116,14 +129,31 @@ class TbsUserObject : public TbsActiveSkinObject {
 class TbsSkinButtonObject : public TbsActiveSkinObject {
   public:
     TbsSkinButtonObject(TbsSkinForm& form, const TbsDataSkinButton& record);
-    void Draw(platform::HDC canvas, bool full) override;
+    void ShowGlow() override;
+    void HideGlow() override;
     bool NeedsMorphStep() const override;
+    void Draw(platform::HDC canvas, bool full) override;
+    void MouseDown(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
     FrameObjectKind Kind() const override { return FrameObjectKind::Button; }
     const TbsDataSkinButton& ButtonRecord() const;
+
+    // Pressed or released: the down image shows or goes, a released button morphs back.
+    void SetDown(bool down);
+    // The items the button opens below (or above) itself, or null.
+    virtual framework::TMenuItem* Menu() const { return MenuItem; }
 
     bool Down = false;
     bool PopupUp = false;
     bool MenuOpen = false;  // its menu is shown (set by the menu bookkeeping)
+    framework::TMenuItem* MenuItem = nullptr;
+
+  protected:
+    // The manager whose window shows the glow: menu buttons use the frame's second one.
+    TbsLayerManager& GlowManager() const;
+    void OpenMenu();
 };
 
 class TbsSkinStdButtonObject : public TbsSkinButtonObject {
@@ -133,8 +163,15 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
     TbsSkinStdButtonObject(TbsSkinForm& form, TStdCommand command);
 
     bool PointInObject(int32_t x, int32_t y) const override;
+    void ShowGlow() override;
+    bool NeedsMorphStep() const override;
     void Draw(platform::HDC canvas, bool full) override;
+    void DoubleClick() override;
+    void MouseDown(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
     FrameObjectKind Kind() const override { return FrameObjectKind::StdButton; }
+    const std::string& CurrentHint() const override;
+    framework::TMenuItem* Menu() const override;
     std::optional<TStdCommand> Command() const override { return StdRecord().Command; }
     const TbsDataSkinStdButton& StdRecord() const;
 
@@ -157,12 +194,23 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
 class TbsSkinAnimateObject : public TbsActiveSkinObject {
   public:
     TbsSkinAnimateObject(TbsSkinForm& form, const TbsDataSkinAnimate& record);
+    void ShowGlow() override;
+    void HideGlow() override;
     void Draw(platform::HDC canvas, bool full) override;
+    void DoubleClick() override;
+    void MouseDown(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
     FrameObjectKind Kind() const override { return FrameObjectKind::Animate; }
     std::optional<TStdCommand> Command() const override { return AnimateRecord().Command; }
     const TbsDataSkinAnimate& AnimateRecord() const;
     // Frame k (1-based) of the animation strip.
     platform::Rect FrameRect(int32_t k) const;
+    // One tick of the animation timer; true while the object still animates.
+    bool AnimationStep();
+    // Whether the next tick has anything to do.
+    bool NeedsAnimationStep() const;
 
     int32_t Frame = 1;
     bool Forwards = true;
@@ -174,6 +222,12 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   public:
     TbsSkinCaptionObject(TbsSkinForm& form, const TbsDataSkinCaption& record);
     void Draw(platform::HDC canvas, bool full) override;
+    void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    // One tick of the caption animation; true while it still animates.
+    bool AnimationStep();
+    bool NeedsAnimationStep() const;
     FrameObjectKind Kind() const override { return FrameObjectKind::Caption; }
     const TbsDataSkinCaption& CaptionRecord() const;
     // The caption animation applies: skin effects on and an animation strip.

@@ -7,6 +7,7 @@
 #include "platform/window/window.h"
 #include "platform/window/window_pos.h"
 #include "skin/data/skin_data.h"
+#include "skin/menus/skin_menu.h"
 #include "skin/render/layered_windows.h"
 #include "skin/render/monitor_area.h"
 #include "skin/render/platform_calls.h"
@@ -48,15 +49,21 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner) {
     morphTimer_ = DisabledTimer(this, 25);
     animationTimer_ = DisabledTimer(this, 25);
     morphTimer_->SetOnTimer([this](framework::TObject*) { MorphStep(); });
+    animationTimer_->SetOnTimer([this](framework::TObject*) { AnimationStep(); });
+    mouseTrackTimer_->SetOnTimer([this](framework::TObject*) { MouseTrackTick(); });
+    menuDriver_ = new TbsSkinMenu(this);
 
     form_ = dynamic_cast<framework::TForm*>(owner);
     if (!form_)
         throw framework::EInvalidCast("Invalid class typecast");
 
+    layerBorder_ = std::make_unique<TbsFormLayerBorder>(*this);
     form_->SetBorderIcons({});
     form_->OnShortCut = [this](framework::TWMKey& key, bool& handled) {
         if (OnShortCut)
             OnShortCut(key, handled);
+        if (!handled)
+            handled = ShortCut(key);
     };
     form_->SetAutoSize(false);
     form_->SetAutoScroll(false);
@@ -70,15 +77,21 @@ TbsSkinForm::TbsSkinForm(TComponent* owner) : TComponent(owner) {
         return;
     previous_ = form_->WindowProc();
     form_->SetWindowProc([this](framework::TMessage& message) { SkinWindowProc(message); });
+    // A form that is active already heard its WM_NCACTIVATE before the frame came.
+    frameActive_ = form_->Active();
     // The frame is worked out again under the new handler; the window itself (and the windows of
     // its children, such as a browser) stays.
     ForceFrameRecalc();
 }
 
 TbsSkinForm::~TbsSkinForm() {
+    // An open menu closes while the frame can still hear it close.
+    delete std::exchange(menuDriver_, nullptr);
     for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
         timer->SetEnabled(false);
     FreeObjects();
+    if (layerBorder_)
+        layerBorder_->Hide();
     if (form_ && !Designing() && !form_->InState(framework::csDestroying)) {
         form_->SetWindowProc(previous_);
         // The form gets its platform frame back: no shape, the platform's insets.
@@ -289,6 +302,13 @@ void TbsSkinForm::PassOn(framework::TMessage& message) {
 void TbsSkinForm::SendNcPaint() {
     if (HWND window = Window())
         SendMessage(window, WM_NCPAINT, 1, 0);
+}
+
+int32_t TbsSkinForm::FindObjectIndex(const TbsActiveSkinObject* object) const {
+    for (size_t i = 0; i < objects_.size(); ++i)
+        if (objects_[i].get() == object)
+            return int32_t(i);
+    return -1;
 }
 
 TbsActiveSkinObject* TbsSkinForm::FindObject(std::string_view idName) const {
@@ -542,26 +562,6 @@ void TbsSkinForm::ForceFrameRecalc() {
     const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
     SetWindowPos(window, nullptr, 0, 0, w + step, h, flags);
     SetWindowPos(window, nullptr, 0, 0, w, h, flags);
-}
-
-int TbsSkinForm::HitTestFrame(Point p) const {
-    if (geometry_.newLayout.Cl.contains(p) && !rolledUp_ && formState_ != TbsFormState::Minimized)
-        return HTCLIENT;
-    for (const auto& o : objects_)
-        if (o->Kind() == FrameObjectKind::Caption && o->ObjectRect.contains(p))
-            return HTCAPTION;
-    return HTOBJECT;
-}
-
-int TbsSkinForm::HitTestDefaultFrame(Point p) const {
-    const Size size{frameWidth_, frameHeight_};
-    std::vector<FrameObjectPlacement> placements = Placements();
-    const Rect caption = LayoutDefaultFrameObjects(size, ToolWindow(), placements, std::nullopt);
-    if (caption.contains(p))
-        return HTCAPTION;
-    if (DefaultClientArea(size, ToolWindow()).contains(p))
-        return HTCLIENT;
-    return HTOBJECT;
 }
 
 }  // namespace skin

@@ -35,6 +35,10 @@
 #include "skin/frame/button_states.h"
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/frame_objects.h"
+#include "skin/frame/layer_border.h"
+#include "skin/frame/magnetic_snap.h"
+#include "skin/frame/system_menu.h"
+#include "skin/menus/menu_host.h"
 #include "skin/render/frame_strips.h"
 #include "skin/render/layer_manager.h"
 
@@ -89,7 +93,9 @@ using TbsMouseMoveEvent =
     std::function<void(const std::string& idName, int32_t x, int32_t y, const platform::Rect& objectRect)>;
 using TbsActivateCustomObjectEvent = std::function<void(const std::string& idName, bool& objectVisible)>;
 
-class TbsSkinForm : public framework::TComponent {
+class TbsSkinMenu;
+
+class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
   public:
     // Attaches to `owner`, which must be a form (EInvalidCast otherwise, and nothing is hooked).
     explicit TbsSkinForm(framework::TComponent* owner);
@@ -204,12 +210,19 @@ class TbsSkinForm : public framework::TComponent {
     bool FrameActive() const { return frameActive_; }
     TbsFormState FormState() const { return formState_; }
     bool RolledUp() const { return rolledUp_; }
+    bool RolledUpMaximized() const { return rolledUpMaximized_; }
+    // The bounds a restore returns to; empty while none is held.
+    const platform::Rect& RestoreBounds() const { return restoreBounds_; }
+    int32_t RollUpHeight() const { return rollUpHeight_; }
     int32_t FrameWidth() const { return frameWidth_; }
     int32_t FrameHeight() const { return frameHeight_; }
     const std::vector<std::unique_ptr<TbsActiveSkinObject>>& FrameObjects() const { return objects_; }
     // The object of that skin record name, or null.
     TbsActiveSkinObject* FindObject(std::string_view idName) const;
+    // The index of `object` in FrameObjects, or -1 (it went with a skin change).
+    int32_t FindObjectIndex(const TbsActiveSkinObject* object) const;
     int32_t HotIndex() const { return hotIndex_; }
+    int32_t PreviousHotIndex() const { return previousHotIndex_; }
     int32_t CapturedIndex() const { return capturedIndex_; }
     bool InSizeMove() const { return inSizeMove_; }
     bool LiveSizing() const { return liveSizing_; }
@@ -241,6 +254,46 @@ class TbsSkinForm : public framework::TComponent {
     void SetCaptionActive(bool animate);
     // One step of the morph between normal and active images of every object that needs one.
     void MorphStep();
+    // One step of the caption's and the animate objects' animations.
+    void AnimationStep();
+    void StartMorphing();
+    void StartAnimating();
+
+    // --- The pointer over the frame objects ---
+    // Finds the object under a window-relative point (none unless `track`), and moves the hover
+    // from the previous one to it.
+    void TrackHotObject(int32_t x, int32_t y, bool track);
+    // The hot object is left.
+    void LeaveHotObject() { TrackHotObject(0, 0, false); }
+    // One tick of the mouse-track timer: hover follows the cursor, and stops where it left.
+    void MouseTrackTick();
+    // A caption button's command (or an animate object's in button style).
+    void RunObjectCommand(TStdCommand command);
+    // The form's normal close, which the form may refuse.
+    void CloseForm();
+    // An object's rectangle on the screen.
+    platform::Rect ObjectScreenRect(const TbsActiveSkinObject& object) const;
+    TbsLayerManager& CaptionGlow() { return captionGlow_; }
+    TbsLayerManager& MenuButtonGlow() { return menuButtonGlow_; }
+    // Expires when the component goes (a command may free the form and its frame).
+    std::weak_ptr<bool> AliveToken() const { return alive_; }
+
+    // --- The system menu and the menus of buttons ---
+    // The items the system menu shows (not rebuilt).
+    framework::TMenuItem* SystemMenuRoot() const;
+    // Rebuilds the items for the window's state and returns them.
+    framework::TMenuItem* BuildSystemMenu();
+    // Opens the system menu at a screen point, or below a screen rectangle.
+    void ShowSystemMenu(platform::Point at);
+    void ShowSystemMenuBelow(const platform::Rect& screen);
+    // Below the enabled system-menu button, as Alt+Space does; false without one.
+    bool ShowSystemMenuBelowButton();
+    // A pressed button opens its menu below (or above) itself.
+    void PopupObjectMenu(TbsSkinButtonObject& button);
+    bool SkinMenuOpen() const { return skinMenuOpen_; }
+    TbsSkinMenu& MenuDriver() override;
+    TbsSkinData* MenuSkinData() const override;
+    void MenuOpening() override;
 
     // --- Window behaviour the frame needs ---
     bool IsFormActive() const;
@@ -253,10 +306,19 @@ class TbsSkinForm : public framework::TComponent {
     // Minimises (the application, for its main form), maximises to the monitor's work area or
     // restores the bounds held from before.
     void ChangeFormState(TbsFormState state);
+    // Rolls the window up to its caption or down again (needs biRollUp).
+    void SetRollUp(bool flag);
+    // Where a window dragged to `topLeft` goes near its monitor's work area edges.
+    platform::Point SnapToScreenEdges(platform::Point topLeft, platform::Size size);
     int HitTestFrame(platform::Point p) const;
     int HitTestDefaultFrame(platform::Point p) const;
     // A layered border carries the whole frame (never without a layered-border skin).
     bool LayeredBorderDrawsFrame() const { return false; }
+    // The skin's layered border is in use: a skin with a usable LAYERFRAME, ShowLayeredBorders on,
+    // layering supported, the form skinnable and bordered, and no SKM_LAYERSUSPEND in force.
+    bool LayeredBordersEnabled() const;
+    TbsFormLayerBorder& LayerBorder() { return *layerBorder_; }
+    const TbsFormLayerBorder& LayerBorder() const { return *layerBorder_; }
 
     // --- What frame objects draw with ---
     std::u16string CaptionText() const;
@@ -303,8 +365,30 @@ class TbsSkinForm : public framework::TComponent {
     void Sizing(framework::TMessage& message);
     void NcActivate(framework::TMessage& message);
     void ShowWindowMessage(framework::TMessage& message);
+    // The form's place, size, state or visibility changed: the layered border follows.
+    void LayerBorderFollows();
+    void SuspendLayerBorder(bool suspend);
     void PrintFrame(framework::TMessage& message, platform::LRESULT answer);
     void DrawStrips(platform::HDC dc, const FrameStrips& strips, platform::Size size) const;
+    platform::Point ScreenToFrame(platform::Point screen) const;
+    void PressObject(platform::Point p, framework::TMouseButton button);
+    void ReleaseObject(platform::Point p, framework::TMouseButton button);
+    void MoveOverObject(platform::Point p);
+    void DoubleClickObject();
+    void CaptionDoubleClick();
+    void ShowObjectHint(TbsActiveSkinObject& object, bool show);
+    void MenuClosed();
+    void Moving(framework::TMessage& message);
+    void EnterSizeMove();
+    void ExitSizeMove();
+    bool ShortCut(framework::TWMKey& key);
+    void RunSystemMenuCommand(SystemMenuCommand command);
+    void Minimize();
+    void Maximize();
+    void Restore();
+    void PopupMenuItems(framework::TMenuItem* root, const platform::Rect& below, bool upward);
+    platform::Point ParkingSlot() const;
+    platform::Rect MonitorArea(bool workArea) const;
 
     framework::TForm* form_ = nullptr;
     framework::TWndMethod previous_;
@@ -369,7 +453,20 @@ class TbsSkinForm : public framework::TComponent {
     FrameStrips maskStrips_;
     FrameStrips paintStrips_;  // the frame's pixels, composed anew by every paint
     TbsLayerManager captionGlow_, menuButtonGlow_;
+    std::unique_ptr<TbsFormLayerBorder> layerBorder_;
+    bool layerSuspended_ = false;
     std::unique_ptr<framework::TPopupMenu> defaultSystemMenu_;
+    TbsSkinMenu* menuDriver_ = nullptr;
+    bool skinMenuOpen_ = false;
+    bool rolledUpWhenMaximized_ = false;
+    MagneticEdges magneticEdges_;
+    // The system menu opened by a press on its button: a second press there closes the window.
+    struct {
+        bool valid = false;
+        uint32_t tick = 0;
+        platform::Rect button;
+    } systemMenuPress_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     mutable platform::HICON smallIcon_ = nullptr;
     bool osVersion6OrLater_ = false, osVersion61_ = false, layeringSupported_ = false;
 };

@@ -36,10 +36,13 @@ void TbsSkinForm::ApplySkin() {
                                    {skinData_->FramePicture().Width(), skinData_->FramePicture().Height()});
     captionGlow_.HideLayer();
     menuButtonGlow_.HideLayer();
+    layerBorder_->Hide();
     if (skinApplied_ && skinnable_) {
         CreateSkinObjects();
         UpdateButtonStates();
+        layerBorder_->Prepare(skinData_);
     } else {
+        layerBorder_->Prepare(nullptr);
         FreeObjects();
         TakeWindowSize();
         UpdateRegion(true);
@@ -71,6 +74,7 @@ void TbsSkinForm::ApplySkin() {
         if (clientHeight_ > 0)
             form_->SetClientHeight(clientHeight_);
     }
+    LayerBorderFollows();
 }
 
 void TbsSkinForm::FitToSizeLimits() {
@@ -167,6 +171,7 @@ void TbsSkinForm::UpdateRegion(bool rebuild) {
 // --- Size changes -------------------------------------------------------------------------------------
 
 void TbsSkinForm::SizeChanged(TMessage& message) {
+    magneticEdges_.Unstick();
     if (inSizeMove_ && dragFullWindows_) {
         if (!logo_.Empty())
             form_->Invalidate();
@@ -178,8 +183,10 @@ void TbsSkinForm::SizeChanged(TMessage& message) {
     // A skin data component that went away (or a skin now empty) leaves the plain frame from here.
     skinApplied_ = skinApplied_ && skinData_ && !skinData_->Empty();
     if (skinApplied_) {
-        if (skinnable_ && frameWidth_ >= MinFormWidth() && frameHeight_ >= MinFormHeight())
+        if (skinnable_ && frameWidth_ >= MinFormWidth() && frameHeight_ >= MinFormHeight()) {
+            layerBorder_->Update();
             UpdateFrame(true);
+        }
     } else if (skinnable_) {
         if (objects_.size() && skinData_ == nullptr)
             FreeObjects();
@@ -195,6 +202,7 @@ void TbsSkinForm::SizeChanged(TMessage& message) {
 }
 
 void TbsSkinForm::Sizing(TMessage& message) {
+    magneticEdges_.Unstick();
     if (!inSizeMove_ || !dragFullWindows_ || !message.LParam) {
         PassOn(message);
         return;
@@ -210,8 +218,10 @@ void TbsSkinForm::Sizing(TMessage& message) {
     }
     const Size now = WindowSize();
     if (skinnable_ && now.cx >= MinFormWidth() && now.cy >= MinFormHeight() &&
-        (now.cx != proposed.width() || now.cy != proposed.height()))
+        (now.cx != proposed.width() || now.cy != proposed.height())) {
+        layerBorder_->Update(proposed);
         UpdateFrame(true);
+    }
 }
 
 // --- Activation and showing ---------------------------------------------------------------------------
@@ -223,6 +233,10 @@ void TbsSkinForm::NcActivate(TMessage& message) {
     if (!frameActive_)
         hotIndex_ = -1;
     message.Result = 1;
+    if (form_->Visible())
+        layerBorder_->SetActive(frameActive_, true);
+    else
+        layerBorder_->Hide();
     if (BorderStyleNone()) {
         SetCaptionActive(false);
     } else {
@@ -244,6 +258,7 @@ void TbsSkinForm::PrepareFadeIn() {
         SetWindowTransitions(window, false);
     SetWindowLongPtr(window, GWL_EXSTYLE, GetWindowLongPtr(window, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetWindowAlpha(window, 0);
+    layerBorder_->SetAlpha(0, true);  // the border fades in with the form
     SetTimer(window, kFadeInTimer, 1);
 }
 
@@ -291,10 +306,12 @@ void TbsSkinForm::FadeInStep() {
             last = GetTickCount();
             alpha = std::min<int>(alpha + step, target);
             SetWindowAlpha(window, uint8_t(alpha));
+            layerBorder_->SetAlpha(uint8_t(alpha), true);
         }
     } else if (target < 255) {
         SetWindowAlpha(window, target);
     }
+    layerBorder_->SetAlpha(255, true);
     if (target == 255)
         SetWindowLongPtr(window, GWL_EXSTYLE,
                          GetWindowLongPtr(window, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
@@ -313,6 +330,7 @@ void TbsSkinForm::SkinChange(uint32_t message, TbsSkinData* sender) {
                 return;
             changingSkin_ = true;
             skinApplied_ = false;
+            layerBorder_->Hide();
             for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
                 timer->SetEnabled(false);
             FreeObjects();
@@ -365,67 +383,6 @@ void TbsSkinForm::SkinnableChanged() {
             form_->SetWindowState(framework::TWindowState::wsMaximized);
         if (visible)
             form_->Show();
-    }
-}
-
-// --- Window states --------------------------------------------------------------------------------------
-
-void TbsSkinForm::ChangeFormState(TbsFormState state) {
-    if (!skinnable_) {
-        form_->SetWindowState(state == TbsFormState::Maximized   ? framework::TWindowState::wsMaximized
-                              : state == TbsFormState::Minimized ? framework::TWindowState::wsMinimized
-                                                                 : framework::TWindowState::wsNormal);
-        return;
-    }
-    if (state == formState_)
-        return;
-    const bool mainForm = framework::Application && framework::Application->MainForm() == form_;
-    if (state == TbsFormState::Minimized && mainForm) {
-        framework::Application->Minimize();
-        if (OnMinimize)
-            OnMinimize(this);
-        return;
-    }
-    const TbsFormState old = formState_;
-    formState_ = state;
-    if (IsEmptyRect(restoreBounds_) && old == TbsFormState::Normal)
-        restoreBounds_ = form_->BoundsRect();
-    switch (state) {
-        case TbsFormState::Maximized: {
-            Rect area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            MonitorAreaOf(Window(), !maximizeOnFullScreen_, area);
-            Rect monitor = area;
-            MonitorAreaOf(Window(), false, monitor);
-            const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            if (!maximizeOnFullScreen_ && area == monitor && monitor == screen)
-                area = {area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
-            form_->SetBoundsRect(area);
-            if (OnMaximize)
-                OnMaximize(this);
-            break;
-        }
-        case TbsFormState::Minimized: {
-            Rect work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            MonitorAreaOf(Window(), true, work);
-            form_->SetBounds(work.Left, work.Bottom - MinFormHeight(), MinFormWidth(), MinFormHeight());
-            if (OnMinimize)
-                OnMinimize(this);
-            break;
-        }
-        case TbsFormState::Normal: {
-            const Rect back = restoreBounds_;
-            const Size before = WindowSize();
-            if (!IsEmptyRect(back))
-                form_->SetBoundsRect(back);
-            if (before.cx == back.width() && before.cy == back.height())
-                ForceFrameRecalc();
-            form_->Invalidate();
-            restoreBounds_ = {};
-            firstShow_ = false;
-            if (OnRestore)
-                OnRestore(this);
-            break;
-        }
     }
 }
 

@@ -2,6 +2,7 @@
 // or a listed one whose row ends by passing it on, reaches the previous handler exactly once.
 // Stage two sees the non-client mouse messages after the previous handler.
 #include "framework/controls/win_control.h"
+#include "platform/window/input.h"
 #include "platform/window/messages.h"
 #include "platform/window/metrics.h"
 #include "platform/window/window.h"
@@ -9,6 +10,8 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/skin_form.h"
+#include "skin/menus/skin_hint.h"
+#include "skin/menus/skin_menu.h"
 
 namespace skin {
 
@@ -65,8 +68,12 @@ void TbsSkinForm::SkinWindowProc(TMessage& message) {
         return;
     }
     if (ClosesMenus(message.Msg)) {
-        // Object hints and the frame's skinned menus are shown by the frame's pointer handling;
-        // while neither is open there is nothing to close.
+        // An open menu closes itself on these (its driver watches the form); one that closed
+        // without the frame hearing it is put down here.
+        if (auto* hint = dynamic_cast<TbsSkinHint*>(skinHint_); hint && showObjectHint_)
+            hint->HideHintText();
+        if (skinMenuOpen_ && !menuDriver_->Visible())
+            MenuClosed();
     }
     if (!StageOne(message))
         PassOn(message);
@@ -80,7 +87,13 @@ bool TbsSkinForm::StageOne(TMessage& message) {
         case WM_DESTROY:
             for (framework::TTimer* timer : {mouseTrackTimer_, morphTimer_, animationTimer_})
                 timer->SetEnabled(false);
+            layerBorder_->Hide();
             return false;
+        case WM_WINDOWPOSCHANGED:
+            // Place, size, state and visibility all come this way, the window manager's moves too.
+            PassOn(message);
+            LayerBorderFollows();
+            return true;
         case WM_SIZE:
             SizeChanged(message);
             return true;
@@ -88,8 +101,8 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             if (!skinnable_)
                 return false;
             PassOn(message);
-            SendNcPaint();
             ResetHoverStates();
+            SendNcPaint();
             SetCaptionActive(true);
             return true;
         case WM_SETTEXT:
@@ -138,6 +151,11 @@ bool TbsSkinForm::StageOne(TMessage& message) {
                 const Point p = PointFromLParam(message.LParam);
                 const Point at{p.X - window.Left, p.Y - window.Top};
                 message.Result = skinApplied_ ? HitTestFrame(at) : HitTestDefaultFrame(at);
+                // Hover is followed by polling from here until the pointer leaves the window.
+                if (message.Result == HTOBJECT && !mouseTrackTimer_->Enabled()) {
+                    TrackHotObject(at.X, at.Y, true);
+                    mouseTrackTimer_->SetEnabled(true);
+                }
             }
             return true;
         case WM_NCPAINT:
@@ -163,8 +181,12 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             return true;
         case WM_SYSCOMMAND: {
             const UINT command = UINT(message.WParam & 0xFFF0);
-            if (command == SC_KEYMENU)
-                return true;  // the platform's own menu mode never starts
+            if (command == SC_KEYMENU) {
+                // The platform's own menu mode never starts; a skinned menu of the frame closes.
+                if (skinMenuOpen_)
+                    menuDriver_->CloseAll();
+                return true;
+            }
             if (command == SC_RESTORE && OnRestore)
                 OnRestore(this);
             return false;
@@ -177,36 +199,18 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             Sizing(message);
             return true;
         case WM_MOVING:
-            if (skinnable_ && formState_ == TbsFormState::Maximized && message.LParam) {
-                Rect now;
-                GetWindowRect(Window(), &now);
-                *reinterpret_cast<Rect*>(message.LParam) = now;
-            }
+            Moving(message);
             return false;
         case WM_ENTERSIZEMOVE:
-            if (skinnable_) {
-                ResetHoverStates();
-                mouseTrackTimer_->SetEnabled(false);
-                hotIndex_ = capturedIndex_ = -1;
-                inSizeMove_ = true;
-                bool full = true;
-                SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
-                dragFullWindows_ = full;
-            }
+            if (skinnable_)
+                EnterSizeMove();
             return false;
         case WM_EXITSIZEMOVE:
-            if (skinnable_) {
-                const Size now = WindowSize();
-                if (liveSizing_ && (now.cx != frameWidth_ || now.cy != frameHeight_)) {
-                    TakeWindowSize();
-                    UpdateFrame(true);
-                }
-                liveSizing_ = inSizeMove_ = false;
-                mouseTrackTimer_->SetEnabled(false);
-                hotIndex_ = previousHotIndex_ = capturedIndex_ = -1;
-                if (skinData_ && !skinData_->Empty())
-                    SendNcPaint();
-            }
+            if (skinnable_)
+                ExitSizeMove();
+            return false;
+        case SKM_MENUCLOSED:
+            MenuClosed();
             return false;
         case SKM_BEFORECHANGESKINDATA:
         case SKM_CHANGESKINDATA:
@@ -220,6 +224,19 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             if (skinData_ && reinterpret_cast<TbsSkinData*>(message.WParam) == skinData_)
                 SkinnableChanged();
             return false;
+        case SKM_LAYEREDBORDERSCHANGED:
+            LayerBorderFollows();
+            return false;
+        case SKM_AEROBLURCHANGED:
+            if (layerBorder_->Shown()) {
+                layerBorder_->Hide();
+                layerBorder_->Show();
+            }
+            return false;
+        case SKM_LAYERSUSPEND:
+        case SKM_LAYERRESUME:
+            SuspendLayerBorder(msg == SKM_LAYERSUSPEND);
+            return false;
         case SKM_FRAMEQUERY:
             message.Result = skinnable_ || !osVersion6OrLater_ ? kFrameQuerySkinned : kFrameQueryPlain;
             return true;
@@ -232,9 +249,8 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             PrintFrame(message, kPrintFrame2Key);
             return true;
         default:
-            // SKM_MENUCLOSED, SKM_LAYEREDBORDERSCHANGED, SKM_AEROBLURCHANGED, SKM_TRAYRESTORED,
-            // SKM_LAYERSUSPEND and SKM_LAYERRESUME concern menus and layered borders, which this
-            // frame has not opened or shown; they go on like every other message.
+            // SKM_TRAYRESTORED concerns the tray, which this frame has not shown; it goes on like
+            // every other message.
             return false;
     }
 }
@@ -268,15 +284,59 @@ void TbsSkinForm::NcCalcSize(TMessage& message) {
 }
 
 void TbsSkinForm::StageTwo(TMessage& message) {
-    switch (message.Msg) {
+    const UINT msg = message.Msg;
+    const int hit = int(message.WParam);
+    const Point at = ScreenToFrame(PointFromLParam(message.LParam));
+    const std::weak_ptr<bool> alive = alive_;
+    switch (msg) {
+        case WM_NCMOUSEMOVE:
+            MoveOverObject(at);
+            return;
         case WM_NCLBUTTONDOWN:
             // The previous handler ran a move or size loop: the press has been used up.
-            if (inSizeMove_)
-                inSizeMove_ = false;
+            if (std::exchange(inSizeMove_, false))
+                return;
+            TrackHotObject(at.X, at.Y, true);
+            PressObject(at, framework::TMouseButton::mbLeft);
+            if (!alive.expired() && hit == HTCAPTION)
+                capturedIndex_ = -1;
+            return;
+        case WM_NCLBUTTONUP:
+            ReleaseObject(at, framework::TMouseButton::mbLeft);
+            return;
+        case WM_NCLBUTTONDBLCLK:
+            TrackHotObject(at.X, at.Y, true);
+            PressObject(at, framework::TMouseButton::mbLeft);
+            if (alive.expired())
+                return;
+            DoubleClickObject();
+            if (!alive.expired() && hit == HTCAPTION)
+                CaptionDoubleClick();
+            return;
+        case WM_NCRBUTTONDOWN:
+        case WM_NCRBUTTONDBLCLK:
+            TrackHotObject(at.X, at.Y, true);
+            PressObject(at, framework::TMouseButton::mbRight);
+            if (alive.expired() || hit != HTCAPTION)
+                return;
+            capturedIndex_ = -1;
+            if (msg == WM_NCRBUTTONDOWN && !disableSystemMenu_) {
+                Point cursor;
+                GetCursorPos(&cursor);
+                ShowSystemMenu(cursor);
+            }
+            return;
+        case WM_NCRBUTTONUP:
+            ReleaseObject(at, framework::TMouseButton::mbRight);
+            return;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            // While an object holds the capture its release arrives as a client message.
+            if (capturedIndex_ != -1)
+                ReleaseObject({-1, -1}, msg == WM_LBUTTONUP ? framework::TMouseButton::mbLeft
+                                                            : framework::TMouseButton::mbRight);
             return;
         default:
-            // The pointer on caption objects (hover, press, release, double-click) belongs to the
-            // frame's pointer tracking, which follows HotIndex and CapturedIndex.
             return;
     }
 }

@@ -8,14 +8,20 @@
 
 namespace skin {
 
+// Damaged skins may hold any 32-bit values: a span too large for 32 bits saturates instead of
+// overflowing.
+constexpr int32_t SaturatedSpan(int32_t from, int32_t to) {
+    const int64_t span = int64_t(to) - from;
+    return span > INT32_MAX ? INT32_MAX : span < INT32_MIN ? INT32_MIN : int32_t(span);
+}
 constexpr int32_t WidthOfRect(const platform::Rect& r) {
-    return r.Right - r.Left;
+    return SaturatedSpan(r.Left, r.Right);
 }
 constexpr int32_t HeightOfRect(const platform::Rect& r) {
-    return r.Bottom - r.Top;
+    return SaturatedSpan(r.Top, r.Bottom);
 }
 constexpr bool IsEmptyRect(const platform::Rect& r) {
-    return WidthOfRect(r) <= 0 || HeightOfRect(r) <= 0;
+    return r.Right <= r.Left || r.Bottom <= r.Top;
 }
 constexpr void ZeroRect(platform::Rect& r) {
     r = {};

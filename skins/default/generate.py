@@ -1968,19 +1968,27 @@ def main(argv):
         print_map()
         return 0
     files, pictures = build()
+    return write_outputs(HERE, files, args.check,
+                         (args.preview, lambda: preview(pictures)) if args.preview else None)
+
+
+def write_outputs(folder, files, check, preview_png=None):
+    """Writes the files that differ into `folder` (with `check`, writes nothing and lists them),
+    and the preview (path, painter) when given; returns the exit status."""
     stale = []
     for name, data in sorted(files.items()):
-        path = os.path.join(HERE, name)
+        path = os.path.join(folder, name)
         current = open(path, "rb").read() if os.path.exists(path) else None
         if current != data:
             stale.append(name)
-            if not args.check:
+            if not check:
                 with open(path, "wb") as f:
                     f.write(data)
-    if args.preview:
-        with open(args.preview, "wb") as f:
-            f.write(png_bytes(preview(pictures)))
-    if args.check:
+    if preview_png:
+        path, painter = preview_png
+        with open(path, "wb") as f:
+            f.write(png_bytes(painter()))
+    if check:
         for name in stale:
             print("out of date: %s" % name)
         return 1 if stale else 0

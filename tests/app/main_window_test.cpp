@@ -339,5 +339,41 @@ TEST_F(QuickSearch, TheReadyWindowAsAShopperSeesIt) {
     EXPECT_TRUE(display.saveScreenshot(path)) << path;
 }
 
+// What the input method does in the panel's fields: its composition shows and goes without touching
+// the text, and what it commits lands at the caret; the price fields keep their digits.
+TEST_F(StartUp, ChineseFromTheInputMethodLandsAtTheCaretAndNotInThePriceFields) {
+    struct Case {
+        const char* name;
+        framework::TCustomEdit* field;
+        std::string before;
+        int caret;
+        std::string after;
+    };
+    Start();
+    const Case cases[] = {
+        {"keyword, empty", form->m_keyword, "", 0, "裙子"},
+        {"keyword, caret in the middle", form->m_keyword, "裙子", 1, "裙裙子子"},
+        {"keyword, caret at the start", form->m_keyword, "silk", 0, "裙子silk"},
+        {"lower price", form->m_sp, "0", 1, "0"},
+        {"upper price", form->m_ep, "99999999", 4, "99999999"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.field->SetText(c.before);
+        c.field->SetFocus();
+        Pump();
+        c.field->SetSelStart(c.caret);
+        c.field->SetSelLength(0);
+        display.startComposition();
+        display.changeComposition("qun zi", 6);
+        Pump();
+        EXPECT_EQ(c.field->Text(), c.before) << "the composition is not the text";
+        display.endComposition();
+        display.commitText("裙子");
+        Pump();
+        EXPECT_EQ(c.field->Text(), c.after);
+    }
+}
+
 }  // namespace
 }  // namespace app::test

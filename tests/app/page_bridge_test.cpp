@@ -11,7 +11,12 @@
 #include <optional>
 #include <tuple>
 
+#include "app/result_tab_commands.h"
 #include "search_program_fixture.h"
+#include "skin/controls/skin_updown.h"
+#include "skin/menus/skin_hint.h"
+#include "skin/menus/skin_hint_window.h"
+#include "skin/menus/skin_popup_menu.h"
 
 namespace app::test {
 namespace {
@@ -301,11 +306,12 @@ struct PageModel {
 
 // What the shopper does, as input queued on the display (nothing is pumped).
 struct ShopperAction {
-    enum class Kind { CloseTab, ClickTab, QuickSearch, TypeKeyword };
+    enum class Kind { CloseTab, MiddleClickTab, ClickTab, QuickSearch, TypeKeyword };
     Kind kind;
     int tab = 0;
 
     static ShopperAction Close(int tab) { return {Kind::CloseTab, tab}; }
+    static ShopperAction MiddleClick(int tab) { return {Kind::MiddleClickTab, tab}; }
     static ShopperAction Click(int tab) { return {Kind::ClickTab, tab}; }
     static ShopperAction Search() { return {Kind::QuickSearch}; }
     static ShopperAction Type() { return {Kind::TypeKeyword}; }
@@ -322,7 +328,9 @@ struct Outcome {
 class BridgeWhileThePageWorks : public Bridge {
   protected:
     // Tabs A and B from two searches answered at once, B selected; the model page behind them.
-    void ReadyWithTabsAAndB() {
+    void ReadyWithTabsAAndB() { ReadyWithTabs({"A", "B"}); }
+    // A tab for each keyword, the last selected.
+    void ReadyWithTabs(const std::vector<std::string>& keywords) {
         Start();
         HomePageLoaded();
         Home().page().define("SoItem", [this](const std::vector<PageArg>& args) {
@@ -338,11 +346,13 @@ class BridgeWhileThePageWorks : public Bridge {
             Meanwhile("DelPage");
             return PageAnswer::Number(model.DelPage(std::get<int32_t>(args.at(0))));
         });
-        for (const char* keyword : {"A", "B"}) {
+        std::vector<std::string> captions;
+        for (const std::string& keyword : keywords) {
             form->m_keyword->SetText(keyword);
             Click(*form->m_soso, 10, 10);
+            captions.push_back(Caption(keyword));
         }
-        ASSERT_THAT(Tabs().Tabs(), ElementsAre(Caption("A"), Caption("B")));
+        ASSERT_EQ(Tabs().Tabs(), captions);
         callsBefore = Home().calls().size();
     }
 
@@ -369,9 +379,12 @@ class BridgeWhileThePageWorks : public Bridge {
                 display.click(At(Tabs(), box.Left + box.width() / 2, box.Top + box.height() / 2));
                 return;
             }
-            case Kind::ClickTab: {
+            case Kind::ClickTab:
+            case Kind::MiddleClickTab: {
                 const platform::Rect tab = Tabs().TabRect(action.tab);
-                display.click(At(Tabs(), tab.Left + 4, tab.Top + tab.height() / 2));
+                display.click(At(Tabs(), tab.Left + 4, tab.Top + tab.height() / 2),
+                              action.kind == Kind::ClickTab ? platform::MouseButton::Left
+                                                            : platform::MouseButton::Middle);
                 return;
             }
             case Kind::QuickSearch:
@@ -443,6 +456,18 @@ const WhileWaitingCase kWhileWaiting[] = {
      ShopperAction::Search(),
      {{"A", "B2"}, 1, kExpanded, {"DelPage(1)", "SoItem"}},
      {{"A"}, 0, kExpanded, {"DelPage(1)", "SoItem"}}},
+    {"AMiddleClickWhileDelPageWaits",
+     ShopperAction::Close(1),
+     "DelPage",
+     ShopperAction::MiddleClick(0),
+     {{}, -1, kCollapsed, {"DelPage(1)", "DelPage(0)"}},
+     {{}, -1, kExpanded, {"DelPage(1)", "DelPage(0)"}}},
+    {"AMiddleClickWhileSoItemWaits",
+     ShopperAction::Search(),
+     "SoItem",
+     ShopperAction::MiddleClick(0),
+     {{"B", "B2"}, 0, kExpanded, {"SoItem", "ShowPage(0)", "DelPage(0)"}},
+     {{"B"}, 0, kExpanded, {"SoItem", "ShowPage(0)", "DelPage(0)"}}},
     {"TypingWhileSoItemWaits",
      ShopperAction::Search(),
      "SoItem",
@@ -496,6 +521,364 @@ INSTANTIATE_TEST_SUITE_P(Shopper, WhileThePageWorks,
                                     (std::get<1>(info.param) == Answering::Later ? "AnsweredLate"
                                                                                  : "NeverAnswered");
                          });
+
+// --- The shopper's desk: tab keys, middle click, the tab menu, the tab hint ----------------------
+
+enum class FocusIn { Keyword, CategoryList, Browser, Tabs };
+
+struct TabKeyCase {
+    const char* name;
+    FocusIn focus;
+    int selectedBefore;
+    std::vector<int> keys;  // pressed with Ctrl; VK_SHIFT among them is held for the rest
+    Outcome after;
+};
+void PrintTo(const TabKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+using platform::VK_NEXT;
+using platform::VK_PRIOR;
+using platform::VK_SHIFT;
+using platform::VK_TAB;
+
+// Tabs A, B, C; every selection shows its page, every close goes through DelPage.
+const TabKeyCase kTabKeyCases[] = {
+    {"CtrlTabFromTheKeyword",
+     FocusIn::Keyword,
+     0,
+     {VK_TAB},
+     {{"A", "B", "C"}, 1, kExpanded, {"ShowPage(1)"}}},
+    {"CtrlTabWrapsFromTheLast",
+     FocusIn::Keyword,
+     2,
+     {VK_TAB},
+     {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
+    {"CtrlShiftTabWrapsFromTheFirst",
+     FocusIn::Browser,
+     0,
+     {VK_SHIFT, VK_TAB},
+     {{"A", "B", "C"}, 2, kExpanded, {"ShowPage(2)"}}},
+    {"CtrlPgDnTwiceFromTheBrowser",
+     FocusIn::Browser,
+     0,
+     {VK_NEXT, VK_NEXT},
+     {{"A", "B", "C"}, 2, kExpanded, {"ShowPage(1)", "ShowPage(2)"}}},
+    {"CtrlPgUpFromACategoryList",
+     FocusIn::CategoryList,
+     1,
+     {VK_PRIOR},
+     {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
+    {"CtrlPgUpWrapsOnTheTabs",
+     FocusIn::Tabs,
+     0,
+     {VK_PRIOR},
+     {{"A", "B", "C"}, 2, kExpanded, {"ShowPage(2)"}}},
+    {"CtrlWClosesTheSelectedTab", FocusIn::Browser, 1, {'W'}, {{"A", "C"}, 1, kExpanded, {"DelPage(1)"}}},
+    {"CtrlWThreeTimesFoldsTheWindow",
+     FocusIn::Keyword,
+     2,
+     {'W', 'W', 'W'},
+     {{}, -1, kCollapsed, {"DelPage(2)", "DelPage(1)", "DelPage(0)"}}},
+    {"CtrlWThenCtrlTab",
+     FocusIn::Tabs,
+     0,
+     {'W', VK_TAB},
+     {{"B", "C"}, 1, kExpanded, {"DelPage(0)", "ShowPage(1)"}}},
+};
+
+class TabKeys : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabKeyCase> {
+  protected:
+    void Focus(FocusIn where) {
+        framework::TWinControl* control = nullptr;
+        switch (where) {
+            case FocusIn::Keyword:
+                control = form->m_keyword;
+                break;
+            case FocusIn::CategoryList:
+                control = form->m_cid;
+                break;
+            case FocusIn::Browser:
+                control = form->m_web;
+                break;
+            case FocusIn::Tabs:
+                control = &Tabs();
+                break;
+        }
+        control->SetFocus();
+        Pump();
+        ASSERT_TRUE(control->Focused());
+    }
+};
+
+TEST_P(TabKeys, SelectAndCloseAsTheTabsOwnClicksDo) {
+    const TabKeyCase& c = GetParam();
+    ReadyWithTabs({"A", "B", "C"});
+    Tabs().SetTabIndex(c.selectedBefore);
+    model.ShowPage(c.selectedBefore);
+    Focus(c.focus);
+    const std::string keyword = form->m_keyword->Text();
+    display.pressKey(platform::VK_CONTROL);
+    for (int key : c.keys) {
+        if (key == VK_SHIFT)
+            display.pressKey(VK_SHIFT);
+        else
+            display.typeKey(key);
+    }
+    display.releaseKey(VK_SHIFT);
+    display.releaseKey(platform::VK_CONTROL);
+    Pump();
+    const Outcome seen = Seen();
+    EXPECT_EQ(seen.tabs, c.after.tabs);
+    EXPECT_EQ(seen.selected, c.after.selected);
+    EXPECT_EQ(seen.clientHeight, c.after.clientHeight);
+    EXPECT_EQ(seen.calls, c.after.calls);
+    EXPECT_EQ(Tabs().TabCount(), int(model.pages.size())) << "the tabs mirror the pages";
+    EXPECT_EQ(Tabs().TabIndex(), model.shown) << "the selected tab is the page shown";
+    EXPECT_EQ(form->m_keyword->Text(), keyword) << "a tab key types nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shopper, TabKeys, ::testing::ValuesIn(kTabKeyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+enum class Press { Middle, MiddleOffTheTab };
+struct TabClickCase {
+    const char* name;
+    int selectedBefore;
+    int tab;
+    Press press;
+    Outcome after;
+};
+void PrintTo(const TabClickCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const TabClickCase kTabClickCases[] = {
+    // As its close box: the press selects (and shows) the tab, the release closes it.
+    {"MiddleClickOnAnotherTab",
+     2,
+     0,
+     Press::Middle,
+     {{"B", "C"}, 0, kExpanded, {"ShowPage(0)", "DelPage(0)"}}},
+    {"MiddleClickOnTheSelectedTab", 1, 1, Press::Middle, {{"A", "C"}, 1, kExpanded, {"DelPage(1)"}}},
+    {"MiddleReleaseOffTheTabClosesNothing",
+     2,
+     0,
+     Press::MiddleOffTheTab,
+     {{"A", "B", "C"}, 0, kExpanded, {"ShowPage(0)"}}},
+};
+
+class TabClicks : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabClickCase> {};
+
+TEST_P(TabClicks, AMiddleClickClosesAsTheCloseBoxDoes) {
+    const TabClickCase& c = GetParam();
+    ReadyWithTabs({"A", "B", "C"});
+    Tabs().SetTabIndex(c.selectedBefore);
+    model.ShowPage(c.selectedBefore);
+    const platform::Rect tab = Tabs().TabRect(c.tab);
+    display.advanceClock(1000);
+    display.moveMouse(At(Tabs(), tab.Left + 4, tab.Top + tab.height() / 2));
+    display.pressButton(platform::MouseButton::Middle);
+    if (c.press == Press::MiddleOffTheTab)
+        display.moveMouse(At(Tabs(), tab.Left + 4, tab.Bottom + 40));
+    display.releaseButton(platform::MouseButton::Middle);
+    Pump();
+    const Outcome seen = Seen();
+    EXPECT_EQ(seen.tabs, c.after.tabs);
+    EXPECT_EQ(seen.selected, c.after.selected);
+    EXPECT_EQ(seen.calls, c.after.calls);
+    EXPECT_EQ(Tabs().TabIndex(), model.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shopper, TabClicks, ::testing::ValuesIn(kTabClickCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct TabMenuCase {
+    const char* name;
+    int selectedBefore;
+    int tab;  // right-clicked
+    TabMenuItem item;
+    Outcome after;
+};
+void PrintTo(const TabMenuCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// Tabs A, B, C, D; closes go one tab at a time from the right.
+const TabMenuCase kTabMenuCases[] = {
+    {"CloseATabThatIsNotSelected", 3, 1, TabMenuItem::Close, {{"A", "C", "D"}, 1, kExpanded, {"DelPage(1)"}}},
+    {"CloseOthers",
+     0,
+     1,
+     TabMenuItem::CloseOthers,
+     {{"B"}, 0, kExpanded, {"DelPage(3)", "DelPage(2)", "DelPage(0)"}}},
+    {"CloseToTheRight",
+     0,
+     1,
+     TabMenuItem::CloseToTheRight,
+     {{"A", "B"}, 1, kExpanded, {"DelPage(3)", "DelPage(2)"}}},
+    {"CloseAllFoldsTheWindow",
+     2,
+     2,
+     TabMenuItem::CloseAll,
+     {{}, -1, kCollapsed, {"DelPage(3)", "DelPage(2)", "DelPage(1)", "DelPage(0)"}}},
+    {"SearchAgainBringsTheTabForward",
+     3,
+     1,
+     TabMenuItem::SearchAgain,
+     {{"A", "B", "C", "D"}, 1, kExpanded, {"SoItem"}}},
+};
+
+class TabMenu : public BridgeWhileThePageWorks, public ::testing::WithParamInterface<TabMenuCase> {
+  protected:
+    ResultTabCommands& Commands() const { return form->TabCommands(); }
+    // Right click on tab i; the menu opens at the pointer.
+    void RightClickTab(int i) {
+        const platform::Rect tab = Tabs().TabRect(i);
+        display.advanceClock(1000);
+        display.click(At(Tabs(), tab.Left + 4, tab.Top + tab.height() / 2), platform::MouseButton::Right);
+        Pump();
+    }
+    // The open menu's item by caption, chosen with a click on it.
+    void ChooseItem(TabMenuItem item) {
+        const std::string caption = kTabMenuCaptions[size_t(item)];
+        // Down from the first usable item, then Enter: the popup menu's own keys.
+        for (int i = 0; i < int(item); ++i)
+            if (std::string(kTabMenuCaptions[size_t(i)]) != "-" &&
+                Commands().Menu().Items()->Items(i)->Enabled())
+                display.typeKey(platform::VK_DOWN);
+        display.typeKey(platform::VK_RETURN);
+        Pump();
+        EXPECT_FALSE(Commands().Menu().IsOpen()) << caption;
+    }
+};
+
+TEST_P(TabMenu, EveryCommandGoesThroughThePageOneTabAtATime) {
+    const TabMenuCase& c = GetParam();
+    ReadyWithTabs({"A", "B", "C", "D"});
+    Tabs().SetTabIndex(c.selectedBefore);
+    model.ShowPage(c.selectedBefore);
+    RightClickTab(c.tab);
+    ASSERT_TRUE(Commands().Menu().IsOpen());
+    EXPECT_EQ(Commands().MenuTab(), c.tab);
+    EXPECT_EQ(Tabs().TabIndex(), c.selectedBefore) << "a right click selects nothing";
+    ChooseItem(c.item);
+    const Outcome seen = Seen();
+    EXPECT_EQ(seen.tabs, c.after.tabs);
+    EXPECT_EQ(seen.selected, c.after.selected);
+    EXPECT_EQ(seen.clientHeight, c.after.clientHeight);
+    EXPECT_EQ(seen.calls, c.after.calls);
+    EXPECT_EQ(Tabs().TabCount(), int(model.pages.size()));
+    EXPECT_EQ(Tabs().TabIndex(), model.shown);
+    if (c.item == TabMenuItem::SearchAgain) {
+        ASSERT_FALSE(SoItemQueries().empty());
+        EXPECT_EQ(SoItemQueries().back(), SoItemQueries().at(1)) << "tab B's own query";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shopper, TabMenu, ::testing::ValuesIn(kTabMenuCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TabMenu, HasTheCaptionsInOrderAndOffersOnlyWhatCanBeDone) {
+    ReadyWithTabs({"A", "B"});
+    std::vector<std::string> captions;
+    for (int i = 0; i < Commands().Menu().Items()->Count(); ++i)
+        captions.push_back(Commands().Menu().Items()->Items(i)->Caption());
+    EXPECT_THAT(captions,
+                ElementsAre("关闭标签", "关闭其他标签", "关闭右侧标签", "全部关闭", "-", "重新搜索"));
+    auto enabled = [&](TabMenuItem item) { return Commands().Menu().Items()->Items(int(item))->Enabled(); };
+
+    RightClickTab(1);
+    EXPECT_TRUE(enabled(TabMenuItem::CloseOthers));
+    EXPECT_FALSE(enabled(TabMenuItem::CloseToTheRight)) << "nothing right of the last tab";
+    const char* dir = std::getenv("VELMORO_BINARY_DIR");
+    const std::string path = std::string(dir ? dir : ".") + "/screenshots/app_tab_menu.png";
+    EXPECT_TRUE(display.saveScreenshot(path)) << path;
+    display.typeKey(platform::VK_ESCAPE);
+    Pump();
+    EXPECT_FALSE(Commands().Menu().IsOpen());
+    EXPECT_THAT(Seen().calls, IsEmpty()) << "a dismissed menu does nothing";
+
+    // Right of the tabs: no menu.
+    display.advanceClock(1000);
+    display.click(At(Tabs(), Tabs().TabRect(1).Right + 30, Tabs().TabRect(1).Top + 5),
+                  platform::MouseButton::Right);
+    Pump();
+    EXPECT_FALSE(Commands().Menu().IsOpen());
+
+    Tabs().SetTabIndex(0);
+    RightClickTab(0);
+    ChooseItem(TabMenuItem::CloseToTheRight);
+    RightClickTab(0);
+    EXPECT_FALSE(enabled(TabMenuItem::CloseOthers)) << "one tab: no others";
+    display.typeKey(platform::VK_ESCAPE);
+    Pump();
+}
+
+// --- The tab hint ---
+
+class TabHint : public BridgeWhileThePageWorks {
+  protected:
+    ResultTabCommands& Commands() const { return form->TabCommands(); }
+    void RestOn(int i) {
+        const platform::Rect tab = Tabs().TabRect(i);
+        display.moveMouse(At(Tabs(), tab.Left + 6, tab.Top + tab.height() / 2));
+        Pump();
+        display.advanceClock(framework::Application->HintPause() + 50);
+        Pump();
+    }
+    bool HintShown() const { return Commands().Hint().HintWindow().Visible(); }
+};
+
+TEST_F(TabHint, ShowsTheWholeCaptionWithTheFiltersThatWereSet) {
+    ReadyWithTabs({"A"});
+    form->m_sp->SetText("500");
+    form->m_ep->SetText("100");
+    form->m_loc->SetItemIndex(3);
+    form->ServiceBox(Service::CashOnDelivery)->SetChecked(true);
+    form->m_keyword->SetText("雪纺连衣裙");
+    Click(*form->m_soso, 10, 10);
+    ASSERT_EQ(Tabs().TabCount(), 2);
+
+    RestOn(0);
+    EXPECT_FALSE(HintShown()) << "tab A shows all its caption and no filter was set";
+    RestOn(1);
+    ASSERT_TRUE(HintShown());
+    const std::string text = Commands().HintText(1);
+    EXPECT_EQ(text, "雪纺连衣裙 - 女装/女士精品\n价格区间 100 - 500\n所在地 " +
+                        std::string(LocationCaptions[3]) + "\n货到付款");
+    const char* dir = std::getenv("VELMORO_BINARY_DIR");
+    const std::string path = std::string(dir ? dir : ".") + "/screenshots/app_tab_hint.png";
+    EXPECT_TRUE(display.saveScreenshot(path)) << path;
+
+    // Leaving the strip, or pressing, hides it.
+    display.moveMouse(At(*form->m_keyword, 5, 5));
+    Pump();
+    EXPECT_FALSE(HintShown());
+}
+
+TEST_F(TabHint, ShowsForATabCutByTheScroller) {
+    std::vector<std::string> keywords;
+    for (int i = 0; i < 12; ++i) keywords.push_back("连衣裙" + std::to_string(i));
+    ReadyWithTabs(keywords);
+    ASSERT_NE(Tabs().Scroller(), nullptr);
+    Tabs().SetTabIndex(0);  // the row scrolled back to its start
+    int cut = -1, whole = -1;
+    for (int i = 0; i < Tabs().TabCount(); ++i) {
+        if (Tabs().TabFullyShown(i))
+            whole = i;
+        else if (cut < 0 && Tabs().TabRect(i).Left + 10 < Tabs().Scroller()->Left())
+            cut = i;
+    }
+    ASSERT_GE(cut, 0) << "a tab partly under the scroller";
+    ASSERT_GE(whole, 0);
+    EXPECT_EQ(Commands().HintText(cut), Caption(keywords[size_t(cut)]));
+    EXPECT_EQ(Commands().HintText(whole), "");
+    RestOn(whole);
+    EXPECT_FALSE(HintShown());
+    RestOn(cut);
+    EXPECT_TRUE(HintShown());
+}
 
 }  // namespace
 }  // namespace app::test

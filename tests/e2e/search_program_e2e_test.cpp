@@ -28,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -123,6 +124,10 @@ class WatchedPageServer {
         std::lock_guard<std::mutex> hold(lock_);
         homeOpen_ = true;
         opened_.notify_all();
+    }
+    int Total() const {
+        std::lock_guard<std::mutex> hold(lock_);
+        return int(requests_.size());
     }
     int Count(const std::string& method, const std::string& path) const {
         std::lock_guard<std::mutex> hold(lock_);
@@ -221,10 +226,10 @@ struct XWindow {
     Rect bounds;  // screen coordinates, outer size
 };
 
-std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
+// The visible windows an xdotool search finds, with their geometry.
+std::vector<XWindow> VisibleWindows(const std::string& search) {
     std::vector<XWindow> windows;
-    std::istringstream ids(
-        Output("xdotool search --onlyvisible --pid " + std::to_string(pid) + " 2>/dev/null"));
+    std::istringstream ids(Output("xdotool search --onlyvisible " + search + " 2>/dev/null"));
     for (std::string id; ids >> id;) {
         std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
         int x = 0, y = 0, w = 0, h = 0;
@@ -237,6 +242,10 @@ std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
         windows.push_back({id, {x, y, x + w, y + h}});
     }
     return windows;
+}
+
+std::vector<XWindow> VisibleWindowsOf(pid_t pid) {
+    return VisibleWindows("--pid " + std::to_string(pid));
 }
 
 platform::Size ScreenSize() {
@@ -398,6 +407,23 @@ std::vector<uint32_t> PicturePixels(const platform::Surface& picture, const Rect
     return colours;
 }
 
+// The desktop's openbox configuration without its Alt+Space binding (its own window menu), so
+// that the key reaches the program as on a desktop that leaves it to the application.
+std::string WindowManagerConfig() {
+    std::ifstream in("/etc/xdg/openbox/rc.xml");
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string rc = text.str();
+    const size_t start = rc.find("<keybind key=\"A-space\">");
+    if (rc.empty() || start == std::string::npos)
+        return {};
+    const std::string end = "</keybind>";
+    rc.erase(start, rc.find(end, start) + end.size() - start);
+    const std::string path = BinaryDir() + "/screenshots/app_e2e_openbox_rc.xml";
+    std::ofstream(path) << rc;
+    return path;
+}
+
 class SearchProgramE2E : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -410,7 +436,7 @@ class SearchProgramE2E : public ::testing::Test {
         // Under a window manager, as the program runs on a desktop: it must leave the skinned
         // window undecorated (the sizes and pixels below see any frame it added) and keep the
         // windows where the program puts them.
-        windowManager_ = std::make_unique<platform::test::WindowManager>();
+        windowManager_ = std::make_unique<platform::test::WindowManager>(WindowManagerConfig());
     }
     void TearDown() override { windowManager_.reset(); }
     std::unique_ptr<platform::test::WindowManager> windowManager_;
@@ -538,6 +564,19 @@ class SearchProgramE2E : public ::testing::Test {
         return InTabs(main, {(inTabs.Left + inTabs.Right) / 2, (inTabs.Top + inTabs.Bottom) / 2});
     }
 };
+
+// The shipped skin as the program loads it, from the source folder.
+skin::TbsSkinData& SourceSkin() {
+    static skin::TbsSkinData* const data = [] {
+        auto* loaded = new skin::TbsSkinData(nullptr);
+        auto* stored = new skin::TbsCompressedStoredSkin(loaded);
+        stored->PackSkinFolder(
+            (std::filesystem::path(Env("VELMORO_SOURCE_DIR")) / "skins/default/skin.ini").string());
+        loaded->LoadStoredSkin(*stored);
+        return loaded;
+    }();
+    return *data;
+}
 
 // The main window's frame on the screen against skinview's picture of it, outside the caption
 // text and outside `covered` (screen coordinates), once the window has repainted it.
@@ -768,6 +807,429 @@ TEST_F(SearchProgramE2E, AShopperBrowsesHerResultsInTabs) {
     WaitForTabs(main, {captions, 8, false, firstVisible - 1});
     Screenshot("tabs_7_scrolled_back");
 
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+// The X window's origin on the screen now.
+Point OriginOf(const std::string& id) {
+    std::istringstream shell(Output("xdotool getwindowgeometry --shell " + id));
+    Point p;
+    for (std::string line; std::getline(shell, line);) {
+        std::sscanf(line.c_str(), "X=%d", &p.X);
+        std::sscanf(line.c_str(), "Y=%d", &p.Y);
+    }
+    return p;
+}
+
+// Whether a window is iconified: its WM_STATE says so (a window manager keeps it).
+bool Iconified(const std::string& id) {
+    return Output("xprop -id " + id + " WM_STATE 2>/dev/null").find("Iconic") != std::string::npos;
+}
+
+TEST_F(SearchProgramE2E, TheMainWindowsCaptionButtonsSystemMenuAndCaptionWork) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    XWindow main = CollapsedMainWindow(program);
+    ASSERT_FALSE(main.id.empty());
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
+    const platform::Size size{785, 96};
+    tools::FramePreviewOptions o;
+    o.size = size;
+    o.caption = "Velmoro V1.0";
+    const tools::FrameLayoutReport layout =
+        tools::PreviewFrame(SourceSkin(), o, platform::RGB(255, 0, 255)).layout;
+    auto objectRect = [&](const char* name) {
+        for (const tools::FrameObjectReport& r : layout.objects)
+            if (r.name == name)
+                return r.rect;
+        ADD_FAILURE() << "no " << name;
+        return Rect{};
+    };
+    auto centreOf = [&](const XWindow& w, const Rect& r) {
+        return Point{w.bounds.Left + (r.Left + r.Right) / 2, w.bounds.Top + (r.Top + r.Bottom) / 2};
+    };
+    const Rect close = objectRect("closebutton"), minimise = objectRect("minbutton"),
+               icon = objectRect("systemmenubutton");
+    const platform::Surface& buttons = SourceSkin().ActivePictures()[0].Surface();
+
+    // 1. Hovering the close button lights it: its active face (20, 0, 38, 17 of the button picture).
+    Xdotool("mousemove " + At(centreOf(main, close)));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return ScreenPixels(close.offsetBy(main.bounds.Left, main.bounds.Top)) ==
+                   PicturePixels(buttons, {20, 0, 38, 17});
+        },
+        10s))
+        << "the close button never showed its hot face";
+    Screenshot("frame_1_close_hot");
+
+    // 2. The caption bar drags the window by the drag, in 60 Hz steps, the window keeping up with the
+    //    pointer; the pointer's lead over the window is sampled at every step.
+    const Point grip{main.bounds.Left + 300, main.bounds.Top + 12};
+    Xdotool("mousemove " + At(grip) + " mousedown 1");
+    std::vector<int> lead;
+    for (int step = 1; step <= 40; ++step) {
+        Xdotool("mousemove " + At({grip.X + 3 * step, grip.Y + 2 * step}));
+        std::this_thread::sleep_for(16ms);
+        lead.push_back(3 * step - (OriginOf(main.id).X - main.bounds.Left));
+    }
+    Xdotool("mouseup 1");
+    main = WindowWhenAt(program, main.id, main.bounds.offsetBy(120, 80));
+    std::vector<int> sorted = lead;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf(
+        "caption drag, pointer ahead of the window by (pixels, 3 a step of 16 ms): median %d, "
+        "90th percentile %d, largest %d\n",
+        sorted[sorted.size() / 2], sorted[sorted.size() * 9 / 10], sorted.back());
+    EXPECT_LE(sorted[sorted.size() / 2], 3) << "the window lags more than a step behind the pointer";
+    Screenshot("frame_2_dragged");
+
+    // 3. Its borders do not size it, nor move it.
+    for (const Point& edge : {Point{main.bounds.Right - 2, main.bounds.Top + 50},
+                              Point{main.bounds.Left + 400, main.bounds.Bottom - 2},
+                              Point{main.bounds.Left + 400, main.bounds.Top + 1}})
+        Xdotool("mousemove " + At(edge) + " mousedown 1 mousemove " + At({edge.X + 60, edge.Y + 40}) +
+                " sleep 0.2 mouseup 1");
+    std::this_thread::sleep_for(500ms);
+    WindowWhenAt(program, main.id, main.bounds);
+    Screenshot("frame_3_borders_dragged");
+
+    // 4. The minimise button iconifies the window; activating it brings the skinned window back.
+    Xdotool("mousemove " + At(centreOf(main, minimise)) + " click 1");
+    EXPECT_TRUE(WaitUntil([&] { return Iconified(main.id); }, 15s)) << "the window was not iconified";
+    EXPECT_TRUE(VisibleWindowsOf(program.Pid()).empty());
+    Screenshot("frame_4_minimised");
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " windowactivate " + main.id);
+    main = WindowWhenAt(program, main.id, main.bounds);
+    EXPECT_FALSE(Iconified(main.id));
+    ExpectFrameAsPreviewed(main, size, true, std::nullopt);
+    Screenshot("frame_5_restored");
+
+    // 5. Alt+Space opens the system menu below the icon, Escape closes it; a click on the icon opens
+    //    it too.
+    const Rect below =
+        platform::rectOfSize(main.bounds.Left + icon.Left, main.bounds.Top + icon.Bottom, 120, 50);
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)));
+    std::this_thread::sleep_for(300ms);
+    const std::vector<uint32_t> without = ScreenPixels(below);
+    auto menuShows = [&](bool shows) {
+        return WaitUntil([&] { return (Differing(ScreenPixels(below), without) > 500) == shows; }, 10s);
+    };
+    Xdotool("key alt+space");
+    EXPECT_TRUE(menuShows(true)) << "Alt+Space opened no menu below the icon";
+    Screenshot("frame_6_system_menu");
+    Xdotool("key Escape");
+    EXPECT_TRUE(menuShows(false)) << "Escape left the menu open";
+    Xdotool("mousemove " + At(centreOf(main, icon)) + " click 1");
+    EXPECT_TRUE(menuShows(true)) << "a click on the icon opened no menu";
+    Screenshot("frame_7_system_menu_by_icon");
+    Xdotool("key Escape");
+    EXPECT_TRUE(menuShows(false)) << "Escape left the menu open";
+
+    // 6. "Mi&nimize" from it minimises; activated again, the window is back.
+    Xdotool("key alt+space");
+    EXPECT_TRUE(menuShows(true));
+    Xdotool("key Return");
+    EXPECT_TRUE(WaitUntil([&] { return Iconified(main.id); }, 15s)) << "Minimize did not minimise";
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " windowactivate " + main.id);
+    main = WindowWhenAt(program, main.id, main.bounds);
+    ExpectFrameAsPreviewed(main, size, true, std::nullopt);
+    Screenshot("frame_8_minimised_from_menu_and_back");
+
+    // 7. The close button ends the program, and the page server hears nothing more from it.
+    Xdotool("mousemove " + At(centreOf(main, close)) + " click 1");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+    const int requests = server.Total();
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(server.Total(), requests);
+}
+
+// Browser keys and clicks on the result tabs: Ctrl+Tab from inside the page, a middle click, and
+// the tab menu's "关闭其他标签" and "全部关闭".
+TEST_F(SearchProgramE2E, AShopperWorksHerTabsAsInABrowser) {
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    // The window's place is the first test's to check; here it only needs to be found.
+    const std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    XWindow main = windows[0];
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
+
+    // 1. Three searches, three tabs; the third selected, its page shown.
+    std::vector<std::string> captions;
+    for (int i = 1; i <= 3; ++i) {
+        const std::string keyword = "dress " + std::to_string(i);
+        TypeKeyword(main, keyword);
+        Xdotool("key Return");
+        const bool searched = WaitUntil([&] { return server.Searches().size() == size_t(i); }, 30s);
+        if (!searched)
+            Screenshot("desk_0_no_search");
+        ASSERT_TRUE(searched) << keyword;
+        captions.push_back(keyword + " - 女装/女士精品");
+        if (i == 1)
+            main = MainWhenClientHeightIs(program, main, 613);
+    }
+    PointerAway(main);
+    tools::TabStripPreview strip = WaitForTabs(main, {captions, 2});
+    const std::vector<uint32_t> thirdPage = SettledPagePixels(main);
+
+    // 2. The first tab clicked, then the page clicked (the browser has the keys): Ctrl+Tab twice
+    //    selects the third tab again and shows its page.
+    const Rect first = strip.layout.tabs[0];
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 1");
+    PointerAway(main);
+    // The strip keeps the window's focus after the page is clicked: only the page has the keys.
+    WaitForTabs(main, {captions, 0, true});
+    const std::vector<uint32_t> firstPage = SettledPagePixels(main);
+    EXPECT_GT(Differing(firstPage, thirdPage), 20) << "the first tab shows the third page";
+    Xdotool("mousemove " + At(InTabs(main, {kTabsInClient.width() - 30, kTabsInClient.height() - 12})) +
+            " click 1");
+    PointerAway(main);
+    Xdotool("key ctrl+Tab");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key ctrl+Tab");
+    strip = WaitForTabs(main, {captions, 2, true});
+    const std::vector<uint32_t> shown = SettledPagePixels(main);
+    EXPECT_LT(Differing(shown, thirdPage), Differing(shown, firstPage))
+        << "Ctrl+Tab twice does not show the third page";
+    Screenshot("desk_1_ctrl_tab_twice");
+
+    // 3. A middle click closes the first tab.
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 2");
+    PointerAway(main);
+    captions.erase(captions.begin());
+    strip = WaitForTabs(main, {captions, 0, true});
+    Screenshot("desk_2_middle_click");
+
+    // 4. The tab menu on the last tab: "关闭其他标签" (the second item) leaves it alone.
+    const Rect last = strip.layout.tabs[1];
+    Xdotool("mousemove " + At(InTabs(main, {last.Left + 8, (last.Top + last.Bottom) / 2})) + " click 3");
+    std::this_thread::sleep_for(1000ms);
+    Screenshot("desk_3_tab_menu");
+    Xdotool("key Down");
+    std::this_thread::sleep_for(300ms);
+    Xdotool("key Return");
+    PointerAway(main);
+    WaitForTabs(main, {{captions.back()}, 0, true});
+    Screenshot("desk_4_others_closed");
+
+    // 5. "全部关闭" (the only close left enabled after the first): the window folds to the panel.
+    Xdotool("mousemove " + At(InTabs(main, {first.Left + 8, (first.Top + first.Bottom) / 2})) + " click 3");
+    std::this_thread::sleep_for(1000ms);
+    Xdotool("key Down");
+    std::this_thread::sleep_for(300ms);
+    Xdotool("key Return");
+    main = MainWhenClientHeightIs(program, main, 68);
+    Screenshot("desk_5_all_closed");
+    EXPECT_EQ(server.Searches().size(), 3u) << "no close searched";
+
+    Xdotool("mousemove " + At(InPanel(main, 300, 55)) + " click 1");
+    Xdotool("key alt+F4");
+    ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
+    EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();
+}
+
+// --- Chinese typed with a pinyin input method ------------------------------------------------------
+
+// scripts/pinyin-input-method, running for the test's lifetime.
+class PinyinInputMethod {
+  public:
+    PinyinInputMethod() {
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        const std::string script = Env("VELMORO_SOURCE_DIR") + "/scripts/pinyin-input-method";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        char* argv[] = {const_cast<char*>(script.c_str()), nullptr};
+        if (posix_spawn(&pid_, script.c_str(), &actions, nullptr, argv, environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        if (FILE* lines = fdopen(out[0], "r")) {
+            char line[1024] = {};
+            if (pid_ > 0 && fgets(line, sizeof line, lines))
+                answer_ = line;
+            fclose(lines);
+        } else {
+            close(out[0]);
+        }
+        while (!answer_.empty() && answer_.back() == '\n') answer_.pop_back();
+        if (pid_ < 0)
+            answer_ = "unavailable: cannot run " + script;
+    }
+    ~PinyinInputMethod() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool Ready() const { return answer_.rfind("ready ", 0) == 0; }
+    // Selects the pinyin engine for the input context that has the focus now (a context made
+    // after the engine was first selected may start without one). IBUS_ADDRESS must be set.
+    static bool SelectEngine() {
+        return WaitUntil(
+            [] {
+                std::system("ibus engine libpinyin >/dev/null 2>&1");
+                return Output("ibus engine 2>/dev/null") == "libpinyin";
+            },
+            10s);
+    }
+    std::string Address() const { return Ready() ? answer_.substr(6) : ""; }
+    const std::string& Answer() const { return answer_; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string answer_ = "unavailable: the script said nothing";
+};
+
+// Sets environment variables for the programs the test starts, and puts them back.
+class ScopedEnv {
+  public:
+    void Set(const char* name, const std::string& value) {
+        const char* before = std::getenv(name);
+        saved_.push_back({name, before ? std::optional<std::string>(before) : std::nullopt});
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second)
+                setenv(it->first, it->second->c_str(), 1);
+            else
+                unsetenv(it->first);
+        }
+    }
+
+  private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+// The visible windows of the input method's candidate panel (not its 1 x 1 helpers).
+std::vector<XWindow> CandidateWindows() {
+    std::vector<XWindow> windows = VisibleWindows("--classname ibus-ui-gtk3");
+    std::erase_if(windows, [](const XWindow& w) { return w.bounds.width() <= 1 || w.bounds.height() <= 1; });
+    return windows;
+}
+
+// Nearly black pixels of the screen: text ink.
+int InkIn(const Rect& r) {
+    int ink = 0;
+    for (uint32_t colour : ScreenPixels(r))
+        ink += (colour >> 16 & 0xFF) < 64 && (colour >> 8 & 0xFF) < 64 && (colour & 0xFF) < 64;
+    return ink;
+}
+
+// The keyword of a search body ("k=...&cid=..."), still percent-encoded.
+std::string KeywordOf(const std::string& search) {
+    return search.substr(0, search.find('&'));
+}
+std::string Field(const std::string& search, const std::string& name) {
+    const size_t at = search.find("&" + name + "=");
+    if (at == std::string::npos)
+        return "";
+    const size_t start = at + name.size() + 2;
+    return search.substr(start, search.find('&', start) - start);
+}
+
+TEST_F(SearchProgramE2E, AShopperTypesChineseWithPinyin) {
+    PinyinInputMethod ime;
+    if (!ime.Ready())
+        GTEST_SKIP() << "no pinyin input method here: " << ime.Answer();
+    ScopedEnv env;
+    env.Set("GTK_IM_MODULE", "ibus");
+    env.Set("IBUS_ADDRESS", ime.Address());
+    const std::string host = Env("VELMORO_E2E_PAGE_HOST");
+    WatchedPageServer server(host);
+    ASSERT_TRUE(server.Bound()) << "cannot serve on " << host << " (port in use?)";
+    server.OpenHomePage();
+    Program program(Env("VELMORO_E2E_PROGRAM"));
+    ASSERT_TRUE(program.Started());
+    // The window's place is the first test's to check; here it only needs to be found.
+    std::vector<XWindow> windows = WindowsWhenThereAre(program, 1);
+    ASSERT_EQ(windows.size(), 1u) << program.LogTail();
+    XWindow main = windows[0];
+    ExpectQuickSearch(main, ButtonLook::Enabled, 60s);
+    const Point keywordField = InPanel(main, 47, 7);
+    const Rect field{keywordField.X + 2, keywordField.Y + 2, keywordField.X + 133 - 2,
+                     keywordField.Y + 21 - 2};
+
+    // 1. "qunzi" composes: the preedit is drawn in the field and the candidates show below the
+    //    caret. Escape ends the composition and leaves the field (and the window) as they were.
+    Xdotool("mousemove " + At({field.Left + 20, field.Top + 8}) + " click 1");
+    std::this_thread::sleep_for(500ms);  // the focus reaches the input method
+    ASSERT_TRUE(PinyinInputMethod::SelectEngine());
+    Xdotool("type --delay 150 qunzi");
+    EXPECT_TRUE(WaitUntil([&] { return InkIn(field) > 40; }, 10s)) << "no preedit in the field";
+    std::vector<XWindow> candidates;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            candidates = CandidateWindows();
+            return !candidates.empty();
+        },
+        10s))
+        << "no candidate window";
+    Screenshot("ime_1_composing");
+    for (const XWindow& c : candidates) {
+        EXPECT_GE(c.bounds.Top, field.Top + 12) << "the candidates cover the text";
+        EXPECT_LE(c.bounds.Top, field.Bottom + 40) << "the candidates are far below the caret";
+        EXPECT_GE(c.bounds.Left, field.Left - 10);
+        EXPECT_LE(c.bounds.Left, field.Right) << "the candidates are not at the caret";
+    }
+    Xdotool("key Escape");
+    EXPECT_TRUE(WaitUntil([&] { return InkIn(field) < 30; }, 10s)) << "Escape left text in the field";
+    EXPECT_EQ(VisibleWindowsOf(program.Pid()).size(), 1u);
+
+    // 2. "qunzix", Backspace (the x of the composition), space: 裙子; Enter searches exactly that.
+    Xdotool("type --delay 150 qunzix");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key BackSpace");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key space");
+    std::this_thread::sleep_for(500ms);
+    Screenshot("ime_2_committed");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == 1; }, 30s)) << "no search";
+    EXPECT_EQ(KeywordOf(server.Searches()[0]), "k=%E8%A3%99%E5%AD%90") << "not 裙子 alone";
+    main = MainWhenClientHeightIs(program, main, 613);
+
+    // 3. With the caret between 裙 and 子: 裙裙子子. The price fields take digits only: 裙子
+    //    composed there changes nothing.
+    Xdotool("mousemove " + At({field.Right - 4, field.Top + 8}) + " click 1");
+    Xdotool("key End Left");
+    Xdotool("type --delay 150 qunzi");
+    std::this_thread::sleep_for(500ms);
+    Xdotool("key space");
+    std::this_thread::sleep_for(500ms);
+    for (const Point price : {InPanel(main, 408 + 20, 7 + 10), InPanel(main, 477 + 20, 7 + 10)}) {
+        Xdotool("mousemove " + At(price) + " click 1");
+        Xdotool("type --delay 150 qunzi");
+        std::this_thread::sleep_for(500ms);
+        Xdotool("key space");
+        std::this_thread::sleep_for(500ms);
+    }
+    Screenshot("ime_3_price_fields");
+    Xdotool("mousemove " + At({field.Right - 4, field.Top + 8}) + " click 1");
+    Xdotool("key Return");
+    ASSERT_TRUE(WaitUntil([&] { return server.Searches().size() == 2; }, 30s)) << "no second search";
+    const std::string second = server.Searches()[1];
+    EXPECT_EQ(KeywordOf(second), "k=%E8%A3%99%E8%A3%99%E5%AD%90%E5%AD%90");
+    EXPECT_EQ(Field(second, "sp"), "0");
+    EXPECT_EQ(Field(second, "ep"), "99999999");
+
+    PointerAway(main);
     Xdotool("key alt+F4");
     ASSERT_TRUE(program.WaitForExit(30s)) << "the program did not end";
     EXPECT_EQ(program.ExitStatus(), 0) << program.LogTail();

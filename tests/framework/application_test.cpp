@@ -208,7 +208,7 @@ TEST_F(Forms, FormsAreOwnedByTheApplicationsWindowWhichHoldsTheTaskbarEntry) {
     EXPECT_EQ(Screen->WorkAreaRect(), (Rect{0, 0, 1024, 768 - HeadlessDisplay::kTaskbarHeight}));
 }
 
-TEST_F(Forms, MinimisingTheMainFormHidesTheWholeApplicationIntoItsTaskbarEntry) {
+TEST_F(Forms, MinimisingTheMainFormMinimisesTheWholeApplicationIntoItsTaskbarEntry) {
     TForm* main = ShownForm();
     auto* second = new TForm(main);
     second->Show();
@@ -218,18 +218,31 @@ TEST_F(Forms, MinimisingTheMainFormHidesTheWholeApplicationIntoItsTaskbarEntry) 
     application.OnRestore = [&](TObject*) { ++restored; };
     SendMessage(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE);
     EXPECT_TRUE(application.IsMinimized());
-    EXPECT_FALSE(IsWindowVisible(main->Handle()));
-    EXPECT_FALSE(IsWindowVisible(second->Handle()));
+    // Every form is minimised (a window manager iconifies it); none shows.
+    for (TForm* f : {main, second}) {
+        EXPECT_TRUE(IsIconic(f->Handle()));
+        EXPECT_FALSE(display.stateOf(f->Handle())->shown);
+        EXPECT_TRUE(display.stateOf(f->Handle())->minimized);
+    }
     EXPECT_TRUE(display.stateOf(application.Handle())->minimized);
     // The forms keep their own state: they were not minimised themselves.
     EXPECT_TRUE(main->Visible());
     display.clickTaskbarEntry(application.Handle());
     Pump();
     EXPECT_FALSE(application.IsMinimized());
-    EXPECT_TRUE(IsWindowVisible(main->Handle()));
-    EXPECT_TRUE(IsWindowVisible(second->Handle()));
+    for (TForm* f : {main, second}) {
+        EXPECT_FALSE(IsIconic(f->Handle()));
+        EXPECT_TRUE(display.stateOf(f->Handle())->shown);
+    }
     EXPECT_EQ(minimized, 1);
     EXPECT_EQ(restored, 1);
+    // A form the desktop brings back (its iconified window activated) brings back the others.
+    SendMessage(main->Handle(), WM_SYSCOMMAND, SC_MINIMIZE);
+    display.clickTaskbarEntry(second->Handle());
+    Pump();
+    EXPECT_FALSE(application.IsMinimized());
+    EXPECT_FALSE(IsIconic(main->Handle()));
+    EXPECT_EQ(restored, 2);
 }
 
 TEST_F(Forms, ExceptionsInHandlersGoToTheErrorBoxOrOnException) {

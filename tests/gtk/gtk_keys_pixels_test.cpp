@@ -134,6 +134,10 @@ TEST(GtkLayerPixelsTest, WithoutACompositorOnlyPixelsOfAtLeastHalfAlphaShow) {
     EXPECT_EQ(ShownPixels(image, {Mode::PerPixel, 128, {}}), Region(Rect{0, 0, 1, 2}));
     // The colour key (the pure blue of the first pixel) cuts its pixels out.
     EXPECT_EQ(ShownPixels(image, {Mode::Constant, 255, RGB(0, 0, 255)}), Region(Rect{1, 0, 4, 2}));
+    // With a compositor a click lands on every pixel that shows at all; fully transparent ones
+    // (and those a constant alpha rounds to 0: 0x7F * 1 / 255) let it through.
+    EXPECT_EQ(ShownPixels(image, {Mode::PerPixel, 255, {}}, 1), Region(Rect{0, 0, 3, 2}));
+    EXPECT_EQ(ShownPixels(image, {Mode::PerPixel, 1, {}}, 1), Region(Rect{0, 0, 2, 2}));
 }
 
 TEST(GtkMoveTrackerTest, EchoesOfOwnMovesAreNotTheWindowManagers) {

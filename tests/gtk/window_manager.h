@@ -16,13 +16,18 @@ namespace platform::test {
 
 class WindowManager {
   public:
-    // Starts openbox when it is installed and waits (at most 10 s) until it manages the screen.
-    WindowManager() {
+    // Starts openbox when it is installed and waits (at most 10 s) until it manages the screen;
+    // with `configFile`, openbox reads that instead of the desktop's configuration.
+    explicit WindowManager(const std::string& configFile = {}) {
         if (std::system("command -v openbox >/dev/null 2>&1") != 0)
             return;
         pid_ = fork();
         if (pid_ == 0) {
-            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+            if (configFile.empty())
+                execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+            else
+                execlp("openbox", "openbox", "--sm-disable", "--config-file", configFile.c_str(),
+                       static_cast<char*>(nullptr));
             _exit(127);
         }
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);

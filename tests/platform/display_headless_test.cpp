@@ -278,6 +278,11 @@ TEST_F(DisplayTest, NativeWidgetsFollowTheirHost) {
     EXPECT_EQ(placed->rect.width(), 100);
     MoveWindow(panel, 20, 20, 290, 240, true);
     EXPECT_EQ(display.placementOf(&browser)->rect.Left, placed->rect.Left + 10);
+    // Reaching past its parent's client area, it is cut to it (the panel has no frame here).
+    MoveWindow(host, 250, 200, 100, 50, true);
+    EXPECT_EQ(display.placementOf(&browser)->rect,
+              rectOfSize(placed->rect.Left + 255, placed->rect.Top + 205, 40, 40));
+    MoveWindow(host, 5, 5, 100, 50, true);
     ShowWindow(panel, SW_HIDE);
     EXPECT_FALSE(display.placementOf(&browser)->shown);
     ShowWindow(panel, SW_SHOW);

@@ -204,6 +204,23 @@ TEST_F(PaintTest, ChildrenDrawAtTheirPlaceAndClipChildrenKeepsParentsOffThem) {
     EXPECT_EQ(shot(70, 80), kBlue);
 }
 
+TEST_F(PaintTest, AChildReachingPastTheClientAreaKeepsNoneOfTheFrameFromItsParent) {
+    HWND top = createTop({0, 0, 200, 200}, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN);
+    Rect client;
+    GetClientRect(top, &client);
+    Point origin{0, 0};
+    ClientToScreen(top, &origin);
+    HWND child = createChild(top, {0, client.Bottom - 10, 100, client.Bottom + 40});
+    settle();
+    FloodClient(child, kGreen);
+    HDC dc = GetWindowDC(top);
+    Flood(dc, kBlue);
+    ReleaseDC(top, dc);
+    Shot shot = shoot();
+    EXPECT_EQ(shot(origin.X + 10, origin.Y + client.Bottom - 5), kGreen);  // inside the client area
+    EXPECT_EQ(shot(origin.X + 10, origin.Y + client.Bottom + 1), kBlue);   // the frame below it
+}
+
 TEST_F(PaintTest, ClipSiblingsKeepsAChildOffTheSiblingsAboveIt) {
     HWND top = createPopup({0, 0, 200, 200}, 0);
     HWND above = createChild(top, {0, 0, 100, 100});

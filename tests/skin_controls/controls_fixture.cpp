@@ -23,9 +23,12 @@ ControlsTest::ControlsTest() {
 }
 
 skin::TbsSkinData* ControlsTest::ShippedSkin() {
+    return EmbeddedSkin(skins::ShippedSkinCompressedData());
+}
+
+skin::TbsSkinData* ControlsTest::EmbeddedSkin(std::span<const uint8_t> bytes) {
     auto* stored = new skin::TbsCompressedStoredSkin(form);
     stored->SetFileName("skin.ini");
-    const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
     TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
     stored->ReadCompressedData(property);
     auto* data = new skin::TbsSkinData(form);

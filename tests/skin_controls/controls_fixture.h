@@ -3,6 +3,8 @@
 // reading the screen under a control.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,8 @@ class ControlsTest : public framework::test::FrameworkTest {
 
     // The shipped skin, loaded from the bytes the main window embeds; owned by the form.
     skin::TbsSkinData* ShippedSkin();
+    // A skin from a packed stream the build embedded (the form data's "CompressedData").
+    skin::TbsSkinData* EmbeddedSkin(std::span<const uint8_t> bytes);
     // A skin of that INI text and active pictures; owned by the form.
     skin::TbsSkinData* SkinOf(const std::string& iniText,
                               const std::vector<framework::TBitmap>& pictures = {});

@@ -4,9 +4,13 @@
 
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
+#include "platform/display/compose.h"
 #include "platform/display/headless_display.h"
 #include "platform/gfx/dc.h"
+#include "platform/gfx/region.h"
 #include "platform/window/message_loop.h"
+#include "platform/window/window.h"
+#include "platform/window/window_pos.h"
 #include "skin/frame/skin_form.h"
 
 namespace tools {
@@ -52,6 +56,27 @@ FrameLayoutReport ReportOf(const skin::TbsSkinForm& frame) {
     return r;
 }
 
+// The window (cut to its shape) with its layered border's strips around it, composed over the
+// backdrop by the display's own composition.
+void AddLayeredBorder(FramePreview& preview, const skin::TbsSkinForm& frame) {
+    const skin::TbsFormLayerBorder& border = frame.LayerBorder();
+    platform::HWND window = frame.OwnerForm()->Handle();
+    Rect bounds;
+    platform::GetWindowRect(window, &bounds);
+    platform::HRGN region = platform::CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = platform::GetWindowRgn(window, region) != 0;
+    const Rect outer = border.OuterRect();
+    skin::Picture whole(outer.width(), outer.height());
+    whole.fill(platform::PixelFromColor(kLayerBackdrop));
+    const platform::ScreenLayer windowLayer{
+        bounds, &preview.picture, shaped ? platform::RegionFromHandle(region) : nullptr, {}};
+    platform::ComposeLayers(whole, outer.topLeft(), {&windowLayer, 1});
+    border.ComposeOver(whole, outer.topLeft());
+    platform::DeleteObject(region);
+    preview.windowOrigin = {bounds.Left - outer.Left, bounds.Top - outer.Top};
+    preview.picture = std::move(whole);
+}
+
 }  // namespace
 
 FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& o, platform::COLORREF client) {
@@ -85,6 +110,8 @@ FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& o,
     platform::SendMessage(form->Handle(), skin::SKM_PRINTFRAME, platform::WPARAM(dc), 0);
     platform::DeleteDC(dc);
     preview.layout = ReportOf(*frame);
+    if (o.layeredBorder && frame->LayerBorder().Shown())
+        AddLayeredBorder(preview, *frame);
     return preview;
 }
 

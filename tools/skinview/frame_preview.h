@@ -31,6 +31,7 @@ struct FramePreviewOptions {
     std::optional<CaptionEffect> captionEffect;     // none: as the caption record says
     std::optional<platform::COLORREF> effectColor;  // none: the record's glow or reflection colour
     std::optional<int32_t> glowSize;                // none: the record's
+    bool layeredBorder = true;  // the skin's layered border around the window, when it has one
 };
 
 // One frame object as the frame laid it out.
@@ -49,9 +50,16 @@ struct FrameLayoutReport {
 };
 
 struct FramePreview {
-    skin::Picture picture;  // the window: the frame, the client area as `client` colour
-    FrameLayoutReport layout;
+    // The window: the frame, the client area as `client` colour. With a layered border the picture
+    // is the border's outer rectangle, the border's windows composed over kLayerBackdrop as the
+    // display composes them, and the window at `windowOrigin` in it.
+    skin::Picture picture;
+    FrameLayoutReport layout;  // window coordinates
+    platform::Point windowOrigin{0, 0};
 };
+
+// What a layered border is drawn over: a light grey desk.
+constexpr platform::COLORREF kLayerBackdrop = platform::RGB(224, 224, 224);
 
 // `data` is the skin (its caption record takes the effect overrides).
 FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& options,

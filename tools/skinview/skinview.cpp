@@ -169,6 +169,7 @@ FramePreviewOptions FrameOptions(const Invocation& in, Size size) {
     o.objects = !in.has("--no-objects");
     o.caption = in.value("--caption").value_or("");
     o.showIcon = !in.has("--no-icon");
+    o.layeredBorder = !in.has("--no-layer");
     if (const auto icons = in.value("--border-icons"))
         o.icons = ParseBorderIcons(*icons);
     return o;
@@ -499,14 +500,16 @@ const std::vector<Subcommand>& Subcommands() {
         {"frame",
          "frame SKIN --size WxH [--inactive] [--no-objects] [--caption TEXT] [--border-icons LIST] "
          "[--no-icon]\n"
-         "                 (-o OUT | --layout-json)",
+         "                 [--no-layer] (-o OUT | --layout-json)",
          "The window frame at a window size, drawn by the program's frame component: the frame strips,\n"
          "the caption with its text and the caption buttons (--no-objects leaves text and buttons out),\n"
          "active or --inactive. The client area is magenta (255, 0, 255), so only the frame shows.\n"
          "LIST names the caption buttons the window offers, of sysmenu,minimize,maximize,rollup,tray\n"
          "(default sysmenu,minimize, as the main window; close is always there); the system-menu button\n"
          "shows the 16 x 16 window icon unless --no-icon. --layout-json prints the frame's geometry and\n"
-         "its objects' places as one JSON object.",
+         "its objects' places as one JSON object (window coordinates). A skin with a layered border\n"
+         "(LAYERFRAME) gets it drawn around the window, over light grey (224, 224, 224), the picture\n"
+         "then as large as the border's outer rectangle; --no-layer draws the window alone.",
          0,
          {{"--size", true},
           {"--inactive", false},
@@ -514,6 +517,7 @@ const std::vector<Subcommand>& Subcommands() {
           {"--caption", true},
           {"--border-icons", true},
           {"--no-icon", false},
+          {"--no-layer", false},
           {"--layout-json", false}},
          RenderFrame,
          FrameLayoutJson},

@@ -240,6 +240,7 @@ void DesktopWindow::wrapPixels() {
 }
 
 void DesktopWindow::convertPixels(const Rect& area) {
+    hitPixels_.reset();
     if (!layered() || layerPixels_.isEmpty()) {
         shownPixels_.reset();
     } else {
@@ -247,6 +248,8 @@ void DesktopWindow::convertPixels(const Rect& area) {
         if (shown_)
             cairo_surface_mark_dirty(shown_);
         shownPixels_ = compositor_ ? std::nullopt : ShownPixels(pixels_, state_.layer);
+        if (compositor_ && state_.layer.mode == LayerAttributes::Mode::PerPixel)
+            hitPixels_ = ShownPixels(pixels_, state_.layer, 1);
     }
     applyShapes();
 }
@@ -265,6 +268,8 @@ void DesktopWindow::applyShapes() {
         appliedShape_ = shape;
     }
     std::optional<Region> input = state_.clickThrough ? std::optional<Region>(Region()) : region_;
+    if (hitPixels_ && !state_.clickThrough)
+        input = input ? input->intersected(*hitPixels_) : *hitPixels_;
     if (appliedInputShape_ != input) {
         SetShape(window_, input, true);
         appliedInputShape_ = input;
@@ -360,9 +365,12 @@ gboolean DesktopWindow::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer dat
 
 gboolean DesktopWindow::OnKey(GtkWidget*, GdkEventKey* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
-    // A native widget that has the keys (the browser after a click) gets them from GTK.
-    if (gtk_window_get_focus(GTK_WINDOW(self->window_)))
+    // A native widget that has the keys (the browser after a click) gets them from GTK, except the
+    // window's own short-cuts, which GTK would otherwise never show the window system.
+    if (gtk_window_get_focus(GTK_WINDOW(self->window_)) && !self->host_.claimsKey(self->handle_, *event)) {
+        self->host_.widgetKey(self->handle_, *event);
         return false;
+    }
     self->host_.keyEvent(self->handle_, *event);
     return true;
 }

@@ -26,6 +26,11 @@ class DesktopHost {
     virtual void queue(InputEvent::Variant what) = 0;
     // Keys go through the input method first.
     virtual void keyEvent(HWND window, const GdkEventKey& key) = 0;
+    // The window takes this key even from a native widget that has the keyboard (its short-cuts).
+    virtual bool claimsKey(HWND window, const GdkEventKey& key) = 0;
+    // A key the native widget gets: Shift and Ctrl are told to the window system as well, so that a
+    // claimed key comes to it with the modifiers held.
+    virtual void widgetKey(HWND window, const GdkEventKey& key) = 0;
     virtual void focusChanged(HWND window, bool focused) = 0;
     // The window asked the desktop for the keyboard focus.
     virtual void focusRequested(HWND window) = 0;
@@ -111,6 +116,7 @@ class DesktopWindow {
 
     std::optional<Region> region_;
     std::optional<Region> shownPixels_;  // without a compositor: a layered window's solid pixels
+    std::optional<Region> hitPixels_;    // with one: a per-pixel window's pixels that take clicks
     std::optional<std::optional<Region>> appliedShape_, appliedInputShape_;
 
     MoveTracker moves_;

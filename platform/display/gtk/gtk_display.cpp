@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -124,6 +125,7 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
                 keyboardGrab_ = nullptr;
             applyGrabs();
         }
+        claimedKeys_.erase(hwnd);
         if (imeTop_ == hwnd) {
             gtk_im_context_set_client_window(im_, nullptr);
             imeTop_ = nullptr;
@@ -226,6 +228,37 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
         p = Placement{top, rect, shown};
         if (target)
             target->placeWidget(widget->widget, rect, shown);
+    }
+
+    void claimKeys(HWND top, std::vector<KeyChord> keys) { claimedKeys_[top] = std::move(keys); }
+
+    // A press is claimed when the window claims its key with exactly the modifiers held; its
+    // release follows it, whatever is held by then.
+    bool claimsKey(HWND window, const GdkEventKey& key) override {
+        const int vk = virtualKeyOf(key);
+        if (key.type != GDK_KEY_PRESS)
+            return claimedDown_.erase(vk) > 0;
+        auto it = claimedKeys_.find(window);
+        if (it == claimedKeys_.end() || !vk)
+            return false;
+        KeyModifier held = KeyModifier::None;
+        if (key.state & GDK_SHIFT_MASK)
+            held = held | KeyModifier::Shift;
+        if (key.state & GDK_CONTROL_MASK)
+            held = held | KeyModifier::Ctrl;
+        if (key.state & GDK_MOD1_MASK)
+            held = held | KeyModifier::Alt;
+        const KeyChord pressed{vk, held};
+        if (std::find(it->second.begin(), it->second.end(), pressed) == it->second.end())
+            return false;
+        claimedDown_.insert(vk);
+        return true;
+    }
+
+    void widgetKey(HWND, const GdkEventKey& key) override {
+        const int vk = virtualKeyOf(key);
+        if (vk == VK_SHIFT || vk == VK_CONTROL)
+            queue(KeyChanged{vk, key.type == GDK_KEY_PRESS, {}});
     }
 
     void setImeFocus(HWND hwnd, bool enabled) {
@@ -598,6 +631,9 @@ class GtkDisplay::Desktop final : public gtk::DesktopHost {
     bool grabbed_ = false;
     HWND pointerGrab_ = nullptr;
     HWND keyboardGrab_ = nullptr;
+    // Keys each top-level window takes from its native widgets, and those pressed now.
+    std::map<HWND, std::vector<KeyChord>> claimedKeys_;
+    std::set<int> claimedDown_;
     CursorShape cursor_ = CursorShape::Arrow;
     std::map<CursorShape, GdkCursor*> cursors_;
 
@@ -668,6 +704,9 @@ void GtkDisplay::setCursorShape(CursorShape shape) {
 }
 void GtkDisplay::placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) {
     desktop_->placeWidget(widget, topLevel, rect, shown);
+}
+void GtkDisplay::claimKeys(HWND topLevel, std::vector<KeyChord> keys) {
+    desktop_->claimKeys(topLevel, std::move(keys));
 }
 void GtkDisplay::imeFocus(HWND window, bool enabled) {
     desktop_->setImeFocus(window, enabled);

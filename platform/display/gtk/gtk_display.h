@@ -64,6 +64,7 @@ class GtkDisplay final : public Display {
     void grabKeyboard(HWND topLevel) override;
     void setCursorShape(CursorShape shape) override;
     void placeNativeWidget(NativeWidget* widget, HWND topLevel, const Rect& rect, bool shown) override;
+    void claimKeys(HWND topLevel, std::vector<KeyChord> keys) override;
     void imeFocus(HWND window, bool enabled) override;
     void imeCaret(const Rect& screen) override;
     std::string clipboardText() override;

@@ -87,22 +87,22 @@ void ConvertLayerPixels(const Surface& image, const Rect& area, const LayerAttri
     }
 }
 
-std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& layer) {
+std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& layer, uint8_t threshold) {
     if (layer.mode == Mode::Opaque)
         return std::nullopt;
     if (layer.mode == Mode::Unset)
         return Region();
     if (layer.mode == Mode::Constant && !layer.colorKey)
-        return layer.alpha >= kShownAlpha ? std::nullopt : std::optional<Region>(Region());
+        return layer.alpha >= threshold ? std::nullopt : std::optional<Region>(Region());
     // Runs of shown pixels, row by row.
     std::vector<Rect> runs;
     for (int32_t y = 0; y < image.height(); ++y) {
         const uint32_t* row = image.row(y);
         int32_t x = 0;
         while (x < image.width()) {
-            while (x < image.width() && ShownAlphaOf(row[x], layer) < kShownAlpha) ++x;
+            while (x < image.width() && ShownAlphaOf(row[x], layer) < threshold) ++x;
             int32_t start = x;
-            while (x < image.width() && ShownAlphaOf(row[x], layer) >= kShownAlpha) ++x;
+            while (x < image.width() && ShownAlphaOf(row[x], layer) >= threshold) ++x;
             if (x > start)
                 runs.push_back({start, y, x, y + 1});
         }

@@ -24,7 +24,10 @@ constexpr uint8_t kShownAlpha = 128;
 void ConvertLayerPixels(const Surface& image, const Rect& area, const LayerAttributes& layer, bool compositor,
                         Surface& out);
 
-// Without a compositor: the pixels of `image` that show, or nullopt when all of them do.
-std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& layer);
+// The pixels of `image` that show with at least `threshold` alpha, or nullopt when all of them do.
+// Without a compositor kShownAlpha gives what shows at all; with one, 1 gives the pixels a click
+// lands on (a layered window's fully transparent pixels let the pointer through).
+std::optional<Region> ShownPixels(const Surface& image, const LayerAttributes& layer,
+                                  uint8_t threshold = kShownAlpha);
 
 }  // namespace platform::gtk
