@@ -111,13 +111,15 @@ TEST_F(GtkFrameTest, MaximisingTakesTheWorkAreaAndMinimisingIconifiesEveryWindow
         << "activating one window did not bring the application back";
     EXPECT_FALSE(IsIconic(main->Handle()));
     EXPECT_TRUE(runUntil([&] { return XRectOf(main, display) == Rect{100, 100, 500, 400}; }, 10000));
-    // The skinned frame is there again: the caption bar's colour, not the platform's frame.
+    // The skinned frame is there again once the window has been painted: the caption bar's
+    // colour, not the platform's frame.
     const Rect caption = mainFrame->FindObject("caption1")->ObjectRect.offsetBy(100, 100);
+    COLORREF bar = COLORREF(-1);
     EXPECT_TRUE(runUntil([&] {
-        return screenColorAt({caption.Left + 200, caption.Top + 2}) != COLORREF(-1);
-    }));
-    const COLORREF bar = screenColorAt({caption.Left + 200, caption.Top + 2});
-    EXPECT_GT(GetRValue(bar), GetBValue(bar)) << "the caption bar is not the skin's deep rose";
+        bar = screenColorAt({caption.Left + 200, caption.Top + 2});
+        return bar != COLORREF(-1) && GetRValue(bar) > GetBValue(bar);
+    })) << "the caption bar is not the skin's deep rose: "
+        << GetRValue(bar) << "," << GetGValue(bar) << "," << GetBValue(bar);
 }
 
 }  // namespace

@@ -47,14 +47,25 @@ class WindowManager {
 
   private:
     // A window manager names its check window on the root window once it owns the screen.
+    static std::string CheckWindow() {
+        const std::string out = Output("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null");
+        const size_t at = out.find("window id # ");
+        return at == std::string::npos ? std::string() : out.substr(at + 12, out.find('\n', at) - at - 12);
+    }
+    // A window manager killed while it started leaves the name of a check window that is gone:
+    // only a check window that exists says that a window manager owns the screen.
     static bool Announced() {
+        const std::string id = CheckWindow();
+        return !id.empty() && std::system(("xprop -id " + id + " _NET_WM_NAME >/dev/null 2>&1").c_str()) == 0;
+    }
+    static std::string Output(const std::string& command) {
         std::string out;
-        if (FILE* pipe = popen("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null", "r")) {
+        if (FILE* pipe = popen(command.c_str(), "r")) {
             char buffer[256];
             while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
             pclose(pipe);
         }
-        return out.find("window id") != std::string::npos;
+        return out;
     }
 
     pid_t pid_ = -1;

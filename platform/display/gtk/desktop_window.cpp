@@ -178,6 +178,7 @@ void DesktopWindow::showAsStated() {
         moveTo(state_.bounds.topLeft());
         gtk_widget_show(window_);
     } else if (!visible && gtk_widget_get_visible(window_)) {
+        onScreen_ = false;
         gtk_widget_hide(window_);
     }
 }
@@ -413,16 +414,25 @@ gboolean DesktopWindow::OnWindowState(GtkWidget*, GdkEventWindowState* event, gp
 
 gboolean DesktopWindow::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
-    if (self->state_.kind == TopLevelKind::Popup)
-        return false;
-    Point root{event->x, event->y};
-    if (self->moves_.reportedIsForeign(root))
-        self->host_.queue(DesktopMoved{self->handle_, self->host_.screenPoint(root.X, root.Y)});
+    if (self->onScreen_)
+        self->reportPlace({event->x, event->y});
     return false;
+}
+
+void DesktopWindow::reportPlace(Point root) {
+    if (state_.kind == TopLevelKind::Popup)
+        return;
+    if (moves_.reportedIsForeign(root))
+        host_.queue(DesktopMoved{handle_, host_.screenPoint(root.X, root.Y)});
 }
 
 gboolean DesktopWindow::OnMap(GtkWidget*, GdkEvent*, gpointer data) {
     auto* self = static_cast<DesktopWindow*>(data);
+    // Where the window manager put the window, read once it shows (it places it before that).
+    self->onScreen_ = true;
+    int x = 0, y = 0;
+    gdk_window_get_origin(self->gdkWindow(), &x, &y);
+    self->reportPlace({x, y});
     self->host_.mapped(self->handle_);
     if (self->state_.active)
         self->takeFocus();

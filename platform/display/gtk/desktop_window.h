@@ -101,6 +101,7 @@ class DesktopWindow {
     static gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer self);
     static gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer self);
     static gboolean OnMap(GtkWidget*, GdkEvent*, gpointer self);
+    void reportPlace(Point root);
 
     HWND handle_;
     DesktopHost& host_;
@@ -120,6 +121,9 @@ class DesktopWindow {
     std::optional<std::optional<Region>> appliedShape_, appliedInputShape_;
 
     MoveTracker moves_;
+    // Shown on the screen (mapped as the X server reports it): before that a window manager is
+    // still placing the window and the places reported are its frame's on the way there.
+    bool onScreen_ = false;
     bool iconified_ = false;
     std::map<GtkWidget*, Placement> widgets_;
 };
