@@ -1171,16 +1171,24 @@ TEST_F(SearchProgramE2E, AShopperTypesChineseWithPinyin) {
     Xdotool("mousemove " + At({field.Left + 20, field.Top + 8}) + " click 1");
     std::this_thread::sleep_for(500ms);  // the focus reaches the input method
     ASSERT_TRUE(PinyinInputMethod::SelectEngine());
-    Xdotool("type --delay 150 qunzi");
-    EXPECT_TRUE(WaitUntil([&] { return InkIn(field) > 40; }, 10s)) << "no preedit in the field";
+    // ibus's panel does not always show the first lookup table of a fresh session (the preedit
+    // is there, the candidate window is not); the composition is then given up and typed again.
     std::vector<XWindow> candidates;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            candidates = CandidateWindows();
-            return !candidates.empty();
-        },
-        10s))
-        << "no candidate window";
+    for (int attempt = 0; attempt < 2 && candidates.empty(); ++attempt) {
+        if (attempt > 0) {
+            Xdotool("key Escape");
+            WaitUntil([&] { return InkIn(field) < 30; }, 10s);
+        }
+        Xdotool("type --delay 150 qunzi");
+        EXPECT_TRUE(WaitUntil([&] { return InkIn(field) > 40; }, 10s)) << "no preedit in the field";
+        WaitUntil(
+            [&] {
+                candidates = CandidateWindows();
+                return !candidates.empty();
+            },
+            10s);
+    }
+    EXPECT_FALSE(candidates.empty()) << "no candidate window";
     Screenshot("ime_1_composing");
     for (const XWindow& c : candidates) {
         EXPECT_GE(c.bounds.Top, field.Top + 12) << "the candidates cover the text";
