@@ -44,8 +44,8 @@ TMenuItem* MakeItem(std::string text) {
 
 }  // namespace
 
-void AddItems(TMenuItem& root, const std::vector<std::string>& spec) {
-    for (const std::string& text : spec) root.Add(MakeItem(text));
+void AddItems(TMenuItem& root, const std::vector<std::string>& captions) {
+    for (const std::string& text : captions) root.Add(MakeItem(text));
 }
 
 MenusTest::MenusTest() {
@@ -56,10 +56,11 @@ MenusTest::~MenusTest() {
     g_clicks = nullptr;
 }
 
-skin::TbsSkinPopupMenu* MenusTest::MakeMenu(const std::vector<std::string>& spec, skin::TbsSkinData* data) {
+skin::TbsSkinPopupMenu* MenusTest::MakeMenu(const std::vector<std::string>& captions,
+                                            skin::TbsSkinData* data) {
     auto* menu = new skin::TbsSkinPopupMenu(form);
     menu->SetSkinData(data);
-    AddItems(*menu->Items(), spec);
+    AddItems(*menu->Items(), captions);
     return menu;
 }
 

@@ -16,7 +16,7 @@ namespace menus_test {
 // Items from a list such as {"&Open", "-", "!Disabled", "*Checked", "Sub>", "Save\tCtrl+S"}: a
 // leading "!" disables, "*" checks, a trailing ">" gives two sub-items ("Sub 1", "Sub 2"), text
 // after a tab is the short-cut. Each item's OnClick counts in `clicks` under its caption.
-void AddItems(framework::TMenuItem& root, const std::vector<std::string>& spec);
+void AddItems(framework::TMenuItem& root, const std::vector<std::string>& captions);
 
 class MenusTest : public controls_test::ControlsTest {
   protected:
@@ -24,7 +24,8 @@ class MenusTest : public controls_test::ControlsTest {
     ~MenusTest() override;
 
     // A popup menu of the form with those items.
-    skin::TbsSkinPopupMenu* MakeMenu(const std::vector<std::string>& spec, skin::TbsSkinData* data = nullptr);
+    skin::TbsSkinPopupMenu* MakeMenu(const std::vector<std::string>& captions,
+                                     skin::TbsSkinData* data = nullptr);
     // The open popups of a menu's driver.
     static skin::TbsSkinPopupWindow& PopupOf(skin::TbsSkinMenu& driver, int level);
     // Moves the pointer to the centre of item `index` of a popup and lets the tracking see it.

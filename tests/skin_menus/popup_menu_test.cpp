@@ -317,9 +317,9 @@ TEST_F(PopupMenuTest, ForAControlThatHearsTheCloseAndTheCommand) {
 }
 
 TEST_F(PopupMenuTest, ScrollingALongMenu) {
-    std::vector<std::string> spec;
-    for (int i = 0; i < 60; ++i) spec.push_back("Item " + std::to_string(i));
-    TbsSkinPopupMenu* menu = MakeMenu(spec, ShippedSkin());
+    std::vector<std::string> captions;
+    for (int i = 0; i < 60; ++i) captions.push_back("Item " + std::to_string(i));
+    TbsSkinPopupMenu* menu = MakeMenu(captions, ShippedSkin());
     TbsSkinMenu& driver = Open(*menu, {300, 400});
     TbsSkinPopupWindow& popup = PopupOf(driver, 0);
     // As high as the work area, at its top, with markers.
@@ -507,10 +507,10 @@ TEST_F(PopupMenuTest, WithoutSkinTheBuiltInLook) {
 }
 
 TEST_F(PopupMenuTest, ThousandsOfItemsAndBrokenCaptions) {
-    std::vector<std::string> spec;
+    std::vector<std::string> captions;
     for (int i = 0; i < 3000; ++i)
-        spec.push_back(i % 7 == 0 ? "\xff\xfe broken \xc3" : "Item " + std::to_string(i));
-    TbsSkinPopupMenu* menu = MakeMenu(spec, ShippedSkin());
+        captions.push_back(i % 7 == 0 ? "\xff\xfe broken \xc3" : "Item " + std::to_string(i));
+    TbsSkinPopupMenu* menu = MakeMenu(captions, ShippedSkin());
     TbsSkinMenu& driver = Open(*menu);
     TbsSkinPopupWindow& popup = PopupOf(driver, 0);
     EXPECT_LE(popup.Height(), 738);

@@ -1,4 +1,4 @@
-// skinview menu and hint: the items a SPEC gives, the layout JSON of an open popup and of a hint
+// skinview menu and hint: the items an --items list gives, the layout JSON of an open popup and of a hint
 // with the shipped skin and without it, and wrong use.
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ ToolRun Skinview(std::vector<std::string> args) {
 
 const std::string kSkin = (fixture::SourceDir() / "skins/default").string();
 
-TEST(SkinviewMenu, ItemsOfASpec) {
+TEST(SkinviewMenu, ItemsOfAnItemList) {
     const auto items = ParseMenuItems("Open|Save\\tCtrl+S|-|*Wrap|!Print|Recent>|*!Both\tDel");
     ASSERT_EQ(items.size(), 7u);
     EXPECT_EQ(items[1].caption, "Save");
@@ -103,7 +103,7 @@ TEST(SkinviewMenu, WrongUse) {
         std::vector<std::string> args;
         const char* says;
     } cases[] = {
-        {{"menu", kSkin, "--layout-json"}, "--items SPEC is required"},
+        {{"menu", kSkin, "--layout-json"}, "--items ITEMS is required"},
         {{"menu", kSkin, "--items", "Open"}, "-o OUT or --layout-json is required"},
         {{"menu", kSkin, "--items", "Open\\tCtrl+Nowhere", "--layout-json"}, "names no key"},
         {{"menu", kSkin, "--items", "Open", "--work-area", "400", "--layout-json"}, "--work-area"},

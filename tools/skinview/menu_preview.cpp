@@ -19,13 +19,13 @@ using platform::Point;
 using platform::Rect;
 using platform::Size;
 
-std::vector<MenuItemSpec> ParseMenuItems(std::string_view spec) {
-    std::vector<MenuItemSpec> items;
+std::vector<PreviewItem> ParseMenuItems(std::string_view list) {
+    std::vector<PreviewItem> items;
     size_t start = 0;
     while (true) {
-        const size_t bar = spec.find('|', start);
-        std::string text(spec.substr(start, bar - start));
-        MenuItemSpec item;
+        const size_t bar = list.find('|', start);
+        std::string text(list.substr(start, bar - start));
+        PreviewItem item;
         for (bool marked = true; marked && text.size() > 1;) {
             marked = false;
             if (text[0] == '*') {
@@ -81,15 +81,15 @@ skin::Picture ScreenPart(const platform::HeadlessDisplay& display, const Rect& b
     return part;
 }
 
-void AddItem(framework::TMenuItem& root, const MenuItemSpec& spec) {
+void AddItem(framework::TMenuItem& root, const PreviewItem& wanted) {
     auto* item = new framework::TMenuItem(nullptr);
-    item->SetCaption(spec.caption);
-    item->SetChecked(spec.checked);
-    item->SetEnabled(!spec.disabled);
-    item->SetShortCut(framework::TextToShortCut(spec.shortCut));
-    if (spec.subItems) {
+    item->SetCaption(wanted.caption);
+    item->SetChecked(wanted.checked);
+    item->SetEnabled(!wanted.disabled);
+    item->SetShortCut(framework::TextToShortCut(wanted.shortCut));
+    if (wanted.subItems) {
         auto* sub = new framework::TMenuItem(nullptr);
-        sub->SetCaption(spec.caption);
+        sub->SetCaption(wanted.caption);
         item->Add(sub);
     }
     root.Add(item);
@@ -107,7 +107,7 @@ MenuPreview PreviewMenu(skin::TbsSkinData* data, const MenuPreviewOptions& o) {
     auto* form = application.CreateForm<framework::TForm>();
     auto* menu = new skin::TbsSkinPopupMenu(form);
     menu->SetSkinData(data);
-    for (const MenuItemSpec& spec : o.items) AddItem(*menu->Items(), spec);
+    for (const PreviewItem& item : o.items) AddItem(*menu->Items(), item);
     skin::TbsSkinMenu& driver = menu->Driver();
     driver.SetMaxMenuItemsInWindow(o.maxItems);
     menu->Popup(0, 0);

@@ -15,7 +15,7 @@
 namespace tools {
 
 // One item of a previewed menu.
-struct MenuItemSpec {
+struct PreviewItem {
     std::string caption;  // "-": a separator
     std::string shortCut;
     bool checked = false;
@@ -27,10 +27,10 @@ struct MenuItemSpec {
 // "*" checks, a leading "!" disables, a trailing ">" gives sub-items, a tab ("\t" written out or a
 // real one) comes before the short-cut text. Throws std::invalid_argument with the reason for a
 // short-cut that names no key or an empty list.
-std::vector<MenuItemSpec> ParseMenuItems(std::string_view spec);
+std::vector<PreviewItem> ParseMenuItems(std::string_view list);
 
 struct MenuPreviewOptions {
-    std::vector<MenuItemSpec> items;
+    std::vector<PreviewItem> items;
     int selected = -1;  // the item highlighted; -1: the first usable one, as a menu opens
     std::optional<platform::Size> workArea;  // the screen's work area; none: 1024 x 738
     int maxItems = 0;                        // the frame's item maximum (0: none)

@@ -407,11 +407,11 @@ skin::TbsSkinData* SkinOrNone(const Invocation& in) {
 
 MenuPreview MenuOf(const Invocation& in) {
     MenuPreviewOptions o;
-    const auto spec = in.value("--items");
-    if (!spec)
-        throw UsageError("--items SPEC is required");
+    const auto list = in.value("--items");
+    if (!list)
+        throw UsageError("--items ITEMS is required");
     try {
-        o.items = ParseMenuItems(*spec);
+        o.items = ParseMenuItems(*list);
     } catch (const std::invalid_argument& e) {
         throw UsageError(std::string("--items: ") + e.what());
     }
@@ -604,10 +604,10 @@ const std::vector<Subcommand>& Subcommands() {
           {"--no-skin", false}},
          RenderTabs},
         {"menu",
-         "menu SKIN --items SPEC [--selected N] [--work-area WxH] [--max-items N] [--no-skin]\n"
+         "menu SKIN --items ITEMS [--selected N] [--work-area WxH] [--max-items N] [--no-skin]\n"
          "                 (-o OUT | --layout-json)",
          "An open popup menu drawn by the program's own menu from the skin's POPUPWINDOW and MENUITEM\n"
-         "records (--no-skin: the built-in look). SPEC lists the items separated by |: - is a\n"
+         "records (--no-skin: the built-in look). ITEMS lists the items separated by |: - is a\n"
          "separator, a leading * checks an item, a leading ! disables it, a trailing > gives it\n"
          "sub-items, \\t comes before a short-cut (\"Open|Save\\tCtrl+S|-|*Wrap|!Print|Recent>\"). N\n"
          "is the highlighted item (default the first usable one); a work area lower than the menu\n"
