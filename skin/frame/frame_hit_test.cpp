@@ -1,9 +1,9 @@
 #include "skin/frame/frame_hit_test.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "platform/window/messages.h"
+#include "skin/render/rect_helpers.h"
 
 namespace skin {
 
@@ -43,11 +43,11 @@ bool InShape(const FrameHitTestInput& in, Point q) {
 
 bool NearEdge(const FrameHitTestInput& in, Point p) {
     // A damaged skin's border width is any number: the probes saturate instead of overflowing.
-    const auto by = [](int32_t v, int64_t d) {
-        return int32_t(std::clamp<int64_t>(int64_t(v) + d, INT32_MIN, INT32_MAX));
-    };
     const int64_t bw = in.borderWidth;
-    const Point probes[] = {{by(p.X, -bw), p.Y}, {p.X, by(p.Y, -bw)}, {by(p.X, bw), p.Y}, {p.X, by(p.Y, bw)}};
+    const Point probes[] = {{Saturated(p.X - bw), p.Y},
+                            {p.X, Saturated(p.Y - bw)},
+                            {Saturated(p.X + bw), p.Y},
+                            {p.X, Saturated(p.Y + bw)}};
     const Size w = in.geometry->window;
     const Rect whole{0, 0, w.cx, w.cy};
     const bool masked = in.maskStrips != nullptr;

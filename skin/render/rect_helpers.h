@@ -8,11 +8,13 @@
 
 namespace skin {
 
-// Damaged skins may hold any 32-bit values: a span too large for 32 bits saturates instead of
-// overflowing.
+// Damaged skins may hold any 32-bit values: arithmetic on them is done in 64 bits and a result
+// too large for 32 bits saturates instead of overflowing.
+constexpr int32_t Saturated(int64_t value) {
+    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : int32_t(value);
+}
 constexpr int32_t SaturatedSpan(int32_t from, int32_t to) {
-    const int64_t span = int64_t(to) - from;
-    return span > INT32_MAX ? INT32_MAX : span < INT32_MIN ? INT32_MIN : int32_t(span);
+    return Saturated(int64_t(to) - from);
 }
 constexpr int32_t WidthOfRect(const platform::Rect& r) {
     return SaturatedSpan(r.Left, r.Right);
