@@ -95,6 +95,9 @@ constexpr UINT WM_MOVING = 0x0216;
 constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
+// Desktop composition was switched on or off (DwmIsCompositionEnabled answers anew). The platform
+// sends it to top-level windows; our displays do not announce it, so a window may also be sent it.
+constexpr UINT WM_DWMCOMPOSITIONCHANGED = 0x031E;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_PRINT = 0x0317;
 constexpr UINT WM_PRINTCLIENT = 0x0318;

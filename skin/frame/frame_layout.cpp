@@ -28,37 +28,28 @@ FrameObjectPlacement* FirstCaption(std::span<FrameObjectPlacement> objects) {
     return nullptr;
 }
 
-Size SizeOf(const FrameObjectPlacement& o, std::optional<Size> systemMenuIcon) {
+int32_t Add(int64_t a, int64_t b) {
+    return ClampCoordinate(a + b);
+}
+
+}  // namespace
+
+Size PlacedSize(const FrameObjectPlacement& o, std::optional<Size> systemMenuIcon) {
     if (o.command == TStdCommand::cmSysMenu && systemMenuIcon)
         return *systemMenuIcon;
     return {ClampCoordinate(WidthOfRect(o.skinRect)), ClampCoordinate(HeightOfRect(o.skinRect))};
 }
 
-int32_t Add(int64_t a, int64_t b) {
-    return ClampCoordinate(a + b);
-}
-
-// A row of buttons from `x` along the top of the area, leftwards or rightwards.
-struct ButtonRow {
-    int32_t x;
-    int32_t top;
-    int32_t offset;
-    bool rightwards;
-    std::optional<Size> icon;
-
-    void place(FrameObjectPlacement& o) {
-        const Size s = SizeOf(o, icon);
-        if (rightwards) {
-            o.rect = {x, top, Add(x, s.cx), Add(top, s.cy)};
-            x = Add(x, int64_t(s.cx) + offset);
-        } else {
-            o.rect = {Add(x, -int64_t(s.cx)), top, x, Add(top, s.cy)};
-            x = Add(x, -(int64_t(s.cx) + offset));
-        }
+void FrameButtonRow::place(FrameObjectPlacement& o) {
+    const Size s = PlacedSize(o, icon);
+    if (rightwards) {
+        o.rect = {x, top, Add(x, s.cx), Add(top, s.cy)};
+        x = Add(x, int64_t(s.cx) + offset);
+    } else {
+        o.rect = {Add(x, -int64_t(s.cx)), top, x, Add(top, s.cy)};
+        x = Add(x, -(int64_t(s.cx) + offset));
     }
-};
-
-}  // namespace
+}
 
 void LayoutFrameObjects(const FrameGeometry& g, std::span<FrameObjectPlacement> objects,
                         std::optional<Size> systemMenuIcon) {
@@ -68,7 +59,7 @@ void LayoutFrameObjects(const FrameGeometry& g, std::span<FrameObjectPlacement> 
     if (IsEmptyRect(area))
         return;
     const bool buttonsAreaEmpty = IsEmptyRect(g.buttonsArea);
-    ButtonRow row{g.buttonsInLeft ? area.Left : area.Right, area.Top, g.buttonsOffset, g.buttonsInLeft,
+    FrameButtonRow row{g.buttonsInLeft ? area.Left : area.Right, area.Top, g.buttonsOffset, g.buttonsInLeft,
                   systemMenuIcon};
     for (TStdCommand command : kButtonRowOrder)
         if (FrameObjectPlacement* o = FirstPlacedWith(objects, command))
@@ -83,7 +74,7 @@ void LayoutFrameObjects(const FrameGeometry& g, std::span<FrameObjectPlacement> 
         if (buttonsAreaEmpty && caption)
             caption->rect.Right = Add(row.x, g.buttonsOffset);
         if (systemMenu) {
-            const Size s = SizeOf(*systemMenu, systemMenuIcon);
+            const Size s = PlacedSize(*systemMenu, systemMenuIcon);
             const Rect& c = g.captionArea;
             const int32_t top = Add(int64_t(c.Top) + HeightOfRect(c) / 2, -int64_t(s.cy / 2));
             systemMenu->rect = {c.Left, top, Add(c.Left, s.cx), Add(top, s.cy)};

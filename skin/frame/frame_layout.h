@@ -33,6 +33,21 @@ struct FrameObjectPlacement {
     platform::Rect rect;  // window coordinates
 };
 
+// The size an object takes in a layout: its skin rectangle's, or the icon's for a system-menu button
+// that shows the window icon.
+platform::Size PlacedSize(const FrameObjectPlacement& o, std::optional<platform::Size> systemMenuIcon);
+
+// A row of buttons placed one after another from `x` along `top`, leftwards (each ends at `x`) or
+// rightwards, `offset` apart; `x` moves past each button placed.
+struct FrameButtonRow {
+    int32_t x;
+    int32_t top;
+    int32_t offset;
+    bool rightwards;
+    std::optional<platform::Size> icon;
+    void place(FrameObjectPlacement& o);
+};
+
 // Lays the objects out for the geometry. `systemMenuIcon` is the size the system-menu button takes
 // when it shows the window icon instead of its skin face.
 void LayoutFrameObjects(const FrameGeometry& g, std::span<FrameObjectPlacement> objects,

@@ -76,6 +76,8 @@ const framework::TBitmap* TbsActiveSkinObject::ActivePicture() const {
     const TbsSkinData* data = form_.SkinData();
     if (!data)
         return nullptr;
+    if (pictureStandIn_)
+        return pictureStandIn_;
     const int32_t i = record_->ActivePictureIndex;
     return i >= 0 && size_t(i) < data->ActivePictures().size() ? &data->ActivePictures()[size_t(i)] : nullptr;
 }

@@ -10,6 +10,7 @@
 // pictures it draws from are looked up in the skin data at every draw.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,6 +23,7 @@
 #include "skin/frame/caption_drawing.h"
 #include "skin/frame/frame_layout.h"
 #include "skin/render/layer_manager.h"
+#include "skin/render/picture.h"
 
 namespace framework {
 class TMenuItem;
@@ -31,7 +33,6 @@ namespace skin {
 
 class TbsSkinForm;
 class TbsSkinData;
-class TbsBitmap;
 
 class TbsActiveSkinObject {
   public:
@@ -51,8 +52,9 @@ class TbsActiveSkinObject {
     // Draws the object at ObjectRect of a canvas in window coordinates. Without `full`, an object
     // whose normal image is part of the frame picture leaves it out (the frame has drawn it).
     virtual void Draw(platform::HDC canvas, bool full);
-    // Draws the object with its alpha onto a layered border's strip.
-    virtual void DrawWithAlpha(TbsBitmap& /*strip*/) {}
+    // Draws the object with its alpha onto a layered border's strip (premultiplied, in the
+    // coordinates ObjectRect is laid out in there).
+    virtual void DrawWithAlpha(Picture& /*strip*/) {}
     virtual void DoubleClick() {}
     // Pointer events; x and y are window-relative (-1, -1 for a release that came captured).
     virtual void MouseDown(int32_t x, int32_t y, framework::TMouseButton button);
@@ -112,6 +114,9 @@ class TbsActiveSkinObject {
     // Takes the object's own copy of its record (made by the most derived class).
     void SetRecord(std::unique_ptr<TbsDataSkinObject> copy);
 
+    // While set, the record's active picture is read from this one (a mask laid out like it).
+    const framework::TBitmap* pictureStandIn_ = nullptr;
+
   private:
     TbsSkinForm& form_;
     std::unique_ptr<TbsDataSkinObject> record_;
@@ -164,8 +169,10 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
 
     bool PointInObject(int32_t x, int32_t y) const override;
     void ShowGlow() override;
+    void PrepareAlphaImages() override;
     bool NeedsMorphStep() const override;
     void Draw(platform::HDC canvas, bool full) override;
+    void DrawWithAlpha(Picture& strip) override;
     void DoubleClick() override;
     void MouseDown(int32_t x, int32_t y, framework::TMouseButton button) override;
     void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
@@ -186,8 +193,13 @@ class TbsSkinStdButtonObject : public TbsSkinButtonObject {
   private:
     void DrawPlainFace(platform::HDC canvas) const;
     bool DrawRestoreFace(platform::HDC canvas) const;
+    // The alpha mask picture for the face showing now, or null (the face is opaque).
+    const framework::TBitmap* AlphaMaskNow() const;
 
     bool fromRecord_ = true;
+    // The record's three alpha masks ("alphamask...pictureindex": normal, active, inactive), each
+    // -1 unless it is a picture of the active picture's size.
+    std::array<int32_t, 3> alphaMasks_{-1, -1, -1};
     std::string restoreHint_;
 };
 
@@ -222,6 +234,8 @@ class TbsSkinCaptionObject : public TbsActiveSkinObject {
   public:
     TbsSkinCaptionObject(TbsSkinForm& form, const TbsDataSkinCaption& record);
     void Draw(platform::HDC canvas, bool full) override;
+    // On a layered border the caption bar is the border's picture: only the text is drawn.
+    void DrawWithAlpha(Picture& strip) override;
     void MouseUp(int32_t x, int32_t y, framework::TMouseButton button) override;
     void MouseEnter() override;
     void MouseLeave() override;

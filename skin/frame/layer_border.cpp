@@ -25,25 +25,44 @@ using namespace platform;
 
 namespace {
 
-// A window whose pixels are fully transparent at the point hands it to what lies below.
-LRESULT HitTestLayerWindow(const TbsFormLayerWindow& window, Point screen) {
-    Rect r;
-    GetWindowRect(window.Handle(), &r);
-    const Picture& strip = window.Border().Strip(window.Side());
-    const int32_t x = screen.X - r.Left, y = screen.Y - r.Top;
-    if (x < 0 || y < 0 || x >= strip.width() || y >= strip.height() || (strip.pixel(x, y) >> 24) == 0)
-        return HTTRANSPARENT;
-    return HTCLIENT;
-}
-
 LRESULT LayerBorderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* window = reinterpret_cast<TbsFormLayerWindow*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    // A pointer message may close the form, which frees this window: nothing of it is used after.
+    TbsFormLayerBorder& border = window->Border();
+    const Point local = PointFromLParam(lParam);
     switch (message) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
-        case WM_NCHITTEST:
-            if (window)
-                return HitTestLayerWindow(*window, PointFromLParam(lParam));
+        case WM_NCHITTEST: {
+            Rect r;
+            GetWindowRect(hwnd, &r);
+            return border.HitTest(*window, {local.X - r.Left, local.Y - r.Top});
+        }
+        case WM_MOUSEMOVE:
+            border.PointerMoved(*window, local);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            border.PointerPressed(*window, local,
+                                  message == WM_LBUTTONDOWN ? framework::TMouseButton::mbLeft
+                                                            : framework::TMouseButton::mbRight);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            border.PointerReleased(*window, local,
+                                   message == WM_LBUTTONUP ? framework::TMouseButton::mbLeft
+                                                           : framework::TMouseButton::mbRight);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            border.PointerDoubleClicked(*window, local);
+            return 0;
+        case WM_TIMER:
+            if (wParam == TbsFormLayerBorder::kHoverTimer) {
+                border.HoverTick();
+                return 0;
+            }
             break;
     }
     return DefWindowProc(hwnd, message, wParam, lParam);
@@ -52,6 +71,7 @@ LRESULT LayerBorderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 void RegisterLayerBorderClass() {
     static const bool registered = [] {
         WNDCLASS c;
+        c.style = CS_DBLCLKS;
         c.lpfnWndProc = LayerBorderWindowProc;
         c.lpszClassName = TbsFormLayerWindow::kClassName;
         return RegisterClass(c) != 0;
@@ -179,7 +199,11 @@ void TbsFormLayerBorder::Prepare(const TbsSkinData* data) {
     }
     activeAlpha_ = layout_->alpha;
     inactiveAlpha_ = layout_->inactiveAlpha;
-    clickThrough_ = record.BorderRect.isEmpty();
+    // The fullborder mode's windows take the clicks the frame needs.
+    clickThrough_ = record.BorderRect.isEmpty() && !layout_->fullBorder;
+    hot_ = previousHot_ = pressed_ = -1;
+    if (layout_->fullBorder)
+        for (const auto& o : frame_.FrameObjects()) o->PrepareAlphaImages();
 }
 
 bool TbsFormLayerBorder::WantedNow() const {
@@ -201,6 +225,26 @@ Rect TbsFormLayerBorder::OuterFor(const Rect& formBounds) const {
 void TbsFormLayerBorder::Compose(const Rect& formBounds) {
     outer_ = OuterFor(formBounds);
     ComposeLayerStrips(*layout_, CurrentImage(), {outer_.width(), outer_.height()}, strips_);
+    if (DrawsFrame())
+        DrawFrame();
+}
+
+bool TbsFormLayerBorder::DrawsFrame() const {
+    return layout_ && layout_->fullBorder && frame_.LayeredBorderDrawsFrame();
+}
+
+LayerFrameAreas TbsFormLayerBorder::FrameAreas() const {
+    return layout_ ? LayerFrameAreasFor(*layout_, OuterSize()) : LayerFrameAreas{};
+}
+
+void TbsFormLayerBorder::DrawFrame() {
+    frame_.LayoutObjectsOnBorder(*layout_, OuterSize());
+    Picture& top = strips_[size_t(LayerSide::Top)];
+    if (top.isEmpty())
+        return;
+    for (const auto& o : frame_.FrameObjects())
+        if (o->Visible)
+            o->DrawWithAlpha(top);
 }
 
 void TbsFormLayerBorder::MakeWindows() {
@@ -302,7 +346,10 @@ void TbsFormLayerBorder::Move(std::optional<Rect> formBounds) {
 }
 
 void TbsFormLayerBorder::Hide() {
+    // The windows go with their timer and capture; the objects keep no hover from them.
     for (auto& w : windows_) w.reset();
+    hoverTimer_ = false;
+    hot_ = previousHot_ = pressed_ = -1;
     strips_ = {};
     shown_ = false;
 }
@@ -317,6 +364,8 @@ void TbsFormLayerBorder::SetAlpha(uint8_t level, bool push) {
 }
 
 void TbsFormLayerBorder::SetActive(bool active, bool push) {
+    if (!active)
+        EndHover();
     if (active_ == active)
         return;
     active_ = active;

@@ -10,6 +10,14 @@
 //
 // Clicks: without a "borderrect" the windows let the pointer through everywhere; with one, they
 // let it through wherever their pixels are fully transparent.
+//
+// In the fullborder mode the border carries the whole frame while the frame component says so
+// (TbsSkinForm::LayeredBorderDrawsFrame: the record asks for it and the display composes alpha;
+// otherwise the form wears its normal skinned frame). The frame objects are then laid out and drawn
+// on the top strip, and the windows take the pointer where the frame needs it: the top window
+// tracks the objects under the mouse with indices of its own and forwards presses, releases and
+// double-clicks to them; the caption moves the form, and with "hittestenable" the outer bands size
+// it (both by the form's own move and size loops, the frame flagged meanwhile).
 #pragma once
 
 #include <array>
@@ -17,6 +25,7 @@
 #include <memory>
 #include <optional>
 
+#include "framework/controls/control.h"
 #include "platform/geometry.h"
 #include "platform/window/types.h"
 #include "skin/frame/layer_geometry.h"
@@ -103,8 +112,34 @@ class TbsFormLayerBorder {
     // The strips as the display composes the border's windows over `target`, whose pixel (0, 0)
     // is the screen point `origin`.
     void ComposeOver(Picture& target, platform::Point origin) const;
-    // Whether the windows let every click through (no "borderrect").
+    // Whether the windows let every click through (no "borderrect", and not the fullborder mode).
     bool ClickThrough() const { return clickThrough_; }
+
+    // --- The fullborder mode ---
+    // The border carries the whole frame now.
+    bool DrawsFrame() const;
+    // The screen point of the top strip's pixel (0, 0): frame objects lie in its coordinates.
+    platform::Point StripOrigin() const { return outer_.topLeft(); }
+    // The frame's areas on the border for its present outer size.
+    LayerFrameAreas FrameAreas() const;
+    int32_t HotIndex() const { return hot_; }
+    int32_t PreviousHotIndex() const { return previousHot_; }
+    int32_t PressedIndex() const { return pressed_; }
+    // The form is being moved or sized from the border.
+    bool Dragging() const { return dragging_; }
+    // What a layer window's point (its own coordinates) answers to WM_NCHITTEST.
+    platform::LRESULT HitTest(const TbsFormLayerWindow& window, platform::Point local) const;
+    // The pointer on a layer window (points in that window's coordinates).
+    void PointerMoved(const TbsFormLayerWindow& window, platform::Point local);
+    void PointerPressed(const TbsFormLayerWindow& window, platform::Point local, framework::TMouseButton button);
+    void PointerReleased(const TbsFormLayerWindow& window, platform::Point local, framework::TMouseButton button);
+    void PointerDoubleClicked(const TbsFormLayerWindow& window, platform::Point local);
+    // The hover timer's tick: the hover ends once the cursor has left the top window.
+    void HoverTick();
+    // Ends any hover on the border's objects (they are told they were left).
+    void EndHover();
+    static constexpr platform::UINT_PTR kHoverTimer = 1;
+    static constexpr uint32_t kHoverInterval = 500;
 
   private:
     platform::HWND FormWindow() const;
@@ -118,6 +153,19 @@ class TbsFormLayerBorder {
     void MakeWindows();
     void Place(bool push);
     void Push();
+    // Lays the frame objects out on the top strip and has each draw itself onto it.
+    void DrawFrame();
+    platform::Size OuterSize() const { return {outer_.width(), outer_.height()}; }
+    platform::Point ToOuter(const TbsFormLayerWindow& window, platform::Point local) const;
+    bool Sizable() const;
+    // The hover moves to the object under `p` (none unless `track`), as the frame's own tracking
+    // does it.
+    void TrackHot(platform::Point p, bool track);
+    void StartHoverTimer();
+    void StopHoverTimer();
+    // Runs the form's move (SC_MOVE) or size (SC_SIZE + edge) loop from the cursor.
+    void DragForm(platform::WPARAM command);
+    void ActivateForm();
 
     TbsSkinForm& frame_;
     std::optional<LayerFrameLayout> layout_;
@@ -129,6 +177,9 @@ class TbsFormLayerBorder {
     std::array<std::unique_ptr<TbsFormLayerWindow>, 4> windows_;
     bool shown_ = false;
     bool active_ = true;
+    int32_t hot_ = -1, previousHot_ = -1, pressed_ = -1;
+    bool hoverTimer_ = false;
+    bool dragging_ = false;
 };
 
 }  // namespace skin

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/window/messages.h"
 #include "skin/render/nine_part_layout.h"
+#include "skin/render/rect_helpers.h"
 
 namespace skin {
 
@@ -23,6 +25,34 @@ int32_t ClampOffset(int32_t v) {
 
 Point InsidePicture(Point p, Size picture) {
     return {std::clamp(p.X, 0, picture.cx), std::clamp(p.Y, 0, picture.cy)};
+}
+
+// A record's rectangle inside the picture: what lies outside is cut off, and an empty or inverted
+// one (or one wholly outside) is empty.
+Rect InsidePicture(const Rect& r, Size picture) {
+    const Rect c = ClampRect(r);
+    if (IsEmptyRect(c))
+        return {};
+    const Rect cut{std::max(c.Left, 0), std::max(c.Top, 0), std::min(c.Right, picture.cx),
+                   std::min(c.Bottom, picture.cy)};
+    return IsEmptyRect(cut) ? Rect{} : cut;
+}
+
+int32_t Add(int64_t a, int64_t b) {
+    return ClampCoordinate(a + b);
+}
+
+Rect Moved(const Rect& r, int64_t dx, int64_t dy) {
+    return {Add(r.Left, dx), Add(r.Top, dy), Add(r.Right, dx), Add(r.Bottom, dy)};
+}
+
+// Within `bounds`, empty when nothing of it is.
+Rect CutTo(const Rect& r, const Rect& bounds) {
+    if (IsEmptyRect(r))
+        return {};
+    const Rect cut{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top), std::min(r.Right, bounds.Right),
+                   std::min(r.Bottom, bounds.Bottom)};
+    return IsEmptyRect(cut) ? Rect{} : cut;
 }
 
 uint8_t ClampAlpha(int32_t v) {
@@ -82,12 +112,27 @@ std::optional<LayerFrameLayout> CheckLayerFrame(const TbsDataSkinLayerFrame& rec
     l.rollUpFormHeight = std::clamp(record.RollUpFormHeight, 0, kMaxOffset);
     l.alpha = ClampAlpha(record.AlphaBlendValue);
     l.inactiveAlpha = ClampAlpha(record.InActiveAlphaBlendValue);
-    const Rect b = record.BorderRect;
+    // Only the part of "borderrect" on the picture counts, so no margin is larger than it.
+    const Rect b = InsidePicture(record.BorderRect, picture);
     if (!b.isEmpty()) {
         // A border rectangle inside the window's own place takes nothing out of it.
         l.margins = {std::max(0, cl.Left - b.Left), std::max(0, cl.Top - b.Top),
                      std::max(0, b.Right - cl.Right), std::max(0, b.Bottom - cl.Bottom)};
     }
+    l.captionRect = InsidePicture(record.CaptionRect, picture);
+    l.buttonsRect = InsidePicture(record.ButtonsRect, picture);
+    l.sysMenuButtonRect = InsidePicture(record.SysMenuButtonRect, picture);
+    l.buttonsTopOffset = ClampOffset(record.ButtonsTopOffset);
+    l.sysButtonTopOffset = ClampOffset(record.SysButtonTopOffset);
+    l.borderRect = b;
+    if (IsEmptyRect(l.borderRect))
+        l.borderRect = {0, 0, picture.cx, picture.cy};
+    l.hitTestEnable = record.HitTestEnable;
+    l.hitTestSize = std::clamp(record.HitTestSize, 0, kMaxOffset);
+    l.hitTestLeftTop = InsidePicture(record.HitTestLeftTopPoint, picture);
+    l.hitTestRightTop = InsidePicture(record.HitTestRightTopPoint, picture);
+    l.hitTestLeftBottom = InsidePicture(record.HitTestLeftBottomPoint, picture);
+    l.hitTestRightBottom = InsidePicture(record.HitTestRightBottomPoint, picture);
     return l;
 }
 
@@ -148,6 +193,115 @@ void ComposeLayerStrips(const LayerFrameLayout& l, const Picture& image, Size ou
     if (MakeStrip(strips[size_t(LayerSide::Right)], rows ? s.rightWidth : 0, s.sideHeight))
         FillSide(strips[size_t(LayerSide::Right)], image, {l.client.Right, rowsTop, l.picture.cx, rowsBottom},
                  l.fullStretch);
+}
+
+// --- The fullborder mode -------------------------------------------------------------------------------
+
+LayerFrameAreas LayerFrameAreasFor(const LayerFrameLayout& l, Size outer) {
+    const int64_t dW = int64_t(outer.cx) - l.picture.cx, dH = int64_t(outer.cy) - l.picture.cy;
+    const int32_t middle = l.picture.cx / 2;
+    const Rect strip{0, 0, std::max(outer.cx, 0), LayerStripSizesFor(l, outer).topHeight};
+    auto follow = [&](const Rect& r) { return r.Left > middle ? Moved(r, dW, 0) : r; };
+    LayerFrameAreas a;
+    if (!IsEmptyRect(l.captionRect))
+        a.caption = CutTo({l.captionRect.Left, l.captionRect.Top, Add(l.captionRect.Right, dW),
+                           l.captionRect.Bottom},
+                          strip);
+    a.buttons = CutTo(follow(l.buttonsRect), strip);
+    a.sysMenuButton = CutTo(follow(l.sysMenuButtonRect), strip);
+    const Rect& b = l.borderRect;
+    a.border = {b.Left, b.Top, Add(b.Right, dW), Add(b.Bottom, dH)};
+    return a;
+}
+
+namespace {
+
+bool OnLayer(const FrameObjectPlacement& o) {
+    return o.visible && o.skinRectInAPicture;
+}
+
+FrameObjectPlacement* FirstOnLayer(std::span<FrameObjectPlacement> objects, TStdCommand command) {
+    for (FrameObjectPlacement& o : objects)
+        if (OnLayer(o) && o.command == command)
+            return &o;
+    return nullptr;
+}
+
+}  // namespace
+
+void LayoutLayerFrameObjects(const LayerFrameLayout& l, Size outer, std::span<FrameObjectPlacement> objects,
+                             std::optional<Size> systemMenuIcon) {
+    for (FrameObjectPlacement& o : objects) o.rect = {};
+    const LayerFrameAreas a = LayerFrameAreasFor(l, outer);
+    const Rect row = !IsEmptyRect(a.buttons) ? a.buttons : a.caption;
+    Rect caption = a.caption;
+    if (!IsEmptyRect(row)) {
+        FrameButtonRow buttons{row.Right, Add(row.Top, l.buttonsTopOffset), 0, false, systemMenuIcon};
+        for (TStdCommand command : kButtonRowOrder)
+            if (FrameObjectPlacement* o = FirstOnLayer(objects, command))
+                buttons.place(*o);
+        for (FrameObjectPlacement& o : objects)
+            if (OnLayer(o) && o.command == TStdCommand::cmDefault)
+                buttons.place(o);
+        if (IsEmptyRect(a.buttons))
+            caption.Right = std::max(caption.Left, std::min(caption.Right, buttons.x));
+    }
+    if (FrameObjectPlacement* sys = FirstOnLayer(objects, TStdCommand::cmSysMenu)) {
+        const Size s = PlacedSize(*sys, systemMenuIcon);
+        if (!IsEmptyRect(a.sysMenuButton)) {
+            sys->rect = a.sysMenuButton;
+        } else if (!IsEmptyRect(a.caption)) {
+            const int32_t top = l.sysButtonTopOffset != 0
+                                    ? Add(a.caption.Top, l.sysButtonTopOffset)
+                                    : Add(int64_t(a.caption.Top) + HeightOfRect(a.caption) / 2, -int64_t(s.cy / 2));
+            sys->rect = {a.caption.Left, top, Add(a.caption.Left, s.cx), Add(top, s.cy)};
+        }
+        // The caption bar starts right of a system-menu button at its left end.
+        if (!IsEmptyRect(sys->rect) && sys->rect.Left <= caption.Left && sys->rect.Right > caption.Left)
+            caption.Left = std::min(sys->rect.Right, caption.Right);
+    }
+    for (FrameObjectPlacement& o : objects)
+        if (o.kind == FrameObjectKind::Caption) {
+            o.rect = IsEmptyRect(caption) ? Rect{} : caption;
+            break;
+        }
+}
+
+int HitTestLayerFrame(const LayerFrameLayout& l, Size outer, Point p, bool sizable) {
+    using namespace platform;
+    const LayerFrameAreas a = LayerFrameAreasFor(l, outer);
+    const Rect& box = a.border;
+    const int64_t s = l.hitTestSize;
+    if (sizable && l.hitTestEnable && s > 0 && box.contains(p)) {
+        const int64_t x = p.X, y = p.Y;
+        const bool left = x < box.Left + s, right = x >= box.Right - s;
+        const bool top = y < box.Top + s, bottom = y >= box.Bottom - s;
+        if (left || right || top || bottom) {
+            // How far each corner reaches along the edges: to its hit-test point, at least the band.
+            const Rect& b = l.borderRect;
+            auto reach = [s](int64_t v) { return std::max<int64_t>(v, s); };
+            const int64_t ltX = reach(l.hitTestLeftTop.X - b.Left), ltY = reach(l.hitTestLeftTop.Y - b.Top);
+            const int64_t rtX = reach(b.Right - l.hitTestRightTop.X), rtY = reach(l.hitTestRightTop.Y - b.Top);
+            const int64_t lbX = reach(l.hitTestLeftBottom.X - b.Left),
+                          lbY = reach(b.Bottom - l.hitTestLeftBottom.Y);
+            const int64_t rbX = reach(b.Right - l.hitTestRightBottom.X),
+                          rbY = reach(b.Bottom - l.hitTestRightBottom.Y);
+            if (x < box.Left + ltX && y < box.Top + ltY)
+                return HTTOPLEFT;
+            if (x >= box.Right - rtX && y < box.Top + rtY)
+                return HTTOPRIGHT;
+            if (x < box.Left + lbX && y >= box.Bottom - lbY)
+                return HTBOTTOMLEFT;
+            if (x >= box.Right - rbX && y >= box.Bottom - rbY)
+                return HTBOTTOMRIGHT;
+            return left ? HTLEFT : right ? HTRIGHT : top ? HTTOP : HTBOTTOM;
+        }
+    }
+    return a.caption.contains(p) ? HTCAPTION : HTNOWHERE;
+}
+
+int32_t FullBorderShownHeight(const LayerFrameLayout& l, int32_t windowHeight, bool rolledUp) {
+    return rolledUp ? l.rollUpFormHeight : std::max(windowHeight, 0);
 }
 
 uint8_t ScaledLayerAlpha(uint8_t recordAlpha, uint8_t level) {

@@ -24,9 +24,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "platform/geometry.h"
 #include "skin/data/window_records.h"
+#include "skin/frame/frame_layout.h"
 #include "skin/render/picture.h"
 
 namespace skin {
@@ -52,6 +54,14 @@ struct LayerFrameLayout {
     int32_t rollUpFormHeight = 0;
     uint8_t alpha = 255, inactiveAlpha = 255;
     LayerMargins margins;
+    // The fullborder mode's frame, in picture coordinates: rectangles inside the picture (empty
+    // when the record's are empty, inverted or outside it), points on it, sizes within range.
+    platform::Rect captionRect, buttonsRect, sysMenuButtonRect;
+    int32_t buttonsTopOffset = 0, sysButtonTopOffset = 0;
+    platform::Rect borderRect;  // "borderrect", or the whole picture without one
+    bool hitTestEnable = false;
+    int32_t hitTestSize = 0;
+    platform::Point hitTestLeftTop, hitTestRightTop, hitTestLeftBottom, hitTestRightBottom;
 };
 
 // The record as the geometry uses it, or none when it cannot give a border: no picture of that
@@ -83,6 +93,42 @@ std::array<platform::Rect, 4> PlaceLayerWindows(const platform::Rect& outer, con
 using LayerStrips = std::array<Picture, 4>;
 void ComposeLayerStrips(const LayerFrameLayout& layout, const Picture& image, platform::Size outer,
                         LayerStrips& strips);
+
+// --- The fullborder mode: the whole frame on the border ---
+//
+// The caption bar and its buttons lie on the top strip, which the top window shows at the outer
+// rectangle's top-left corner; everything below is in outer coordinates (the top strip's own).
+// Like the frame's nine parts, what lies right of the picture's middle moves with the outer width.
+
+struct LayerFrameAreas {
+    platform::Rect caption;  // "captionrect", its right edge moved with the width
+    platform::Rect buttons;  // "buttonsrect" (moved when it lies in the right half), or empty
+    platform::Rect sysMenuButton;
+    platform::Rect border;  // where the frame's outer bands run ("borderrect", or the whole outer)
+};
+// The areas for an outer size; caption, buttons and system-menu button are kept on the top strip.
+LayerFrameAreas LayerFrameAreasFor(const LayerFrameLayout& layout, platform::Size outer);
+
+// Lays the frame objects out on the top strip: the caption buttons in a row from the right end of
+// the buttons area (or of the caption area) leftwards, "buttonstopoffset" below its top; the
+// system-menu button at "sysmenubuttonrect", or at the caption's left edge ("sysbuttontopoffset"
+// below its top, or centred); the caption bar over the caption area between them. Objects drawn
+// on the frame picture (other than the caption bar) have no place on the border: their rectangle
+// is empty.
+void LayoutLayerFrameObjects(const LayerFrameLayout& layout, platform::Size outer,
+                             std::span<FrameObjectPlacement> objects,
+                             std::optional<platform::Size> systemMenuIcon);
+
+// What a point of the border (outer coordinates) does when pressed: HTCAPTION on the caption area,
+// a sizing code (HTLEFT .. HTBOTTOMRIGHT) on the outer bands "hittestsize" wide when the record
+// has "hittestenable" and the form may be sized now (corners reach as far as the hit-test points
+// say, at least the band's width), else HTNOWHERE. Frame objects are asked before this.
+int HitTestLayerFrame(const LayerFrameLayout& layout, platform::Size outer, platform::Point p,
+                      bool sizable);
+
+// The height the form's window shows (its region) in the fullborder mode: its own height, or
+// "rollupformheight" while rolled up or minimised.
+int32_t FullBorderShownHeight(const LayerFrameLayout& layout, int32_t windowHeight, bool rolledUp);
 
 // A record's constant alpha times a fade level `level` / 255, to the nearest integer (halves to
 // the even one).

@@ -526,6 +526,12 @@ int32_t TbsSkinForm::MinFormWidth() const {
 int32_t TbsSkinForm::MinFormHeight() const {
     const bool small = rolledUp_ || formState_ == TbsFormState::Minimized;
     auto atLeastMinHeight = [&](int32_t own) { return own >= minHeight_ || small ? own : minHeight_; };
+    if (LayeredBorderDrawsFrame() && Skinned()) {
+        // The border above the window carries the caption: the window may be as low as this.
+        constexpr int32_t kFullBorderMinHeight = 10;
+        const int32_t own = skinData_->FramePicture().Height() - HeightOfRect(skinData_->FormInfo().ClientRect);
+        return own >= minHeight_ || small ? kFullBorderMinHeight : minHeight_;
+    }
     if (!Skinned())
         return atLeastMinHeight(DefaultFrameMetricsFor(ToolWindow()).captionHeight + 6);
     const int32_t skinMin = skinData_->FormInfo().FormMinHeight;

@@ -263,6 +263,13 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     // Finds the object under a window-relative point (none unless `track`), and moves the hover
     // from the previous one to it.
     void TrackHotObject(int32_t x, int32_t y, bool track);
+    // Whether hover may be followed now: objects there, the window active, no size/move loop, the
+    // layered border not being dragged, a border.
+    bool HoverAllowed() const;
+    // The index of the first enabled, visible object whose rectangle and mask take the point, or -1.
+    int32_t ObjectAt(platform::Point p) const;
+    // The hover moves from one object to another (either -1 for none): leave, enter, object hints.
+    void MoveHover(int32_t from, int32_t to);
     // The hot object is left.
     void LeaveHotObject() { TrackHotObject(0, 0, false); }
     // One tick of the mouse-track timer: hover follows the cursor, and stops where it left.
@@ -312,8 +319,17 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     platform::Point SnapToScreenEdges(platform::Point topLeft, platform::Size size);
     int HitTestFrame(platform::Point p) const;
     int HitTestDefaultFrame(platform::Point p) const;
-    // A layered border carries the whole frame (never without a layered-border skin).
-    bool LayeredBorderDrawsFrame() const { return false; }
+    // A layered border carries the whole frame: the skin's LAYERFRAME asks for it ("fullborder"),
+    // the border is in use and the display composes alpha. Without a compositor the border's
+    // windows cannot show, so the form then wears its normal skinned frame, and switches when
+    // composition comes or goes (followed on every place, state or activation change, and on
+    // WM_DWMCOMPOSITIONCHANGED).
+    bool LayeredBorderDrawsFrame() const { return layerDrawsFrame_; }
+    // The layered border moves or sizes the form (its move and size loops run meanwhile).
+    bool LayerBorderDragging() const { return layerDragging_; }
+    void SetLayerBorderDragging(bool dragging) { layerDragging_ = dragging; }
+    // The frame objects laid out on a layered border's top strip for its outer size.
+    void LayoutObjectsOnBorder(const LayerFrameLayout& layout, platform::Size outer);
     // The skin's layered border is in use: a skin with a usable LAYERFRAME, ShowLayeredBorders on,
     // layering supported, the form skinnable and bordered, and no SKM_LAYERSUSPEND in force.
     bool LayeredBordersEnabled() const;
@@ -333,6 +349,7 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
 
   private:
     friend class SkinFormHook;
+    friend class TbsFormLayerBorder;  // the caption double-click rule on the border's caption
     platform::HWND Window() const;
     // A skin is applied and its data still there (it may go away at any time).
     bool Skinned() const;
@@ -367,6 +384,12 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     void ShowWindowMessage(framework::TMessage& message);
     // The form's place, size, state or visibility changed: the layered border follows.
     void LayerBorderFollows();
+    // Whether the layered border should carry the whole frame now.
+    bool LayerDrawsFrameNow() const;
+    // Switches between the normal frame and the border's, when that changed.
+    void FollowLayerFrameMode();
+    // The height the form's window shows while the border carries its frame.
+    int32_t FullBorderShownHeight() const;
     void SuspendLayerBorder(bool suspend);
     void PrintFrame(framework::TMessage& message, platform::LRESULT answer);
     void DrawStrips(platform::HDC dc, const FrameStrips& strips, platform::Size size) const;
@@ -455,6 +478,9 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     TbsLayerManager captionGlow_, menuButtonGlow_;
     std::unique_ptr<TbsFormLayerBorder> layerBorder_;
     bool layerSuspended_ = false;
+    bool layerDrawsFrame_ = false;
+    bool layerDragging_ = false;
+    bool switchingLayerMode_ = false;
     std::unique_ptr<framework::TPopupMenu> defaultSystemMenu_;
     TbsSkinMenu* menuDriver_ = nullptr;
     bool skinMenuOpen_ = false;

@@ -43,6 +43,10 @@ void TbsSkinForm::ApplySkin() {
         layerBorder_->Prepare(skinData_);
     } else {
         layerBorder_->Prepare(nullptr);
+    }
+    // The mode is taken as it is now; everything below is built for it.
+    layerDrawsFrame_ = LayerDrawsFrameNow();
+    if (!skinApplied_ || !skinnable_) {
         FreeObjects();
         TakeWindowSize();
         UpdateRegion(true);
@@ -141,6 +145,10 @@ void TbsSkinForm::UpdateRegion(bool rebuild) {
         SetRegion(nullptr);
         return;
     }
+    if (LayeredBorderDrawsFrame()) {
+        SetRegion(CreateRectRgn(0, 0, whole.Right, FullBorderShownHeight()));
+        return;
+    }
     if (!skinData_ || skinData_->Empty() || !skinApplied_) {
         maskStrips_ = FrameStrips{};
         rectangle();
@@ -233,6 +241,7 @@ void TbsSkinForm::NcActivate(TMessage& message) {
     if (!frameActive_)
         hotIndex_ = -1;
     message.Result = 1;
+    FollowLayerFrameMode();
     if (form_->Visible())
         layerBorder_->SetActive(frameActive_, true);
     else

@@ -38,6 +38,10 @@ Point TbsSkinForm::ScreenToFrame(Point screen) const {
 }
 
 Rect TbsSkinForm::ObjectScreenRect(const TbsActiveSkinObject& object) const {
+    if (LayeredBorderDrawsFrame()) {
+        const Point strip = layerBorder_->StripOrigin();
+        return object.ObjectRect.offsetBy(strip.X, strip.Y);
+    }
     Rect r{};
     if (HWND window = Window())
         GetWindowRect(window, &r);
@@ -75,25 +79,21 @@ void TbsSkinForm::AnimationStep() {
 
 // --- Hover ------------------------------------------------------------------------------------------
 
-void TbsSkinForm::TrackHotObject(int32_t x, int32_t y, bool track) {
-    if (objects_.empty() || !IsFormActive() || inSizeMove_ || BorderStyleNone() || LayeredBorderDrawsFrame())
-        return;
-    previousHotIndex_ = hotIndex_;
-    int32_t candidate = -1;
-    for (size_t i = 0; track && i < objects_.size(); ++i) {
+bool TbsSkinForm::HoverAllowed() const {
+    return !objects_.empty() && IsFormActive() && !inSizeMove_ && !layerDragging_ && !BorderStyleNone();
+}
+
+int32_t TbsSkinForm::ObjectAt(Point p) const {
+    for (size_t i = 0; i < objects_.size(); ++i) {
         const TbsActiveSkinObject& o = *objects_[i];
-        if (o.Enabled && o.Visible && o.ObjectRect.contains({x, y}) &&
-            o.PointInObject(x - o.ObjectRect.Left, y - o.ObjectRect.Top)) {
-            candidate = int32_t(i);
-            break;
-        }
+        if (o.Enabled && o.Visible && o.ObjectRect.contains(p) &&
+            o.PointInObject(p.X - o.ObjectRect.Left, p.Y - o.ObjectRect.Top))
+            return int32_t(i);
     }
-    // While a button holds the mouse only that button can be hot.
-    if (capturedIndex_ != -1 && candidate != -1 && candidate != capturedIndex_)
-        candidate = -1;
-    hotIndex_ = candidate;
-    if (hotIndex_ == previousHotIndex_)
-        return;
+    return -1;
+}
+
+void TbsSkinForm::MoveHover(int32_t from, int32_t to) {
     auto usable = [this](int32_t i) -> TbsActiveSkinObject* {
         if (i < 0 || size_t(i) >= objects_.size())
             return nullptr;
@@ -101,18 +101,33 @@ void TbsSkinForm::TrackHotObject(int32_t x, int32_t y, bool track) {
         return o->Enabled && o->Visible ? o : nullptr;
     };
     const std::weak_ptr<bool> alive = alive_;
-    if (TbsActiveSkinObject* left = usable(previousHotIndex_)) {
+    if (TbsActiveSkinObject* left = usable(from)) {
         left->MouseLeave();
         if (alive.expired())
             return;
         ShowObjectHint(*left, false);
     }
-    if (TbsActiveSkinObject* entered = usable(hotIndex_)) {
+    // Leaving may have changed the objects (a skin change from an event handler).
+    if (TbsActiveSkinObject* entered = usable(to)) {
         entered->MouseEnter();
         if (alive.expired())
             return;
         ShowObjectHint(*entered, true);
     }
+}
+
+void TbsSkinForm::TrackHotObject(int32_t x, int32_t y, bool track) {
+    // A layered border that carries the frame tracks its objects itself.
+    if (!HoverAllowed() || LayeredBorderDrawsFrame())
+        return;
+    previousHotIndex_ = hotIndex_;
+    int32_t candidate = track ? ObjectAt({x, y}) : -1;
+    // While a button holds the mouse only that button can be hot.
+    if (capturedIndex_ != -1 && candidate != -1 && candidate != capturedIndex_)
+        candidate = -1;
+    hotIndex_ = candidate;
+    if (hotIndex_ != previousHotIndex_)
+        MoveHover(previousHotIndex_, hotIndex_);
 }
 
 void TbsSkinForm::ShowObjectHint(TbsActiveSkinObject& object, bool show) {
@@ -141,7 +156,7 @@ void TbsSkinForm::MouseTrackTick() {
         LeaveHotObject();
         return;
     }
-    if (inSizeMove_) {
+    if (inSizeMove_ || layerDragging_) {
         mouseTrackTimer_->SetEnabled(false);
         return;
     }
@@ -319,6 +334,11 @@ void TbsSkinForm::Maximize() {
     // the taskbar back.
     if (!maximizeOnFullScreen_ && area == monitor && monitor == screen)
         area = {area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
+    // The border that carries the frame stays, around the window: the area leaves it room.
+    if (LayeredBorderDrawsFrame()) {
+        const LayerMargins m = layerBorder_->Margins();
+        area = {area.Left + m.left, area.Top + m.top, area.Right - m.right, area.Bottom - m.bottom};
+    }
     form_->SetBoundsRect(area);
     if (OnMaximize)
         OnMaximize(this);

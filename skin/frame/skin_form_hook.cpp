@@ -143,6 +143,11 @@ bool TbsSkinForm::StageOne(TMessage& message) {
             NcCalcSize(message);
             return true;
         case WM_NCHITTEST:
+            // The border's windows carry the frame: the form is all client area.
+            if (LayeredBorderDrawsFrame() && layerBorder_->Shown()) {
+                message.Result = HTCLIENT;
+                return true;
+            }
             if (!skinnable_)
                 return false;
             {
@@ -225,6 +230,7 @@ bool TbsSkinForm::StageOne(TMessage& message) {
                 SkinnableChanged();
             return false;
         case SKM_LAYEREDBORDERSCHANGED:
+        case WM_DWMCOMPOSITIONCHANGED:
             LayerBorderFollows();
             return false;
         case SKM_AEROBLURCHANGED:
@@ -271,7 +277,8 @@ void TbsSkinForm::NcCalcSize(TMessage& message) {
         return;
     Rect* proposed = message.WParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0]
                                     : reinterpret_cast<Rect*>(message.LParam);
-    if (BorderStyleNone())
+    // No non-client area at all while the layered border carries the frame.
+    if (BorderStyleNone() || LayeredBorderDrawsFrame())
         return;
     if (!Skinned()) {
         *proposed = DefaultClientRect(*proposed, ToolWindow());

@@ -84,6 +84,8 @@ void TbsSkinForm::DrawStrips(HDC dc, const FrameStrips& strips, Size size) const
 void TbsSkinForm::PaintFrame(HDC given) {
     if (!skinData_ || skinData_->Empty())
         return;  // the skin data went away: what was painted stays until the next size change
+    if (LayeredBorderDrawsFrame())
+        return;  // the window has no frame of its own
     if (frameWidth_ == 0 || frameHeight_ == 0)
         TakeWindowSize();
     if (frameWidth_ < MinFormWidth() || frameHeight_ < MinFormHeight())
@@ -269,7 +271,11 @@ void TbsSkinForm::PaintClientBackground(HDC dc) {
 }
 
 void TbsSkinForm::RedrawObject(TbsActiveSkinObject& object) {
-    if (BorderStyleNone() || LayeredBorderDrawsFrame())
+    if (LayeredBorderDrawsFrame()) {
+        layerBorder_->Update();
+        return;
+    }
+    if (BorderStyleNone())
         return;
     HWND window = Window();
     if (!window)
