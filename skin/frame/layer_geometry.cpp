@@ -256,9 +256,10 @@ void LayoutLayerFrameObjects(const LayerFrameLayout& l, Size outer, std::span<Fr
                                     : Add(int64_t(a.caption.Top) + HeightOfRect(a.caption) / 2, -int64_t(s.cy / 2));
             sys->rect = {a.caption.Left, top, Add(a.caption.Left, s.cx), Add(top, s.cy)};
         }
-        // The caption bar starts right of a system-menu button at its left end.
-        if (!IsEmptyRect(sys->rect) && sys->rect.Left <= caption.Left && sys->rect.Right > caption.Left)
-            caption.Left = std::min(sys->rect.Right, caption.Right);
+        // The caption bar starts right of a system-menu button over its left half.
+        const Rect& r = sys->rect;
+        if (!IsEmptyRect(r) && r.Right > caption.Left && r.Left < caption.Left + WidthOfRect(caption) / 2)
+            caption.Left = std::min(r.Right, caption.Right);
     }
     for (FrameObjectPlacement& o : objects)
         if (o.kind == FrameObjectKind::Caption) {

@@ -41,6 +41,8 @@ void TbsSkinForm::FollowLayerFrameMode() {
     layerBorder_->EndHover();
     ResetHoverStates();
     hotIndex_ = previousHotIndex_ = capturedIndex_ = -1;
+    // The border's windows are made again for the mode (none without a compositor).
+    layerBorder_->Hide();
     if (Window()) {
         TakeWindowSize();
         UpdateFrame(true);
@@ -50,6 +52,8 @@ void TbsSkinForm::FollowLayerFrameMode() {
         form_->Invalidate();
     }
     switchingLayerMode_ = false;
+    if (LayeredBordersEnabled())
+        layerBorder_->OnFormStateChanged();
 }
 
 int32_t TbsSkinForm::FullBorderShownHeight() const {
