@@ -1,6 +1,8 @@
 // Random LAYERFRAME values (picture indexes, corner points, client and border rectangles, alphas,
-// offsets, flags) and a random window size through the layered border's geometry and strips and
-// the border component around a form of the second skin, active and inactive. Whatever the values,
+// offsets, flags, and the fullborder mode's caption, buttons and system-menu rectangles, hit-test
+// points and band) and a random window size through the layered border's geometry and strips and
+// the border component around a form of the second skin, active and inactive, then pointer input
+// on the border's windows (hover, presses, releases, double-clicks, drags). Whatever the values,
 // the border is made or not, never reads outside its pictures, and its strips stay within what the
 // window's size allows.
 #include <cstddef>
@@ -11,6 +13,7 @@
 #include "framework/forms/form.h"
 #include "fuzz/skin_frame/frame_fuzz_input.h"
 #include "platform/display/headless_display.h"
+#include "platform/window/input.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
 #include "skin/data/compressed_stored_skin.h"
@@ -62,6 +65,10 @@ struct World {
         data = new skin::TbsSkinData(form);
         data->LoadStoredSkin(*stored);
         dusk = data->LayerFrame();
+        // A close from a caption button must leave the form for the next input.
+        form->OnClose = [](framework::TObject*, framework::TCloseAction& action) {
+            action = framework::TCloseAction::caNone;
+        };
         frame = new skin::TbsSkinForm(form);
         frame->SetSkinData(data);
         form->SetBounds(100, 100, 300, 200);
@@ -99,14 +106,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     record.FullBorder = flags & 2;
     const platform::Size window{(in.next() & 0x3FF) + 1, (in.next() & 0x3FF) + 1};
 
-    // The pure functions, on a picture of the record's own size.
     const platform::Size picture{(in.next() & 0xFF) + 1, (in.next() & 0xFF) + 1};
+    // The fullborder mode's values (read after the others, so older inputs keep their meaning).
+    record.CaptionRect = Rect(in);
+    record.ButtonsRect = Rect(in);
+    record.SysMenuButtonRect = Rect(in);
+    record.HitTestLeftTopPoint = Point(in);
+    record.HitTestRightTopPoint = Point(in);
+    record.HitTestLeftBottomPoint = Point(in);
+    record.HitTestRightBottomPoint = Point(in);
+    record.HitTestSize = Small(in, -4, 24);
+    record.ButtonsTopOffset = Small(in, -20, 40);
+    record.SysButtonTopOffset = Small(in, -20, 40);
+    record.HitTestEnable = flags & 8;
+
+    // The pure functions, on a picture of the record's own size.
     if (const auto layout = skin::CheckLayerFrame(record, picture)) {
         const platform::Rect outer = skin::LayerOuterRect(*layout, {0, 0, window.cx, window.cy}, flags & 4);
+        const platform::Size size{std::min(outer.width(), 2048), std::min(outer.height(), 2048)};
         skin::LayerStrips strips;
         skin::Picture image(picture.cx, picture.cy);
-        skin::ComposeLayerStrips(*layout, image,
-                                 {std::min(outer.width(), 2048), std::min(outer.height(), 2048)}, strips);
+        skin::ComposeLayerStrips(*layout, image, size, strips);
+        std::vector<skin::FrameObjectPlacement> placements;
+        for (const auto& o : world->frame->FrameObjects()) placements.push_back(o->Placement());
+        skin::LayoutLayerFrameObjects(*layout, size, placements, std::nullopt);
+        for (int i = 0; i < 8; ++i)
+            (void)skin::HitTestLayerFrame(*layout, size, Point(in), flags & 16);
     }
 
     // The component: the skin applied again with these values, the window at that size, active and
@@ -116,5 +141,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (platform::WPARAM active : {0, 1})
         platform::SendMessage(world->form->Handle(), platform::WM_NCACTIVATE, active, 0);
     world->form->SetBounds(60, 50, window.cx, window.cy);
+
+    // The pointer over the border's windows (mostly within its outer rectangle) and the form.
+    platform::HeadlessDisplay& display = world->display;
+    for (int step = 0; step < 12 && in.size > 0; ++step) {
+        const platform::Rect outer = world->frame->LayerBorder().OuterRect();
+        const platform::Point p{outer.Left + Coordinate(in) % 400, outer.Top + Coordinate(in) % 300};
+        switch (in.byte() % 7) {
+            case 0:
+                display.moveMouse(p);
+                break;
+            case 1:
+                display.moveMouse(p);
+                display.pressButton();
+                break;
+            case 2:
+                display.moveMouse(p);
+                display.releaseButton();
+                break;
+            case 3:
+                display.doubleClick(p);
+                break;
+            case 4:
+                display.click(p, platform::MouseButton::Right);
+                break;
+            case 5:
+                display.drag(p, {p.X + Coordinate(in) % 60, p.Y + Coordinate(in) % 60}, 3);
+                break;
+            default:
+                platform::PumpMessagesFor(uint32_t(in.byte()) * 4);
+                break;
+        }
+        world->application.ProcessMessages();
+    }
+    display.releaseButton();
+    world->frame->MenuDriver().CloseAll();
+    world->frame->ChangeFormState(skin::TbsFormState::Normal);
+    world->frame->SetRollUp(false);
+    world->application.ProcessMessages();
     return 0;
 }

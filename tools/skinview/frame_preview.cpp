@@ -47,11 +47,25 @@ FrameLayoutReport ReportOf(const skin::TbsSkinForm& frame) {
     FrameLayoutReport r{g.newLayout.Cl, g.captionArea,  g.buttonsArea,
                         std::nullopt,   g.newLayout.LT, g.newLayout.RT,
                         g.newLayout.LB, g.newLayout.RB, {}};
+    // A layered border that carries the frame lays the objects out on its top strip, above the
+    // window: they are reported in window coordinates all the same.
+    Point shift{0, 0};
+    if (frame.LayeredBorderDrawsFrame()) {
+        Rect bounds;
+        platform::GetWindowRect(frame.OwnerForm()->Handle(), &bounds);
+        const Point strip = frame.LayerBorder().StripOrigin();
+        shift = {strip.X - bounds.Left, strip.Y - bounds.Top};
+        const skin::LayerFrameAreas areas = frame.LayerBorder().FrameAreas();
+        r.client = {0, 0, bounds.width(), bounds.height()};
+        r.captionArea = areas.caption.offsetBy(shift.X, shift.Y);
+        r.buttonsArea = areas.buttons.isEmpty() ? Rect{} : areas.buttons.offsetBy(shift.X, shift.Y);
+    }
     for (const auto& o : frame.FrameObjects()) {
-        r.objects.push_back({o->IDName(), o->Command(), o->Visible, o->ObjectRect});
+        const Rect at = o->ObjectRect.isEmpty() ? o->ObjectRect : o->ObjectRect.offsetBy(shift.X, shift.Y);
+        r.objects.push_back({o->IDName(), o->Command(), o->Visible, at});
         if (const auto* caption = dynamic_cast<const skin::TbsSkinCaptionObject*>(o.get());
             caption && !r.captionTextArea && !caption->TextArea().isEmpty())
-            r.captionTextArea = caption->TextArea();
+            r.captionTextArea = caption->TextArea().offsetBy(shift.X, shift.Y);
     }
     return r;
 }
@@ -84,6 +98,9 @@ FramePreview PreviewFrame(skin::TbsSkinData& data, const FramePreviewOptions& o,
     platform::HeadlessDisplay::Options screen;
     screen.screen = {o.size.cx + 2 * kMargin,
                      o.size.cy + 2 * kMargin + platform::HeadlessDisplay::kTaskbarHeight};
+    // The preview composes the layered border as a compositing desktop shows it, so a border
+    // that carries the whole frame carries it here too; without it the form wears its own frame.
+    screen.composesAlpha = o.layeredBorder;
     platform::HeadlessDisplay display(screen);
     framework::TApplication application;
     auto* form = application.CreateForm<framework::TForm>();
