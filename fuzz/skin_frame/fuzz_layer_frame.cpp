@@ -20,6 +20,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/layer_geometry.h"
 #include "skin/frame/skin_form.h"
+#include "skin/menus/skin_menu.h"
 #include "skins/dusk_skin.h"
 
 namespace {
@@ -130,8 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::vector<skin::FrameObjectPlacement> placements;
         for (const auto& o : world->frame->FrameObjects()) placements.push_back(o->Placement());
         skin::LayoutLayerFrameObjects(*layout, size, placements, std::nullopt);
-        for (int i = 0; i < 8; ++i)
-            (void)skin::HitTestLayerFrame(*layout, size, Point(in), flags & 16);
+        for (int i = 0; i < 8; ++i) (void)skin::HitTestLayerFrame(*layout, size, Point(in), flags & 16);
     }
 
     // The component: the skin applied again with these values, the window at that size, active and

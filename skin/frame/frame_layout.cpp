@@ -60,7 +60,7 @@ void LayoutFrameObjects(const FrameGeometry& g, std::span<FrameObjectPlacement> 
         return;
     const bool buttonsAreaEmpty = IsEmptyRect(g.buttonsArea);
     FrameButtonRow row{g.buttonsInLeft ? area.Left : area.Right, area.Top, g.buttonsOffset, g.buttonsInLeft,
-                  systemMenuIcon};
+                       systemMenuIcon};
     for (TStdCommand command : kButtonRowOrder)
         if (FrameObjectPlacement* o = FirstPlacedWith(objects, command))
             row.place(*o);

@@ -68,7 +68,8 @@ void BlendMaskedFace(Picture& strip, const Rect& at, const Picture& face, const 
                 return (source + (((s >> shift) & 0xFF) * (255 - a) + 127) / 255) & 0xFF;
             };
             const uint32_t alpha = std::min<uint32_t>(255, a + (((s >> 24) * (255 - a) + 127) / 255));
-            strip.setPixel(int32_t(sx), int32_t(sy), (alpha << 24) | (over(16) << 16) | (over(8) << 8) | over(0));
+            strip.setPixel(int32_t(sx), int32_t(sy),
+                           (alpha << 24) | (over(16) << 16) | (over(8) << 8) | over(0));
         }
     }
 }

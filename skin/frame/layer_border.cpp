@@ -51,9 +51,9 @@ LRESULT LayerBorderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-            border.PointerReleased(*window, local,
-                                   message == WM_LBUTTONUP ? framework::TMouseButton::mbLeft
-                                                           : framework::TMouseButton::mbRight);
+            border.PointerReleased(
+                *window, local,
+                message == WM_LBUTTONUP ? framework::TMouseButton::mbLeft : framework::TMouseButton::mbRight);
             return 0;
         case WM_LBUTTONDBLCLK:
             border.PointerDoubleClicked(*window, local);

@@ -131,8 +131,10 @@ class TbsFormLayerBorder {
     platform::LRESULT HitTest(const TbsFormLayerWindow& window, platform::Point local) const;
     // The pointer on a layer window (points in that window's coordinates).
     void PointerMoved(const TbsFormLayerWindow& window, platform::Point local);
-    void PointerPressed(const TbsFormLayerWindow& window, platform::Point local, framework::TMouseButton button);
-    void PointerReleased(const TbsFormLayerWindow& window, platform::Point local, framework::TMouseButton button);
+    void PointerPressed(const TbsFormLayerWindow& window, platform::Point local,
+                        framework::TMouseButton button);
+    void PointerReleased(const TbsFormLayerWindow& window, platform::Point local,
+                         framework::TMouseButton button);
     void PointerDoubleClicked(const TbsFormLayerWindow& window, platform::Point local);
     // The hover timer's tick: the hover ends once the cursor has left the top window.
     void HoverTick();

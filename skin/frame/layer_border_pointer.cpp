@@ -31,7 +31,8 @@ bool IsCaption(const TbsActiveSkinObject* o) {
 
 // A window whose pixels are fully transparent at the point hands it to what lies below.
 bool ShowsPixel(const Picture& strip, Point p) {
-    return p.X >= 0 && p.Y >= 0 && p.X < strip.width() && p.Y < strip.height() && (strip.pixel(p.X, p.Y) >> 24) != 0;
+    return p.X >= 0 && p.Y >= 0 && p.X < strip.width() && p.Y < strip.height() &&
+           (strip.pixel(p.X, p.Y) >> 24) != 0;
 }
 
 }  // namespace

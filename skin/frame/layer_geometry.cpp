@@ -50,8 +50,8 @@ Rect Moved(const Rect& r, int64_t dx, int64_t dy) {
 Rect CutTo(const Rect& r, const Rect& bounds) {
     if (IsEmptyRect(r))
         return {};
-    const Rect cut{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top), std::min(r.Right, bounds.Right),
-                   std::min(r.Bottom, bounds.Bottom)};
+    const Rect cut{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top),
+                   std::min(r.Right, bounds.Right), std::min(r.Bottom, bounds.Bottom)};
     return IsEmptyRect(cut) ? Rect{} : cut;
 }
 
@@ -204,9 +204,9 @@ LayerFrameAreas LayerFrameAreasFor(const LayerFrameLayout& l, Size outer) {
     auto follow = [&](const Rect& r) { return r.Left > middle ? Moved(r, dW, 0) : r; };
     LayerFrameAreas a;
     if (!IsEmptyRect(l.captionRect))
-        a.caption = CutTo({l.captionRect.Left, l.captionRect.Top, Add(l.captionRect.Right, dW),
-                           l.captionRect.Bottom},
-                          strip);
+        a.caption =
+            CutTo({l.captionRect.Left, l.captionRect.Top, Add(l.captionRect.Right, dW), l.captionRect.Bottom},
+                  strip);
     a.buttons = CutTo(follow(l.buttonsRect), strip);
     a.sysMenuButton = CutTo(follow(l.sysMenuButtonRect), strip);
     const Rect& b = l.borderRect;
@@ -251,9 +251,10 @@ void LayoutLayerFrameObjects(const LayerFrameLayout& l, Size outer, std::span<Fr
         if (!IsEmptyRect(a.sysMenuButton)) {
             sys->rect = a.sysMenuButton;
         } else if (!IsEmptyRect(a.caption)) {
-            const int32_t top = l.sysButtonTopOffset != 0
-                                    ? Add(a.caption.Top, l.sysButtonTopOffset)
-                                    : Add(int64_t(a.caption.Top) + HeightOfRect(a.caption) / 2, -int64_t(s.cy / 2));
+            const int32_t top =
+                l.sysButtonTopOffset != 0
+                    ? Add(a.caption.Top, l.sysButtonTopOffset)
+                    : Add(int64_t(a.caption.Top) + HeightOfRect(a.caption) / 2, -int64_t(s.cy / 2));
             sys->rect = {a.caption.Left, top, Add(a.caption.Left, s.cx), Add(top, s.cy)};
         }
         // The caption bar starts right of a system-menu button over its left half.
@@ -282,7 +283,8 @@ int HitTestLayerFrame(const LayerFrameLayout& l, Size outer, Point p, bool sizab
             const Rect& b = l.borderRect;
             auto reach = [s](int64_t v) { return std::max<int64_t>(v, s); };
             const int64_t ltX = reach(l.hitTestLeftTop.X - b.Left), ltY = reach(l.hitTestLeftTop.Y - b.Top);
-            const int64_t rtX = reach(b.Right - l.hitTestRightTop.X), rtY = reach(l.hitTestRightTop.Y - b.Top);
+            const int64_t rtX = reach(b.Right - l.hitTestRightTop.X),
+                          rtY = reach(l.hitTestRightTop.Y - b.Top);
             const int64_t lbX = reach(l.hitTestLeftBottom.X - b.Left),
                           lbY = reach(b.Bottom - l.hitTestLeftBottom.Y);
             const int64_t rbX = reach(b.Right - l.hitTestRightBottom.X),

@@ -123,8 +123,7 @@ void LayoutLayerFrameObjects(const LayerFrameLayout& layout, platform::Size oute
 // a sizing code (HTLEFT .. HTBOTTOMRIGHT) on the outer bands "hittestsize" wide when the record
 // has "hittestenable" and the form may be sized now (corners reach as far as the hit-test points
 // say, at least the band's width), else HTNOWHERE. Frame objects are asked before this.
-int HitTestLayerFrame(const LayerFrameLayout& layout, platform::Size outer, platform::Point p,
-                      bool sizable);
+int HitTestLayerFrame(const LayerFrameLayout& layout, platform::Size outer, platform::Point p, bool sizable);
 
 // The height the form's window shows (its region) in the fullborder mode: its own height, or
 // "rollupformheight" while rolled up or minimised.

@@ -529,7 +529,8 @@ int32_t TbsSkinForm::MinFormHeight() const {
     if (LayeredBorderDrawsFrame() && Skinned()) {
         // The border above the window carries the caption: the window may be as low as this.
         constexpr int32_t kFullBorderMinHeight = 10;
-        const int32_t own = skinData_->FramePicture().Height() - HeightOfRect(skinData_->FormInfo().ClientRect);
+        const int32_t own =
+            skinData_->FramePicture().Height() - HeightOfRect(skinData_->FormInfo().ClientRect);
         return own >= minHeight_ || small ? kFullBorderMinHeight : minHeight_;
     }
     if (!Skinned())

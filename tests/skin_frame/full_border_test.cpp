@@ -191,12 +191,18 @@ TEST(FullBorderLayoutTest, TheBorderTellsCaptionBandsAndCorners) {
         int sizable, fixed;  // with the form sizable, and not
     };
     const Case cases[] = {
-        {{200, 20}, platform::HTCAPTION, platform::HTCAPTION},   {{200, 5}, platform::HTTOP, platform::HTNOWHERE},
-        {{5, 150}, platform::HTLEFT, platform::HTNOWHERE},        {{410, 150}, platform::HTRIGHT, platform::HTNOWHERE},
-        {{200, 333}, platform::HTBOTTOM, platform::HTNOWHERE},    {{5, 5}, platform::HTTOPLEFT, platform::HTNOWHERE},
-        {{411, 5}, platform::HTTOPRIGHT, platform::HTNOWHERE},    {{4, 333}, platform::HTBOTTOMLEFT, platform::HTNOWHERE},
-        {{411, 333}, platform::HTBOTTOMRIGHT, platform::HTNOWHERE}, {{2, 150}, platform::HTNOWHERE, platform::HTNOWHERE},
-        {{200, 29}, platform::HTNOWHERE, platform::HTNOWHERE},   {{414, 336}, platform::HTNOWHERE, platform::HTNOWHERE},
+        {{200, 20}, platform::HTCAPTION, platform::HTCAPTION},
+        {{200, 5}, platform::HTTOP, platform::HTNOWHERE},
+        {{5, 150}, platform::HTLEFT, platform::HTNOWHERE},
+        {{410, 150}, platform::HTRIGHT, platform::HTNOWHERE},
+        {{200, 333}, platform::HTBOTTOM, platform::HTNOWHERE},
+        {{5, 5}, platform::HTTOPLEFT, platform::HTNOWHERE},
+        {{411, 5}, platform::HTTOPRIGHT, platform::HTNOWHERE},
+        {{4, 333}, platform::HTBOTTOMLEFT, platform::HTNOWHERE},
+        {{411, 333}, platform::HTBOTTOMRIGHT, platform::HTNOWHERE},
+        {{2, 150}, platform::HTNOWHERE, platform::HTNOWHERE},
+        {{200, 29}, platform::HTNOWHERE, platform::HTNOWHERE},
+        {{414, 336}, platform::HTNOWHERE, platform::HTNOWHERE},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HitTestLayerFrame(l, outer, c.p, true), c.sizable) << c.p.X << "," << c.p.Y;
@@ -224,7 +230,8 @@ TEST(FullBorderLayoutTest, DamagedRecordsGiveAClampedLayoutOrNone) {
         {"caption rectangle far outside", {{"captionrect", "-2000000000,-5,2000000000,900000000"}}},
         {"buttons rectangle inverted and huge", {{"buttonsrect", "2147483647,0,-2147483647,30"}}},
         {"system-menu rectangle outside the picture", {{"sysmenubuttonrect", "500,500,600,600"}}},
-        {"offsets at the limits", {{"buttonstopoffset", "2147483647"}, {"sysbuttontopoffset", "-2147483647"}}},
+        {"offsets at the limits",
+         {{"buttonstopoffset", "2147483647"}, {"sysbuttontopoffset", "-2147483647"}}},
         {"hit-test points far away",
          {{"hittestlefttoppoint", "-2147483647,2147483647"}, {"hittestrightbottompoint", "99999999,-9"}}},
         {"band huge", {{"hittestsize", "2147483647"}}},
@@ -249,8 +256,8 @@ TEST(FullBorderLayoutTest, DamagedRecordsGiveAClampedLayoutOrNone) {
                                             r.Bottom <= strip.Bottom));
             std::vector<FrameObjectPlacement> objects = DuskObjects();
             LayoutLayerFrameObjects(*l, outer, objects, std::nullopt);
-            EXPECT_TRUE(objects[0].rect.isEmpty() || (objects[0].rect.Left >= a.caption.Left &&
-                                                      objects[0].rect.Right <= a.caption.Right));
+            EXPECT_TRUE(objects[0].rect.isEmpty() ||
+                        (objects[0].rect.Left >= a.caption.Left && objects[0].rect.Right <= a.caption.Right));
             for (int32_t y = -3; y < outer.cy + 3; y += 7)
                 for (int32_t x = -3; x < std::min(outer.cx, 600) + 3; x += 5) {
                     const int code = HitTestLayerFrame(*l, outer, {x, y}, true);
@@ -369,8 +376,10 @@ TEST_F(FullBorderTest, TheFormIsAllClientAreaWithTheFrameOnTheBorder) {
     // No non-client area: the client is the window, every point of it HTCLIENT.
     EXPECT_EQ(ClientSize(), (Size{400, 300}));
     const Rect r = FormRect();
-    for (Point p : {Point{r.Left + 2, r.Top + 2}, Point{r.Left + 200, r.Top + 5}, Point{r.Right - 1, r.Bottom - 1}})
-        EXPECT_EQ(platform::SendMessage(skinned->Handle(), platform::WM_NCHITTEST, 0, platform::MAKELPARAM(p.X, p.Y)),
+    for (Point p :
+         {Point{r.Left + 2, r.Top + 2}, Point{r.Left + 200, r.Top + 5}, Point{r.Right - 1, r.Bottom - 1}})
+        EXPECT_EQ(platform::SendMessage(skinned->Handle(), platform::WM_NCHITTEST, 0,
+                                        platform::MAKELPARAM(p.X, p.Y)),
                   platform::HTCLIENT);
     EXPECT_EQ(RegionBox(), (Rect{0, 0, 400, 300}));
     EXPECT_EQ(frame->MinFormHeight(), 10);
@@ -381,7 +390,8 @@ TEST_F(FullBorderTest, TheFormIsAllClientAreaWithTheFrameOnTheBorder) {
     const platform::Surface& faces = frame->SkinData()->ActivePictures()[0].Surface();
     for (int32_t y = 0; y < 17; y += 4)
         for (int32_t x = 0; x < 18; x += 3)
-            ASSERT_EQ(top.pixel(390 + x, 10 + y) & 0xFFFFFFu, faces.pixel(40 + x, y) & 0xFFFFFFu) << x << "," << y;
+            ASSERT_EQ(top.pixel(390 + x, 10 + y) & 0xFFFFFFu, faces.pixel(40 + x, y) & 0xFFFFFFu)
+                << x << "," << y;
     // Rolled up, the window shows "rollupformheight" rows and the border closes around them.
     frame->SetRollUp(true);
     Pump();
@@ -472,7 +482,8 @@ TEST_F(FullBorderTest, DraggingABandSizesTheFormOnlyWithHitTestEnable) {
         Pump();
         const Rect wider{before.Left, before.Top, before.Right + 60, before.Bottom};
         EXPECT_EQ(FormRect(), enable ? wider : before);
-        const Point corner = OnBorder({frame->LayerBorder().OuterRect().width() - 5, frame->LayerBorder().OuterRect().height() - 5});
+        const Point corner = OnBorder(
+            {frame->LayerBorder().OuterRect().width() - 5, frame->LayerBorder().OuterRect().height() - 5});
         const Rect mid = FormRect();
         display.drag(corner, {corner.X - 30, corner.Y + 40}, 4);
         Pump();
