@@ -417,6 +417,7 @@ void TbsSkinForm::UpdateDefaultHints() {
 }
 
 void TbsSkinForm::ResetHoverStates() {
+    layerBorder_->EndHover();
     for (const auto& o : objects_) {
         if (o->Kind() == FrameObjectKind::Caption)
             continue;

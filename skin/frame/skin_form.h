@@ -388,8 +388,8 @@ class TbsSkinForm : public framework::TComponent, public TbsSkinMenuHost {
     bool LayerDrawsFrameNow() const;
     // Switches between the normal frame and the border's, when that changed.
     void FollowLayerFrameMode();
-    // The height the form's window shows while the border carries its frame.
-    int32_t FullBorderShownHeight() const;
+    // The height a window `windowHeight` high shows while the border carries its frame.
+    int32_t FullBorderShownHeight(int32_t windowHeight) const;
     void SuspendLayerBorder(bool suspend);
     void PrintFrame(framework::TMessage& message, platform::LRESULT answer);
     void DrawStrips(platform::HDC dc, const FrameStrips& strips, platform::Size size) const;

@@ -146,7 +146,7 @@ void TbsSkinForm::UpdateRegion(bool rebuild) {
         return;
     }
     if (LayeredBorderDrawsFrame()) {
-        SetRegion(CreateRectRgn(0, 0, whole.Right, FullBorderShownHeight()));
+        SetRegion(CreateRectRgn(0, 0, whole.Right, FullBorderShownHeight(whole.Bottom)));
         return;
     }
     if (!skinData_ || skinData_->Empty() || !skinApplied_) {

@@ -38,7 +38,6 @@ void TbsSkinForm::FollowLayerFrameMode() {
     // frame objects change with the mode. Sizing the window again below comes back here.
     switchingLayerMode_ = true;
     layerDrawsFrame_ = !layerDrawsFrame_;
-    layerBorder_->EndHover();
     ResetHoverStates();
     hotIndex_ = previousHotIndex_ = capturedIndex_ = -1;
     // The border's windows are made again for the mode (none without a compositor).
@@ -56,10 +55,10 @@ void TbsSkinForm::FollowLayerFrameMode() {
         layerBorder_->OnFormStateChanged();
 }
 
-int32_t TbsSkinForm::FullBorderShownHeight() const {
+int32_t TbsSkinForm::FullBorderShownHeight(int32_t windowHeight) const {
     const bool small = (rolledUp_ || formState_ == TbsFormState::Minimized) &&
                        !(framework::Application && framework::Application->MainForm() == form_);
-    const int32_t h = skin::FullBorderShownHeight(*layerBorder_->Layout(), WindowSize().cy, small);
+    const int32_t h = skin::FullBorderShownHeight(*layerBorder_->Layout(), windowHeight, small);
     // Version 6.1 of the platform takes no empty region for a window.
     return small && h == 0 && osVersion61_ ? 1 : h;
 }
