@@ -6,6 +6,7 @@
 #include "framework/forms/application.h"
 #include "platform/display/compose.h"
 #include "platform/gfx/dc.h"
+#include "platform/window/input.h"
 #include "platform/window/layered.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
@@ -39,6 +40,18 @@ LRESULT LayerBorderWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             Rect r;
             GetWindowRect(hwnd, &r);
             return border.HitTest(*window, {local.X - r.Left, local.Y - r.Top});
+        }
+        case WM_SETCURSOR: {
+            // The window answers HTCLIENT everywhere it takes the pointer; over the outer bands the
+            // cursor shows the sizing they do.
+            Point cursor;
+            Rect r;
+            GetCursorPos(&cursor);
+            GetWindowRect(hwnd, &r);
+            if (const int part = border.FramePartAt(*window, {cursor.X - r.Left, cursor.Y - r.Top});
+                IsSizingHitCode(part))
+                lParam = MAKELPARAM(part, HIWORD(lParam));
+            break;
         }
         case WM_MOUSEMOVE:
             border.PointerMoved(*window, local);

@@ -129,6 +129,9 @@ class TbsFormLayerBorder {
     bool Dragging() const { return dragging_; }
     // What a layer window's point (its own coordinates) answers to WM_NCHITTEST.
     platform::LRESULT HitTest(const TbsFormLayerWindow& window, platform::Point local) const;
+    // What a press there does to the form (HitTestLayerFrame), HTNOWHERE unless the border
+    // carries the frame.
+    int FramePartAt(const TbsFormLayerWindow& window, platform::Point local) const;
     // The pointer on a layer window (points in that window's coordinates).
     void PointerMoved(const TbsFormLayerWindow& window, platform::Point local);
     void PointerPressed(const TbsFormLayerWindow& window, platform::Point local,

@@ -47,6 +47,11 @@ bool TbsFormLayerBorder::Sizable() const {
     return frame_.IsResizable() && frame_.FormState() == TbsFormState::Normal && !frame_.RolledUp();
 }
 
+int TbsFormLayerBorder::FramePartAt(const TbsFormLayerWindow& window, Point local) const {
+    return DrawsFrame() ? HitTestLayerFrame(*layout_, OuterSize(), ToOuter(window, local), Sizable())
+                        : HTNOWHERE;
+}
+
 LRESULT TbsFormLayerBorder::HitTest(const TbsFormLayerWindow& window, Point local) const {
     if (DrawsFrame()) {
         const Point p = ToOuter(window, local);

@@ -379,6 +379,10 @@ void TbsSkinForm::SetRollUp(bool flag) {
         rolledUpMaximized_ = flag;
     rolledUp_ = flag;
     if (flag) {
+        // A window already as low as a rolled-up one is made a pixel higher first, so that rolling
+        // up changes its size and the region and border follow.
+        if (LayeredBorderDrawsFrame() && layerBorder_->Shown() && form_->Height() == MinFormHeight())
+            form_->SetHeight(MinFormHeight() + 1);
         rollUpHeight_ = form_->Height();
         form_->SetHeight(MinFormHeight());
     } else if (clientHeight_ != 0) {

@@ -478,6 +478,9 @@ TEST_F(FullBorderTest, DraggingABandSizesTheFormOnlyWithHitTestEnable) {
         const Rect before = FormRect();
         // The right band (outer x 408 .. 412) and the bottom-right corner.
         const Point right = OnBorder({409, 150});
+        MoveTo(right);
+        EXPECT_EQ(display.cursorShape(),
+                  enable ? platform::CursorShape::SizeWE : platform::CursorShape::Arrow);
         display.drag(right, {right.X + 60, right.Y}, 4);
         Pump();
         const Rect wider{before.Left, before.Top, before.Right + 60, before.Bottom};
