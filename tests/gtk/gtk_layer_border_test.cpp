@@ -2,7 +2,9 @@
 // backdrop of one known colour. With a compositing manager (xcompmgr) the X server shows the
 // shadow's four windows exactly as our own composition of their strips over that colour, active and
 // inactive, and a click on the shadow reaches the backdrop below; without one no border window is
-// shown, and the form's X shape is the one `skinview region` draws for the skin at each size.
+// shown, and the form's X shape is the one `skinview region` draws for the skin at each size. With
+// its LAYERFRAME switched to the fullborder mode, the caption buttons drawn on the border's top
+// window take real clicks.
 #include <gtk/gtk.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -98,7 +100,9 @@ int ChannelDifference(uint32_t a, uint32_t b) {
 class LayerBorderOnX : public DesktopTest {
   protected:
     // The backdrop over the whole screen, and the skinned form at (200, 150), 400 x 300, on it.
-    void ShowSkinnedForm() {
+    // `fullBorder`: the shadow's record carries the whole frame, its top strip made tall enough
+    // for the caption bar and its buttons.
+    void ShowSkinnedForm(bool fullBorder = false) {
         backdrop = solid({0, 0, 1280, 1024}, kBackdrop);
         auto* stored = new skin::TbsCompressedStoredSkin(nullptr);
         owned.reset(stored);
@@ -112,6 +116,16 @@ class LayerBorderOnX : public DesktopTest {
         form->SetBounds(200, 150, 400, 300);
         data = new skin::TbsSkinData(form);
         data->LoadStoredSkin(*stored);
+        if (fullBorder) {
+            auto& record = const_cast<skin::TbsDataSkinLayerFrame&>(data->LayerFrame());
+            record.FullBorder = true;
+            record.ClientRect.Top = record.LeftTopPoint.Y = record.RightTopPoint.Y = 40;
+            record.CaptionRect = {16, 16, 80, 38};
+        }
+        form->OnClose = [this](framework::TObject*, framework::TCloseAction& action) {
+            ++closes;
+            action = framework::TCloseAction::caNone;
+        };
         frame = new skin::TbsSkinForm(form);
         frame->SetSkinData(data);
         form->Show();
@@ -150,6 +164,7 @@ class LayerBorderOnX : public DesktopTest {
     TForm* form = nullptr;
     skin::TbsSkinData* data = nullptr;
     skin::TbsSkinForm* frame = nullptr;
+    int closes = 0;
 };
 
 class GtkBareLayerBorderTest : public LayerBorderOnX {};
@@ -241,6 +256,23 @@ TEST_F(GtkComposedLayerBorderTest, TheScreenShowsTheShadowAsWeComposeIt) {
     xdotool("mousemove " + std::to_string(r.Left + r.width() / 2) + " " + std::to_string(r.Bottom + 6) +
             " click 1");
     EXPECT_TRUE(runUntil([&] { return !messagesOf(backdrop, WM_LBUTTONDOWN).empty(); }));
+}
+
+TEST_F(GtkComposedLayerBorderTest, AFullBorderFormsCaptionButtonsOnTheBorderTakeClicks) {
+    if (!compositor.running())
+        GTEST_SKIP() << "xcompmgr is not installed";
+    ShowSkinnedForm(true);
+    ASSERT_TRUE(frame->LayeredBorderDrawsFrame());
+    skin::TbsFormLayerBorder& border = frame->LayerBorder();
+    ASSERT_TRUE(border.Shown());
+    ASSERT_NE(border.Window(skin::LayerSide::Top), nullptr);
+    // The close button's face is opaque, so the top window's X input shape holds it.
+    const Rect close = frame->ObjectScreenRect(*frame->FindObject("closebutton"));
+    ASSERT_FALSE(close.isEmpty());
+    EXPECT_TRUE(runUntil([&] { return screenColorAt({close.Left + 9, close.Top + 8}) != kBackdrop; }));
+    saveScreenshot("gtk_full_border");
+    xdotool("mousemove " + std::to_string(close.Left + 9) + " " + std::to_string(close.Top + 8) + " click 1");
+    EXPECT_TRUE(runUntil([&] { return closes == 1; })) << closes;
 }
 
 }  // namespace
