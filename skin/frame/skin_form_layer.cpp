@@ -2,7 +2,6 @@
 // or re-create it. The border follows the form from the frame's size, place, activation and
 // visibility messages (skin_form_hook.cpp, skin_form_apply.cpp).
 #include "framework/forms/application.h"
-#include "platform/window/window.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skin/render/layered_windows.h"
@@ -59,7 +58,7 @@ int32_t TbsSkinForm::FullBorderShownHeight(int32_t windowHeight) const {
     const bool small = (rolledUp_ || formState_ == TbsFormState::Minimized) &&
                        !(framework::Application && framework::Application->MainForm() == form_);
     const int32_t h = skin::FullBorderShownHeight(*layerBorder_->Layout(), windowHeight, small);
-    // Version 6.1 of the platform takes no empty region for a window.
+    // On platform version 6.1 a window rolled up to nothing keeps one row.
     return small && h == 0 && osVersion61_ ? 1 : h;
 }
 
