@@ -544,6 +544,43 @@ TEST_F(FullBorderTest, WithoutACompositorTheFormWearsItsNormalFrameUntilOneComes
     EXPECT_TRUE(LayerWindows().empty());
 }
 
+TEST_F(FullBorderTest, DamagedRecordsOnAFormKeepTheFrameOnTheStrip) {
+    const std::vector<LayerKeys> damaged = {
+        {{"captionrect", "92,28,8,10"}},
+        {{"captionrect", "-2000000000,-5,2000000000,900000000"}, {"buttonstopoffset", "2147483647"}},
+        {{"buttonsrect", "2147483647,0,-2147483647,30"}, {"sysmenubuttonrect", "-50,-50,500,500"}},
+        {{"hittestsize", "2147483647"}, {"hittestrightbottompoint", "-2147483647,2147483647"}},
+        {{"hittestsize", "-50"}, {"borderrect", "96,70,4,4"}},
+    };
+    for (const LayerKeys& changes : damaged) {
+        SCOPED_TRACE(changes.begin()->first + "=" + changes.begin()->second);
+        LayerKeys keys = FrameKeys();
+        for (const auto& [k, v] : changes) keys[k] = v;
+        ShowForm(FullBorderSkin(keys));
+        ASSERT_TRUE(frame->LayeredBorderDrawsFrame());
+        const Picture& top = frame->LayerBorder().Strip(LayerSide::Top);
+        for (const auto& o : frame->FrameObjects()) {
+            if (o->Kind() == FrameObjectKind::Caption) {
+                EXPECT_TRUE(o->ObjectRect.isEmpty() ||
+                            intersect(o->ObjectRect, top.bounds()) == o->ObjectRect);
+            }
+        }
+        // The pointer across the strip and the bands, pressed and released: nothing breaks.
+        const Rect outer = frame->LayerBorder().OuterRect();
+        for (int32_t x = 0; x < outer.width(); x += 37) {
+            MoveTo(OnBorder({x, 12}));
+            display.click(OnBorder({x, 5}));
+            Pump();
+        }
+        display.drag(OnBorder({outer.width() - 2, outer.height() / 2}),
+                     OnBorder({outer.width() + 20, outer.height() / 2}));
+        frame->MenuDriver().CloseAll();
+        frame->ChangeFormState(TbsFormState::Normal);
+        delete skinned;
+        Pump();
+    }
+}
+
 TEST_F(FullBorderTest, ActiveAndInactiveOnTheScreen) {
     ShowForm(FullBorderSkin());
     const Picture activeTop = frame->LayerBorder().Strip(LayerSide::Top);
