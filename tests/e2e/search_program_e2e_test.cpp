@@ -35,12 +35,12 @@
 #include <utility>
 #include <vector>
 
-#include "framework/core/stream.h"
 #include "pageserver/server.h"
 #include "platform/gfx/png.h"
 #include "platform/window/frame.h"
 #include "platform/window/styles.h"
 #include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_geometry.h"
 #include "skins/shipped_skin.h"
@@ -376,23 +376,15 @@ struct ExpectedTabs {
 };
 
 tools::TabStripPreview DrawExpected(const ExpectedTabs& expected) {
-    static skin::TbsSkinData* const skin = [] {
-        auto* data = new skin::TbsSkinData(nullptr);
-        auto* stored = new skin::TbsCompressedStoredSkin(data);
-        stored->SetFileName("skin.ini");
-        const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data->LoadStoredSkin(*stored);
-        return data;
-    }();
+    static skin::TbsSkinData* const shipped =
+        skin::LoadEmbeddedSkin(nullptr, skins::ShippedSkinCompressedData());
     tools::TabStripPreviewOptions o;
     o.size = {kTabsInClient.width(), kTabsInClient.height()};
     o.captions = expected.captions;
     o.selected = expected.selected;
     o.focused = expected.focused;
     o.firstVisible = expected.firstVisible;
-    return tools::PreviewTabStrip(skin, o);
+    return tools::PreviewTabStrip(shipped, o);
 }
 
 // The row of tabs of a drawn strip, down to the page the browser covers.
