@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "bench/bench_pairs.h"
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/display/headless_display.h"
@@ -16,7 +15,7 @@
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
 #include "platform/window/window_pos.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skins/shipped_skin.h"
@@ -40,13 +39,7 @@ struct Window {
         form = application.CreateForm<framework::TForm>();
         form->SetBorderStyle(framework::TFormBorderStyle::bsSingle);
         form->SetCaption("Velmoro V1.0");
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
+        data = skin::LoadEmbeddedSkin(form, skins::ShippedSkinCompressedData());
         auto* frame = new skin::TbsSkinForm(form);
         frame->SetBorderIcons({skin::TbsBorderIcon::biSystemMenu, skin::TbsBorderIcon::biMinimize});
         frame->SetShowIcon(true);

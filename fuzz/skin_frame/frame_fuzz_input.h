@@ -8,12 +8,11 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/display/headless_display.h"
 #include "platform/geometry.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skins/shipped_skin.h"
@@ -58,13 +57,7 @@ struct World {
         form = application.CreateForm<framework::TForm>();
         form->SetBorderStyle(framework::TFormBorderStyle::bsSingle);
         form->SetCaption("Velmoro V1.0");
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
+        data = skin::LoadEmbeddedSkin(form, skins::ShippedSkinCompressedData());
         frame = new skin::TbsSkinForm(form);
         frame->SetShowIcon(true);
         frame->SetSkinData(data);

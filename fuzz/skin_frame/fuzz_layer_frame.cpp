@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "fuzz/skin_frame/frame_fuzz_input.h"
@@ -16,7 +15,7 @@
 #include "platform/window/input.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/layer_geometry.h"
 #include "skin/frame/skin_form.h"
@@ -58,13 +57,7 @@ struct World {
         display.setComposesAlpha(true);
         form = application.CreateForm<framework::TForm>();
         form->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const auto bytes = skins::DuskSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
+        data = skin::LoadEmbeddedSkin(form, skins::DuskSkinCompressedData());
         dusk = data->LayerFrame();
         // A close from a caption button must leave the form for the next input.
         form->OnClose = [](framework::TObject*, framework::TCloseAction& action) {

@@ -6,12 +6,11 @@
 
 #include <sstream>
 
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/display/gtk/x11.h"
 #include "platform/window/metrics.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skins/shipped_skin.h"
@@ -30,13 +29,7 @@ class GtkFrameTest : public DesktopTest {
                                     : framework::TFormBorderStyle::bsSingle);
         f->SetCaption("Velmoro frame test");
         f->SetBounds(bounds.Left, bounds.Top, bounds.width(), bounds.height());
-        auto* stored = new skin::TbsCompressedStoredSkin(f);
-        stored->SetFileName("skin.ini");
-        const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        auto* data = new skin::TbsSkinData(f);
-        data->LoadStoredSkin(*stored);
+        auto* data = skin::LoadEmbeddedSkin(f, skins::ShippedSkinCompressedData());
         auto* frame = new skin::TbsSkinForm(f);
         frame->SetBorderIcons({skin::TbsBorderIcon::biSystemMenu, skin::TbsBorderIcon::biMinimize,
                                skin::TbsBorderIcon::biMaximize});

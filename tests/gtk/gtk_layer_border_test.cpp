@@ -14,12 +14,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/gfx/png.h"
 #include "platform/window/focus.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/skin_form.h"
 #include "skins/dusk_skin.h"
@@ -104,18 +103,11 @@ class LayerBorderOnX : public DesktopTest {
     // for the caption bar and its buttons.
     void ShowSkinnedForm(bool fullBorder = false) {
         backdrop = solid({0, 0, 1280, 1024}, kBackdrop);
-        auto* stored = new skin::TbsCompressedStoredSkin(nullptr);
-        owned.reset(stored);
-        stored->SetFileName("skin.ini");
-        const std::span<const uint8_t> bytes = skins::DuskSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
         form = application.CreateForm<TForm>();
         form->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
         form->SetCaption("Velmoro V1.0");
         form->SetBounds(200, 150, 400, 300);
-        data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
+        data = skin::LoadEmbeddedSkin(form, skins::DuskSkinCompressedData());
         if (fullBorder) {
             auto& record = const_cast<skin::TbsDataSkinLayerFrame&>(data->LayerFrame());
             record.FullBorder = true;
@@ -159,7 +151,6 @@ class LayerBorderOnX : public DesktopTest {
     }
 
     framework::TApplication application;
-    std::unique_ptr<skin::TbsCompressedStoredSkin> owned;
     HWND backdrop = nullptr;
     TForm* form = nullptr;
     skin::TbsSkinData* data = nullptr;

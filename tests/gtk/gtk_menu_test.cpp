@@ -8,12 +8,11 @@
 
 #include "framework/controls/button.h"
 #include "framework/controls/edit.h"
-#include "framework/core/stream.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "platform/display/gtk/x11.h"
 #include "platform/window/focus.h"
-#include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_menu.h"
@@ -48,13 +47,7 @@ class GtkMenuTest : public DesktopTest {
         other->SetBounds(20, 220, 120, 28);
         other->OnClick = [this](framework::TObject*) { ++otherClicks; };
 
-        auto* stored = new skin::TbsCompressedStoredSkin(form);
-        stored->SetFileName("skin.ini");
-        const std::span<const uint8_t> bytes = skins::ShippedSkinCompressedData();
-        framework::TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        stored->ReadCompressedData(property);
-        auto* data = new skin::TbsSkinData(form);
-        data->LoadStoredSkin(*stored);
+        auto* data = skin::LoadEmbeddedSkin(form, skins::ShippedSkinCompressedData());
 
         menu = new skin::TbsSkinPopupMenu(form);
         menu->SetSkinData(data);

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "framework/core/stream.h"
 #include "skin/data/compressed_stored_skin.h"
+#include "skin/data/embedded_skin.h"
 #include "skins/shipped_skin.h"
 #include "tests/skin_data/skin_fixture.h"
 
@@ -27,13 +27,7 @@ skin::TbsSkinData* ControlsTest::ShippedSkin() {
 }
 
 skin::TbsSkinData* ControlsTest::EmbeddedSkin(std::span<const uint8_t> bytes) {
-    auto* stored = new skin::TbsCompressedStoredSkin(form);
-    stored->SetFileName("skin.ini");
-    TMemoryStream property(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-    stored->ReadCompressedData(property);
-    auto* data = new skin::TbsSkinData(form);
-    data->LoadStoredSkin(*stored);
-    return data;
+    return skin::LoadEmbeddedSkin(form, bytes);
 }
 
 skin::TbsSkinData* ControlsTest::SkinOf(const std::string& iniText, const std::vector<TBitmap>& pictures) {

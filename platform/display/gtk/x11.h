@@ -11,6 +11,9 @@ namespace platform::gtk {
 bool IsX11Display(GdkDisplay* display);
 // Whether a window manager runs on the screen (none under a bare X server such as Xvfb).
 bool WindowManagerRuns(GdkScreen* screen);
+// Whether the window manager has the top-level `window` in its client list (it manages it from
+// when it maps it until it has taken in that it was hidden).
+bool WindowManagerManages(GdkWindow* window);
 // The time of the user's last interaction, for focus requests the window manager should honour.
 uint32_t LastUserTime(GdkDisplay* display);
 
