@@ -88,6 +88,10 @@ bool MakeStrip(Picture& strip, int32_t width, int32_t height) {
 
 }  // namespace
 
+Rect WithinMargins(const Rect& area, const LayerMargins& m) {
+    return {area.Left + m.left, area.Top + m.top, area.Right - m.right, area.Bottom - m.bottom};
+}
+
 std::optional<LayerFrameLayout> CheckLayerFrame(const TbsDataSkinLayerFrame& record, Size picture) {
     if (picture.cx <= 0 || picture.cy <= 0)
         return std::nullopt;

@@ -43,6 +43,9 @@ struct LayerMargins {
     friend bool operator==(const LayerMargins&, const LayerMargins&) = default;
 };
 
+// `area` less the margins on each side: where a window goes so that its border stays in `area`.
+platform::Rect WithinMargins(const platform::Rect& area, const LayerMargins& margins);
+
 // A LAYERFRAME record checked against its picture: every value the geometry reads, within range.
 struct LayerFrameLayout {
     platform::Size picture;                                      // pw x ph

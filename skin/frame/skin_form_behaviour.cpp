@@ -292,7 +292,10 @@ void TbsSkinForm::Minimize() {
 }
 
 Point TbsSkinForm::ParkingSlot() const {
-    const Rect work = MonitorArea(true);
+    // A shown layered border reaches out of the window by its margins: the window parks within
+    // the work area less them, so that its border stays on the work area too.
+    const Rect work =
+        layerBorder_->Shown() ? WithinMargins(MonitorArea(true), layerBorder_->Margins()) : MonitorArea(true);
     const int32_t w = MinFormWidth(), h = MinFormHeight();
     const Point first{work.Left, work.Bottom - h};
     if (w <= 0 || h <= 0 || !framework::Application)
@@ -335,10 +338,8 @@ void TbsSkinForm::Maximize() {
     if (!maximizeOnFullScreen_ && area == monitor && monitor == screen)
         area = {area.Left + 1, area.Top + 1, area.Right - 1, area.Bottom - 1};
     // The border that carries the frame stays, around the window: the area leaves it room.
-    if (LayeredBorderDrawsFrame()) {
-        const LayerMargins m = layerBorder_->Margins();
-        area = {area.Left + m.left, area.Top + m.top, area.Right - m.right, area.Bottom - m.bottom};
-    }
+    if (LayeredBorderDrawsFrame())
+        area = WithinMargins(area, layerBorder_->Margins());
     form_->SetBoundsRect(area);
     if (OnMaximize)
         OnMaximize(this);

@@ -14,6 +14,7 @@
 #include "platform/window/input.h"
 #include "platform/window/message_loop.h"
 #include "platform/window/messages.h"
+#include "platform/window/metrics.h"
 #include "platform/window/window.h"
 #include "platform/window/window_pos.h"
 #include "skin/data/skin_data.h"
@@ -342,6 +343,32 @@ TEST_F(LayerBorderTest, FourWindowsFollowTheFormsSizePlaceAndState) {
             EXPECT_EQ(VisibleLayerWindows(), 0);
         }
     }
+}
+
+// A minimised form other than the main one is parked at the work area's bottom-left corner; with a
+// border that reaches out of it (margins 10, 6, 12, 14 here), it parks that much further in, so
+// that the border stays on the work area too.
+TEST_F(LayerBorderTest, AParkedFormKeepsItsBorderOnTheWorkArea) {
+    TbsSkinData* dusk = EmbeddedSkin(skins::DuskSkinCompressedData());
+    const_cast<TbsDataSkinLayerFrame&>(dusk->LayerFrame()).BorderRect = {6, 6, 92, 90};
+    ShowForm(dusk);
+    ASSERT_TRUE(frame->LayerBorder().Shown());
+    Rect work;
+    platform::SystemParametersInfo(platform::SPI_GETWORKAREA, 0, &work, 0);
+    const Size parked{frame->MinFormWidth(), frame->MinFormHeight()};
+
+    frame->ChangeFormState(TbsFormState::Minimized);
+    Pump();
+    EXPECT_EQ(FormRect(),
+              platform::rectOfSize(work.Left + 10, work.Bottom - 14 - parked.cy, parked.cx, parked.cy));
+    EXPECT_TRUE(frame->LayerBorder().Shown());
+
+    // Without the border the window parks at the corner itself.
+    frame->ChangeFormState(TbsFormState::Normal);
+    frame->SkinData()->SetShowLayeredBorders(false);
+    frame->ChangeFormState(TbsFormState::Minimized);
+    Pump();
+    EXPECT_EQ(FormRect(), platform::rectOfSize(work.Left, work.Bottom - parked.cy, parked.cx, parked.cy));
 }
 
 TEST_F(LayerBorderTest, DraggingTheCaptionKeepsTheBorderWithTheForm) {
