@@ -57,10 +57,9 @@ std::vector<COLORREF> ControlsTest::ScreenPixels(const TControl& control, const 
     return PixelsOf(screen, r.offsetBy(at.X - r.Left - origin.X, at.Y - r.Top - origin.Y));
 }
 
-void ControlsTest::SaveScreen(const std::string& name) const {
+void ControlsTest::SaveScreen(const std::string& name, const std::string& folder) const {
     const char* binary = std::getenv("VELMORO_BINARY_DIR");
-    const std::filesystem::path dir =
-        std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_controls";
+    const std::filesystem::path dir = std::filesystem::path(binary ? binary : ".") / "screenshots" / folder;
     std::filesystem::create_directories(dir);
     display.saveScreenshot((dir / (name + ".png")).string());
 }

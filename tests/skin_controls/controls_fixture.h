@@ -34,8 +34,8 @@ class ControlsTest : public framework::test::FrameworkTest {
                                                     const platform::Rect& r);
     std::vector<platform::COLORREF> ScreenPixels(const framework::TControl& control,
                                                  const platform::Rect& r) const;
-    // Saves the screen under <build>/screenshots/skin_controls/<name>.png.
-    void SaveScreen(const std::string& name) const;
+    // Saves the screen under <build>/screenshots/<folder>/<name>.png.
+    void SaveScreen(const std::string& name, const std::string& folder = "skin_controls") const;
 
     framework::TForm* form = nullptr;
 };

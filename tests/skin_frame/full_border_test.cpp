@@ -28,8 +28,8 @@
 #include "skin/menus/skin_menu.h"
 #include "skin/menus/skin_popup_window.h"
 #include "skins/dusk_skin.h"
-#include "tests/skin_controls/controls_fixture.h"
 #include "tests/skin_data/skin_fixture.h"
+#include "tests/skin_frame/layer_border_fixture.h"
 
 namespace skin {
 namespace {
@@ -270,10 +270,8 @@ TEST(FullBorderLayoutTest, DamagedRecordsGiveAClampedLayoutOrNone) {
 
 // --- A form wearing the frame on its border ------------------------------------------------------------
 
-class FullBorderTest : public controls_test::ControlsTest {
+class FullBorderTest : public layer_test::LayerBorderFixture {
   protected:
-    FullBorderTest() { display.setComposesAlpha(true); }
-
     // The second skin with the frame's LAYERFRAME in place of its shadow and the layer pictures
     // after its own (9: the picture, 10: its mask, 11: the inactive picture).
     TbsSkinData* FullBorderSkin(const LayerKeys& keys = FrameKeys()) {
@@ -294,29 +292,6 @@ class FullBorderTest : public controls_test::ControlsTest {
         data->LoadStoredSkin(*stored);
         return data;
     }
-    // A sizeable form wearing `data` at (200, 150), 400 x 300, shown; its closes are counted and
-    // refused.
-    TbsSkinForm* ShowForm(TbsSkinData* data) {
-        skinned = application.CreateForm<TForm>();
-        skinned->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
-        skinned->SetCaption("Velmoro V1.0");
-        skinned->SetBounds(200, 150, 400, 300);
-        skinned->OnClose = [this](framework::TObject*, framework::TCloseAction& action) {
-            ++closes;
-            action = framework::TCloseAction::caNone;
-        };
-        frame = new TbsSkinForm(skinned);
-        frame->SetSkinData(data);
-        skinned->Show();
-        Pump();
-        return frame;
-    }
-    Rect FormRect() const {
-        Rect r;
-        platform::GetWindowRect(skinned->Handle(), &r);
-        return r;
-    }
-    Rect ExpectedOuter() const { return LayerOuterRect(*frame->LayerBorder().Layout(), FormRect(), false); }
     Point Centre(const char* object) const {
         const Rect r = frame->ObjectScreenRect(*frame->FindObject(object));
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
@@ -327,13 +302,6 @@ class FullBorderTest : public controls_test::ControlsTest {
         return {outer.Left + p.X, outer.Top + p.Y};
     }
     int32_t IndexOf(const char* object) const { return frame->FindObjectIndex(frame->FindObject(object)); }
-    static std::vector<platform::HWND> LayerWindows() {
-        std::vector<platform::HWND> found;
-        for (platform::HWND w = nullptr;
-             (w = platform::FindWindowEx(nullptr, w, TbsFormLayerWindow::kClassName, nullptr));)
-            found.push_back(w);
-        return found;
-    }
     Size ClientSize() const {
         Rect r;
         platform::GetClientRect(skinned->Handle(), &r);
@@ -352,17 +320,6 @@ class FullBorderTest : public controls_test::ControlsTest {
         Pump();
     }
     static void Wait(uint32_t ms) { platform::PumpMessagesFor(ms); }
-    void SaveShot(const std::string& name) {
-        const char* binary = std::getenv("VELMORO_BINARY_DIR");
-        const std::filesystem::path dir =
-            std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_frame";
-        std::filesystem::create_directories(dir);
-        display.saveScreenshot((dir / (name + ".png")).string());
-    }
-
-    TForm* skinned = nullptr;
-    TbsSkinForm* frame = nullptr;
-    int closes = 0;
 };
 
 TEST_F(FullBorderTest, TheFormIsAllClientAreaWithTheFrameOnTheBorder) {

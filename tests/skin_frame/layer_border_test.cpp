@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -21,7 +20,7 @@
 #include "skin/data/skin_messages.h"
 #include "skin/frame/skin_form.h"
 #include "skins/dusk_skin.h"
-#include "tests/skin_controls/controls_fixture.h"
+#include "tests/skin_frame/layer_border_fixture.h"
 
 namespace skin {
 namespace {
@@ -217,46 +216,8 @@ TEST(LayerGeometryTest, AlphaLevelsScaleToTheNearestInteger) {
 
 // --- The windows around a form ------------------------------------------------------------------------
 
-class LayerBorderTest : public controls_test::ControlsTest {
+class LayerBorderTest : public layer_test::LayerBorderFixture {
   protected:
-    LayerBorderTest() { display.setComposesAlpha(true); }
-
-    // A sizeable form wearing `data`, shown, at (200, 150) and 400 x 300. Its previous handler
-    // checks, at every step of a move loop, that the border is where the form is.
-    TbsSkinForm* ShowForm(TbsSkinData* data) {
-        skinned = application.CreateForm<TForm>();
-        skinned->SetBorderStyle(framework::TFormBorderStyle::bsSizeable);
-        skinned->SetCaption("Velmoro V1.0");
-        skinned->SetBounds(200, 150, 400, 300);
-        framework::TWndMethod original = skinned->WindowProc();
-        skinned->SetWindowProc([this, original](TMessage& m) {
-            if (m.Msg == platform::WM_MOVING && frame && frame->LayerBorder().Shown()) {
-                ++movingSteps;
-                if (frame->LayerBorder().OuterRect() != ExpectedOuter())
-                    ++stepsBehind;
-            }
-            original(m);
-        });
-        frame = new TbsSkinForm(skinned);
-        frame->SetSkinData(data);
-        skinned->Show();
-        Pump();
-        return frame;
-    }
-    Rect FormRect() const {
-        Rect r;
-        platform::GetWindowRect(skinned->Handle(), &r);
-        return r;
-    }
-    Rect ExpectedOuter() const { return LayerOuterRect(*frame->LayerBorder().Layout(), FormRect(), false); }
-    // The border windows on the screen, visible or not.
-    static std::vector<platform::HWND> LayerWindows() {
-        std::vector<platform::HWND> found;
-        for (platform::HWND w = nullptr;
-             (w = platform::FindWindowEx(nullptr, w, TbsFormLayerWindow::kClassName, nullptr));)
-            found.push_back(w);
-        return found;
-    }
     static int VisibleLayerWindows() {
         int n = 0;
         for (platform::HWND w : LayerWindows()) n += platform::IsWindowVisible(w);
@@ -278,17 +239,6 @@ class LayerBorderTest : public controls_test::ControlsTest {
             EXPECT_EQ(r, places[size_t(side)]) << "side " << int(side);
         }
     }
-    void SaveShot(const std::string& name) {
-        const char* binary = std::getenv("VELMORO_BINARY_DIR");
-        const std::filesystem::path dir =
-            std::filesystem::path(binary ? binary : ".") / "screenshots" / "skin_frame";
-        std::filesystem::create_directories(dir);
-        display.saveScreenshot((dir / (name + ".png")).string());
-    }
-
-    TForm* skinned = nullptr;
-    TbsSkinForm* frame = nullptr;
-    int movingSteps = 0, stepsBehind = 0;
 };
 
 TEST_F(LayerBorderTest, TheShippedSkinNeverMakesALayeredWindow) {
